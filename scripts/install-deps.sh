@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages the game needs to build, run and test.
+# Only missing packages are installed, so a second run takes a moment.
+set -eu
+
+PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev \
+fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
+clang-format"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+echo "Kuruluyor:$missing"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+# shellcheck disable=SC2086
+$SUDO apt-get install -y --no-install-recommends $missing

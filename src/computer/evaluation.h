@@ -1,0 +1,26 @@
+// Judging a position for the computer: material, the exchanges threatened on
+// every piece's square, and the attack balance. The attack maps must describe
+// the position being judged.
+#pragma once
+
+#include <cstdint>
+
+inline int32_t whiteMaterial = 0;
+inline int32_t blackMaterial = 0;
+inline int32_t lastMaterialBalance = 0;  // White minus Black as last recorded
+inline int32_t positionValue = 0;        // evaluateSide of the position being judged
+inline int32_t kingTaken = 0;            // the candidate being judged captures a king
+inline int32_t tacticalBonus = 0;        // bonus part of the last score
+inline int32_t mobility = 0;             // board-wide attack balance of the candidate's side
+
+// Own pieces in danger weigh fifteen times as much as enemy pieces in danger.
+constexpr int32_t kOwnThreatWeight = 150;
+constexpr int32_t kEnemyThreatWeight = 10;
+constexpr int32_t kMaterialWonWeight = 150;
+constexpr int32_t kSquarePenaltyWeight = 10;
+constexpr int32_t kSquarePenaltyOnCapture = 15;
+
+void countMaterial();
+int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide);
+int32_t evaluateSide(int32_t side);
+int32_t scoreCandidate(int32_t side, int32_t mobilityValue);

@@ -1,0 +1,78 @@
+#include "computer/lookahead.h"
+
+#include "game/board.h"
+#include "game/captures.h"
+#include "game/castling.h"
+
+namespace {
+
+// What one applied candidate changed. Castling touches the home rank and two
+// pieces; any other move two squares, the mover and perhaps a captured piece.
+struct AppliedCandidate {
+  bool castling;
+  int32_t rank;                 // home rank (castling)
+  Square rankSquares[8];        // castling: the home rank before
+  int squareIndexes[2];         // other moves: the two squares
+  Square squares[2];
+  Piece* movedPieces[2];        // mover (or king) and captured piece (or rook)
+  Piece movedBefore[2];
+};
+
+AppliedCandidate applied[kLookaheadDepth];
+int depth = 0;
+
+bool isCastling(const Candidate& c) {
+  return c.kind == kKing && (c.code == kShortCastling || c.code == kLongCastling);
+}
+
+}  // namespace
+
+int lookaheadDepth() { return depth; }
+
+void applyCandidate(const Candidate& c, int32_t side) {
+  if (depth >= kLookaheadDepth) return;
+  AppliedCandidate& a = applied[depth++];
+  a = AppliedCandidate{};
+  if (isCastling(c)) {
+    a.castling = true;
+    a.rank = homeRank(side);
+    for (int x = 0; x < kBoardSize; ++x) a.rankSquares[x] = squareAt(x, a.rank);
+    a.movedPieces[0] = &pieces.kings[side - 1];
+    a.movedPieces[1] = &pieces.rooks[side - 1][castlingSquares(c.code).rookIndex];
+    a.movedBefore[0] = *a.movedPieces[0];
+    a.movedBefore[1] = *a.movedPieces[1];
+    castle(c.code, side, kCastleSearch);
+    return;
+  }
+  const int32_t enemy = otherSide(side);
+  a.squareIndexes[0] = squareIndex(c.toX, c.toY);
+  a.squareIndexes[1] = squareIndex(c.fromX, c.fromY);
+  a.squares[0] = board.squares[a.squareIndexes[0]];
+  a.squares[1] = board.squares[a.squareIndexes[1]];
+  a.movedPieces[0] = pieceOf(c.kind, side, c.index);
+  if (a.movedPieces[0] != nullptr) a.movedBefore[0] = *a.movedPieces[0];
+  if (c.captures == 1) {
+    a.movedPieces[1] = pieceOf(c.capturedKind, enemy, c.capturedIndex);
+    if (a.movedPieces[1] != nullptr) a.movedBefore[1] = *a.movedPieces[1];
+    takePiece(c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, 0,
+              c.capturedLayer);
+    captureFound = 0;
+  }
+  setTargetOf(c.kind, c.index, c.toX, c.toY, 0, side);
+  setPending(board.squares[a.squareIndexes[0]], c.kind, side, c.index, kPendingLayer);
+  setPending(board.squares[a.squareIndexes[1]], kEmpty, kNoSide, 0, kPendingLayer);
+}
+
+void undoCandidate(const Candidate&, int32_t) {
+  if (depth == 0) return;
+  AppliedCandidate& a = applied[--depth];
+  if (a.castling) {
+    for (int x = 0; x < kBoardSize; ++x) squareAt(x, a.rank) = a.rankSquares[x];
+  } else {
+    board.squares[a.squareIndexes[1]] = a.squares[1];
+    board.squares[a.squareIndexes[0]] = a.squares[0];
+  }
+  for (int i = 1; i >= 0; --i) {
+    if (a.movedPieces[i] != nullptr) *a.movedPieces[i] = a.movedBefore[i];
+  }
+}

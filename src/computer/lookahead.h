@@ -1,0 +1,16 @@
+// Setting a candidate up on the pending layers for a deeper look, and taking
+// it back exactly: every square and piece it touches is remembered and
+// restored, so nested candidates never leave a position no game can reach.
+#pragma once
+
+#include <cstdint>
+
+#include "computer/search.h"
+
+constexpr int kLookaheadDepth = 8;
+
+void applyCandidate(const Candidate& c, int32_t side);
+// Takes back the candidate applied last (candidates are undone in reverse order).
+void undoCandidate(const Candidate& c, int32_t side);
+// Number of candidates applied and not yet undone.
+int lookaheadDepth();

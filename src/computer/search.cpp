@@ -1,0 +1,192 @@
+#include "computer/search.h"
+
+#include "computer/evaluation.h"
+#include "game/attack_maps.h"
+#include "game/board.h"
+#include "game/captures.h"
+#include "game/castling.h"
+#include "game/moves.h"
+
+namespace {
+
+// The kinds in visiting order with their pieces.
+struct KindVisit {
+  int32_t kind;
+  int count;
+};
+constexpr KindVisit kVisitOrder[6] = {{kPawn, 8}, {kRook, 2}, {kKnight, 2}, {kBishop, 2}, {kQueen, 1}, {kKing, 1}};
+
+Piece& pieceAt(int32_t kind, int s, int i) {
+  switch (kind) {
+    case kPawn: return pieces.pawns[s][i];
+    case kRook: return pieces.rooks[s][i];
+    case kKnight: return pieces.knights[s][i];
+    case kBishop: return pieces.bishops[s][i];
+    case kQueen: return pieces.queens[s];
+    default: return pieces.kings[s];
+  }
+}
+
+bool isSliding(int32_t kind) { return kind == kRook || kind == kBishop || kind == kQueen; }
+
+void resetScores(CandidateList& list) {
+  for (Candidate& c : list.entries) c.score = kRejectedScore;
+}
+
+// The first entry whose score is not above s takes the candidate; among equal
+// scores the one found later ranks first.
+void insertCandidate(CandidateList& list, const Candidate& c) {
+  for (int i = 0; i < kCandidateCount; ++i) {
+    if (list.entries[i].score <= c.score) {
+      for (int j = kCandidateCount - 1; j > i; --j) list.entries[j] = list.entries[j - 1];
+      list.entries[i] = c;
+      return;
+    }
+  }
+}
+
+// Attack totals and mobility of the position the maps describe, then the score.
+int32_t judge(int32_t side) {
+  whiteAttackTotal = 0;
+  blackAttackTotal = 0;
+  for (int x = 0; x < kBoardSize; ++x) {
+    for (int y = 0; y < kBoardSize; ++y) {
+      whiteAttackTotal += attackSum[0][x][y];
+      blackAttackTotal += attackSum[1][x][y];
+    }
+  }
+  mobility = side == kWhite ? whiteAttackTotal - blackAttackTotal : blackAttackTotal - whiteAttackTotal;
+  ++evaluationCount;
+  return scoreCandidate(side, mobility);
+}
+
+// Builds the maps and judges the position on the board.
+int32_t evaluatePosition(int32_t side) {
+  buildAttackMaps();
+  countMaterial();
+  positionValue = evaluateSide(side);
+  return judge(side);
+}
+
+// One possible step of a piece: set it up, judge it, undo it exactly.
+void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int32_t notedAtRest) {
+  const int32_t enemy = otherSide(side);
+  candidateToX = p.targetX;
+  candidateToY = p.targetY;
+  const bool capture = captureFound == 1;
+  const CapturedPiece taken = captured;
+  if (capture) {
+    takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, 0, taken.layer);
+    if (taken.kind == kKing) kingTaken = 1;
+  }
+  Square& dest = squareAt(lastTry.targetX, lastTry.targetY);
+  Square& start = squareAt(lastTry.startX, lastTry.startY);
+  const Square savedDest = dest;
+  const Square savedStart = start;
+  const int32_t squareIndexOfMover = (kind == kQueen || kind == kKing) ? kRoyalIndex : index;
+  setPending(dest, kind, side, squareIndexOfMover, kPendingLayer);
+  setPending(start, kEmpty, kNoSide, kNoIndex, kPendingLayer);
+  const int32_t startX = lastTry.startX;
+  const int32_t startY = lastTry.startY;
+  setTarget(p, candidateToX, candidateToY, 0);
+
+  buildAttackMaps();
+  countMaterial();
+  positionValue = evaluateSide(side);
+
+  dest = savedDest;
+  if (capture) takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, 1, taken.layer);
+  start = savedStart;
+  setTarget(p, startX, startY, notedAtRest);
+
+  const int32_t s = judge(side);
+  if (capture) {
+    countMaterial();
+    lastMaterialBalance = whiteMaterial - blackMaterial;
+    kingTaken = 0;
+  }
+  if (s == kRejectedScore) return;
+  const int32_t candidateIndex = (kind == kQueen || kind == kKing) ? kNoIndex : index;
+  insertCandidate(workingList[side - 1],
+                  Candidate{s, kind, candidateToX, candidateToY, candidateFromX, candidateFromY, candidateIndex, code,
+                            captureFound, taken.kind, taken.index, tacticalBonus, taken.layer});
+}
+
+// Everything a castling trial touches on the home rank, to put back exactly.
+struct CastlingSnapshot {
+  Square rank[kBoardSize];
+  Piece king;
+  Piece rook;
+};
+
+// Tries one castling; returns its score (kRejectedScore when not possible).
+int32_t tryCastling(int32_t side, int32_t code) {
+  const CastlingSquares& c = castlingSquares(code);
+  const int r = homeRank(side);
+  Piece& king = pieces.kings[side - 1];
+  Piece& rook = pieces.rooks[side - 1][c.rookIndex];
+  CastlingSnapshot saved{};
+  for (int x = 0; x < kBoardSize; ++x) saved.rank[x] = squareAt(x, r);
+  saved.king = king;
+  saved.rook = rook;
+  if (castle(code, side, kCastleSearch) != 1) return kRejectedScore;
+  candidateFromX = 4;
+  candidateFromY = r;
+  candidateToX = c.kingTo;
+  candidateToY = r;
+  const int32_t s = evaluatePosition(side);
+  if (s != kRejectedScore) {
+    insertCandidate(workingList[side - 1],
+                    Candidate{s, kKing, c.kingTo, r, 4, r, kNoIndex, code, 0, 0, 0, tacticalBonus, kCommittedLayer});
+  }
+  for (int x = 0; x < kBoardSize; ++x) squareAt(x, r) = saved.rank[x];
+  king = saved.king;
+  rook = saved.rook;
+  return s;
+}
+
+}  // namespace
+
+void searchSide(int32_t side) {
+  resetScores(workingList[0]);
+  resetScores(workingList[1]);
+  trialMode = 1;
+  const int s = side - 1;
+  for (const KindVisit& visit : kVisitOrder) {
+    const int32_t codes = moveCodeCount(visit.kind);
+    for (int i = 0; i < visit.count; ++i) {
+      Piece& p = pieceAt(visit.kind, s, i);
+      for (int32_t code = 1; code <= codes; ++code) {
+        if (p.onBoard != 1) break;
+        candidateFromX = p.targetX;
+        candidateFromY = p.targetY;
+        const int32_t notedAtRest = p.atRest;
+        captureFound = 0;
+        int32_t result = kMoveRefused;
+        generateMove(visit.kind, p, code, result);
+        if (result != kMovePossible) {
+          setTarget(p, lastTry.startX, lastTry.startY, notedAtRest);
+          // The rest of a blocked direction is refused as well.
+          if (isSliding(visit.kind)) code = ((code - 1) / kCodesPerDirection + 1) * kCodesPerDirection;
+          continue;
+        }
+        tryStep(side, visit.kind, i, p, code, notedAtRest);
+      }
+    }
+  }
+  const int32_t shortScore = tryCastling(side, kShortCastling);
+  if (side == kBlack || shortScore == kRejectedScore) tryCastling(side, kLongCastling);
+
+  const bool blackSlot = searchSlot == 0 || searchSlot == 2 || searchSlot == 4 || searchSlot == 6;
+  const bool whiteSlot = searchSlot == 1 || searchSlot == 3 || searchSlot == 5;
+  if (side == kBlack && blackSlot) resultList[searchSlot] = workingList[1];
+  if (side == kWhite && whiteSlot) resultList[searchSlot] = workingList[0];
+  // Black's list is only ever copied into even slots and White's into odd
+  // ones; the other side's working list is reset unread.
+  for (CandidateList& list : workingList) {
+    for (Candidate& c : list.entries) {
+      c.score = kRejectedScore;
+      c.kind = c.toX = c.toY = c.fromX = c.fromY = c.index = c.code = 0;
+    }
+  }
+}

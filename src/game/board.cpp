@@ -1,0 +1,209 @@
+#include "game/board.h"
+
+#include "game/captures.h"
+
+int32_t materialValue(int32_t kind) {
+  switch (kind) {
+    case kPawn: return materialValueTable[0];
+    case kRook: return materialValueTable[1];
+    case kKnight: return materialValueTable[2];
+    case kBishop: return materialValueTable[3];
+    case kQueen: return materialValueTable[4];
+    case kKing: return materialValueTable[5];
+    default: return 0;
+  }
+}
+
+int32_t startValue(int32_t kind) {
+  switch (kind) {
+    case kPawn: return 1;
+    case kRook: return 4;
+    case kKnight: return 3;
+    case kBishop: return 3;
+    case kQueen: return 10;
+    case kKing: return 2;
+    default: return 0;
+  }
+}
+
+namespace {
+
+void placePiece(Piece& p, int x, int y, int32_t side, int32_t kind) {
+  p.x = p.targetX = x;
+  p.y = p.targetY = y;
+  p.side = side;
+  p.atRest = 1;
+  p.onBoard = 1;
+  p.moved = 0;
+  p.value = startValue(kind);
+}
+
+// Puts every piece record on its start square.
+void setUpPieces() {
+  for (int s = 0; s < kSideCount; ++s) {
+    const int32_t side = s + 1;
+    const int back = homeRank(side);
+    const int front = side == kWhite ? 1 : 6;
+    for (int i = 0; i < 8; ++i) placePiece(pieces.pawns[s][i], i, front, side, kPawn);
+    placePiece(pieces.knights[s][0], 1, back, side, kKnight);
+    placePiece(pieces.knights[s][1], 6, back, side, kKnight);
+    placePiece(pieces.bishops[s][0], 2, back, side, kBishop);
+    placePiece(pieces.bishops[s][1], 5, back, side, kBishop);
+    placePiece(pieces.rooks[s][0], 0, back, side, kRook);
+    placePiece(pieces.rooks[s][1], 7, back, side, kRook);
+    placePiece(pieces.queens[s], 3, back, side, kQueen);
+    placePiece(pieces.kings[s], 4, back, side, kKing);
+  }
+}
+
+// Committed occupant of (x, y) in the start position; `royalIndex` is the
+// index given to queens and kings (9 at start-up, 99 at a new game).
+void setUpSquare(Square& sq, int x, int y, int32_t royalIndex) {
+  sq.stable = kCommittedLayer;
+  sq.pendingKind = kEmpty;
+  sq.pendingSide = kNoSide;
+  sq.pendingIndex = kNoIndex;
+  sq.kind = kEmpty;
+  sq.side = kNoSide;
+  sq.index = kNoIndex;
+  if (y == 0 || y == 7) {
+    sq.kind = backRankKinds[x];
+    sq.side = y == 0 ? kWhite : kBlack;
+    if (sq.kind == kQueen || sq.kind == kKing) {
+      sq.index = royalIndex;
+    } else {
+      sq.index = x < 4 ? 0 : 1;
+    }
+  } else if (y == 1 || y == 6) {
+    sq.kind = kPawn;
+    sq.side = y == 1 ? kWhite : kBlack;
+    sq.index = x;
+  }
+}
+
+}  // namespace
+
+void initialiseGame() {
+  for (int x = 0; x < kBoardSize; ++x) {
+    for (int y = 0; y < kBoardSize; ++y) {
+      Square& sq = squareAt(x, y);
+      setUpSquare(sq, x, y, kRoyalIndex);
+      sq.weight = squareWeightTable[y][x];
+    }
+  }
+  setUpPieces();
+  sideToMove = kWhiteToMove;
+  playMode = 0;
+  level = 0;
+  trialMode = 0;
+  moveCount = 0;
+  moveNumber = 0;
+  listSelection = 0;
+  gameSaved = 1;
+  replaying = 0;
+  dragFromX = dragFromY = dragToX = dragToY = 0;
+  movingKind = movingSide = movingIndex = 0;
+  dropLeft = dropTop = 0;
+  probe = SquareProbe{};
+  captured = CapturedPiece{};
+  captureFound = 0;
+  captureMade = 0;
+  lastTry = LastTry{};
+  targetParity = 0;
+  initialiseCaptureState();
+}
+
+void resetGameState() {
+  resetLostPiecePlacement();
+  for (int x = 0; x < kBoardSize; ++x) {
+    for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(x, y), x, y, kNoIndex);
+  }
+  setUpPieces();
+  sideToMove = kWhiteToMove;
+  moveNumber = 0;
+  listSelection = 0;
+  moveCount = 0;
+}
+
+SquareProbe probeSquare(int x, int y) {
+  const Square& s = board.squares[squareIndex(x, y)];
+  return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
+}
+
+void setPending(Square& s, int32_t kind, int32_t side, int32_t index, int32_t stableFlag) {
+  s.pendingKind = kind;
+  s.pendingSide = side;
+  s.pendingIndex = index;
+  s.stable = stableFlag;
+}
+
+void commitSquare(Square& s) {
+  s.kind = s.pendingKind;
+  s.side = s.pendingSide;
+  s.index = s.pendingIndex;
+  s.pendingKind = kEmpty;
+  s.pendingSide = kNoSide;
+  s.pendingIndex = kNoIndex;
+  s.stable = kCommittedLayer;
+}
+
+void clearSquare(Square& s) {
+  s.kind = kEmpty;
+  s.pendingKind = kEmpty;
+  s.side = kNoSide;
+  s.pendingSide = kNoSide;
+  s.index = kNoIndex;
+  s.stable = kCommittedLayer;
+}
+
+Piece* pieceOf(int32_t kind, int32_t side, int32_t index) {
+  if (side != kWhite && side != kBlack) return nullptr;
+  const int s = side - 1;
+  switch (kind) {
+    case kPawn: return index >= 0 && index < 8 ? &pieces.pawns[s][index] : nullptr;
+    case kRook: return index >= 0 && index < 2 ? &pieces.rooks[s][index] : nullptr;
+    case kKnight: return index >= 0 && index < 2 ? &pieces.knights[s][index] : nullptr;
+    case kBishop: return index >= 0 && index < 2 ? &pieces.bishops[s][index] : nullptr;
+    case kQueen: return &pieces.queens[s];
+    case kKing: return &pieces.kings[s];
+    default: return nullptr;
+  }
+}
+
+void commitMove(Piece& p) {
+  const int x0 = p.x;
+  const int y0 = p.y;
+  p.x = p.targetX;
+  p.y = p.targetY;
+  commitSquare(squareAt(p.x, p.y));
+  clearSquare(squareAt(x0, y0));
+  p.atRest = 1;
+  p.onBoard = 1;
+}
+
+void cancelMove(Piece& p) {
+  p.targetX = p.x;
+  p.targetY = p.y;
+  p.atRest = 1;
+}
+
+void markCaptured(Piece& p, int32_t layerFlag, int32_t stillOnBoard) {
+  p.atRest = layerFlag;
+  p.onBoard = stillOnBoard != 0 ? 1 : 0;
+}
+
+void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {
+  p.targetX = tx;
+  p.targetY = ty;
+  p.atRest = atRestFlag;
+}
+
+void setTargetOf(int32_t kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, int32_t side) {
+  Piece* p = pieceOf(kind, side, index);
+  if (p != nullptr) setTarget(*p, tx, ty, atRestFlag);
+}
+
+const char* fileLetter(int32_t x) {
+  static const char* const letters[8] = {"A", "B", "C", "D", "E", "F", "G", "H"};
+  return x >= 0 && x < 8 ? letters[x] : "m";
+}

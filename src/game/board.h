@@ -1,0 +1,161 @@
+// The game's state: the board of two-layer squares, the 32 piece records, the
+// value tables and the variables shared by the rules, the move input and the
+// computer player. All of it is static storage; nothing is allocated.
+#pragma once
+
+#include <cstdint>
+
+#include "game/types.h"
+
+// One square. The pending layer holds the position after a move that a
+// generator has made but not yet committed; `stable` says which layer is in
+// force (1 committed, 0 pending). That layer is called the active layer.
+struct Square {
+  int32_t stable;
+  int32_t kind;
+  int32_t pendingKind;
+  int32_t side;
+  int32_t pendingSide;
+  int32_t index;         // occupant's index in its kind's array, kNoIndex when empty
+  int32_t pendingIndex;
+  int32_t weight;        // positional weight, constant
+};
+
+// What `probeSquare` reads, in the order the rules read it.
+struct SquareProbe {
+  int32_t kind;
+  int32_t side;
+  int32_t index;
+  int32_t stable;
+  int32_t pendingKind;
+  int32_t pendingSide;
+  int32_t pendingIndex;
+  int32_t weight;
+};
+
+// One piece. `atRest` 1: no move pending, a generator starts from (x, y);
+// 0: a generator has made a move to (targetX, targetY) that awaits commit.
+// `moved` is used by pawns (double step), rooks and kings (castling); the
+// knights, bishops and queens keep it at 0.
+struct Piece {
+  int32_t x;
+  int32_t y;
+  int32_t targetX;
+  int32_t targetY;
+  int32_t side;
+  int32_t atRest;
+  uint8_t onBoard;
+  int32_t moved;
+  int32_t value;
+};
+
+// The 32 pieces, each array indexed by side - 1 and then by the piece index.
+struct PieceSet {
+  Piece pawns[kSideCount][8];
+  Piece knights[kSideCount][2];
+  Piece bishops[kSideCount][2];
+  Piece rooks[kSideCount][2];
+  Piece queens[kSideCount];
+  Piece kings[kSideCount];
+};
+
+struct Board {
+  Square squares[kSquareCount];  // column by column: index x * 8 + y
+};
+
+// The piece a generator last captured: kind, layer it stood in, index.
+struct CapturedPiece {
+  int32_t kind;
+  int32_t layer;
+  int32_t index;
+};
+
+// Written by every generator call: the target tried and the start square.
+struct LastTry {
+  int32_t targetX;
+  int32_t targetY;
+  int32_t startX;
+  int32_t startY;
+};
+
+// Material values in the order pawn, rook, knight, bishop, queen, king; used
+// by attack maps, evaluation, search and take back (the queen counts 8 here).
+constexpr int32_t materialValueTable[6] = {1, 4, 3, 3, 8, 2};
+int32_t materialValue(int32_t kind);  // 0 for kEmpty and unknown codes
+
+// The per-piece `value` written at start-up (queen 10); no rule reads it.
+int32_t startValue(int32_t kind);
+
+// Positional weight of (x, y): centre highest, symmetric.
+constexpr int32_t squareWeightTable[8][8] = {
+    // by rank 1..8 (row) and file a..h (column)
+    {2, 2, 2, 2, 2, 2, 2, 2}, {2, 4, 4, 4, 4, 4, 4, 2}, {2, 4, 6, 6, 6, 6, 4, 2}, {2, 4, 6, 8, 8, 6, 4, 2},
+    {2, 4, 6, 8, 8, 6, 4, 2}, {2, 4, 6, 6, 6, 6, 4, 2}, {2, 4, 4, 4, 4, 4, 4, 2}, {2, 2, 2, 2, 2, 2, 2, 2},
+};
+
+// Back-rank kinds from file a to h, the same for both sides.
+constexpr int32_t backRankKinds[8] = {kRook, kKnight, kBishop, kQueen, kKing, kBishop, kKnight, kRook};
+
+// ---- the state -----------------------------------------------------------
+
+inline Board board;
+inline PieceSet pieces;
+
+// Shared game variables.
+inline int32_t sideToMove = kWhiteToMove;  // 2 White to move, 1 Black
+inline int32_t playMode = 0;               // kPlayComputer or kPlayTwoPlayers (set by the main window)
+inline int32_t level = 0;                  // 1..3 (set by the main window)
+inline int32_t trialMode = 0;              // 1: generators only answer
+inline int32_t moveCount = 0;              // full moves in the history
+inline int32_t moveNumber = 0;             // number on White's list lines
+inline int32_t listSelection = 0;          // highlighted line of the move list
+inline int32_t gameSaved = 1;              // 0 after any move until the game is saved
+inline int32_t replaying = 0;              // 1 while a saved game is replayed
+
+// The drag variables: which piece moves, from where, to where, and where its
+// picture goes. Written by board input, the computer and the replay.
+inline int32_t dragFromX = 0, dragFromY = 0;
+inline int32_t dragToX = 0, dragToY = 0;
+inline int32_t movingKind = 0, movingSide = 0, movingIndex = 0;
+inline int32_t dropLeft = 0, dropTop = 0;
+
+// Outputs of the generators and of attack detection.
+inline SquareProbe probe{};
+inline CapturedPiece captured{};
+inline int32_t captureFound = 0;  // a capture test succeeded (trial mode too)
+inline int32_t captureMade = 0;   // a capture was really made
+inline LastTry lastTry{};
+inline int32_t targetParity = 0;  // (toX + toY) mod 2 of the move: 0 dark, 1 light
+
+// ---- operations ----------------------------------------------------------
+
+// Fills board, pieces and shared variables with their program-start values.
+void initialiseGame();
+
+// The game-state part of a new game: lost-piece counters, squares, pieces,
+// side to move and counters back to the start (pictures and list are the
+// window's, see ui/main_window.h).
+void resetGameState();
+
+inline Square& squareAt(int x, int y) { return board.squares[squareIndex(x, y)]; }
+SquareProbe probeSquare(int x, int y);  // no bounds check: 0 <= x, y <= 7
+void setPending(Square& s, int32_t kind, int32_t side, int32_t index, int32_t stableFlag);
+void commitSquare(Square& s);
+void clearSquare(Square& s);
+
+// Active layer of a square.
+inline int32_t activeSide(const Square& s) { return s.stable == kCommittedLayer ? s.side : s.pendingSide; }
+
+// The piece of (kind, side, index); queen and king by side alone. nullptr when
+// no such piece exists.
+Piece* pieceOf(int32_t kind, int32_t side, int32_t index);
+
+void commitMove(Piece& p);
+void cancelMove(Piece& p);
+void markCaptured(Piece& p, int32_t layerFlag, int32_t stillOnBoard);
+void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag);
+// Finds the piece like pieceOf and calls setTarget; unknown pieces do nothing.
+void setTargetOf(int32_t kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, int32_t side);
+
+// "A".."H" for 0..7, "m" for anything else.
+const char* fileLetter(int32_t x);

@@ -1,0 +1,44 @@
+// Taking a piece out of play (or putting it back), and showing a captured
+// piece in the captured-pieces window.
+#pragma once
+
+#include <cstdint>
+
+// Where the captured-pieces window placed the last lost piece of each side,
+// and how its rows fill (two pictures a row).
+struct LostPiecePlacement {
+  int32_t x;
+  int32_t y;
+  int32_t row;    // row number for the next new row
+  int32_t count;  // pictures in the current row
+  int32_t odd;    // count mod 2: a second picture fits in the current row
+};
+constexpr LostPiecePlacement kWhiteLostStart{4, 34, 1, 0, 0};
+constexpr LostPiecePlacement kBlackLostStart{50, 34, 1, 0, 0};
+constexpr int32_t kWhiteLostRowLeft = 15;
+constexpr int32_t kBlackLostRowLeft = 90;
+constexpr int32_t kLostColumnStep = 35;
+constexpr int32_t kLostRowStep = 34;
+
+inline LostPiecePlacement whiteLost = kWhiteLostStart;
+inline LostPiecePlacement blackLost = kBlackLostStart;
+inline int32_t capturedMovedWhite = 0;  // moved flag of the white pawn/rook/king taken last
+inline int32_t capturedMovedBlack = 0;
+inline int32_t hintRequested = 0;       // the computer is moving a White piece for the player
+inline int32_t gameOpened = 0;          // a saved game has been opened in this run
+
+// `show` values.
+constexpr int32_t kShowCapture = 1;  // a real capture: pictures follow
+constexpr int32_t kSearchOnly = 2;   // the computer's trial: flags only
+
+void initialiseCaptureState();
+void resetLostPiecePlacement();
+
+// (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured
+// square's two layers; `layer` selects which one holds the piece.
+// stillOnBoard 0 takes the piece off, 1 puts it back.
+void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t side, int32_t pendingIndex,
+               int32_t index, int32_t show, int32_t stillOnBoard, int32_t layer);
+
+// Hides and disables the board picture of a black piece.
+void hideBlackPicture(int32_t kind, int32_t index);

@@ -1,0 +1,113 @@
+#include "game/castling.h"
+
+#include "game/attack_maps.h"
+#include "game/board.h"
+#include "game/moves.h"
+#include "game/pictures.h"
+#include "input/move_driver.h"
+#include "input/move_list.h"
+#include "ui/controls.h"
+
+namespace {
+
+constexpr int kKingStartFile = 4;
+
+// The king's path, which the opponent must not attack.
+bool pathAttacked(int32_t code, int32_t side) {
+  const int r = homeRank(side);
+  const int32_t enemy = otherSide(side);
+  const int from = code == kShortCastling ? 4 : 1;
+  const int to = code == kShortCastling ? 6 : 4;
+  for (int x = from; x <= to; ++x) {
+    if (isAttackedBy(enemy, x, r)) return true;
+  }
+  return false;
+}
+
+// Pending layers written by a castling trial, with the layer flag each square
+// gets (the committed layer stays in force on White's side of short castling).
+void setUpTrial(int32_t code, int32_t side, const CastlingSquares& c) {
+  const int r = homeRank(side);
+  const bool black = side == kBlack;
+  const int32_t flag = black ? kPendingLayer : kCommittedLayer;
+  const int32_t startFlag = black || code == kLongCastling ? kPendingLayer : kCommittedLayer;
+  setPending(squareAt(c.kingTo, r), kKing, side, kNoIndex, flag);
+  setPending(squareAt(kKingStartFile, r), kEmpty, kNoSide, kNoIndex, startFlag);
+  setPending(squareAt(c.rookTo, r), kRook, side, c.rookIndex, flag);
+  setPending(squareAt(c.rookFrom, r), kEmpty, kNoSide, kNoIndex, startFlag);
+}
+
+void writeSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
+  Square& s = squareAt(x, y);
+  setPending(s, kind, side, index, kPendingLayer);
+  commitSquare(s);
+}
+
+// A castling drag made in play: pictures, commits, squares, history, list.
+void playCastling(int32_t code, int32_t side, const CastlingSquares& c, Piece& king, Piece& rook) {
+  const int r = homeRank(side);
+  const int top = squareTop(r);
+  int32_t oldLeft = 0;
+  int32_t oldTop = 0;
+  movingSide = side;
+  movingKind = kKing;
+  movingIndex = 0;
+  placePicture(squareLeft(c.kingTo), top, oldLeft, oldTop);
+  movingSide = side;
+  movingKind = kRook;
+  movingIndex = c.rookIndex;
+  targetParity = (c.rookTo + r) % 2;
+  placePicture(squareLeft(c.rookTo), top, oldLeft, oldTop);
+  commitMove(rook);
+  commitMove(king);
+  writeSquare(c.kingTo, r, kKing, side, kNoIndex);
+  writeSquare(kKingStartFile, r, kEmpty, kNoSide, kNoIndex);
+  writeSquare(c.rookTo, r, kRook, side, c.rookIndex);
+  writeSquare(c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
+  king.moved = 1;
+  recordCastling(code, side);
+}
+
+}  // namespace
+
+int32_t castle(int32_t code, int32_t side, int32_t mode) {
+  if ((code != kShortCastling && code != kLongCastling) || (side != kWhite && side != kBlack)) return 0;
+  const CastlingSquares& c = castlingSquares(code);
+  const int r = homeRank(side);
+  Piece& king = pieces.kings[side - 1];
+  Piece& rook = pieces.rooks[side - 1][c.rookIndex];
+  // Both pieces must stand at rest on their start squares: a piece with a
+  // pending move (inside the computer's lookahead) or one that has left its
+  // square cannot castle.
+  if (king.onBoard != 1 || king.atRest != 1 || king.x != kKingStartFile || king.y != r) return 0;
+  int32_t result = kMoveRefused;
+  generateKingMove(king, code, result);
+  if (result != kMovePossible) {
+    cancelMove(king);
+    return 0;
+  }
+  buildAttackMaps();
+  if (pathAttacked(code, side)) {
+    cancelMove(king);
+    return 0;
+  }
+  if (rook.onBoard != 1 || rook.moved != 0 || rook.atRest != 1 || rook.x != c.rookFrom || rook.y != r) {
+    cancelMove(king);
+    return 0;
+  }
+  result = kMoveRefused;
+  generateRookMove(rook, c.rookCode, result);
+  if (result != kMovePossible) {
+    cancelMove(king);
+    cancelMove(rook);
+    return 0;
+  }
+  if (mode == kCastlePlay) {
+    playCastling(code, side, c, king, rook);
+    return 1;
+  }
+  setUpTrial(code, side, c);
+  setTarget(rook, c.rookTo, r, 0);
+  setTarget(king, c.kingTo, r, 0);
+  return 1;
+}

@@ -1,0 +1,237 @@
+#include "game/moves.h"
+
+#include "game/captures.h"
+
+namespace {
+
+// What a destination test may accept for a kind and code.
+struct DestinationRule {
+  int32_t ownKind;
+  bool emptyAllowed;    // may move onto an empty square
+  bool captureAllowed;  // may take an enemy piece there
+  bool eitherLayer;     // the enemy may stand in either layer (the king)
+  bool testOnly;        // castling test: answer without writing anything
+};
+
+// Sets the start of a call: a piece at rest steps from its position, a piece
+// with a pending move from its target.
+void startFrom(Piece& p, int& sx, int& sy) {
+  if (p.atRest == 1) {
+    p.targetX = p.x;
+    p.targetY = p.y;
+  }
+  sx = p.targetX;
+  sy = p.targetY;
+}
+
+void refuse(Piece& p, int32_t& result) {
+  p.targetX = p.x;
+  p.targetY = p.y;
+  result = kMoveRefused;
+}
+
+// Writes the tentative move: the mover pending on the destination, the start
+// square pending empty.
+void writePending(Square& dest, Square& start, const DestinationRule& rule, int32_t side) {
+  setPending(dest, rule.ownKind, side, movingIndex, kPendingLayer);
+  setPending(start, kEmpty, kNoSide, kNoIndex, kPendingLayer);
+}
+
+// The common end of every generator: test the destination (the piece's
+// target) and move or capture there, or refuse.
+void resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule, int32_t& result) {
+  const int tx = p.targetX;
+  const int ty = p.targetY;
+  lastTry = LastTry{tx, ty, sx, sy};
+  if (!onBoardCoord(tx, ty)) {
+    refuse(p, result);
+    return;
+  }
+  probe = probeSquare(tx, ty);
+  const int32_t occupant = probe.stable == kCommittedLayer ? probe.side : probe.pendingSide;
+  const int32_t enemy = otherSide(p.side);
+  const bool movesFlag = rule.ownKind == kPawn || rule.ownKind == kKing || rule.ownKind == kRook;
+  if (occupant == kNoSide) {
+    if (!rule.emptyAllowed) {
+      refuse(p, result);
+      return;
+    }
+    if (trialMode != 1 && !rule.testOnly) {
+      p.atRest = 0;
+      writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
+      if (movesFlag) p.moved = 1;
+    }
+    result = kMovePossible;
+    return;
+  }
+  const bool enemyThere =
+      occupant == enemy || (rule.eitherLayer && (probe.side == enemy || probe.pendingSide == enemy));
+  if (!enemyThere || !rule.captureAllowed) {
+    refuse(p, result);
+    return;
+  }
+  if (trialMode != 1) {
+    p.atRest = 0;
+    takePiece(probe.pendingKind, probe.kind, probe.pendingSide, probe.side, probe.pendingIndex, probe.index,
+              kShowCapture, 0, probe.stable);
+    writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
+    captureMade = 1;
+    if (movesFlag) p.moved = 1;
+  }
+  result = kMovePossible;
+  captureFound = 1;
+  captured = probe.stable == kCommittedLayer ? CapturedPiece{probe.kind, kCommittedLayer, probe.index}
+                                             : CapturedPiece{probe.pendingKind, kPendingLayer, probe.pendingIndex};
+}
+
+// Sliding pieces: direction and distance from the code, path test, then the
+// destination.
+void generateSlidingMove(Piece& p, int32_t code, const Step* directions, int directionCount, int32_t ownKind,
+                         int32_t& result) {
+  if (p.onBoard != 1) return;
+  int sx = 0;
+  int sy = 0;
+  startFrom(p, sx, sy);
+  const DestinationRule rule{ownKind, true, true, false, false};
+  if (code < 1 || code > directionCount * kCodesPerDirection) {
+    resolveDestination(p, sx, sy, rule, result);  // names no step: the own square, refused
+    return;
+  }
+  const Step u = directions[(code - 1) / kCodesPerDirection];
+  const int k = (code - 1) % kCodesPerDirection + 1;
+  for (int j = 1; j < k; ++j) {
+    const int px = sx + j * u.dx;
+    const int py = sy + j * u.dy;
+    if (!onBoardCoord(px, py) || activeSide(squareAt(px, py)) != kNoSide) {
+      lastTry.startX = sx;
+      lastTry.startY = sy;
+      refuse(p, result);
+      return;
+    }
+  }
+  p.targetX = sx + k * u.dx;
+  p.targetY = sy + k * u.dy;
+  resolveDestination(p, sx, sy, rule, result);
+}
+
+// A square passed over by a pawn's double step. White counts a piece in either
+// layer, Black only the active layer.
+bool passedSquareFree(int x, int y, int32_t side) {
+  if (!onBoardCoord(x, y)) return false;
+  const Square& s = squareAt(x, y);
+  if (side == kWhite) return s.side == kNoSide && s.pendingSide == kNoSide;
+  return activeSide(s) == kNoSide;
+}
+
+}  // namespace
+
+void generatePawnMove(Piece& p, int32_t code, int32_t& result) {
+  if (p.onBoard != 1) return;
+  int sx = 0;
+  int sy = 0;
+  startFrom(p, sx, sy);
+  const int dir = p.side == kWhite ? 1 : -1;
+  DestinationRule rule{kPawn, true, false, false, false};
+  switch (code) {
+    case 1:
+      p.targetY = sy + dir;
+      break;
+    case 2:
+      if (p.moved == 0 && passedSquareFree(sx, sy + dir, p.side)) p.targetY = sy + 2 * dir;
+      break;
+    case 3:
+    case 4:
+      p.targetX = sx + (code == 3 ? dir : -dir);
+      p.targetY = sy + dir;
+      rule.emptyAllowed = false;
+      rule.captureAllowed = true;
+      break;
+    default:
+      break;  // no step: the own square, refused below
+  }
+  resolveDestination(p, sx, sy, rule, result);
+}
+
+void generateKnightMove(Piece& p, int32_t code, int32_t& result) {
+  if (p.onBoard != 1) return;
+  int sx = 0;
+  int sy = 0;
+  startFrom(p, sx, sy);
+  if (code >= 1 && code <= 8) {
+    p.targetX = sx + kKnightSteps[code - 1].dx;
+    p.targetY = sy + kKnightSteps[code - 1].dy;
+  }
+  resolveDestination(p, sx, sy, DestinationRule{kKnight, true, true, false, false}, result);
+}
+
+void generateKingMove(Piece& p, int32_t code, int32_t& result) {
+  if (p.onBoard != 1) return;
+  int sx = 0;
+  int sy = 0;
+  startFrom(p, sx, sy);
+  if (code == kShortCastling || code == kLongCastling) {
+    // Castling test: the king unmoved on its start square and the squares
+    // between king and rook empty. The destination must be empty too:
+    // castling never captures.
+    const bool shortSide = code == kShortCastling;
+    bool free = p.moved == 0 && sx == 4 && sy == homeRank(p.side);
+    const int between = shortSide ? 1 : 2;
+    for (int j = 1; free && j <= between; ++j) {
+      const int bx = shortSide ? sx + j : sx - j;
+      free = onBoardCoord(bx, sy) && activeSide(squareAt(bx, sy)) == kNoSide;
+    }
+    if (!free) {
+      lastTry.startX = sx;
+      lastTry.startY = sy;
+      refuse(p, result);
+      return;
+    }
+    p.targetX = shortSide ? sx + 2 : sx - 3;
+    resolveDestination(p, sx, sy, DestinationRule{kKing, true, false, false, true}, result);
+    return;
+  }
+  if (code >= 1 && code <= 8) {
+    p.targetX = sx + kKingSteps[code - 1].dx;
+    p.targetY = sy + kKingSteps[code - 1].dy;
+  }
+  resolveDestination(p, sx, sy, DestinationRule{kKing, true, true, true, false}, result);
+}
+
+void generateRookMove(Piece& p, int32_t code, int32_t& result) {
+  generateSlidingMove(p, code, kRookDirections, 4, kRook, result);
+}
+
+void generateBishopMove(Piece& p, int32_t code, int32_t& result) {
+  generateSlidingMove(p, code, kBishopDirections, 4, kBishop, result);
+}
+
+void generateQueenMove(Piece& p, int32_t code, int32_t& result) {
+  static constexpr Step queenDirections[8] = {kBishopDirections[0], kBishopDirections[1], kBishopDirections[2],
+                                              kBishopDirections[3], kRookDirections[0],   kRookDirections[1],
+                                              kRookDirections[2],   kRookDirections[3]};
+  generateSlidingMove(p, code, queenDirections, 8, kQueen, result);
+}
+
+void generateMove(int32_t kind, Piece& p, int32_t code, int32_t& result) {
+  switch (kind) {
+    case kPawn: generatePawnMove(p, code, result); break;
+    case kRook: generateRookMove(p, code, result); break;
+    case kKnight: generateKnightMove(p, code, result); break;
+    case kBishop: generateBishopMove(p, code, result); break;
+    case kQueen: generateQueenMove(p, code, result); break;
+    case kKing: generateKingMove(p, code, result); break;
+    default: result = kMoveRefused; break;
+  }
+}
+
+int32_t moveCodeCount(int32_t kind) {
+  switch (kind) {
+    case kPawn: return 4;
+    case kRook: return 28;
+    case kKnight: return 8;
+    case kBishop: return 28;
+    case kQueen: return 56;
+    case kKing: return 8;
+    default: return 0;
+  }
+}

@@ -1,0 +1,70 @@
+// Codes and counts shared by every part of the game. Integers encode everything
+// the rules store (squares, pieces, history, candidate lists), so every code has
+// a name here and nowhere else.
+#pragma once
+
+#include <cstdint>
+
+// Piece kinds. The same codes appear in squares, in the history, in the
+// computer's candidate lists and (as letters) in saved games. 6..8 are unused.
+enum PieceKind : int32_t {
+  kEmpty = 0,
+  kPawn = 1,
+  kRook = 2,
+  kKnight = 3,
+  kBishop = 4,
+  kQueen = 5,
+  kKing = 9,
+};
+
+// Sides. A square with side kNoSide is empty.
+enum Side : int32_t {
+  kNoSide = 0,
+  kWhite = 1,
+  kBlack = 2,
+};
+
+// `sideToMove` values: note the inversion (2 means White is to move).
+constexpr int32_t kWhiteToMove = 2;
+constexpr int32_t kBlackToMove = 1;
+
+// Square index codes: a piece's array index, or these markers.
+constexpr int32_t kNoIndex = 99;     // empty square, castled king, queen/king in the search
+constexpr int32_t kRoyalIndex = 9;   // queen and king in the start-up position
+
+// Generator results.
+constexpr int32_t kMovePossible = 1;
+constexpr int32_t kMoveRefused = 2;
+
+// Castling king codes (also the candidate codes of castling).
+constexpr int32_t kShortCastling = 9;
+constexpr int32_t kLongCastling = 10;
+
+// Layer flags of a square: which layer is in force.
+constexpr int32_t kPendingLayer = 0;
+constexpr int32_t kCommittedLayer = 1;
+
+// Computer scores with a meaning of their own.
+constexpr int32_t kRejectedScore = -10000;
+constexpr int32_t kKingCaptureScore = 15000;
+constexpr int32_t kKingLostScore = -15000;
+
+// Play modes and levels.
+constexpr int32_t kPlayComputer = 1;
+constexpr int32_t kPlayTwoPlayers = 2;
+constexpr int32_t kLevelBeginner = 1;  // "Başlangıç": one ply
+constexpr int32_t kLevelOne = 2;       // "1.seviye": three plies
+constexpr int32_t kLevelTwo = 3;       // "2.seviye": four plies and a fifth
+
+constexpr int kBoardSize = 8;
+constexpr int kSquareCount = 64;
+constexpr int kSideCount = 2;
+constexpr int kSquarePixels = 40;  // a square on screen; a8 at (0, 0), h1 at (280, 280)
+
+inline constexpr bool onBoardCoord(int x, int y) { return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize; }
+inline constexpr int squareIndex(int x, int y) { return x * kBoardSize + y; }
+inline constexpr int32_t otherSide(int32_t side) { return side == kWhite ? kBlack : kWhite; }
+inline constexpr int32_t homeRank(int32_t side) { return side == kWhite ? 0 : 7; }
+// Picture position of a square inside the board frame.
+inline constexpr int squareLeft(int x) { return kSquarePixels * x; }
+inline constexpr int squareTop(int y) { return 280 - kSquarePixels * y; }

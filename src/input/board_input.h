@@ -1,0 +1,28 @@
+// Drag and drop on the board: a press on a piece picture starts a drag, a drop
+// on a square or on a piece picture asks the move driver for the move.
+#pragma once
+
+#include <cstdint>
+
+enum class MouseButton { Left, Right, Middle };
+
+// Press on picture 1..56 of the main window: records the dragged piece.
+// Returns true when a drag should start (left button on a board picture).
+bool Image1MouseDown(int picture, MouseButton button);
+
+// Every drag over a square or piece picture is accepted.
+bool Image4DragOver();
+
+// Drop on square control Shape1..Shape64 (Shape1 = a8, Shape64 = h1).
+void Shape41DragDrop(int shape);
+
+// Drop on board picture Image1..Image32 (handlers Image1DragDrop..Image32DragDrop).
+void ImageDragDrop(int picture);
+
+// The piece a board picture (1..32) stands for.
+struct PictureOwner {
+  int32_t kind;
+  int32_t side;
+  int32_t index;
+};
+PictureOwner pictureOwner(int picture);

@@ -1,0 +1,186 @@
+#include "input/move_driver.h"
+
+#include <cstdlib>
+
+#include "game/attack_maps.h"
+#include "game/board.h"
+#include "game/captures.h"
+#include "game/castling.h"
+#include "game/moves.h"
+#include "game/pictures.h"
+#include "input/move_list.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+
+const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
+
+namespace {
+
+int32_t pawnCode(int32_t side, int32_t dx, int32_t dy) {
+  const int32_t dir = side == kWhite ? 1 : -1;
+  if (dx == 0 && dy == dir) return 1;
+  if (dx == 0 && dy == 2 * dir) return 2;
+  if (dy == dir && dx == dir) return 3;
+  if (dy == dir && dx == -dir) return 4;
+  return 0;
+}
+
+int32_t stepCode(const Step* steps, int n, int32_t dx, int32_t dy) {
+  for (int i = 0; i < n; ++i) {
+    if (steps[i].dx == dx && steps[i].dy == dy) return i + 1;
+  }
+  return 0;
+}
+
+// Code of a sliding move along one of four directions, or 0.
+int32_t slideCode(const Step* dirs, int32_t dx, int32_t dy) {
+  const int32_t k = std::abs(dx) > std::abs(dy) ? std::abs(dx) : std::abs(dy);
+  if (k == 0 || k > 7) return 0;
+  if (dx % k != 0 || dy % k != 0) return 0;
+  for (int d = 0; d < 4; ++d) {
+    if (dirs[d].dx * k == dx && dirs[d].dy * k == dy) return d * kCodesPerDirection + k;
+  }
+  return 0;
+}
+
+int32_t kingCode(int32_t dx, int32_t dy) {
+  if (dx == 2 && dy == 0) return kShortCastling;
+  if (dx == -3 && dy == 0) return kLongCastling;
+  return stepCode(kKingSteps, 8, dx, dy);
+}
+
+bool sidesTurn(int32_t side) {
+  return (side == kWhite && sideToMove == kWhiteToMove) || (side == kBlack && sideToMove == kBlackToMove);
+}
+
+int32_t parityOf(int32_t x, int32_t y) { return ((x + y) % 2 + 2) % 2; }
+
+// After Black's move: a blinking notice when the white king stands attacked.
+void testCheckOnWhiteKing() {
+  buildAttackMaps();
+  const Piece& king = pieces.kings[0];
+  if (onBoardCoord(king.x, king.y) && isAttackedBy(kBlack, king.x, king.y) && replaying == 0) {
+    form2.visible = true;
+  }
+}
+
+// Highlights the newest line of the list.
+void selectLastLine() {
+  selectListLine(listSelection, false);
+  listSelection = listLineCount() - 1;
+  selectListLine(listSelection, true);
+}
+
+}  // namespace
+
+int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy) {
+  switch (kind) {
+    case kPawn: return pawnCode(side, dx, dy);
+    case kKnight: return stepCode(kKnightSteps, 8, dx, dy);
+    case kKing: return kingCode(dx, dy);
+    case kRook: return slideCode(kRookDirections, dx, dy);
+    case kBishop: return slideCode(kBishopDirections, dx, dy);
+    case kQueen: {
+      const int32_t diagonal = slideCode(kBishopDirections, dx, dy);
+      if (diagonal != 0) return diagonal;
+      const int32_t straight = slideCode(kRookDirections, dx, dy);
+      return straight == 0 ? 0 : 28 + straight;
+    }
+    default: return 0;
+  }
+}
+
+HalfMoveRecord& currentHalfMove(int32_t side) {
+  FullMoveRecord& entry = history[moveCount];
+  return side == kWhite ? entry.white : entry.black;
+}
+
+void recordCastling(int32_t code, int32_t side) {
+  const int32_t r = homeRank(side);
+  if (side == kWhite) moveNumber += 1;
+  HalfMoveRecord& h = currentHalfMove(side);
+  h.kind = kKing;
+  h.movedBefore = 0;
+  h.index = kNoIndex;
+  h.fromX = 4;
+  h.fromY = r;
+  h.toX = castlingSquares(code).kingTo;
+  h.toY = r;
+  h.captureFlag = 0;
+  if (side == kBlack) moveCount += 1;
+  appendListLine(formatCastlingLine(code, side, moveNumber));
+  if (side == kBlack) appendListLine(kBlankListLine);
+  gameSaved = 0;
+}
+
+int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
+  trialMode = 0;  // a real move is never a trial
+  const int32_t dx = dragToX - dragFromX;
+  const int32_t dy = dragToY - dragFromY;
+  targetParity = parityOf(dragToX, dragToY);
+  const int32_t code = moveCodeFor(kind, side, dx, dy);
+  if (code == 0) return 0;
+  if (!sidesTurn(side)) return 0;
+  if (moveCount >= kHistoryCapacity) {
+    dialogs().message(kHistoryFullMessage);
+    return 0;
+  }
+  if (kind == kKing && (code == kShortCastling || code == kLongCastling)) {
+    castle(code, side, kCastlePlay);
+    return 0;
+  }
+  Piece* piece = pieceOf(kind, side, index);
+  if (piece == nullptr || piece->onBoard != 1) return 0;
+  const int32_t fromX = piece->x;
+  const int32_t fromY = piece->y;
+  const int32_t movedBefore = piece->moved;
+
+  int32_t result = kMoveRefused;
+  generateMove(kind, *piece, code, result);
+  if (result != kMovePossible) return 0;
+  commitMove(*piece);
+
+  const int pic = boardPictureOf(side, kind, index);
+  int32_t oldLeft = pic != 0 ? form1.image[pic].left : 0;
+  int32_t oldTop = pic != 0 ? form1.image[pic].top : 0;
+  placePicture(dropLeft, dropTop, oldLeft, oldTop);
+  if (side == kWhite) moveNumber += 1;
+
+  HalfMoveRecord& h = currentHalfMove(side);
+  h.kind = kind;
+  h.movedBefore = movedBefore;
+  h.index = index;
+  h.fromX = fromX;
+  h.fromY = fromY;
+  h.oldLeft = oldLeft;
+  h.oldTop = oldTop;
+  h.toX = piece->x;
+  h.toY = piece->y;
+  h.captureFlag = 0;
+  if (captureMade == 1) {
+    int32_t& capturedMoved = side == kWhite ? capturedMovedBlack : capturedMovedWhite;
+    h.captureFlag = 1;
+    h.capturedKind = probe.kind;
+    h.capturedIndex = probe.index;
+    h.capturedMoved = capturedMoved;
+    h.captureX = piece->x;
+    h.captureY = piece->y;
+    h.newLeft = dropLeft;
+    h.newTop = dropTop;
+    capturedMoved = 0;
+  }
+  if (side == kBlack) moveCount += 1;
+
+  moveMark = '-';
+  if (captureMade == 1) {
+    moveMark = 'x';
+    captureMade = 0;
+  }
+  if (side == kBlack && kind != kKing) testCheckOnWhiteKing();
+
+  appendListLine(formatMoveLine(kind, side, index, dragFromX, dragFromY, dragToX, dragToY, moveMark, moveNumber));
+  if (side == kBlack) appendListLine(kBlankListLine);
+  if (!(side == kWhite && kind == kPawn)) selectLastLine();
+  gameSaved = 0;
+  return 1;
+}

@@ -1,0 +1,41 @@
+// The saved-game file (".oyk"): the lines of the move list in code page 1254,
+// each followed by CR LF. Opening replays the lines move by move.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+void Kaydet1Click();  // "Kaydet"
+void A1Click();       // "Aç"
+
+// Writes the move list to `path` through a temporary file, so an existing
+// file is replaced only by a complete new one. False (after a message) when
+// writing failed.
+bool saveGameTo(const std::string& path);
+// Reads and replays a saved game. False (after a message) when the file was
+// not read or is not a saved game; the current game then stays.
+bool openGameFrom(const std::string& path);
+
+// A move read from a line of a saved game.
+struct ParsedMove {
+  int32_t kind;
+  int32_t index;
+  int32_t fromX;
+  int32_t fromY;
+  int32_t toX;
+  int32_t toY;
+};
+
+// Reads a White (role 1) or Black (role 2) line in code page 1254. False when
+// the line lacks a piece letter, a number, a file letter or a rank digit.
+bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move);
+
+// Splits file contents into lines; CR LF and LF both end a line.
+std::vector<std::string> splitLines(const std::string& bytes);
+
+// Replays lines 2.. of a saved game through the move driver. Returns the
+// number of the first line that could not be read, or -1.
+int32_t replayLines(const std::vector<std::string>& lines);
+
+constexpr size_t kMaxSavedGameBytes = 1 << 20;

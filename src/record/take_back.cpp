@@ -1,0 +1,192 @@
+#include "record/take_back.h"
+
+#include "computer/evaluation.h"
+#include "game/board.h"
+#include "game/captures.h"
+#include "game/pictures.h"
+#include "input/move_driver.h"
+#include "ui/controls.h"
+
+namespace {
+
+constexpr int32_t kRestoreMove = 1;
+constexpr int32_t kRestoreCaptured = 2;
+
+// Puts the piece on its target square, committing the square's pending layer.
+void restorePiece(int32_t kind, int32_t index, int32_t side, int32_t moved, int32_t mode) {
+  Piece* p = pieceOf(kind, side, index);
+  if (p == nullptr) return;
+  p->x = p->targetX;
+  p->y = p->targetY;
+  commitSquare(squareAt(p->x, p->y));
+  p->atRest = 1;
+  p->onBoard = 1;
+  if (kind == kPawn || kind == kRook || kind == kKing) p->moved = moved;
+  if (mode == kRestoreCaptured) {
+    const int n = lostPictureOf(side, kind, index);
+    if (n != 0) form3.image[n].visible = false;
+  }
+}
+
+// Writes an occupant into a square's pending layer with the committed layer in
+// force; restorePiece then commits it.
+void prepareSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
+  setPending(squareAt(x, y), kind, side, index, kCommittedLayer);
+}
+
+void movePictureBack(int32_t side, int32_t kind, int32_t index, int32_t x, int32_t y, int32_t left, int32_t top) {
+  int32_t oldLeft = 0;
+  int32_t oldTop = 0;
+  targetParity = (x + y) % 2;
+  movingSide = side;
+  movingKind = kind;
+  movingIndex = index;
+  placePicture(left, top, oldLeft, oldTop);
+}
+
+void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int toX, int r) {
+  prepareSquare(fromX, r, kind, side, kind == kKing ? kNoIndex : index);
+  clearSquare(squareAt(toX, r));
+  setTargetOf(kind, index, fromX, r, 1, side);
+  restorePiece(kind, index, side, 0, kRestoreMove);
+  movePictureBack(side, kind, index, fromX, r, squareLeft(fromX), squareTop(r));
+}
+
+void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
+  if (h.kind == kEmpty) return;  // no move recorded in this half
+  const int r = homeRank(side);
+  const bool castling = h.kind == kKing && h.fromX == 4 && h.fromY == r && h.toY == r && (h.toX == 6 || h.toX == 1);
+  if (castling) {
+    const bool shortSide = h.toX == 6;
+    undoCastlingPiece(side, kKing, kNoIndex, 4, h.toX, r);
+    undoCastlingPiece(side, kRook, shortSide ? 1 : 0, shortSide ? 7 : 0, shortSide ? 5 : 2, r);
+    return;
+  }
+  prepareSquare(h.fromX, h.fromY, h.kind, side, h.index);
+  clearSquare(squareAt(h.toX, h.toY));
+  setTargetOf(h.kind, h.index, h.fromX, h.fromY, 1, side);
+  restorePiece(h.kind, h.index, side, h.movedBefore, kRestoreMove);
+  movePictureBack(side, h.kind, h.index, h.fromX, h.fromY, h.oldLeft, h.oldTop);
+}
+
+// The captured-pieces window's placement after `placed` pieces of one side.
+LostPiecePlacement placementAfter(int placed, bool white) {
+  LostPiecePlacement p = white ? kWhiteLostStart : kBlackLostStart;
+  const int32_t rowLeft = white ? kWhiteLostRowLeft : kBlackLostRowLeft;
+  for (int i = 0; i < placed; ++i) {
+    if (p.odd == 1) {
+      p.x += kLostColumnStep;
+    } else {
+      p.y = p.row * kLostRowStep;
+      p.x = rowLeft;
+      p.row += 1;
+      p.count = 0;
+    }
+    p.count += 1;
+    p.odd = p.count % 2;
+  }
+  return p;
+}
+
+int visibleLostPictures(int32_t side) {
+  static constexpr int32_t kinds[6] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
+  int n = 0;
+  for (int32_t kind : kinds) {
+    for (int i = 0; i < (kind == kPawn ? 8 : 2); ++i) {
+      const int pic = lostPictureOf(side, kind, i);
+      if (pic != 0 && form3.image[pic].visible && (i == 0 || (kind != kQueen && kind != kKing))) ++n;
+    }
+  }
+  return n;
+}
+
+// Gives a captured piece back to the board. Its place in the captured-pieces
+// window is freed only when it was shown there, and the placement then goes
+// on exactly as if the piece had never been taken.
+void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
+  const int pic = lostPictureOf(side, h.capturedKind, h.capturedIndex);
+  const bool wasShown = pic != 0 && form3.image[pic].visible;
+  prepareSquare(h.captureX, h.captureY, h.capturedKind, side, h.capturedIndex);
+  setTargetOf(h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
+  restorePiece(h.capturedKind, h.capturedIndex, side, h.capturedMoved, kRestoreCaptured);
+  if (wasShown) {
+    (side == kWhite ? whiteLost : blackLost) = placementAfter(visibleLostPictures(side), side == kWhite);
+  }
+  movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY, h.newLeft, h.newTop);
+}
+
+void clearHalf(HalfMoveRecord& h) {
+  h.kind = h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.oldLeft = h.oldTop = h.captureFlag = 0;
+}
+
+void undoHalfWithCapture(HalfMoveRecord& h, int32_t side) {
+  undoHalfMove(h, side);
+  if (h.captureFlag == 1 && h.kind != kEmpty) returnCapturedPiece(h, otherSide(side));
+  clearHalf(h);
+}
+
+void deleteListLine(int32_t line) {
+  if (line >= 0 && line < listLineCount()) form1.listBox1.erase(form1.listBox1.begin() + line);
+}
+
+// A White move that Black has not answered yet (two players, or a refused
+// reply): it stands alone in the entry being filled.
+bool unansweredWhiteMove() {
+  return sideToMove == kBlackToMove && moveCount < kHistoryCapacity && history[moveCount].white.kind != kEmpty;
+}
+
+void takeBackUnansweredWhiteMove() {
+  undoHalfWithCapture(history[moveCount].white, kWhite);
+  deleteListLine(listLineCount() - 1);
+  moveNumber -= 1;
+  if (listSelection >= listLineCount()) {
+    listSelection = listLineCount() - 1;
+    selectListLine(listSelection, true);
+  }
+  sideToMove = kWhiteToMove;
+}
+
+void takeBackFullMove() {
+  if (moveCount == 0) return;
+  FullMoveRecord& entry = history[moveCount - 1];
+  listSelection -= 3;
+  undoHalfWithCapture(entry.black, kBlack);
+  undoHalfWithCapture(entry.white, kWhite);
+  // The text left is that of the list without its last three lines; the
+  // last line of blanks stays when an earlier move remains.
+  const int32_t n = listLineCount();
+  const int32_t firstDeleted = moveNumber == 1 ? n - 3 : n - 4;
+  for (int k = 0; k < 3; ++k) deleteListLine(firstDeleted);
+  moveNumber -= 1;
+  moveCount -= 1;
+  sideToMove = kWhiteToMove;
+}
+
+}  // namespace
+
+void Button2Click() {
+  const int32_t line = listClickIndex;
+  const bool pendingWhite = unansweredWhiteMove();
+  int32_t count = 0;
+  if (line == 0) {
+    count = pendingWhite ? 0 : 1;
+  } else {
+    count = moveCount - (line + 2) / 3 + 1;
+  }
+  listClickIndex = 0;
+  form1.label20Visible = false;
+  if (pendingWhite) takeBackUnansweredWhiteMove();
+  for (int32_t k = 0; k < count; ++k) takeBackFullMove();
+  if (pendingWhite || count > 0) {
+    countMaterial();
+    lastMaterialBalance = whiteMaterial - blackMaterial;
+  }
+}
+
+void Gerihamle1Click() { Button2Click(); }
+
+void ListBox1Click(int32_t line) {
+  listClickIndex = line;
+  Button2Click();
+  listClickIndex = 0;
+}

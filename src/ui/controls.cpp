@@ -1,0 +1,63 @@
+#include "ui/controls.h"
+
+#include "game/board.h"
+#include "game/pictures.h"
+#include "input/board_input.h"
+#include "ui/help_window.h"
+
+namespace {
+
+constexpr int kStockLeft = 536;
+
+// Designed place of a captured-pieces picture: four columns of eight.
+void placeLostPictureAsDesigned(int32_t side, int32_t kind, int32_t index, int column, int row) {
+  static constexpr int columnLeft[4] = {10, 50, 90, 130};
+  const int n = lostPictureOf(side, kind, index);
+  if (n == 0) return;
+  form3.image[n] = PictureControl{columnLeft[column], 32 * (row + 1), stockPictureOf(side, kind, 0), false, true};
+}
+
+void designLostPictures() {
+  for (int s = 0; s < kSideCount; ++s) {
+    const int32_t side = s + 1;
+    const int pawnColumn = s * 2;
+    for (int i = 0; i < 8; ++i) placeLostPictureAsDesigned(side, kPawn, i, pawnColumn, i);
+    const int32_t kinds[8] = {kKnight, kKnight, kRook, kRook, kBishop, kBishop, kQueen, kKing};
+    for (int r = 0; r < 8; ++r) placeLostPictureAsDesigned(side, kinds[r], r % 2, pawnColumn + 1, r);
+  }
+}
+
+}  // namespace
+
+void initialiseControls() {
+  form1 = Form1Controls{};
+  for (int n = 1; n <= kBoardPictureCount; ++n) {
+    const PictureOwner o = pictureOwner(n);
+    const int x = n <= 16 ? (n <= 8 ? n - 1 : n - 9) : (n <= 24 ? n - 17 : n - 25);
+    const int y = n <= 8 ? 1 : n <= 16 ? 0 : n <= 24 ? 6 : 7;
+    // As stored in the window definition every board picture shows a white
+    // background.
+    form1.image[n] = PictureControl{squareLeft(x), squareTop(y), stockPictureOf(o.side, o.kind, 1), true, true};
+  }
+  for (int n = kFirstStockPicture; n <= kLastStockPicture; ++n) {
+    form1.image[n] = PictureControl{kStockLeft + 40 * ((n - kFirstStockPicture) / 12),
+                                    40 * ((n - kFirstStockPicture) % 12), n, true, true};
+  }
+  form1.secenek1Checked = true;
+  form1.baslaChecked = true;
+  form1.radioSelected = 1;
+  form2 = Form2Controls{};
+  form2.label1Visible = true;
+  form3 = Form3Controls{};
+  designLostPictures();
+  form4 = Form4Controls{};
+  Form4Initialise();
+}
+
+void appendListLine(const std::string& text) { form1.listBox1.push_back(ListLine{text, false}); }
+
+void selectListLine(int32_t line, bool selected) {
+  if (line >= 0 && line < listLineCount()) form1.listBox1[static_cast<size_t>(line)].selected = selected;
+}
+
+int32_t listLineCount() { return static_cast<int32_t>(form1.listBox1.size()); }

@@ -1,0 +1,92 @@
+// The state of the four windows' controls as plain records. The core writes
+// them where the game logic says so; the Qt layer reads them after every event
+// and makes the screen match. Texts are UTF-8 here and converted at the edges.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Picture numbers of the main window: Image1..Image32 are the board pictures,
+// Image33..Image56 the stock bitmaps (their own number is their bitmap).
+constexpr int kBoardPictureCount = 32;
+constexpr int kFirstStockPicture = 33;
+constexpr int kLastStockPicture = 56;
+// Form3 uses picture numbers up to Image44.
+constexpr int kLostPictureSlots = 45;
+
+// A picture control. `bitmap` names the stock picture (33..56) whose bitmap it
+// shows.
+struct PictureControl {
+  int32_t left;
+  int32_t top;
+  int32_t bitmap;
+  bool visible;
+  bool enabled;
+};
+
+struct ListLine {
+  std::string text;
+  bool selected;
+};
+
+// Main window (Form1).
+struct Form1Controls {
+  PictureControl image[kLastStockPicture + 1];  // index = picture number; 0 unused
+  bool label19Visible;                          // "Düşünüyorum..."
+  bool label20Visible;                          // "MAT!!!"
+  std::vector<ListLine> listBox1;               // the move list
+  bool timer1Enabled;
+  // Menu ticks.
+  bool secenek1Checked;  // "Bilgisayarla oyna"
+  bool secenek2Checked;  // "Karşılıklı oyna"
+  bool baslaChecked;     // "Başlangıç"
+  bool seviye1Checked;   // "1.seviye"
+  bool seviye2Checked;   // "2.seviye"
+  int32_t radioSelected; // 1..4: which of RadioButton1..RadioButton4 is selected
+  bool closeRequested;   // the window should close (exit command)
+};
+
+// Check notice (Form2).
+struct Form2Controls {
+  bool visible;
+  int32_t blinkCount;
+  bool label1Visible;  // "ŞAH!!!"
+};
+
+// Captured pieces (Form3), one picture per piece numbered as in the window.
+struct Form3Controls {
+  bool visible;
+  PictureControl image[kLostPictureSlots];
+};
+
+// Help window (Form4).
+constexpr int kHelpLabelCount = 9;  // Label1..Label8 (index 0 unused)
+constexpr int kHelpPageCount = 12;  // Image1..Image11 (index 0 unused)
+struct HelpLabel {
+  int32_t left;
+  int32_t top;
+  bool visible;
+  std::string caption;
+};
+struct Form4Controls {
+  bool visible;
+  HelpLabel label[kHelpLabelCount];
+  bool pageVisible[kHelpPageCount];
+  bool button1Visible;  // "Sonraki"
+  bool button2Visible;  // "Onceki"
+};
+
+inline Form1Controls form1{};
+inline Form2Controls form2{};
+inline Form3Controls form3{};
+inline Form4Controls form4{};
+
+// Puts every control in its designed state (as the window definitions hold it,
+// before any creation handler runs).
+void initialiseControls();
+
+// List helpers used by the move driver, take back and the file commands.
+void appendListLine(const std::string& text);
+void selectListLine(int32_t line, bool selected);
+int32_t listLineCount();

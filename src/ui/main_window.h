@@ -1,0 +1,37 @@
+// Handlers of the main window (Form1) that live in the core: creation, new
+// game, play mode and level wiring, help, exit and close. The Qt layer calls
+// them from its widgets and then redraws from the control records.
+#pragma once
+
+// Form1 creation: play mode and level 1, dark-square bitmaps, list headers.
+void FormCreate();
+
+// New game ("Başlat" button and menu item).
+void Button3Click();
+void Balat1Click();
+
+// Play mode: against the computer / two players.
+void secenek1Click();
+void secenek2Click();
+
+// Levels; each radio button calls its menu handler.
+void BaslaClick();
+void seviye1Click();
+void seviye2Click();
+void RadioButton1Click();
+void RadioButton2Click();
+void RadioButton3Click();
+void RadioButton4Click();
+
+// "Yardım": shows the help window.
+void Yardm1Click();
+
+// "Çıkış": asks whether to save, then asks the window to close
+// (form1.closeRequested).
+void k1Click();
+// The window is closing: asks once whether to save an unsaved game. Returns
+// false when the window must stay open (the player wanted the game saved and
+// it was not).
+bool FormClose();
+
+inline int closeAnswered = 0;  // 1 once the close question has been answered
