@@ -1,1 +1,97 @@
-int main() { return 0; }
+// Benchmarks of the computer player: attack maps, one-ply search and the
+// three levels on positions of the signature set.
+#include <benchmark/benchmark.h>
+
+#include "computer/computer_turn.h"
+#include "computer/search.h"
+#include "game/attack_maps.h"
+#include "game/board.h"
+#include "signature.h"
+#include "ui/controls.h"
+
+namespace {
+
+const SignaturePosition& position(const char* name) {
+  for (const SignaturePosition& p : signaturePositions()) {
+    if (std::string(p.name) == name) return p;
+  }
+  return signaturePositions().front();
+}
+
+// A sparse endgame: kings, a rook each and a few pawns, reached by clearing
+// the board of a fresh game.
+void setUpSparseEndgame() {
+  setUpPosition(position("start"), 1);
+  auto takeOff = [](Piece& p) {
+    squareAt(p.x, p.y) = Square{1, 0, 0, 0, 0, 99, 99, squareAt(p.x, p.y).weight};
+    p.onBoard = 0;
+  };
+  for (int s = 0; s < 2; ++s) {
+    for (int i = 0; i < 8; ++i) {
+      if (i % 3 != 0) takeOff(pieces.pawns[s][i]);
+    }
+    for (int i = 0; i < 2; ++i) {
+      takeOff(pieces.knights[s][i]);
+      takeOff(pieces.bishops[s][i]);
+    }
+    takeOff(pieces.rooks[s][0]);
+    takeOff(pieces.queens[s]);
+  }
+}
+
+void BM_buildAttackMaps(benchmark::State& state, const char* name) {
+  if (std::string(name) == "sparse-endgame") {
+    setUpSparseEndgame();
+  } else {
+    setUpPosition(position(name), 1);
+  }
+  for (auto _ : state) {
+    buildAttackMaps();
+    benchmark::DoNotOptimize(attackSum);
+  }
+}
+BENCHMARK_CAPTURE(BM_buildAttackMaps, start, "start");
+BENCHMARK_CAPTURE(BM_buildAttackMaps, middlegame, "open-game");
+BENCHMARK_CAPTURE(BM_buildAttackMaps, endgame, "sparse-endgame");
+
+// One-ply search; the counter reports candidate evaluations per second.
+void BM_searchSide(benchmark::State& state, const char* name) {
+  setUpPosition(position(name), 1);
+  const int64_t before = evaluationCount;
+  for (auto _ : state) {
+    searchSlot = 9;
+    searchSide(kBlack);
+  }
+  state.counters["evaluations/s"] =
+      benchmark::Counter(static_cast<double>(evaluationCount - before), benchmark::Counter::kIsRate);
+}
+BENCHMARK_CAPTURE(BM_searchSide, kings_pawn, "kings-pawn");
+BENCHMARK_CAPTURE(BM_searchSide, middlegame, "open-game");
+BENCHMARK_CAPTURE(BM_searchSide, sicilian, "sicilian");
+
+// A whole computer turn at one level (set-up excluded from the timing).
+void BM_level(benchmark::State& state, const char* name, int lv) {
+  int64_t evaluations = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    setUpPosition(position(name), lv);
+    const int64_t before = evaluationCount;
+    state.ResumeTiming();
+    Timer1Timer();
+    evaluations += evaluationCount - before;
+  }
+  state.counters["evaluations/s"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);
+}
+BENCHMARK_CAPTURE(BM_level, level1_kings_pawn, "kings-pawn", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level2_kings_pawn, "kings-pawn", 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level3_kings_pawn, "kings-pawn", 3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level1_open_game, "open-game", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level2_open_game, "open-game", 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level3_open_game, "open-game", 3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level1_sicilian, "sicilian", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level2_sicilian, "sicilian", 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_level, level3_sicilian, "sicilian", 3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -17,8 +17,11 @@ int32_t sideMaterial(int s) {
   return m;
 }
 
+// An unattacked piece is in no danger, which most pieces are: test that first.
 inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
-  return p.onBoard == 1 ? threatTerm(p.targetX, p.targetY, v, side, p.side) : 0;
+  if (p.onBoard != 1) return 0;
+  if (attackCount[otherSide(p.side) - 1][squareIndex(p.targetX, p.targetY)] == 0) return 0;
+  return threatTerm(p.targetX, p.targetY, v, side, p.side);
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
@@ -27,7 +30,7 @@ inline void addKing(const Piece& king, int32_t side, int32_t& sum) {
   sum += threatTerm(king.targetX, king.targetY, materialValueTable[5], side, king.side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
-  if (king.side == side && attackers[otherSide(side) - 1][kx][ky].values[0] > 0) sum = kRejectedScore;
+  if (king.side == side && attackValue(otherSide(side), squareIndex(kx, ky), 0) > 0) sum = kRejectedScore;
 }
 
 void addSide(int s, int32_t side, int32_t& sum) {
@@ -47,12 +50,12 @@ void countMaterial() {
 }
 
 int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide) {
-  const AttackList& e = attackers[otherSide(pieceSide) - 1][x][y];
-  const AttackList& f = attackers[pieceSide - 1][x][y];
-  const int32_t e0 = e.values[0];
-  const int32_t e1 = e.values[1];
-  const int32_t f0 = f.values[0];
-  const int32_t f1 = f.values[1];
+  const int sq = squareIndex(x, y);
+  const int32_t enemy = otherSide(pieceSide);
+  const int32_t e0 = attackValue(enemy, sq, 0);
+  const int32_t e1 = attackValue(enemy, sq, 1);
+  const int32_t f0 = attackValue(pieceSide, sq, 0);
+  const int32_t f1 = attackValue(pieceSide, sq, 1);
   int32_t t = 0;
   if (e0 > 0 && e0 < v) {
     // Attacked by something cheaper; a cheaper defender can take back, and the
@@ -87,7 +90,7 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
     change = lastMaterialBalance - balanceNow;
     lastMaterialBalance = balanceNow;
   }
-  int32_t countBalance = attackers[0][tx][ty].count - attackers[1][tx][ty].count;
+  int32_t countBalance = attackListCount(kWhite, squareIndex(tx, ty)) - attackListCount(kBlack, squareIndex(tx, ty));
   if (side == kBlack) {
     change = -change;
     squareBalance = -squareBalance;

@@ -47,14 +47,8 @@ void insertCandidate(CandidateList& list, const Candidate& c) {
 
 // Attack totals and mobility of the position the maps describe, then the score.
 int32_t judge(int32_t side) {
-  whiteAttackTotal = 0;
-  blackAttackTotal = 0;
-  for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) {
-      whiteAttackTotal += attackSum[0][x][y];
-      blackAttackTotal += attackSum[1][x][y];
-    }
-  }
+  whiteAttackTotal = attackTotal[0];
+  blackAttackTotal = attackTotal[1];
   mobility = side == kWhite ? whiteAttackTotal - blackAttackTotal : blackAttackTotal - whiteAttackTotal;
   ++evaluationCount;
   return scoreCandidate(side, mobility);
@@ -62,7 +56,7 @@ int32_t judge(int32_t side) {
 
 // Builds the maps and judges the position on the board.
 int32_t evaluatePosition(int32_t side) {
-  buildAttackMaps();
+  buildAttackSummary();
   countMaterial();
   positionValue = evaluateSide(side);
   return judge(side);
@@ -90,7 +84,7 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   const int32_t startY = lastTry.startY;
   setTarget(p, candidateToX, candidateToY, 0);
 
-  buildAttackMaps();
+  buildAttackSummary();
   countMaterial();
   positionValue = evaluateSide(side);
 

@@ -1,0 +1,129 @@
+#include "signature.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "computer/computer_turn.h"
+#include "computer/evaluation.h"
+#include "computer/search.h"
+#include "game/board.h"
+#include "input/board_input.h"
+#include "input/move_driver.h"
+#include "record/take_back.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+void freshProgram() {
+  initialiseGame();
+  initialiseControls();
+  std::memset(history, 0, sizeof history);
+  std::memset(resultList, 0, sizeof resultList);
+  std::memset(workingList, 0, sizeof workingList);
+  lastMaterialBalance = 0;
+  whiteMaterial = blackMaterial = 0;
+  kingTaken = 0;
+  FormCreate();
+}
+
+int pictureOn(int x, int y) {
+  for (int n = 1; n <= kBoardPictureCount; ++n) {
+    const PictureOwner o = pictureOwner(n);
+    const Piece* p = pieceOf(o.kind, o.side, o.index);
+    if (p->onBoard == 1 && p->x == x && p->y == y) return n;
+  }
+  return 0;
+}
+
+// One move by drag; false when the driver refused it.
+bool dragMove(const std::string& m) {
+  const int fx = m[0] - 'a';
+  const int fy = m[1] - '1';
+  const int tx = m[2] - 'a';
+  const int ty = m[3] - '1';
+  const int pic = pictureOn(fx, fy);
+  if (pic == 0) return false;
+  const int32_t before = sideToMove;
+  Image1MouseDown(pic, MouseButton::Left);
+  const int target = pictureOn(tx, ty);
+  if (target != 0) {
+    ImageDragDrop(target);
+  } else {
+    Shape41DragDrop((7 - ty) * 8 + tx + 1);
+  }
+  return sideToMove != before;
+}
+
+uint64_t fnv1a(uint64_t h, const std::string& s) {
+  for (unsigned char c : s) {
+    h ^= c;
+    h *= 1099511628211ULL;
+  }
+  return h;
+}
+
+}  // namespace
+
+const std::vector<SignaturePosition>& signaturePositions() {
+  static const std::vector<SignaturePosition> positions = {
+      {"start", ""},
+      {"kings-pawn", "e2e4"},
+      {"centre-exchange", "e2e4 d7d5 e4d5"},
+      {"open-game", "e2e4 e7e5 g1f3 b8c6 f1c4 f8c5 c2c3 g8f6 d2d3"},
+      {"queens-pawn", "d2d4 d7d5 c2c4 e7e6 b1c3 g8f6 c1g5 f8e7 e2e3"},
+      {"short-castled", "e2e4 e7e5 g1f3 b8c6 f1c4 g8f6 e1g1 f8c5 d2d3 d7d6 c1g5"},
+      {"long-castled", "d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7 e1b1 e7e6 e2e3"},
+      {"sicilian", "e2e4 c7c5 g1f3 d7d6 d2d4 c5d4 f3d4 g8f6 b1c3 a7a6 f1e2"},
+      {"french", "e2e4 e7e6 d2d4 d7d5 b1c3 f8b4 e4e5 c7c5 a2a3 b4c3 b2c3"},
+      {"queen-out", "e2e4 e7e5 d1h5 b8c6 f1c4 g8f6 h5f7"},
+      {"knights-tour", "g1f3 g8f6 b1c3 b8c6 f3e5 c6e5 d2d4 e5g4 e2e4"},
+      {"pawn-storm", "a2a4 h7h5 b2b4 g7g5 c2c4 f7f5 d2d4 e7e5 d4e5"},
+      {"rook-lift", "h2h4 a7a5 h1h3 a8a6 h3d3 a6d6 d3d6 c7d6 e2e3"},
+      {"bishop-pair", "e2e3 e7e6 f1b5 f8b4 b5d7 c8d7 d1g4 b4d2 c1d2"},
+      {"black-castles", "e2e4 e7e5 g1f3 g8f6 f1c4 f8c5 b1c3 e8g8 d2d3"},
+      {"hint-middlegame", "e2e4 e7e5 g1f3 b8c6 f1b5 a7a6 b5c6 d7c6 e1g1 f7f6"},
+  };
+  return positions;
+}
+
+bool setUpPosition(const SignaturePosition& position, int levelToPlay) {
+  freshProgram();
+  secenek2Click();
+  std::istringstream in(position.moves);
+  std::string m;
+  while (in >> m) {
+    if (!dragMove(m)) return false;
+  }
+  secenek1Click();
+  if (levelToPlay == kLevelBeginner) BaslaClick();
+  if (levelToPlay == kLevelOne) seviye1Click();
+  if (levelToPlay == kLevelTwo) seviye2Click();
+  return true;
+}
+
+SignatureResult computeSignature() {
+  SignatureResult result{{}, 14695981039346656037ULL, 0};
+  const int64_t evaluationsBefore = evaluationCount;
+  for (const SignaturePosition& position : signaturePositions()) {
+    for (int lv = kLevelBeginner; lv <= kLevelTwo; ++lv) {
+      std::string line = std::string(position.name) + " " + std::to_string(lv) + ": ";
+      if (!setUpPosition(position, lv)) {
+        line += "refused move";
+      } else {
+        const size_t linesBefore = form1.listBox1.size();
+        if (sideToMove == kBlackToMove) {
+          Timer1Timer();
+        } else {
+          Yardmal1Click();
+          form1.timer1Enabled = false;
+        }
+        for (size_t i = linesBefore; i < form1.listBox1.size(); ++i) line += "[" + form1.listBox1[i].text + "]";
+      }
+      result.checksum = fnv1a(result.checksum, line);
+      result.lines.push_back(line);
+    }
+  }
+  result.evaluations = evaluationCount - evaluationsBefore;
+  return result;
+}
