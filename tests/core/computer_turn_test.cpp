@@ -7,6 +7,8 @@
 #include "game/board.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "game/pictures.h"
+#include <cstring>
 #include "test_support.h"
 
 namespace {
@@ -78,4 +80,139 @@ TEST(ComputerTurn, HintPlaysE3AndTheComputerAnswers) {
   Timer1Timer();
   EXPECT_EQ(sideToMove, kWhiteToMove);
   EXPECT_EQ(consistencyFault(), "");
+}
+
+namespace {
+
+// Clears the board and the piece set, then places pieces by hand.
+void clearBoard() {
+  startProgram();
+  for (Square& s : board.squares) {
+    s.kind = s.pendingKind = s.side = s.pendingSide = 0;
+    s.index = s.pendingIndex = kNoIndex;
+    s.stable = 1;
+  }
+  Piece* all = &pieces.pawns[0][0];
+  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) all[i].onBoard = 0;
+}
+
+void place(int32_t kind, int32_t side, int32_t index, int x, int y) {
+  Piece* p = pieceOf(kind, side, index);
+  p->x = p->targetX = x;
+  p->y = p->targetY = y;
+  p->onBoard = 1;
+  p->atRest = 1;
+  p->moved = 1;
+  Square& s = squareAt(x, y);
+  s.kind = kind;
+  s.side = side;
+  s.index = index;
+  const int pic = boardPictureOf(side, kind, index);
+  form1.image[pic].left = 40 * x;
+  form1.image[pic].top = 280 - 40 * y;
+}
+
+}  // namespace
+
+TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
+  // Every black king move walks into an attack and loses on mobility: the
+  // list stays empty, so the king makes the first move it can.
+  clearBoard();
+  place(kKing, kBlack, 0, 0, 7);    // a8
+  place(kKing, kWhite, 0, 7, 0);    // h1
+  place(kQueen, kWhite, 0, 1, 5);   // b6
+  place(kRook, kWhite, 0, 2, 0);    // c1
+  place(kRook, kWhite, 1, 3, 1);    // d2
+  sideToMove = kBlackToMove;
+  for (int lv : {1, 2, 3}) {
+    const Snapshot before = snapshot();
+    const auto lines = form1.listBox1.size();
+    level = lv;
+    form1.timer1Enabled = true;
+    Timer1Timer();
+    ASSERT_EQ(form1.listBox1.size(), lines + 2) << "level " << lv;
+    EXPECT_EQ(form1.listBox1[lines].text, "         sah       A8-B8");
+    EXPECT_EQ(sideToMove, kWhiteToMove);
+    // Put the king back for the next level.
+    std::memcpy(&board, &before.board, sizeof board);
+    pieces = before.pieces;
+    sideToMove = kBlackToMove;
+  }
+}
+
+TEST(ComputerTurn, BlackWithNothingToMovePassesTheTurn) {
+  ScriptedDialogs dialogs;
+  setDialogs(&dialogs);
+  clearBoard();
+  place(kKing, kWhite, 0, 4, 0);
+  sideToMove = kBlackToMove;
+  form1.timer1Enabled = true;
+  Timer1Timer();
+  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(trialMode, 0);
+  setDialogs(nullptr);
+}
+
+TEST(ComputerTurn, TimerAndHintOutsideTheirTurn) {
+  startProgram();
+  // A tick while White is to move only hides the label and stops the timer.
+  form1.timer1Enabled = true;
+  form1.label19Visible = true;
+  Timer1Timer();
+  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_EQ(listTexts().size(), 2u);
+
+  // A hint in two-player mode plays White's move and starts no timer.
+  secenek2Click();
+  Yardmal1Click();
+  EXPECT_EQ(listTexts().size(), 3u);
+  EXPECT_FALSE(form1.timer1Enabled);
+
+  // A hint while Black is to move is refused; against the computer the timer
+  // starts anyway and Black moves on the next tick.
+  secenek1Click();
+  Yardmal1Click();
+  EXPECT_EQ(listTexts().size(), 3u);
+  EXPECT_TRUE(form1.timer1Enabled);
+  Timer1Timer();
+  EXPECT_EQ(listTexts().size(), 5u);
+  EXPECT_EQ(consistencyFault(), "");
+}
+
+TEST(ComputerTurn, LevelHandlersKeepMenuAndRadioButtonsInStep) {
+  startProgram();
+  EXPECT_EQ(level, 1);
+  EXPECT_TRUE(form1.baslaChecked);
+  RadioButton3Click();
+  EXPECT_EQ(level, 3);
+  EXPECT_EQ(form1.radioSelected, 3);
+  EXPECT_TRUE(form1.seviye2Checked);
+  EXPECT_FALSE(form1.baslaChecked || form1.seviye1Checked);
+  seviye1Click();
+  EXPECT_EQ(level, 2);
+  EXPECT_EQ(form1.radioSelected, 2);
+  EXPECT_TRUE(form1.seviye1Checked);
+  EXPECT_FALSE(form1.baslaChecked || form1.seviye2Checked);
+  RadioButton4Click();
+  EXPECT_EQ(level, 2);
+  RadioButton1Click();
+  EXPECT_EQ(level, 1);
+  EXPECT_TRUE(form1.baslaChecked);
+}
+
+TEST(ComputerTurn, EveryLevelLeavesThePositionAtRest) {
+  for (int lv : {1, 2, 3}) {
+    startProgram();
+    level = lv;
+    for (const char* move : {"e2e4", "g1f3", "f1c4", "d2d3"}) {
+      drag(std::string(move, 2), std::string(move + 2, 2));
+      if (sideToMove != kBlackToMove) break;
+      Timer1Timer();
+      ASSERT_EQ(consistencyFault(), "") << "level " << lv << " after " << move;
+      EXPECT_EQ(trialMode, 0);
+      EXPECT_EQ(lastMaterialBalance, whiteMaterial - blackMaterial);
+    }
+  }
 }
