@@ -20,7 +20,7 @@ int32_t sideMaterial(int s) {
 // An unattacked piece is in no danger, which most pieces are: test that first.
 inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
   if (p.onBoard != 1) return 0;
-  if (attackCount[otherSide(p.side) - 1][squareIndex(p.targetX, p.targetY)] == 0) return 0;
+  if (attackPacked[otherSide(p.side) - 1][squareIndex(p.targetX, p.targetY)] == 0) return 0;
   return threatTerm(p.targetX, p.targetY, v, side, p.side);
 }
 
@@ -81,7 +81,8 @@ int32_t evaluateSide(int32_t side) {
 int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
   const int tx = candidateToX;
   const int ty = candidateToY;
-  int32_t squareBalance = attackSum[0][tx][ty] - attackSum[1][tx][ty];
+  const int sq = squareIndex(tx, ty);
+  int32_t squareBalance = attackSumAt(kWhite, sq) - attackSumAt(kBlack, sq);
   const int32_t balanceNow = whiteMaterial - blackMaterial;
   whiteMaterial = 0;
   blackMaterial = 0;
@@ -90,7 +91,7 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
     change = lastMaterialBalance - balanceNow;
     lastMaterialBalance = balanceNow;
   }
-  int32_t countBalance = attackListCount(kWhite, squareIndex(tx, ty)) - attackListCount(kBlack, squareIndex(tx, ty));
+  int32_t countBalance = attackListCount(kWhite, sq) - attackListCount(kBlack, sq);
   if (side == kBlack) {
     change = -change;
     squareBalance = -squareBalance;

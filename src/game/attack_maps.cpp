@@ -67,46 +67,38 @@ constexpr auto kWhitePawnTargets = targetTable(kWhitePawnOffsets);
 constexpr auto kBlackPawnTargets = targetTable(kBlackPawnOffsets);
 constexpr auto kRays = rayTable();
 
-// Marking for one side. With full lists the attackers are also written one
-// by one into `attackers`.
-template <bool kFullLists>
+// Marking for one side: a mark adds one to the piece's value class.
 struct SideMarks {
-  int32_t* sums;
-  int32_t* counts;
-  int32_t (*cheapest)[4];
-  AttackList* lists;
+  uint64_t* packed;
   int32_t total;
 
-  inline void mark(int sq, int32_t v) {
-    const int32_t c = counts[sq];
-    sums[sq] += v;
+  inline void mark(int sq, uint64_t increment, int32_t v) {
+    packed[sq] += increment;
     total += v;
-    cheapest[sq][c < 3 ? c : 3] = v;
-    counts[sq] = c + 1;
-    if constexpr (kFullLists) {
-      if (c < kAttackListLength) {
-        lists[sq].values[c] = v;
-        lists[sq].count = c + 1;
-      }
-    }
   }
 
-  inline void markTargets(const Targets& t, int32_t v) {
-    for (int i = 0; i < t.count; ++i) mark(t.squares[i], v);
+  inline void markTargets(const Targets& t, uint64_t increment, int32_t v) {
+    for (int i = 0; i < t.count; ++i) mark(t.squares[i], increment, v);
   }
 
   // Every square of the ray up to and including the first occupied one.
-  inline void markRays(int origin, int firstDirection, int lastDirection, int32_t v) {
+  inline void markRays(int origin, int firstDirection, int lastDirection, uint64_t increment, int32_t v) {
     for (int d = firstDirection; d <= lastDirection; ++d) {
       const Ray& r = kRays[origin][d];
       for (int k = 0; k < r.length; ++k) {
         const int sq = r.squares[k];
-        mark(sq, v);
+        mark(sq, increment, v);
         if (activeSide(board.squares[sq]) != kNoSide) break;
       }
     }
   }
 };
+
+constexpr uint64_t kPawnClass = 1ULL;
+constexpr uint64_t kKingClass = 1ULL << 8;
+constexpr uint64_t kMinorClass = 1ULL << 16;
+constexpr uint64_t kRookClass = 1ULL << 24;
+constexpr uint64_t kQueenClass = 1ULL << 32;
 
 // A piece attacks from its target when it has a pending move; -1 when it
 // attacks nothing (off the board or in an unknown state).
@@ -119,48 +111,31 @@ inline int originOf(const Piece& p) {
 
 constexpr int kRookFirst = 0, kRookLast = 3, kBishopFirst = 4, kBishopLast = 7;
 
-template <bool kFullLists>
 void scanPieces() {
-  std::memset(attackSum, 0, sizeof attackSum);
-  std::memset(attackCount, 0, sizeof attackCount);
-  if constexpr (kFullLists) std::memset(attackers, 0, sizeof attackers);
-  SideMarks<kFullLists> side[kSideCount] = {
-      {&attackSum[0][0][0], attackCount[0], cheapestAttack[0], &attackers[0][0][0], 0},
-      {&attackSum[1][0][0], attackCount[1], cheapestAttack[1], &attackers[1][0][0], 0},
-  };
-  // Kinds in the order pawn, king, knight, bishop, rook, queen keep every
-  // list cheapest first.
+  std::memset(attackPacked, 0, sizeof attackPacked);
+  SideMarks side[kSideCount] = {{attackPacked[0], 0}, {attackPacked[1], 0}};
+  const int32_t pawn = materialValueTable[0];
   for (int n = 0; n < 8; ++n) {
     int o = originOf(pieces.pawns[0][n]);
-    if (o >= 0) side[0].markTargets(kWhitePawnTargets[o], materialValueTable[0]);
+    if (o >= 0) side[0].markTargets(kWhitePawnTargets[o], kPawnClass, pawn);
     o = originOf(pieces.pawns[1][n]);
-    if (o >= 0) side[1].markTargets(kBlackPawnTargets[o], materialValueTable[0]);
+    if (o >= 0) side[1].markTargets(kBlackPawnTargets[o], kPawnClass, pawn);
   }
   for (int s = 0; s < kSideCount; ++s) {
     const int o = originOf(pieces.kings[s]);
-    if (o >= 0) side[s].markTargets(kKingTargets[o], materialValueTable[5]);
-  }
-  for (int n = 0; n < 2; ++n) {
-    for (int s = 0; s < kSideCount; ++s) {
-      const int o = originOf(pieces.knights[s][n]);
-      if (o >= 0) side[s].markTargets(kKnightTargets[o], materialValueTable[2]);
-    }
-  }
-  for (int n = 0; n < 2; ++n) {
-    for (int s = 0; s < kSideCount; ++s) {
-      const int o = originOf(pieces.bishops[s][n]);
-      if (o >= 0) side[s].markRays(o, kBishopFirst, kBishopLast, materialValueTable[3]);
-    }
-  }
-  for (int n = 0; n < 2; ++n) {
-    for (int s = 0; s < kSideCount; ++s) {
-      const int o = originOf(pieces.rooks[s][n]);
-      if (o >= 0) side[s].markRays(o, kRookFirst, kRookLast, materialValueTable[1]);
-    }
+    if (o >= 0) side[s].markTargets(kKingTargets[o], kKingClass, materialValueTable[5]);
   }
   for (int s = 0; s < kSideCount; ++s) {
-    const int o = originOf(pieces.queens[s]);
-    if (o >= 0) side[s].markRays(o, kRookFirst, kBishopLast, materialValueTable[4]);
+    for (int n = 0; n < 2; ++n) {
+      const int o = originOf(pieces.knights[s][n]);
+      if (o >= 0) side[s].markTargets(kKnightTargets[o], kMinorClass, materialValueTable[2]);
+      const int b = originOf(pieces.bishops[s][n]);
+      if (b >= 0) side[s].markRays(b, kBishopFirst, kBishopLast, kMinorClass, materialValueTable[3]);
+      const int r = originOf(pieces.rooks[s][n]);
+      if (r >= 0) side[s].markRays(r, kRookFirst, kRookLast, kRookClass, materialValueTable[1]);
+    }
+    const int q = originOf(pieces.queens[s]);
+    if (q >= 0) side[s].markRays(q, kRookFirst, kBishopLast, kQueenClass, materialValueTable[4]);
   }
   attackTotal[0] = side[0].total;
   attackTotal[1] = side[1].total;
@@ -168,6 +143,22 @@ void scanPieces() {
 
 }  // namespace
 
-void buildAttackMaps() { scanPieces<true>(); }
+// The full lists follow from the class counts: the cheaper kinds are scanned
+// first, so a list holds the class values in order, seven at most.
+void buildAttackMaps() {
+  scanPieces();
+  for (int s = 0; s < kSideCount; ++s) {
+    for (int sq = 0; sq < kSquareCount; ++sq) {
+      const uint64_t p = attackPacked[s][sq];
+      AttackList& list = attackers[s][sq / kBoardSize][sq % kBoardSize];
+      list = AttackList{};
+      attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
+      for (int c = 0; c < 5; ++c) {
+        const int n = static_cast<int>((p >> (8 * c)) & 0xFF);
+        for (int k = 0; k < n && list.count < kAttackListLength; ++k) list.values[list.count++] = kAttackClassValue[c];
+      }
+    }
+  }
+}
 
-void buildAttackSummary() { scanPieces<false>(); }
+void buildAttackSummary() { scanPieces(); }
