@@ -9,7 +9,6 @@ struct DestinationRule {
   int32_t ownKind;
   bool emptyAllowed;    // may move onto an empty square
   bool captureAllowed;  // may take an enemy piece there
-  bool eitherLayer;     // the enemy may stand in either layer (the king)
   bool testOnly;        // castling test: answer without writing anything
 };
 
@@ -64,9 +63,10 @@ void resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule, i
     result = kMovePossible;
     return;
   }
-  const bool enemyThere =
-      occupant == enemy || (rule.eitherLayer && (probe.side == enemy || probe.pendingSide == enemy));
-  if (!enemyThere || !rule.captureAllowed) {
+  // Only a piece in the active layer can be taken. (A king accepting an
+  // enemy in the other layer would take its own piece standing on a square
+  // that an own piece has just taken inside the computer's lookahead.)
+  if (occupant != enemy || !rule.captureAllowed) {
     refuse(p, result);
     return;
   }
@@ -92,7 +92,7 @@ void generateSlidingMove(Piece& p, int32_t code, const Step* directions, int dir
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
-  const DestinationRule rule{ownKind, true, true, false, false};
+  const DestinationRule rule{ownKind, true, true, false};
   if (code < 1 || code > directionCount * kCodesPerDirection) {
     resolveDestination(p, sx, sy, rule, result);  // names no step: the own square, refused
     return;
@@ -131,7 +131,7 @@ void generatePawnMove(Piece& p, int32_t code, int32_t& result) {
   int sy = 0;
   startFrom(p, sx, sy);
   const int dir = p.side == kWhite ? 1 : -1;
-  DestinationRule rule{kPawn, true, false, false, false};
+  DestinationRule rule{kPawn, true, false, false};
   switch (code) {
     case 1:
       p.targetY = sy + dir;
@@ -161,7 +161,7 @@ void generateKnightMove(Piece& p, int32_t code, int32_t& result) {
     p.targetX = sx + kKnightSteps[code - 1].dx;
     p.targetY = sy + kKnightSteps[code - 1].dy;
   }
-  resolveDestination(p, sx, sy, DestinationRule{kKnight, true, true, false, false}, result);
+  resolveDestination(p, sx, sy, DestinationRule{kKnight, true, true, false}, result);
 }
 
 void generateKingMove(Piece& p, int32_t code, int32_t& result) {
@@ -187,14 +187,14 @@ void generateKingMove(Piece& p, int32_t code, int32_t& result) {
       return;
     }
     p.targetX = shortSide ? sx + 2 : sx - 3;
-    resolveDestination(p, sx, sy, DestinationRule{kKing, true, false, false, true}, result);
+    resolveDestination(p, sx, sy, DestinationRule{kKing, true, false, true}, result);
     return;
   }
   if (code >= 1 && code <= 8) {
     p.targetX = sx + kKingSteps[code - 1].dx;
     p.targetY = sy + kKingSteps[code - 1].dy;
   }
-  resolveDestination(p, sx, sy, DestinationRule{kKing, true, true, true, false}, result);
+  resolveDestination(p, sx, sy, DestinationRule{kKing, true, true, false}, result);
 }
 
 void generateRookMove(Piece& p, int32_t code, int32_t& result) {

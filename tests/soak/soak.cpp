@@ -1,0 +1,286 @@
+// Soak: random games played through the handlers the windows call, with the
+// game's invariants checked after every event.
+//
+//   soak GAMES SEED
+//
+// Exits 1 at the first broken invariant, printing the seed, the game and the
+// events that led there.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "computer/computer_turn.h"
+#include "game/board.h"
+#include "game/moves.h"
+#include "game/pictures.h"
+#include "input/board_input.h"
+#include "input/move_driver.h"
+#include "record/saved_game.h"
+#include "record/take_back.h"
+#include "test_support.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+struct Soak {
+  std::mt19937 rng;
+  ScriptedDialogs dialogs;
+  std::string folder;
+  std::vector<std::string> events;
+  bool twoPlayerCapture = false;  // a piece was taken while Form3 was not in use
+  long eventsRun = 0;
+  long movesMade = 0;
+  long takeBacks = 0;
+  long kingsTaken = 0;
+  long roundTrips = 0;
+
+  int pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+
+  [[noreturn]] void fail(const std::string& what) {
+    std::fprintf(stderr, "soak: %s\nevents:\n", what.c_str());
+    for (const std::string& e : events) std::fprintf(stderr, "  %s\n", e.c_str());
+    for (const std::string& row : boardRows()) std::fprintf(stderr, "  %s\n", row.c_str());
+    for (const std::string& line : listTexts()) std::fprintf(stderr, "  |%s|\n", line.c_str());
+    for (int n = 1; n <= kBoardPictureCount; ++n) {
+      const PictureOwner o = pictureOwner(n);
+      const Piece* p = pieceOf(o.kind, o.side, o.index);
+      std::fprintf(stderr, "  picture %d: x %d y %d target %d,%d atRest %d onBoard %d moved %d\n", n, p->x, p->y,
+                   p->targetX, p->targetY, p->atRest, p->onBoard, p->moved);
+    }
+    std::exit(1);
+  }
+
+  // A destination the generators accept for a piece of the side to move, or
+  // any square when there is none.
+  bool plausibleMove(int& picture, int& tx, int& ty) {
+    const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+      picture = (side == kWhite ? 1 : 17) + pick(16);
+      const PictureOwner o = pictureOwner(picture);
+      Piece* p = pieceOf(o.kind, o.side, o.index);
+      if (p->onBoard != 1) continue;
+      const int32_t codes = o.kind == kKing ? 10 : moveCodeCount(o.kind);
+      const int32_t code = 1 + pick(codes);
+      if (o.kind == kKing && code >= 9) {
+        tx = p->x + (code == 9 ? 2 : -3);
+        ty = p->y;
+        if (onBoardCoord(tx, ty)) return true;
+        continue;
+      }
+      trialMode = 1;
+      int32_t result = kMoveRefused;
+      generateMove(o.kind, *p, code, result);
+      tx = p->targetX;
+      ty = p->targetY;
+      cancelMove(*p);
+      trialMode = 0;
+      if (result == kMovePossible) return true;
+    }
+    return false;
+  }
+
+  void drop(int picture, int tx, int ty) {
+    const int32_t before = moveCount * 2 + (sideToMove == kBlackToMove ? 1 : 0);
+    Image1MouseDown(picture, MouseButton::Left);
+    const int target = pictureOn(std::string{static_cast<char>('a' + tx), static_cast<char>('1' + ty)});
+    const size_t messages = dialogs.messages.size();
+    if (target != 0) {
+      ImageDragDrop(target);
+    } else {
+      Shape41DragDrop((7 - ty) * 8 + tx + 1);
+    }
+    const int32_t after = moveCount * 2 + (sideToMove == kBlackToMove ? 1 : 0);
+    if (after != before) ++movesMade;
+    if (dialogs.messages.size() > messages) ++kingsTaken;
+    if (form1.timer1Enabled) {
+      const int32_t lines = listLineCount();
+      Timer1Timer();
+      if (listLineCount() != lines) ++movesMade;
+    }
+  }
+
+  void saveAndOpen() {
+    const std::string path = folder + "/game" + std::to_string(pick(3)) + ".oyk";
+    const std::vector<std::string> before = listTexts();
+    const int32_t turn = sideToMove;
+    dialogs.saveNames.push_back(path);
+    Kaydet1Click();
+    if (gameSaved != 1) fail("save failed");
+    dialogs.openNames.push_back(path);
+    A1Click();
+    ++roundTrips;
+    // The replay starts a new game: its captures are shown as the current
+    // play mode shows them.
+    twoPlayerCapture = playMode != kPlayComputer;
+    if (listTexts() != before) fail("save and open changed the move list");
+    if (sideToMove != turn) fail("save and open changed the side to move");
+  }
+
+  int offBoardCount() {
+    int n = 0;
+    for (int p = 1; p <= kBoardPictureCount; ++p) {
+      const PictureOwner o = pictureOwner(p);
+      n += pieceOf(o.kind, o.side, o.index)->onBoard == 1 ? 0 : 1;
+    }
+    return n;
+  }
+
+  // Takes the enemy king when some piece of the side to move can.
+  bool takeKing() {
+    const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Piece& king = pieces.kings[otherSide(side) - 1];
+    if (king.onBoard != 1) return false;
+    for (int picture = (side == kWhite ? 1 : 17); picture < (side == kWhite ? 17 : 33); ++picture) {
+      const PictureOwner o = pictureOwner(picture);
+      Piece* p = pieceOf(o.kind, o.side, o.index);
+      if (p->onBoard != 1) continue;
+      for (int32_t code = 1; code <= moveCodeCount(o.kind); ++code) {
+        trialMode = 1;
+        int32_t result = kMoveRefused;
+        generateMove(o.kind, *p, code, result);
+        const bool hits = result == kMovePossible && p->targetX == king.x && p->targetY == king.y;
+        cancelMove(*p);
+        trialMode = 0;
+        if (hits) {
+          drop(picture, king.x, king.y);
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  void event() {
+    ++eventsRun;
+    const int offBefore = offBoardCount();
+    const bool computerBefore = playMode == kPlayComputer;
+    oneEvent();
+    if (offBoardCount() > offBefore && !(computerBefore && playMode == kPlayComputer)) twoPlayerCapture = true;
+    check();
+  }
+
+  void oneEvent() {
+    const int r = pick(100);
+    std::ostringstream e;
+    if (r < 3) {
+      events.push_back("take the king");
+      takeKing();
+    } else if (r < 70) {
+      int picture = 0, tx = 0, ty = 0;
+      if (!plausibleMove(picture, tx, ty) || pick(10) == 0) {
+        picture = 1 + pick(32);
+        tx = pick(8);
+        ty = pick(8);
+      }
+      e << "drop picture " << picture << " on " << static_cast<char>('a' + tx) << ty + 1;
+      events.push_back(e.str());
+      if (form1.image[picture].visible) drop(picture, tx, ty);
+    } else if (r < 76) {
+      events.push_back("take back");
+      ++takeBacks;
+      Button2Click();
+    } else if (r < 80) {
+      const int line = pick(listLineCount());
+      events.push_back("list click " + std::to_string(line));
+      ++takeBacks;
+      ListBox1Click(line);
+    } else if (r < 84) {
+      events.push_back("hint");
+      const int32_t lines = listLineCount();
+      Yardmal1Click();
+      if (listLineCount() != lines) ++movesMade;
+      if (form1.timer1Enabled) Timer1Timer();
+    } else if (r < 88) {
+      const int lv = pick(20) == 0 ? 3 : 1 + pick(2);
+      events.push_back("level " + std::to_string(lv));
+      if (lv == 1) RadioButton1Click();
+      if (lv == 2) seviye1Click();
+      if (lv == 3) RadioButton3Click();
+    } else if (r < 92) {
+      events.push_back("mode change");
+      if (playMode == kPlayComputer) {
+        secenek2Click();
+      } else {
+        secenek1Click();
+      }
+    } else if (r < 96) {
+      events.push_back("save and open");
+      saveAndOpen();
+    } else {
+      events.push_back("new game");
+      Button3Click();
+      twoPlayerCapture = false;
+    }
+  }
+
+  void check() {
+    const std::string fault = consistencyFault();
+    if (!fault.empty()) fail(fault);
+    for (int n = 1; n <= kBoardPictureCount; ++n) {
+      const PictureOwner o = pictureOwner(n);
+      const Piece* p = pieceOf(o.kind, o.side, o.index);
+      const PictureControl& pic = form1.image[n];
+      if (p->onBoard != 1) {
+        if (pic.visible) fail("picture " + std::to_string(n) + " of a captured piece is visible");
+        // Every piece taken against the computer is shown in Form3.
+        const int lost = lostPictureOf(o.side, o.kind, o.index);
+        if (!form3.image[lost].visible && !twoPlayerCapture) fail("Form3 misses a captured piece");
+        continue;
+      }
+      if (!pic.visible || !pic.enabled) fail("picture " + std::to_string(n) + " hidden on the board");
+      if (pic.left != squareLeft(p->x) || pic.top != squareTop(p->y)) {
+        fail("picture " + std::to_string(n) + " not on its piece's square");
+      }
+      if (pic.bitmap != stockPictureOf(o.side, o.kind, (p->x + p->y) % 2)) {
+        fail("picture " + std::to_string(n) + " has the wrong bitmap");
+      }
+      const int lost = lostPictureOf(o.side, o.kind, o.index);
+      if (form3.image[lost].visible) fail("Form3 shows a piece that is on the board");
+    }
+    const bool pendingWhite = sideToMove == kBlackToMove;
+    const int32_t expected = 2 + 3 * moveCount + (pendingWhite ? 1 : 0);
+    if (listLineCount() != expected) {
+      fail("list has " + std::to_string(listLineCount()) + " lines, expected " + std::to_string(expected));
+    }
+    if (moveNumber != moveCount + (pendingWhite ? 1 : 0)) fail("move number out of step");
+  }
+
+  void game(int number) {
+    events.clear();
+    events.push_back("game " + std::to_string(number));
+    Button3Click();
+    twoPlayerCapture = false;
+    const int length = 20 + pick(60);
+    for (int i = 0; i < length; ++i) event();
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int games = argc > 1 ? std::atoi(argv[1]) : 300;
+  const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : 20261208u;
+  Soak soak;
+  soak.rng.seed(seed);
+  char folder[] = "/tmp/dedivud-soak-XXXXXX";
+  if (::mkdtemp(folder) == nullptr) return 2;
+  soak.folder = folder;
+  startProgram();
+  setDialogs(&soak.dialogs);
+  for (int g = 0; g < games; ++g) {
+    soak.game(g);
+    soak.dialogs.messages.clear();
+  }
+  for (int i = 0; i < 3; ++i) ::unlink((soak.folder + "/game" + std::to_string(i) + ".oyk").c_str());
+  ::rmdir(folder);
+  std::printf("soak: seed %u, %d games, %ld events, %ld moves, %ld take backs, %ld king captures, %ld save/open\n",
+              seed, games, soak.eventsRun, soak.movesMade, soak.takeBacks, soak.kingsTaken, soak.roundTrips);
+  return 0;
+}
