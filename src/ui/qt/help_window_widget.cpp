@@ -1,0 +1,232 @@
+// The help window "YARDIM".
+#include "ui/qt/help_window_widget.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "ui/controls.h"
+#include "ui/help_window.h"
+#include "ui/qt/jpeg_image.h"
+
+namespace {
+
+const QColor kWindowColour(208, 216, 167);
+const QColor kMaroon(128, 0, 0);
+
+constexpr int kWindowWidth = 330;
+constexpr int kWindowHeight = 447;
+constexpr int kWindowLeft = 443;
+constexpr int kWindowTop = 84;
+
+// Window font: DejaVu Sans for the designed 8-point sans serif, by pixel
+// height so that the layout's pixel positions hold.
+constexpr int kFontPixels = 11;
+// The "+"/"-" is designed 16 pixels high in a 9-pixel-wide label; DejaVu's
+// plus sign is wider, and at 12 pixels it fits.
+constexpr int kFoldFontPixels = 12;
+
+// The 1-pixel line between the topic column and the pages.
+constexpr QRect kLineGeometry(79, 0, 1, 420);
+
+// Pages: all at Left 80 and 241 wide; each shows its picture at natural
+// size from its top-left corner, clipped to the control.
+constexpr int kPageLeft = 80;
+constexpr int kPageWidth = 241;
+struct PagePlace {
+  int top;
+  int height;
+};
+constexpr PagePlace kPagePlaces[] = {
+    {0, 0},                                            // unused
+    {0, 369},  {-14, 409}, {-5, 409}, {-14, 425}, {-5, 417}, {3, 417},
+    {-5, 417}, {0, 417},   {0, 409},  {0, 417},   {0, 417},
+};
+
+// Label8, the "+"/"-" before "1- MENULER", has a fixed size.
+constexpr QSize kFoldLabelSize(9, 20);
+constexpr int kFoldLabel = 8;
+constexpr int kMenusLabel = 2;
+
+constexpr QRect kPreviousGeometry(8, 368, 57, 17);  // "Onceki"
+constexpr QRect kNextGeometry(8, 392, 57, 17);      // "Sonraki"
+
+QFont windowFont(int pixels) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(pixels);
+  return font;
+}
+
+// DejaVu Sans runs wider than the designed font: a caption that would cross
+// the line at Left 79 gets its letters drawn closer together.
+void fitToColumn(QLabel* label, int left) {
+  QFont font = label->font();
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+  const QString text = label->text();
+  const qreal room = kLineGeometry.left() - left - 1;
+  const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+  if (width > room && !text.isEmpty()) {
+    font.setLetterSpacing(QFont::AbsoluteSpacing, qMax(-1.0, (room - width) / text.size()));
+  }
+  label->setFont(font);
+  label->adjustSize();
+}
+
+QString pageResource(int page) {
+  return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0'));
+}
+
+// Shows the page's picture, or says in words why it cannot.
+void loadPage(QLabel* label, int page) {
+  QFile file(pageResource(page));
+  QImage image;
+  QString error;
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("Sayfa dosyası bulunamadı.");
+  } else if (decodeJpeg(file.readAll(), image, &error)) {
+    label->setPixmap(QPixmap::fromImage(image));
+    return;
+  }
+  label->setWordWrap(true);
+  label->setMargin(8);
+  label->setText(QStringLiteral("Yardım sayfası %1 gösterilemiyor. %2").arg(page).arg(error));
+}
+
+}  // namespace
+
+HelpTopicLabel::HelpTopicLabel(QWidget* parent) : QLabel(parent) {}
+
+void HelpTopicLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void HelpTopicLabel::mouseMoveEvent(QMouseEvent* event) {
+  QLabel::mouseMoveEvent(event);
+  emit mouseMoved();
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("Form4"));
+  setWindowTitle(QStringLiteral("YARDIM"));
+  setFixedSize(kWindowWidth, kWindowHeight);
+  move(kWindowLeft, kWindowTop);
+  setFont(windowFont(kFontPixels));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kWindowColour);
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  auto* line = new QWidget(this);
+  line->setObjectName(QStringLiteral("Shape1"));
+  line->setGeometry(kLineGeometry);
+  QPalette black = line->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  line->setPalette(black);
+  line->setAutoFillBackground(true);
+
+  createPages();
+  createTopics();
+  createButtons();
+  syncChildren();
+}
+
+// Created in table order, so a later page lies above an earlier one.
+void HelpWindow::createPages() {
+  for (int page = 1; page < kHelpPageCount; ++page) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Image%1").arg(page));
+    label->setGeometry(kPageLeft, kPagePlaces[page].top, kPageWidth, kPagePlaces[page].height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    loadPage(label, page);
+    pages_[page] = label;
+  }
+}
+
+void HelpWindow::createTopics() {
+  QPalette maroon = palette();
+  maroon.setColor(QPalette::WindowText, kMaroon);
+  for (int number = 1; number < kHelpLabelCount; ++number) {
+    auto* label = new HelpTopicLabel(this);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setCursor(Qt::PointingHandCursor);
+    if (number == kFoldLabel) {
+      label->setFont(windowFont(kFoldFontPixels));
+      label->setFixedSize(kFoldLabelSize);
+      label->setAlignment(Qt::AlignCenter);
+    } else {
+      label->setPalette(maroon);
+    }
+    labels_[number] = label;
+  }
+  labels_[kMenusLabel]->setMouseTracking(true);
+  connect(labels_[kMenusLabel], &HelpTopicLabel::mouseMoved, this,
+          [this] { handle(Form4Label2MouseMove); });
+
+  // Label2 ("1- MENULER") only unfolds on hover; the others are clicked.
+  struct Click {
+    int label;
+    void (*handler)();
+  };
+  static constexpr Click clicks[] = {{8, Form4Label8Click}, {1, Form4Label1Click}, {7, Form4Label7Click},
+                                     {3, Form4Label3Click}, {4, Form4Label4Click}, {5, Form4Label5Click},
+                                     {6, Form4Label6Click}};
+  for (const Click& click : clicks) {
+    connect(labels_[click.label], &HelpTopicLabel::clicked, this,
+            [this, handler = click.handler] { handle(handler); });
+  }
+}
+
+void HelpWindow::createButtons() {
+  previousButton_ = new QPushButton(QStringLiteral("Onceki"), this);
+  previousButton_->setObjectName(QStringLiteral("Button2"));
+  previousButton_->setGeometry(kPreviousGeometry);
+  nextButton_ = new QPushButton(QStringLiteral("Sonraki"), this);
+  nextButton_->setObjectName(QStringLiteral("Button1"));
+  nextButton_->setGeometry(kNextGeometry);
+  connect(previousButton_, &QPushButton::clicked, this, [this] { handle(Form4Button2Click); });
+  connect(nextButton_, &QPushButton::clicked, this, [this] { handle(Form4Button1Click); });
+}
+
+void HelpWindow::handle(void (*handler)()) {
+  handler();
+  syncFromRecords();
+}
+
+void HelpWindow::syncFromRecords() {
+  syncChildren();
+  if (form4.visible && !isVisible()) {
+    show();
+  } else if (!form4.visible && isVisible()) {
+    hide();
+  }
+}
+
+void HelpWindow::syncChildren() {
+  for (int number = 1; number < kHelpLabelCount; ++number) {
+    const HelpLabel& record = form4.label[number];
+    HelpTopicLabel* label = labels_[number];
+    const QString caption = QString::fromStdString(record.caption);
+    if (label->text() != caption) {
+      label->setText(caption);
+      if (number != kFoldLabel) fitToColumn(label, record.left);
+    }
+    label->move(record.left, record.top);
+    label->setVisible(record.visible);
+  }
+  for (int page = 1; page < kHelpPageCount; ++page) pages_[page]->setVisible(form4.pageVisible[page]);
+  nextButton_->setVisible(form4.button1Visible);
+  previousButton_->setVisible(form4.button2Visible);
+}
+
+// Closing only hides the window; it keeps its page for the next time.
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  form4.visible = false;
+  QWidget::closeEvent(event);
+}

@@ -1,0 +1,51 @@
+// The help window "YARDIM": a column of topic labels and eleven page pictures.
+// What is shown lives in the core's form4 record; this widget passes clicks
+// and mouse moves to the Form4 handlers and then redraws from the record.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/controls.h"
+
+class QPushButton;
+
+// A topic label of the help window: reports clicks and mouse moves.
+class HelpTopicLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit HelpTopicLabel(QWidget* parent);
+
+ signals:
+  void clicked();
+  void mouseMoved();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // Makes every child, and the window's own visibility, match form4.
+  void syncFromRecords();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createPages();
+  void createTopics();
+  void createButtons();
+  void syncChildren();
+  // Runs a Form4 handler for an event and redraws.
+  void handle(void (*handler)());
+
+  HelpTopicLabel* labels_[kHelpLabelCount] = {};  // by label number; 0 unused
+  QLabel* pages_[kHelpPageCount] = {};             // by page number; 0 unused
+  QPushButton* nextButton_ = nullptr;      // "Sonraki"
+  QPushButton* previousButton_ = nullptr;  // "Onceki"
+};
