@@ -17,17 +17,55 @@ int32_t sideMaterial(int s) {
   return m;
 }
 
+// The two cheapest attacker values of a square's class counts.
+inline void cheapestTwo(uint64_t p, int32_t& v0, int32_t& v1) {
+  if (p == 0) {
+    v0 = v1 = 0;
+    return;
+  }
+  const int c0 = __builtin_ctzll(p) >> 3;
+  v0 = kAttackClassValue[c0];
+  if (((p >> (8 * c0)) & 0xFF) >= 2) {
+    v1 = v0;
+    return;
+  }
+  const uint64_t rest = p & (p - 1);  // the class held one attacker
+  v1 = rest == 0 ? 0 : kAttackClassValue[__builtin_ctzll(rest) >> 3];
+}
+
+// The danger t to a piece of value v from its enemies' and defenders' class
+// counts on its square.
+inline int32_t danger(int32_t v, uint64_t enemies, uint64_t defenders) {
+  int32_t e0 = 0, e1 = 0, f0 = 0, f1 = 0;
+  cheapestTwo(enemies, e0, e1);
+  cheapestTwo(defenders, f0, f1);
+  if (e0 > 0 && e0 < v) {
+    // Attacked by something cheaper; a cheaper defender can take back, and the
+    // enemy may take the defender back again.
+    if (f0 > 0 && f0 < e0) return e1 > 0 && e1 < f0 ? v - e0 + f0 : v - e0;
+    return v;
+  }
+  if ((e1 > 0 && e1 < f0) || (f0 == 0 && e0 > 0) || (e1 > 0 && e1 > f1)) return v;
+  return 0;
+}
+
+inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
+  return pieceSide == viewSide ? -t * kOwnThreatWeight : t * kEnemyThreatWeight;
+}
+
 // An unattacked piece is in no danger, which most pieces are: test that first.
 inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
   if (p.onBoard != 1) return 0;
-  if (attackPacked[otherSide(p.side) - 1][squareIndex(p.targetX, p.targetY)] == 0) return 0;
-  return threatTerm(p.targetX, p.targetY, v, side, p.side);
+  const int sq = squareIndex(p.targetX, p.targetY);
+  const uint64_t enemies = attackPacked[otherSide(p.side) - 1][sq];
+  if (enemies == 0) return 0;
+  return weighted(danger(v, enemies, attackPacked[p.side - 1][sq]), side, p.side);
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
 inline void addKing(const Piece& king, int32_t side, int32_t& sum) {
   if (king.onBoard != 1) return;
-  sum += threatTerm(king.targetX, king.targetY, materialValueTable[5], side, king.side);
+  sum += termOf(king, materialValueTable[5], side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
   if (king.side == side && attackValue(otherSide(side), squareIndex(kx, ky), 0) > 0) sum = kRejectedScore;
@@ -51,24 +89,8 @@ void countMaterial() {
 
 int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide) {
   const int sq = squareIndex(x, y);
-  const int32_t enemy = otherSide(pieceSide);
-  const int32_t e0 = attackValue(enemy, sq, 0);
-  const int32_t e1 = attackValue(enemy, sq, 1);
-  const int32_t f0 = attackValue(pieceSide, sq, 0);
-  const int32_t f1 = attackValue(pieceSide, sq, 1);
-  int32_t t = 0;
-  if (e0 > 0 && e0 < v) {
-    // Attacked by something cheaper; a cheaper defender can take back, and the
-    // enemy may take the defender back again.
-    t = v;
-    if (f0 > 0 && f0 < e0) {
-      t = v - e0;
-      if (e1 > 0 && e1 < f0) t = v - e0 + f0;
-    }
-  } else if ((e1 > 0 && e1 < f0) || (f0 == 0 && e0 > 0) || (e1 > 0 && e1 > f1)) {
-    t = v;
-  }
-  return pieceSide == viewSide ? -t * kOwnThreatWeight : t * kEnemyThreatWeight;
+  const int32_t t = danger(v, attackPacked[otherSide(pieceSide) - 1][sq], attackPacked[pieceSide - 1][sq]);
+  return weighted(t, viewSide, pieceSide);
 }
 
 int32_t evaluateSide(int32_t side) {
