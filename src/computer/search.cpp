@@ -84,7 +84,9 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   const int32_t startY = lastTry.startY;
   setTarget(p, candidateToX, candidateToY, 0);
 
-  buildAttackSummary();
+  const Piece* capturedPiece = capture ? pieceOf(taken.kind, enemy, taken.index) : nullptr;
+  updateAttackSummary(attackPieceId(p), squareIndex(startX, startY), squareIndex(candidateToX, candidateToY),
+                      capturedPiece != nullptr ? attackPieceId(*capturedPiece) : -1);
   countMaterial();
   positionValue = evaluateSide(side);
 
@@ -145,6 +147,7 @@ void searchSide(int32_t side) {
   resetScores(workingList[0]);
   resetScores(workingList[1]);
   trialMode = 1;
+  saveAttackBase();
   const int s = side - 1;
   for (const KindVisit& visit : kVisitOrder) {
     const int32_t codes = moveCodeCount(visit.kind);

@@ -67,38 +67,58 @@ constexpr auto kWhitePawnTargets = targetTable(kWhitePawnOffsets);
 constexpr auto kBlackPawnTargets = targetTable(kBlackPawnOffsets);
 constexpr auto kRays = rayTable();
 
-// Marking for one side: a mark adds one to the piece's value class.
-struct SideMarks {
-  uint64_t* packed;
-  int32_t total;
-
-  inline void mark(int sq, uint64_t increment, int32_t v) {
-    packed[sq] += increment;
-    total += v;
-  }
-
-  inline void markTargets(const Targets& t, uint64_t increment, int32_t v) {
-    for (int i = 0; i < t.count; ++i) mark(t.squares[i], increment, v);
-  }
-
-  // Every square of the ray up to and including the first occupied one.
-  inline void markRays(int origin, int firstDirection, int lastDirection, uint64_t increment, int32_t v) {
-    for (int d = firstDirection; d <= lastDirection; ++d) {
-      const Ray& r = kRays[origin][d];
-      for (int k = 0; k < r.length; ++k) {
-        const int sq = r.squares[k];
-        mark(sq, increment, v);
-        if (activeSide(board.squares[sq]) != kNoSide) break;
-      }
-    }
-  }
-};
-
 constexpr uint64_t kPawnClass = 1ULL;
 constexpr uint64_t kKingClass = 1ULL << 8;
 constexpr uint64_t kMinorClass = 1ULL << 16;
 constexpr uint64_t kRookClass = 1ULL << 24;
 constexpr uint64_t kQueenClass = 1ULL << 32;
+
+template <size_t N>
+constexpr std::array<uint64_t, N> targetSets(const std::array<Targets, N>& table) {
+  std::array<uint64_t, N> sets{};
+  for (size_t sq = 0; sq < N; ++sq) {
+    for (int i = 0; i < table[sq].count; ++i) sets[sq] |= 1ULL << table[sq].squares[i];
+  }
+  return sets;
+}
+
+constexpr auto kKnightSets = targetSets(kKnightTargets);
+constexpr auto kKingSets = targetSets(kKingTargets);
+constexpr auto kWhitePawnSets = targetSets(kWhitePawnTargets);
+constexpr auto kBlackPawnSets = targetSets(kBlackPawnTargets);
+
+// How each of the 32 pieces attacks, by its place in the piece set: white
+// and black pawns, knights, bishops, rooks, queens, kings.
+enum class Mover : uint8_t { WhitePawn, BlackPawn, Knight, King, Bishop, Rook, Queen };
+struct PieceAttack {
+  Mover mover;
+  uint8_t side;  // 0 white, 1 black
+  int32_t value;
+  uint64_t increment;
+};
+
+constexpr std::array<PieceAttack, 32> pieceAttackTable() {
+  std::array<PieceAttack, 32> t{};
+  for (int i = 0; i < 8; ++i) {
+    t[i] = {Mover::WhitePawn, 0, 1, kPawnClass};
+    t[8 + i] = {Mover::BlackPawn, 1, 1, kPawnClass};
+  }
+  for (int s = 0; s < 2; ++s) {
+    for (int i = 0; i < 2; ++i) {
+      t[16 + 2 * s + i] = {Mover::Knight, static_cast<uint8_t>(s), 3, kMinorClass};
+      t[20 + 2 * s + i] = {Mover::Bishop, static_cast<uint8_t>(s), 3, kMinorClass};
+      t[24 + 2 * s + i] = {Mover::Rook, static_cast<uint8_t>(s), 4, kRookClass};
+    }
+    t[28 + s] = {Mover::Queen, static_cast<uint8_t>(s), 8, kQueenClass};
+    t[30 + s] = {Mover::King, static_cast<uint8_t>(s), 2, kKingClass};
+  }
+  return t;
+}
+constexpr auto kPieceAttacks = pieceAttackTable();
+constexpr int kFirstSlider = 20;  // bishops, rooks and queens follow
+constexpr int kLastSlider = 29;
+
+inline const Piece& pieceById(int id) { return (&pieces.pawns[0][0])[id]; }
 
 // A piece attacks from its target when it has a pending move; -1 when it
 // attacks nothing (off the board or in an unknown state).
@@ -109,36 +129,66 @@ inline int originOf(const Piece& p) {
   return -1;
 }
 
+// Every square of each ray up to and including the first occupied one.
+inline uint64_t raySet(int origin, int firstDirection, int lastDirection) {
+  uint64_t set = 0;
+  for (int d = firstDirection; d <= lastDirection; ++d) {
+    const Ray& r = kRays[origin][d];
+    for (int k = 0; k < r.length; ++k) {
+      const int sq = r.squares[k];
+      set |= 1ULL << sq;
+      if (activeSide(board.squares[sq]) != kNoSide) break;
+    }
+  }
+  return set;
+}
+
 constexpr int kRookFirst = 0, kRookLast = 3, kBishopFirst = 4, kBishopLast = 7;
+
+// The squares piece `id` attacks in the position on the board.
+inline uint64_t attackSetOf(int id) {
+  const int o = originOf(pieceById(id));
+  if (o < 0) return 0;
+  switch (kPieceAttacks[id].mover) {
+    case Mover::WhitePawn: return kWhitePawnSets[o];
+    case Mover::BlackPawn: return kBlackPawnSets[o];
+    case Mover::Knight: return kKnightSets[o];
+    case Mover::King: return kKingSets[o];
+    case Mover::Bishop: return raySet(o, kBishopFirst, kBishopLast);
+    case Mover::Rook: return raySet(o, kRookFirst, kRookLast);
+    case Mover::Queen: return raySet(o, kRookFirst, kBishopLast);
+  }
+  return 0;
+}
+
+// Adds (sign 1) or removes (sign -1) one piece's marks.
+inline void account(int id, uint64_t set, int sign) {
+  const PieceAttack& a = kPieceAttacks[id];
+  uint64_t* packed = attackPacked[a.side];
+  const uint64_t increment = sign > 0 ? a.increment : 0 - a.increment;
+  int32_t marks = 0;
+  while (set != 0) {
+    packed[__builtin_ctzll(set)] += increment;
+    set &= set - 1;
+    ++marks;
+  }
+  attackTotal[a.side] += sign * a.value * marks;
+}
+
+// The squares each piece attacked in the last full scan, and the maps then:
+// the search's starting point for judging its candidates.
+uint64_t attackSets[32];
+uint64_t basePacked[kSideCount][kSquareCount];
+int32_t baseTotal[kSideCount];
+uint64_t baseSets[32];
 
 void scanPieces() {
   std::memset(attackPacked, 0, sizeof attackPacked);
-  SideMarks side[kSideCount] = {{attackPacked[0], 0}, {attackPacked[1], 0}};
-  const int32_t pawn = materialValueTable[0];
-  for (int n = 0; n < 8; ++n) {
-    int o = originOf(pieces.pawns[0][n]);
-    if (o >= 0) side[0].markTargets(kWhitePawnTargets[o], kPawnClass, pawn);
-    o = originOf(pieces.pawns[1][n]);
-    if (o >= 0) side[1].markTargets(kBlackPawnTargets[o], kPawnClass, pawn);
+  attackTotal[0] = attackTotal[1] = 0;
+  for (int id = 0; id < 32; ++id) {
+    attackSets[id] = attackSetOf(id);
+    account(id, attackSets[id], 1);
   }
-  for (int s = 0; s < kSideCount; ++s) {
-    const int o = originOf(pieces.kings[s]);
-    if (o >= 0) side[s].markTargets(kKingTargets[o], kKingClass, materialValueTable[5]);
-  }
-  for (int s = 0; s < kSideCount; ++s) {
-    for (int n = 0; n < 2; ++n) {
-      const int o = originOf(pieces.knights[s][n]);
-      if (o >= 0) side[s].markTargets(kKnightTargets[o], kMinorClass, materialValueTable[2]);
-      const int b = originOf(pieces.bishops[s][n]);
-      if (b >= 0) side[s].markRays(b, kBishopFirst, kBishopLast, kMinorClass, materialValueTable[3]);
-      const int r = originOf(pieces.rooks[s][n]);
-      if (r >= 0) side[s].markRays(r, kRookFirst, kRookLast, kRookClass, materialValueTable[1]);
-    }
-    const int q = originOf(pieces.queens[s]);
-    if (q >= 0) side[s].markRays(q, kRookFirst, kBishopLast, kQueenClass, materialValueTable[4]);
-  }
-  attackTotal[0] = side[0].total;
-  attackTotal[1] = side[1].total;
 }
 
 }  // namespace
@@ -162,3 +212,30 @@ void buildAttackMaps() {
 }
 
 void buildAttackSummary() { scanPieces(); }
+
+void saveAttackBase() {
+  scanPieces();
+  std::memcpy(basePacked, attackPacked, sizeof basePacked);
+  std::memcpy(baseSets, attackSets, sizeof baseSets);
+  baseTotal[0] = attackTotal[0];
+  baseTotal[1] = attackTotal[1];
+}
+
+int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
+
+void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
+  std::memcpy(attackPacked, basePacked, sizeof attackPacked);
+  attackTotal[0] = baseTotal[0];
+  attackTotal[1] = baseTotal[1];
+  account(moverId, baseSets[moverId], -1);
+  if (capturedId >= 0) account(capturedId, baseSets[capturedId], -1);
+  // Only the two squares of the step changed: a ray that reached neither is
+  // as it was.
+  const uint64_t changed = (1ULL << fromSquare) | (1ULL << toSquare);
+  for (int id = kFirstSlider; id <= kLastSlider; ++id) {
+    if (id == moverId || id == capturedId || (baseSets[id] & changed) == 0) continue;
+    account(id, baseSets[id], -1);
+    account(id, attackSetOf(id), 1);
+  }
+  account(moverId, attackSetOf(moverId), 1);
+}

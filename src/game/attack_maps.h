@@ -37,6 +37,17 @@ void buildAttackMaps();
 // many positions.
 void buildAttackSummary();
 
+// The computer judges many positions that differ from one starting position
+// by a single step: saveAttackBase scans the starting position, and
+// updateAttackSummary gives the compact maps after one piece's step from
+// `fromSquare` to `toSquare` (board indexes) that took the piece
+// `capturedId` (-1 for none), with the step set up on the board. Pieces are
+// named by attackPieceId.
+struct Piece;
+void saveAttackBase();
+void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId);
+int attackPieceId(const Piece& p);
+
 // Number of attackers (uncapped).
 inline int32_t packedCount(uint64_t p) { return static_cast<int32_t>(((p * 0x0101010101ULL) >> 32) & 0xFF); }
 // Sum of the attackers' values.
