@@ -1,0 +1,15 @@
+#include "ui/notice_window.h"
+
+#include "ui/controls.h"
+
+// The blink timer runs from the notice's creation to the end of the program,
+// whether or not the notice is on screen.
+void Form2FormCreate() { form2TimerEnabled = true; }
+
+// "ŞAH!!!" is visible on odd counts and hidden on even ones.
+void Form2Timer1Timer() {
+  form2.blinkCount += 1;
+  form2.label1Visible = form2.blinkCount % 2 == 1;
+}
+
+void Form2BitBtn1Click() { form2.visible = false; }

@@ -1,0 +1,266 @@
+#include "ui/qt/board_widget.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "input/board_input.h"
+#include "ui/qt/piece_art.h"
+#include "ui/qt/qt_dialogs.h"
+
+namespace {
+
+constexpr int kSquareSize = 40;
+constexpr int kBitmapSize = 38;  // a piece bitmap, centred in its 40 x 40 picture
+const QColor kSilver(192, 192, 192);
+const QColor kThinkingColour(128, 0, 64);
+
+MouseButton buttonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    default: return MouseButton::Middle;
+  }
+}
+
+}  // namespace
+
+QFont gameFont(int pixelSize, bool bold) {
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  return f;
+}
+
+void setBackgroundColour(QWidget* w, const QColor& colour) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, colour);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(gameFont(pixelSize, bold));
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  label->setPalette(pal);
+  label->setCursor(Qt::ArrowCursor);
+  return label;
+}
+
+void placeLabel(QLabel* label, int left, int top, int maxWidth) {
+  label->move(left, top);
+  label->adjustSize();
+  QFont f = label->font();
+  while (label->width() > maxWidth && f.pixelSize() > 6) {
+    f.setPixelSize(f.pixelSize() - 1);
+    label->setFont(f);
+    label->adjustSize();
+  }
+}
+
+// One square control: Shape N is file (N-1) mod 8, rank 7 - (N-1) div 8.
+class BoardSquare : public QWidget {
+ public:
+  BoardSquare(int number, QWidget* parent) : QWidget(parent), number_(number) {
+    const int x = (number - 1) % 8;
+    const int y = 7 - (number - 1) / 8;
+    setObjectName(QStringLiteral("Shape%1").arg(number));
+    setGeometry(kSquareSize * x, 280 - kSquareSize * y, kSquareSize, kSquareSize);
+    colour_ = (x + y) % 2 == 0 ? kSilver : QColor(Qt::white);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+  int number() const { return number_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
+  // Presses belong to the board frame, which runs the drag.
+  void mousePressEvent(QMouseEvent* e) override { e->ignore(); }
+
+ private:
+  int number_;
+  QColor colour_;
+};
+
+// One board picture: the bitmap of a stock picture drawn in the middle of a
+// transparent 40 x 40 control, so the square shows around it.
+class PiecePicture : public QWidget {
+ public:
+  PiecePicture(int number, QWidget* parent) : QWidget(parent), number_(number) {
+    setObjectName(QStringLiteral("Image%1").arg(number));
+    resize(kSquareSize, kSquareSize);
+  }
+  int number() const { return number_; }
+  int bitmap() const { return bitmap_; }
+  void setBitmap(int bitmap, const QPixmap& pixmap) {
+    bitmap_ = bitmap;
+    setProperty("bitmap", bitmap);  // which stock picture is shown
+    pixmap_ = pixmap;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    const int margin = (kSquareSize - kBitmapSize) / 2;
+    QPainter(this).drawPixmap(margin, margin, pixmap_);
+  }
+  void mousePressEvent(QMouseEvent* e) override { e->ignore(); }
+
+ private:
+  int number_;
+  int bitmap_ = 0;
+  QPixmap pixmap_;
+};
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("GroupBox1"));
+  resize(kFrameSize, kFrameSize);
+  setBackgroundColour(this, kSilver);
+  setCursor(Qt::ArrowCursor);
+
+  // Creation order is the stacking order: squares, pictures, then the labels.
+  for (int n = 1; n <= 64; ++n) squares_[n] = new BoardSquare(n, this);
+  for (int n = 1; n <= kBoardPictureCount; ++n) pictures_[n] = new PiecePicture(n, this);
+
+  label19_ = makeLabel(this, QStringLiteral("Düşünüyorum..."), 33, false, kThinkingColour);
+  label19_->setObjectName(QStringLiteral("Label19"));
+  placeLabel(label19_, 72, 144, kFrameSize - 72);
+  label20_ = makeLabel(this, QStringLiteral("MAT!!!"), 64, false, kThinkingColour);
+  label20_->setObjectName(QStringLiteral("Label20"));
+  placeLabel(label20_, 80, 128, kFrameSize - 80);
+  label19_->hide();
+  label20_->hide();
+}
+
+const QPixmap& BoardWidget::stockPixmap(int stockPicture) {
+  static const QPixmap none;
+  if (stockPicture < kFirstStockPicture || stockPicture > kLastStockPicture) return none;
+  const qreal ratio = devicePixelRatioF();
+  if (ratio != stockRatio_) {
+    stock_.fill(QPixmap());
+    stockRatio_ = ratio;
+  }
+  QPixmap& p = stock_[stockPicture];
+  if (p.isNull()) {
+    p = QPixmap::fromImage(stockBitmap(stockPicture, kBitmapSize, ratio));
+    p.setDevicePixelRatio(ratio);
+  }
+  return p;
+}
+
+void BoardWidget::syncFromRecords() {
+  for (int n = 1; n <= kBoardPictureCount; ++n) {
+    PiecePicture* pic = pictures_[n];
+    const PictureControl& rec = form1.image[n];
+    const bool held = dragging_ && n == pressedPicture_;
+    if (!held && pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
+    if (pic->isEnabled() != rec.enabled) pic->setEnabled(rec.enabled);
+    if (pic->bitmap() != rec.bitmap || stockRatio_ != devicePixelRatioF())
+      pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
+    if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
+  }
+  if (label19_->isVisibleTo(this) != form1.label19Visible) label19_->setVisible(form1.label19Visible);
+  if (label20_->isVisibleTo(this) != form1.label20Visible) label20_->setVisible(form1.label20Visible);
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  if (pressedPicture_ != 0) {
+    // Another button during a drag; a lost release must not leave a drag armed.
+    if (event->button() != Qt::LeftButton) return;
+    endDrag();
+  }
+  const QPoint pos = event->position().toPoint();
+  auto* pic = dynamic_cast<PiecePicture*>(childAt(pos));
+  if (!pic || !pic->isEnabled()) return;
+  bool startDrag = false;
+  runHandler(this, [&] { startDrag = Image1MouseDown(pic->number(), buttonOf(event->button())); });
+  if (startDrag && event->button() == Qt::LeftButton) {
+    pressedPicture_ = pic->number();
+    pressPos_ = pos;
+    grabOffset_ = pos - pic->pos();
+  }
+  emit handled();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (pressedPicture_ == 0) return;
+  const QPoint pos = event->position().toPoint();
+  if (!dragging_ && (pos - pressPos_).manhattanLength() >= 1) beginDrag();
+  if (dragging_) pictures_[pressedPicture_]->move(pos - grabOffset_);
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  if (event->button() != Qt::LeftButton || pressedPicture_ == 0) return;
+  if (!dragging_) {
+    pressedPicture_ = 0;  // a plain click
+    return;
+  }
+  dropAt(event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+// The picture rises above everything on the board and lets the mouse through,
+// so that the control under the cursor can be found at the drop.
+void BoardWidget::beginDrag() {
+  dragging_ = true;
+  PiecePicture* pic = pictures_[pressedPicture_];
+  pic->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+  pic->raise();
+  QApplication::setOverrideCursor(Qt::PointingHandCursor);
+}
+
+void BoardWidget::endDrag() {
+  if (dragging_) {
+    PiecePicture* pic = pictures_[pressedPicture_];
+    pic->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    pic->stackUnder(label19_);
+    QApplication::restoreOverrideCursor();
+  }
+  dragging_ = false;
+  pressedPicture_ = 0;
+}
+
+BoardSquare* BoardWidget::squareAt(QPoint boardPos) const {
+  for (int n = 1; n <= 64; ++n)
+    if (squares_[n]->geometry().contains(boardPos)) return squares_[n];
+  return nullptr;
+}
+
+// Finds the control under the cursor and hands the drop to its handler: a
+// piece picture, else a square. Labels, the frame border, other controls and
+// other windows take no drop. Afterwards the records put the picture back in
+// place, so a refused move returns it to its square.
+void BoardWidget::dropAt(QPoint boardPos, QPoint globalPos) {
+  const int dragged = pressedPicture_;
+  QWidget* target = QApplication::widgetAt(globalPos);
+  if (!target) {
+    // Platforms without a window stack (offscreen) may find no window at
+    // all; our own window decides then.
+    const QPoint inWindow = window()->mapFromGlobal(globalPos);
+    if (window()->rect().contains(inWindow)) target = window()->childAt(inWindow);
+  }
+  if (target && target->window() != window()) target = nullptr;
+  endDrag();
+
+  // The dragged picture still stands on its square for the drop: releasing
+  // over that square drops the piece on itself.
+  const PictureControl& home = form1.image[dragged];
+  const bool onItself = QRect(home.left, home.top, kSquareSize, kSquareSize).contains(boardPos);
+
+  runHandler(this, [&] {
+    if (auto* pic = dynamic_cast<PiecePicture*>(target)) {
+      if (pic->isEnabled()) {
+        ImageDragDrop(pic->number());
+      } else if (BoardSquare* sq = squareAt(boardPos)) {
+        Shape41DragDrop(sq->number());  // a disabled picture takes no drop
+      }
+    } else if (auto* sq = dynamic_cast<BoardSquare*>(target)) {
+      onItself ? ImageDragDrop(dragged) : Shape41DragDrop(sq->number());
+    }
+  });
+  emit handled();
+}

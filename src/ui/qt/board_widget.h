@@ -1,0 +1,74 @@
+// The board frame of the main window (GroupBox1): 64 square controls, the 32
+// piece pictures and the two labels drawn over them ("Düşünüyorum...",
+// "MAT!!!"). A piece is dragged with press, move and release handled here,
+// so the drag works the same on a real display and under test.
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+#include <array>
+
+#include "ui/controls.h"
+
+class QColor;
+class QFont;
+class QLabel;
+class PiecePicture;
+class BoardSquare;
+
+// The look shared by the game's windows: DejaVu Sans at pixel heights, and
+// labels placed at their designed spot.
+QFont gameFont(int pixelSize, bool bold);
+void setBackgroundColour(QWidget* w, const QColor& colour);
+QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour);
+// Sizes the label to its text at (left, top); a text wider than maxWidth gets
+// a smaller font, so that nothing is clipped by the label's parent.
+void placeLabel(QLabel* label, int left, int top, int maxWidth);
+
+class BoardWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kFrameSize = 321;
+
+  explicit BoardWidget(QWidget* parent);
+
+  // Pictures and labels follow form1's records. A picture being dragged keeps
+  // its place under the cursor until it is dropped.
+  void syncFromRecords();
+
+  bool isDragging() const { return dragging_; }
+
+ signals:
+  // A core handler has run: every window must follow the records again.
+  void handled();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  const QPixmap& stockPixmap(int stockPicture);
+  void beginDrag();
+  void endDrag();
+  void dropAt(QPoint boardPos, QPoint globalPos);
+  BoardSquare* squareAt(QPoint boardPos) const;
+
+  std::array<BoardSquare*, 65> squares_{};                        // Shape1..Shape64
+  std::array<PiecePicture*, kBoardPictureCount + 1> pictures_{};  // Image1..Image32
+  QLabel* label19_ = nullptr;
+  QLabel* label20_ = nullptr;
+
+  // Stock bitmaps rendered for the current device pixel ratio.
+  std::array<QPixmap, kLastStockPicture + 1> stock_{};
+  qreal stockRatio_ = 0;
+
+  // The drag: armed by a left press that the core accepted, started by the
+  // first movement with the button held.
+  int pressedPicture_ = 0;
+  bool dragging_ = false;
+  QPoint pressPos_;
+  QPoint grabOffset_;
+};

@@ -1,0 +1,74 @@
+#include "ui/qt/check_notice_widget.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+
+#include "ui/controls.h"
+#include "ui/notice_window.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/qt_dialogs.h"
+
+namespace {
+const QColor kNoticeColour(183, 0, 91);
+constexpr int kFrameWidth = 4;
+constexpr int kBlinkMs = 100;
+}  // namespace
+
+CheckNoticeWindow::CheckNoticeWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("UYARI"));
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFixedSize(201, 89);
+  move(300, 234);
+  setBackgroundColour(this, kNoticeColour);
+
+  label1_ = makeLabel(this, QStringLiteral("ŞAH!!!"), 32, false, Qt::white);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  placeLabel(label1_, 56, 16, width() - 56 - kFrameWidth);
+
+  bitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
+  bitBtn1_->setFont(gameFont(11, false));
+  bitBtn1_->setGeometry(72, 56, 49, 22);
+  bitBtn1_->setIconSize(QSize(14, 14));
+  bitBtn1_->setDefault(true);
+  connect(bitBtn1_, &QPushButton::clicked, this, [this] {
+    runHandler(this, [] { Form2BitBtn1Click(); });
+    syncFromRecords();
+  });
+
+  timer1_.setParent(this);
+  timer1_.setObjectName(QStringLiteral("Timer1"));
+  timer1_.setInterval(kBlinkMs);
+  connect(&timer1_, &QTimer::timeout, this, [this] {
+    runHandler(this, [] { Form2Timer1Timer(); });
+    syncFromRecords();
+  });
+}
+
+void CheckNoticeWindow::syncFromRecords() {
+  if (form2TimerEnabled != timer1_.isActive()) {
+    form2TimerEnabled ? timer1_.start() : timer1_.stop();
+  }
+  if (label1_->isVisibleTo(this) != form2.label1Visible) label1_->setVisible(form2.label1Visible);
+  if (isVisible() != form2.visible) setVisible(form2.visible);
+}
+
+// The white frame around the panel.
+void CheckNoticeWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const int w = width(), h = height();
+  p.fillRect(0, 0, w, kFrameWidth, Qt::white);
+  p.fillRect(0, h - kFrameWidth, w, kFrameWidth, Qt::white);
+  p.fillRect(0, 0, kFrameWidth, h, Qt::white);
+  p.fillRect(w - kFrameWidth, 0, kFrameWidth, h, Qt::white);
+}
+
+// Closed by the window system: the same as OK.
+void CheckNoticeWindow::closeEvent(QCloseEvent* event) {
+  form2.visible = false;
+  event->accept();
+}

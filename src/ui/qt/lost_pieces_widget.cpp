@@ -1,0 +1,92 @@
+#include "ui/qt/lost_pieces_widget.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "game/pictures.h"
+#include "game/types.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/piece_art.h"
+
+namespace {
+const QColor kWindowColour(255, 196, 196);
+const QColor kMaroon(128, 0, 0);
+constexpr int kPictureSize = 30;
+constexpr int kDividerX = 85;
+}  // namespace
+
+class LostPicture : public QWidget {
+ public:
+  LostPicture(int number, int stockPicture, QWidget* parent) : QWidget(parent), stockPicture_(stockPicture) {
+    setObjectName(QStringLiteral("Image%1").arg(number));
+    resize(kPictureSize, kPictureSize);
+    hide();
+  }
+  void render(qreal ratio) {
+    pixmap_ = QPixmap::fromImage(stockBitmap(stockPicture_, kPictureSize, ratio));
+    pixmap_.setDevicePixelRatio(ratio);
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, pixmap_); }
+
+ private:
+  int stockPicture_;
+  QPixmap pixmap_;
+};
+
+LostPiecesWindow::LostPiecesWindow() {
+  setObjectName(QStringLiteral("Form3"));
+  setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFixedSize(170, 300);
+  move(622, 113);
+  setBackgroundColour(this, kWindowColour);
+
+  placeLabel(makeLabel(this, QStringLiteral("BEYAZ"), 13, true, kMaroon), 16, 8, kDividerX - 16);
+  placeLabel(makeLabel(this, QStringLiteral("SİYAH"), 13, true, kMaroon), 96, 8, width() - 96);
+
+  // Each piece has its own picture, showing it on silver (the dark-square
+  // bitmap of its kind).
+  constexpr int32_t kinds[] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
+  for (int32_t side : {kWhite, kBlack}) {
+    for (int32_t kind : kinds) {
+      const int count = kind == kPawn ? 8 : kind == kQueen || kind == kKing ? 1 : 2;
+      for (int index = 0; index < count; ++index) {
+        const int n = lostPictureOf(side, kind, index);
+        if (n > 0 && n < kLostPictureSlots && !pictures_[n])
+          pictures_[n] = new LostPicture(n, stockPictureOf(side, kind, 0), this);
+      }
+    }
+  }
+}
+
+void LostPiecesWindow::syncFromRecords() {
+  const qreal ratio = devicePixelRatioF();
+  const bool rerender = ratio != ratio_;
+  ratio_ = ratio;
+  for (int n = 0; n < kLostPictureSlots; ++n) {
+    LostPicture* pic = pictures_[n];
+    if (!pic) continue;
+    if (rerender) pic->render(ratio);
+    const PictureControl& rec = form3.image[n];
+    if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
+    if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
+  }
+  if (isVisible() != form3.visible) setVisible(form3.visible);
+}
+
+// The divider between the white and the black columns, on every paint.
+void LostPiecesWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(QPen(kMaroon, 2));
+  p.drawLine(kDividerX, 0, kDividerX, 500);
+}
+
+// Closing only hides the window; the next capture shows it again.
+void LostPiecesWindow::closeEvent(QCloseEvent* event) {
+  form3.visible = false;
+  event->accept();
+}

@@ -1,0 +1,28 @@
+// The captured-pieces window (Form3, "KAYIP TAŞLAR"): one hidden 30 x 30
+// picture per piece, shown where the capture code places it, under the
+// headings "BEYAZ" and "SİYAH" divided by a maroon line.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "ui/controls.h"
+
+class LostPicture;
+
+class LostPiecesWindow : public QWidget {
+ public:
+  LostPiecesWindow();
+
+  // Window and pictures follow form3's record.
+  void syncFromRecords();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::array<LostPicture*, kLostPictureSlots> pictures_{};  // by Form3 picture number
+  qreal ratio_ = 0;
+};

@@ -1,0 +1,292 @@
+#include "ui/qt/main_window_widget.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "computer/computer_turn.h"
+#include "game/types.h"
+#include "record/saved_game.h"
+#include "record/take_back.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/notice_window.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/check_notice_widget.h"
+#include "ui/qt/help_window_widget.h"
+#include "ui/qt/lost_pieces_widget.h"
+#include "ui/qt/qt_dialogs.h"
+
+namespace {
+
+constexpr int kClientWidth = 513;
+constexpr int kClientHeight = 383;
+constexpr int kListItemHeight = 13;
+constexpr int kTimerMs = 100;
+const QColor kWindowColour(208, 216, 167);
+const QColor kListColour(255, 255, 202);
+const QColor kMaroon(128, 0, 0);
+const QColor kPurple(128, 0, 64);
+
+// Move-list lines are 13 pixels high, whatever the font asks for.
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kListItemHeight};
+  }
+};
+
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+template <typename W>
+W* place(W* w, int left, int top, int width, int height) {
+  w->setGeometry(left, top, width, height);
+  w->setCursor(Qt::ArrowCursor);
+  return w;
+}
+
+}  // namespace
+
+template <typename Handler>
+void MainWindow::handle(Handler&& handler) {
+  runHandler(this, handler);
+  syncFromRecords();
+}
+
+MainWindow::MainWindow() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("DEDIVUD"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  move(101, 92);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(kClientWidth, kClientHeight);
+  client->setFont(gameFont(11, false));
+  setBackgroundColour(client, kWindowColour);
+  client->setCursor(Qt::ForbiddenCursor);  // over the window's own background
+  setCentralWidget(client);
+
+  buildControls(client);
+  buildMenus();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  timer1_.setParent(this);
+  timer1_.setObjectName(QStringLiteral("Timer1"));
+  timer1_.setInterval(kTimerMs);
+  connect(&timer1_, &QTimer::timeout, this, [this] { handle(Timer1Timer); });
+
+  runHandler(this, FormCreate);
+  syncFromRecords();
+}
+
+void MainWindow::buildControls(QWidget* client) {
+  board_ = new BoardWidget(client);
+  board_->move(40, 31);
+  connect(board_, &BoardWidget::handled, this, &MainWindow::syncFromRecords);
+
+  // File letters under the board and rank numbers beside it.
+  for (int i = 0; i < 8; ++i) {
+    QLabel* file = makeLabel(client, QString(QChar('A' + i)), 16, true, Qt::black);
+    file->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    placeLabel(file, 56 + 40 * i, 352, 40);
+    QLabel* rank = makeLabel(client, QString(QChar('1' + i)), 16, true, Qt::black);
+    rank->setObjectName(QStringLiteral("Label%1").arg(9 + i));
+    placeLabel(rank, 24, 320 - 40 * i, 16);
+  }
+  placeLabel(makeLabel(client, QStringLiteral("oyun sırası "), 16, true, kMaroon), 400, 24, kClientWidth - 400);
+  placeLabel(makeLabel(client, QStringLiteral("DÜZEY"), 13, true, kPurple), 352, 8, 416 - 352);
+  placeLabel(makeLabel(client, QStringLiteral("Yardım :"), 13, true, kMaroon), 248, 8, 312 - 248);
+
+  listBox1_ = place(new QListWidget(client), 376, 48, 129, 305);
+  listBox1_->setObjectName(QStringLiteral("ListBox1"));
+  listBox1_->setSelectionMode(QAbstractItemView::NoSelection);  // the records select
+  listBox1_->setUniformItemSizes(true);
+  listBox1_->setItemDelegate(new FixedHeightDelegate(listBox1_));
+  listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  listBox1_->setTextElideMode(Qt::ElideNone);
+  // Narrow letters, so that the spaced-out columns of the lines fit.
+  QFont listFont(QStringLiteral("DejaVu Sans Condensed"));
+  listFont.setPixelSize(11);
+  listBox1_->setFont(listFont);
+  QPalette pal = listBox1_->palette();
+  pal.setColor(QPalette::Base, kListColour);
+  listBox1_->setPalette(pal);
+  connect(listBox1_, &QListWidget::clicked, this,
+          [this](const QModelIndex& index) { handle([&] { ListBox1Click(index.row()); }); });
+
+  auto* button1 = place(new QPushButton(client), 312, 8, 27, 17);
+  button1->setObjectName(QStringLiteral("Button1"));
+  connect(button1, &QPushButton::clicked, this, [this] { handle(Yardmal1Click); });
+  auto* button2 = place(new QPushButton(QStringLiteral("Geri Hamle"), client), 376, 360, 65, 17);
+  button2->setObjectName(QStringLiteral("Button2"));
+  connect(button2, &QPushButton::clicked, this, [this] { handle(Button2Click); });
+  auto* button3 = place(new QPushButton(QStringLiteral("Başlat"), client), 448, 360, 57, 17);
+  button3->setObjectName(QStringLiteral("Button3"));
+  connect(button3, &QPushButton::clicked, this, [this] { handle(Button3Click); });
+
+  // Level buttons, caption left of the button. The records decide which one
+  // is selected, so Qt's own exclusivity stays off.
+  const QString captions[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3 "), QStringLiteral("4")};
+  void (*const clicks[])() = {RadioButton1Click, RadioButton2Click, RadioButton3Click, RadioButton4Click};
+  for (int n = 1; n <= 4; ++n) {
+    auto* radio = new QRadioButton(captions[n - 1], client);
+    radio->setObjectName(QStringLiteral("RadioButton%1").arg(n));
+    radio->setLayoutDirection(Qt::RightToLeft);
+    // The designed 25 pixels are too narrow for this style's indicator and
+    // caption: the button grows to the left, its circle stays in place.
+    const int width = std::max(25, radio->sizeHint().width());
+    place(radio, 416 + 32 * (n - 1) + 25 - width, 8, width, 17);
+    radio->setAutoExclusive(false);
+    connect(radio, &QRadioButton::clicked, this, [this, click = clicks[n - 1]] { handle(click); });
+    radio_[n] = radio;
+  }
+  radio_[4]->hide();
+
+  setTabOrder(board_, listBox1_);
+  setTabOrder(listBox1_, button2);
+  setTabOrder(button2, button3);
+  setTabOrder(button3, radio_[1]);
+  for (int n = 1; n < 4; ++n) setTabOrder(radio_[n], radio_[n + 1]);
+  setTabOrder(radio_[4], button1);
+}
+
+void MainWindow::buildMenus() {
+  auto item = [this](QMenu* menu, const QString& caption, const char* name, void (*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, handler] { handle(handler); });
+    return action;
+  };
+  auto tick = [](QAction* action) {
+    action->setCheckable(true);
+    return action;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
+  item(file, QStringLiteral("&Aç"), "A1", A1Click);
+  item(file, QStringLiteral("&Kaydet"), "Kaydet1", Kaydet1Click);
+  QAction* exit = file->addAction(QStringLiteral("Çı&kış"));
+  exit->setObjectName(QStringLiteral("k1"));
+  connect(exit, &QAction::triggered, this, [this] {
+    handle(k1Click);
+    if (form1.closeRequested) {
+      form1.closeRequested = false;
+      close();
+    }
+  });
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Seçenekler"));
+  item(options, QStringLiteral("&Başlat"), "Balat1", Balat1Click);
+  secenek1_ = tick(item(options, QStringLiteral("B&ilgisayarla oyna"), "secenek1", secenek1Click));
+  secenek2_ = tick(item(options, QStringLiteral("&Karşılıklı oyna"), "secenek2", secenek2Click));
+  QMenu* levels = options->addMenu(QStringLiteral("&Düzey"));
+  basla_ = tick(item(levels, QStringLiteral("&Başlangıç"), "Basla", BaslaClick));
+  seviye1_ = tick(item(levels, QStringLiteral("&1.seviye"), "seviye1", seviye1Click));
+  seviye2_ = tick(item(levels, QStringLiteral("&2.seviye"), "seviye2", seviye2Click));
+  item(options, QStringLiteral("&Geri hamle"), "Gerihamle1", Gerihamle1Click);
+  item(options, QStringLiteral("&Yardım al"), "Yardmal1", Yardmal1Click);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
+  QAction* helpItem = help->addAction(QStringLiteral("&Yardım"));
+  helpItem->setObjectName(QStringLiteral("Yardm1"));
+  connect(helpItem, &QAction::triggered, this, [this] {
+    handle(Yardm1Click);
+    if (form4_ && form4_->isVisible()) {
+      form4_->raise();
+      form4_->activateWindow();
+    }
+  });
+}
+
+void MainWindow::setCompanions(HelpWindow* form4, LostPiecesWindow* form3, CheckNoticeWindow* form2) {
+  form4_ = form4;
+  form3_ = form3;
+  form2_ = form2;
+}
+
+void MainWindow::syncFromRecords() {
+  board_->syncFromRecords();
+  syncList();
+
+  secenek1_->setChecked(form1.secenek1Checked);
+  secenek2_->setChecked(form1.secenek2Checked);
+  basla_->setChecked(form1.baslaChecked);
+  seviye1_->setChecked(form1.seviye1Checked);
+  seviye2_->setChecked(form1.seviye2Checked);
+  for (int n = 1; n <= 4; ++n) radio_[n]->setChecked(form1.radioSelected == n);
+
+  if (form1.timer1Enabled != timer1_.isActive()) {
+    form1.timer1Enabled ? timer1_.start() : timer1_.stop();
+  }
+
+  if (form2_) form2_->syncFromRecords();
+  if (form3_) form3_->syncFromRecords();
+  if (form4_ && (form4.visible || form4_->isVisible())) form4_->syncFromRecords();
+}
+
+// Only the lines that changed are touched; a new line at the end is scrolled
+// into view.
+void MainWindow::syncList() {
+  const std::vector<ListLine>& lines = form1.listBox1;
+  const bool appended = lines.size() > shownLines_.size();
+  while (static_cast<size_t>(listBox1_->count()) > lines.size()) delete listBox1_->takeItem(listBox1_->count() - 1);
+  shownLines_.resize(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int row = static_cast<int>(i);
+    if (row >= listBox1_->count()) {
+      listBox1_->addItem(fromUtf8(lines[i].text));
+      shownLines_[i] = lines[i].text;
+    } else if (shownLines_[i] != lines[i].text) {
+      listBox1_->item(row)->setText(fromUtf8(lines[i].text));
+      shownLines_[i] = lines[i].text;
+    }
+    // Through the selection model: the list itself lets nobody select.
+    QListWidgetItem* item = listBox1_->item(row);
+    if (item->isSelected() != lines[i].selected) {
+      const auto command = lines[i].selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
+      listBox1_->selectionModel()->select(listBox1_->indexFromItem(item), command);
+    }
+  }
+  // The keyboard focus frame sits on the highlighted line, as the selection.
+  for (size_t i = lines.size(); i-- > 0;) {
+    if (!lines[i].selected) continue;
+    const QModelIndex index = listBox1_->model()->index(static_cast<int>(i), 0);
+    if (listBox1_->currentIndex() != index)
+      listBox1_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    break;
+  }
+  if (appended && listBox1_->count() > 0) listBox1_->scrollToBottom();
+}
+
+// The close question of the core; the window stays open when it says so.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool mayClose = true;
+  runHandler(this, [&] { mayClose = FormClose(); });
+  syncFromRecords();
+  event->setAccepted(mayClose);
+}
+
+GameWindows::GameWindows() {
+  form1_ = std::make_unique<MainWindow>();
+  Form4Initialise();
+  form4_ = std::make_unique<HelpWindow>();
+  form4_->setAttribute(Qt::WA_QuitOnClose, false);
+  form3_ = std::make_unique<LostPiecesWindow>();
+  Form2FormCreate();
+  form2_ = std::make_unique<CheckNoticeWindow>();
+  form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());
+  form1_->syncFromRecords();
+  form1_->show();
+}
+
+GameWindows::~GameWindows() { form1_->setCompanions(nullptr, nullptr, nullptr); }

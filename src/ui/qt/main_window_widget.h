@@ -1,0 +1,79 @@
+// The main window (Form1): the board, the move list, level buttons, command
+// buttons and the menus. Every event goes to one core handler, after which a
+// single syncFromRecords() makes all the game's windows match the records.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+
+class BoardWidget;
+class CheckNoticeWindow;
+class HelpWindow;
+class LostPiecesWindow;
+class QAction;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+class MainWindow : public QMainWindow {
+ public:
+  // Builds the window and runs its creation handler (FormCreate).
+  MainWindow();
+
+  // The windows created after this one, which the sync also keeps in step.
+  void setCompanions(HelpWindow* form4, LostPiecesWindow* form3, CheckNoticeWindow* form2);
+
+  void syncFromRecords();
+
+  BoardWidget* board() const { return board_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  template <typename Handler>
+  void handle(Handler&& handler);
+  void buildControls(QWidget* client);
+  void buildMenus();
+  void syncList();
+
+  BoardWidget* board_ = nullptr;
+  QListWidget* listBox1_ = nullptr;
+  std::array<QRadioButton*, 5> radio_{};  // RadioButton1..RadioButton4
+  QAction* secenek1_ = nullptr;
+  QAction* secenek2_ = nullptr;
+  QAction* basla_ = nullptr;
+  QAction* seviye1_ = nullptr;
+  QAction* seviye2_ = nullptr;
+  QTimer timer1_;
+  std::vector<std::string> shownLines_;  // texts now in ListBox1
+
+  HelpWindow* form4_ = nullptr;
+  LostPiecesWindow* form3_ = nullptr;
+  CheckNoticeWindow* form2_ = nullptr;
+};
+
+// The game's four windows, created in the start-up order Form1, Form4, Form3,
+// Form2 with the creation handlers of the core; only Form1 is shown.
+class GameWindows {
+ public:
+  GameWindows();
+  ~GameWindows();
+
+  MainWindow& form1() { return *form1_; }
+  HelpWindow& form4() { return *form4_; }
+  LostPiecesWindow& form3() { return *form3_; }
+  CheckNoticeWindow& form2() { return *form2_; }
+
+ private:
+  std::unique_ptr<MainWindow> form1_;
+  std::unique_ptr<HelpWindow> form4_;
+  std::unique_ptr<LostPiecesWindow> form3_;
+  std::unique_ptr<CheckNoticeWindow> form2_;
+};

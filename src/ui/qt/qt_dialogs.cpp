@@ -1,0 +1,74 @@
+#include "ui/qt/qt_dialogs.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+
+namespace {
+
+const QString kApplicationTitle = QStringLiteral("DEDIVUD");
+
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Runs a file dialog with Turkish labels and gives the chosen name, or ""
+// when cancelled.
+std::string runFileDialog(QFileDialog& dialog, const QString& acceptText) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Konum:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosya adı:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dosya türü:"));
+  dialog.setLabelText(QFileDialog::Accept, acceptText);
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("İptal"));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty()) return {};
+  return QFile::encodeName(files.first()).toStdString();
+}
+
+}  // namespace
+
+Answer QtDialogs::ask(const std::string& text, const std::string& caption, bool withCancel) {
+  QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, parent_);
+  QPushButton* yes = box.addButton(QMessageBox::Yes);
+  QPushButton* no = box.addButton(QMessageBox::No);
+  QPushButton* cancel = withCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
+  yes->setText(QStringLiteral("&Evet"));
+  no->setText(QStringLiteral("&Hayır"));
+  if (cancel) cancel->setText(QStringLiteral("İptal"));
+  box.setDefaultButton(yes);
+  box.setEscapeButton(cancel ? cancel : no);
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  if (clicked == yes) return Answer::Yes;
+  if (clicked == no || !withCancel) return Answer::No;
+  return Answer::Cancel;
+}
+
+void QtDialogs::message(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, fromUtf8(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+std::string QtDialogs::chooseSaveFile() {
+  QFileDialog dialog(parent_, QStringLiteral("Kaydet"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({QStringLiteral("radozid (*.oyk)"), QStringLiteral("Word (*.doc)")});
+  dialog.setDefaultSuffix(QStringLiteral("oyk"));
+  return runFileDialog(dialog, QStringLiteral("&Kaydet"));
+}
+
+std::string QtDialogs::chooseOpenFile() {
+  QFileDialog dialog(parent_, QStringLiteral("Aç"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(QStringLiteral("Radozid (*.oyk)"));
+  return runFileDialog(dialog, QStringLiteral("&Aç"));
+}
+
+void showHandlerError(QWidget* parent, const char* what) {
+  QMessageBox::critical(parent, kApplicationTitle, QString::fromUtf8(what));
+}

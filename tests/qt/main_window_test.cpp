@@ -1,0 +1,192 @@
+// The main window as the player sees it: the layout, the new game, menu ticks
+// and level buttons kept in step, the move list and the computer's timer.
+#include "ui/main_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "game/board.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/check_notice_widget.h"
+#include "ui/qt/help_window_widget.h"
+#include "ui/qt/lost_pieces_widget.h"
+#include "ui/qt/main_window_widget.h"
+
+namespace {
+
+QPoint centreOf(const char* square) { return {40 * (square[0] - 'a') + 20, 280 - 40 * (square[1] - '1') + 20}; }
+
+// Start square and start bitmap of every board picture after a new game:
+// Image1..Image8 white pawns, Image9..Image16 the white back rank from a to h,
+// then the same for black.
+struct StartPicture {
+  int left, top, bitmap;
+};
+// clang-format off
+constexpr StartPicture kStart[33] = {
+    {},
+    {0, 240, 45}, {40, 240, 33}, {80, 240, 45}, {120, 240, 33}, {160, 240, 45}, {200, 240, 33}, {240, 240, 45}, {280, 240, 33},
+    {0, 280, 34}, {40, 280, 49}, {80, 280, 36}, {120, 280, 53}, {160, 280, 38}, {200, 280, 51}, {240, 280, 35}, {280, 280, 47},
+    {0, 40, 39}, {40, 40, 46}, {80, 40, 39}, {120, 40, 46}, {160, 40, 39}, {200, 40, 46}, {240, 40, 39}, {280, 40, 46},
+    {0, 0, 48}, {40, 0, 41}, {80, 0, 52}, {120, 0, 43}, {160, 0, 56}, {200, 0, 42}, {240, 0, 50}, {280, 0, 40},
+};
+// clang-format on
+
+// Answers the questions in the order given; every file choice is cancelled.
+class ScriptedDialogs : public Dialogs {
+ public:
+  std::vector<Answer> answers;
+  int questions = 0;
+  Answer ask(const std::string&, const std::string&, bool) override {
+    return questions < static_cast<int>(answers.size()) ? answers[questions++] : Answer::No;
+  }
+  void message(const std::string&) override {}
+  std::string chooseSaveFile() override { return {}; }
+  std::string chooseOpenFile() override { return {}; }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GameWindows> windows_;
+  MainWindow& window() { return windows_->form1(); }
+  BoardWidget* board() { return window().board(); }
+  QWidget* picture(int n) { return board()->findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); }
+  QAction* action(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+  QRadioButton* radio(int n) { return window().findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(n)); }
+
+  void drag(const char* from, const char* to) {
+    QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, centreOf(from));
+    QTest::mouseMove(board(), centreOf(from) + QPoint(3, 0));
+    QTest::mouseMove(board(), centreOf(to));
+    QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, centreOf(to));
+  }
+
+  // Exactly the ticks and the radio button of one level.
+  void expectLevel(int level) {
+    QCOMPARE(action("Basla")->isChecked(), level == 1);
+    QCOMPARE(action("seviye1")->isChecked(), level == 2);
+    QCOMPARE(action("seviye2")->isChecked(), level == 3);
+    for (int n = 1; n <= 4; ++n) QCOMPARE(radio(n)->isChecked(), n == level);
+  }
+
+ private slots:
+  void init() {
+    initialiseGame();
+    initialiseControls();
+    windows_ = std::make_unique<GameWindows>();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+  }
+  void cleanup() { windows_.reset(); }
+
+  // "Başlat" in the middle of a game puts every picture back on its start
+  // square with its start bitmap, hides "MAT!!!" and the captured pieces and
+  // leaves the two header lines.
+  void newGameRestoresEveryPicture() {
+    action("secenek2")->trigger();
+    drag("e2", "e4");
+    drag("d7", "d5");
+    drag("e4", "d5");  // takes the d-pawn
+    drag("d8", "d5");  // the queen takes back
+    drag("g1", "f3");
+    QVERIFY(!picture(5)->isVisible());
+    QCOMPARE(picture(28)->pos(), QPoint(120, 120));
+    form1.label20Visible = true;
+    form3.image[14].visible = true;
+
+    QTest::mouseClick(window().findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
+    for (int n = 1; n <= 32; ++n) {
+      QVERIFY2(picture(n)->isVisible(), qPrintable(QStringLiteral("Image%1").arg(n)));
+      QCOMPARE(picture(n)->pos(), QPoint(kStart[n].left, kStart[n].top));
+      QCOMPARE(picture(n)->property("bitmap").toInt(), kStart[n].bitmap);
+    }
+    QVERIFY(!board()->findChild<QLabel*>(QStringLiteral("Label20"))->isVisible());
+    QVERIFY(!windows_->form3().findChild<QWidget*>(QStringLiteral("Image14"))->isVisibleTo(&windows_->form3()));
+    QCOMPARE(window().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 2);
+  }
+
+  // Play mode items tick exclusively; level items and radio buttons agree
+  // whichever of them the player uses.
+  void menuTicksAndRadioButtonsStayInStep() {
+    expectLevel(1);
+    QVERIFY(!radio(4)->isVisible());
+    action("secenek2")->trigger();
+    QVERIFY(action("secenek2")->isChecked());
+    QVERIFY(!action("secenek1")->isChecked());
+    action("secenek1")->trigger();
+    QVERIFY(action("secenek1")->isChecked());
+    QVERIFY(!action("secenek2")->isChecked());
+    action("secenek1")->trigger();  // choosing the ticked item keeps its tick
+    QVERIFY(action("secenek1")->isChecked());
+
+    QTest::mouseClick(radio(3), Qt::LeftButton);
+    expectLevel(3);
+    QTest::mouseClick(radio(3), Qt::LeftButton);  // clicking the selected one keeps it
+    expectLevel(3);
+    action("seviye1")->trigger();
+    expectLevel(2);
+    QTest::mouseClick(radio(1), Qt::LeftButton);
+    expectLevel(1);
+  }
+
+  // "Çıkış" and the window's close button close the window only when the
+  // player's answers allow it; "Yardım" opens the help window.
+  void exitClosesOnlyWhenAllowed() {
+    action("Yardm1")->trigger();
+    QVERIFY(windows_->form4().isVisible());
+
+    ScriptedDialogs scripted;
+    setDialogs(&scripted);
+    closeAnswered = 0;
+    drag("e2", "e4");
+    scripted.answers = {Answer::Cancel, Answer::Yes, Answer::Yes, Answer::No};
+    action("k1")->trigger();  // Cancel
+    QVERIFY(window().isVisible());
+    action("k1")->trigger();  // Yes, but the save is cancelled
+    QVERIFY(window().isVisible());
+    QVERIFY(!window().close());  // Yes, save cancelled again: stays open
+    QVERIFY(window().isVisible());
+    QVERIFY(window().close());  // No: closes without saving
+    QCOMPARE(scripted.questions, 4);
+    setDialogs(nullptr);
+  }
+
+  // The move list shows the record's lines and selection; Timer1 runs
+  // exactly while the record enables it.
+  void listAndTimerFollowTheRecords() {
+    auto* list = window().findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    auto* timer = window().findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer);
+    form1.listBox1.push_back({"1- piyon(5)     E2-E4", true});
+    form1.listBox1.push_back({"    ", false});
+    window().syncFromRecords();
+    QCOMPARE(list->count(), 4);
+    QCOMPARE(list->item(2)->text(), QStringLiteral("1- piyon(5)     E2-E4"));
+    QVERIFY(list->item(2)->isSelected());
+    QVERIFY(!list->item(3)->isSelected());
+    form1.listBox1[2].selected = false;
+    form1.listBox1.pop_back();
+    window().syncFromRecords();
+    QCOMPARE(list->count(), 3);
+    QVERIFY(!list->item(2)->isSelected());
+
+    QVERIFY(!timer->isActive());
+    form1.timer1Enabled = true;
+    window().syncFromRecords();
+    QVERIFY(timer->isActive());
+    QTRY_VERIFY(!timer->isActive());  // the tick finds White to move and stops it
+    QVERIFY(!form1.timer1Enabled);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,115 @@
+// The two small windows beside the board: captured pieces appear in
+// "KAYIP TAŞLAR" at their places; the check notice blinks from start-up on
+// and is dismissed by its OK button.
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "game/board.h"
+#include "ui/controls.h"
+#include "ui/notice_window.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/check_notice_widget.h"
+#include "ui/qt/lost_pieces_widget.h"
+#include "ui/qt/main_window_widget.h"
+#include "ui/qt/piece_art.h"
+
+namespace {
+
+QPoint centreOf(const char* square) { return {40 * (square[0] - 'a') + 20, 280 - 40 * (square[1] - '1') + 20}; }
+
+QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+}  // namespace
+
+class SideWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GameWindows> windows_;
+  LostPiecesWindow& form3Window() { return windows_->form3(); }
+  QWidget* lostPicture(int n) { return form3Window().findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); }
+  void menu(const char* name) { windows_->form1().findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+
+  void drag(const char* from, const char* to) {
+    BoardWidget* board = windows_->form1().board();
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, centreOf(from));
+    QTest::mouseMove(board, centreOf(from) + QPoint(3, 0));
+    QTest::mouseMove(board, centreOf(to));
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, centreOf(to));
+  }
+
+ private slots:
+  void init() {
+    initialiseGame();
+    initialiseControls();
+    windows_ = std::make_unique<GameWindows>();
+    QVERIFY(QTest::qWaitForWindowExposed(&windows_->form1()));
+  }
+  void cleanup() { windows_.reset(); }
+
+  // Two players open with 1.e4 d5, then White plays exd5 against the
+  // computer: the pawn appears in the black column, on silver, and whatever
+  // the computer takes back appears in the white column.
+  void capturedPiecesAppearAtTheirPlaces() {
+    QVERIFY(!form3Window().isVisible());
+    menu("secenek2");
+    drag("e2", "e4");
+    drag("d7", "d5");
+    menu("secenek1");
+    drag("e4", "d5");
+    QVERIFY(form3Window().isVisible());
+    QWidget* pawn = lostPicture(13);  // black pawn of the d-file
+    QVERIFY(pawn->isVisible());
+    QCOMPARE(pawn->pos(), QPoint(90, 34));
+    QCOMPARE(rgb(pawn->grab().toImage()), rgb(stockBitmap(39, 30, pawn->devicePixelRatioF())));
+    const QImage shot = form3Window().grab().toImage();
+    QCOMPARE(QColor(shot.pixel(85, 150)), QColor(128, 0, 0));  // the divider
+    QCOMPARE(QColor(shot.pixel(60, 150)), QColor(255, 196, 196));
+
+    QTRY_COMPARE_WITH_TIMEOUT(sideToMove, kWhiteToMove, 5000);
+    for (int n = 0; n < kLostPictureSlots; ++n) {
+      QWidget* w = lostPicture(n);
+      if (!w) continue;
+      QCOMPARE(w->isVisibleTo(&form3Window()), form3.image[n].visible);
+      if (form3.image[n].visible) QCOMPARE(w->pos(), QPoint(form3.image[n].left, form3.image[n].top));
+    }
+    if (form3.image[4].visible) QCOMPARE(lostPicture(4)->pos(), QPoint(15, 34));  // exd5 recaptured
+
+    // A new game empties the window but leaves it open; closing only hides it.
+    menu("Balat1");
+    QVERIFY(form3Window().isVisible());
+    QVERIFY(!pawn->isVisibleTo(&form3Window()));
+    QVERIFY(form3Window().close());
+    QVERIFY(!form3.visible);
+    windows_->form1().syncFromRecords();
+    QVERIFY(!form3Window().isVisible());
+  }
+
+  void checkNoticeBlinksUntilDismissed() {
+    CheckNoticeWindow& notice = windows_->form2();
+    const int start = form2.blinkCount;
+    QTRY_VERIFY(form2.blinkCount >= start + 2);  // the timer runs before any check
+
+    form2.visible = true;
+    windows_->form1().syncFromRecords();
+    QVERIFY(QTest::qWaitForWindowExposed(&notice));
+    QVERIFY(notice.windowFlags() & Qt::FramelessWindowHint);
+    auto* label = notice.findChild<QLabel*>(QStringLiteral("Label1"));
+    QTRY_VERIFY(label->isVisible());
+    QTRY_VERIFY(!label->isVisible());
+    const QImage shot = notice.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(1, 1)), QColor(Qt::white));  // frame
+    QCOMPARE(QColor(shot.pixel(199, 87)), QColor(Qt::white));
+    QCOMPARE(QColor(shot.pixel(10, 44)), QColor(183, 0, 91));  // panel
+
+    QTest::mouseClick(notice.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    QVERIFY(!notice.isVisible());
+    QVERIFY(!form2.visible);
+    QVERIFY(form2TimerEnabled);  // still blinking for the next check
+  }
+};
+
+QTEST_MAIN(SideWindowsTest)
+#include "side_windows_test.moc"
