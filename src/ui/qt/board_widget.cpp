@@ -26,41 +26,6 @@ MouseButton buttonOf(Qt::MouseButton b) {
 
 }  // namespace
 
-QFont gameFont(int pixelSize, bool bold) {
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
-
-void setBackgroundColour(QWidget* w, const QColor& colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, colour);
-  w->setPalette(pal);
-  w->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour) {
-  auto* label = new QLabel(text, parent);
-  label->setFont(gameFont(pixelSize, bold));
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, colour);
-  label->setPalette(pal);
-  label->setCursor(Qt::ArrowCursor);
-  return label;
-}
-
-void placeLabel(QLabel* label, int left, int top, int maxWidth) {
-  label->move(left, top);
-  label->adjustSize();
-  QFont f = label->font();
-  while (label->width() > maxWidth && f.pixelSize() > 6) {
-    f.setPixelSize(f.pixelSize() - 1);
-    label->setFont(f);
-    label->adjustSize();
-  }
-}
-
 // One square control: Shape N is file (N-1) mod 8, rank 7 - (N-1) div 8.
 class BoardSquare : public QWidget {
  public:

@@ -10,21 +10,11 @@
 #include <array>
 
 #include "ui/controls.h"
+#include "ui/qt/widget_style.h"
 
-class QColor;
-class QFont;
 class QLabel;
 class PiecePicture;
 class BoardSquare;
-
-// The look shared by the game's windows: DejaVu Sans at pixel heights, and
-// labels placed at their designed spot.
-QFont gameFont(int pixelSize, bool bold);
-void setBackgroundColour(QWidget* w, const QColor& colour);
-QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour);
-// Sizes the label to its text at (left, top); a text wider than maxWidth gets
-// a smaller font, so that nothing is clipped by the label's parent.
-void placeLabel(QLabel* label, int left, int top, int maxWidth);
 
 class BoardWidget : public QWidget {
   Q_OBJECT

@@ -1,0 +1,42 @@
+#include "ui/qt/widget_style.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+QFont gameFont(int pixelSize, bool bold) {
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  return f;
+}
+
+void setBackgroundColour(QWidget* w, const QColor& colour) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, colour);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(gameFont(pixelSize, bold));
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  label->setPalette(pal);
+  label->setCursor(Qt::ArrowCursor);
+  return label;
+}
+
+void placeLabel(QLabel* label, int left, int top, int maxWidth) {
+  label->move(left, top);
+  label->adjustSize();
+  QFont f = label->font();
+  while (label->width() > maxWidth && f.pixelSize() > 6) {
+    f.setPixelSize(f.pixelSize() - 1);
+    label->setFont(f);
+    label->adjustSize();
+  }
+}
