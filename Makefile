@@ -32,3 +32,17 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+
+# libFuzzer run of the saved-game reader and replay (clang and
+# libclang-rt-14-dev); new inputs go to $(FUZZ_DIR)/corpus, crashes to $(FUZZ_DIR).
+FUZZ_DIR  ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+
+.PHONY: fuzz
+fuzz:
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DDEDIVUD_FUZZ=ON -DDEDIVUD_GUI=OFF -DDEDIVUD_BENCH=OFF -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target saved_game_fuzz
+	mkdir -p $(FUZZ_DIR)/corpus
+	./$(FUZZ_DIR)/fuzz/saved_game_fuzz $(FUZZ_DIR)/corpus fuzz/corpus -runs=$(FUZZ_RUNS) \
+	  -artifact_prefix=$(FUZZ_DIR)/ -print_final_stats=1

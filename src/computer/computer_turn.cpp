@@ -11,7 +11,8 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
-const char* const kNoMoveMessage = "Siyahın oynayabileceği hamle yok: sıra size geçti.";
+const char* const kNoMoveMessage =
+    "Siyahın oynayabileceği hamle kalmadı. Hamlenizi geri alabilir ya da yeni oyun başlatabilirsiniz.";
 
 // The move to play, copied from a candidate.
 struct ChosenMove {
@@ -113,10 +114,11 @@ bool chooseBestOrFallback(const CandidateList& list, int32_t side) {
   return chooseFirstPossibleMove(side);
 }
 
-// Black cannot move at all: the turn passes back to White.
+// Black cannot move at all. Passing the turn would leave White's move
+// without its reply in the history, so the player is told and may take the
+// move back or start a new game.
 void passBlackTurn() {
   trialMode = 0;
-  sideToMove = kWhiteToMove;
   dialogs().message(kNoMoveMessage);
 }
 

@@ -59,7 +59,7 @@ int32_t parityOf(int32_t x, int32_t y) { return ((x + y) % 2 + 2) % 2; }
 void testCheckOnWhiteKing() {
   buildAttackMaps();
   const Piece& king = pieces.kings[0];
-  if (onBoardCoord(king.x, king.y) && isAttackedBy(kBlack, king.x, king.y) && replaying == 0) {
+  if (king.onBoard == 1 && isAttackedBy(kBlack, king.x, king.y) && replaying == 0) {
     form2.visible = true;
   }
 }

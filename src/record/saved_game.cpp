@@ -20,8 +20,8 @@
 
 namespace {
 
+// Roles of a full move's lines: White's, Black's (2) and the blank line.
 constexpr int32_t kWhiteLine = 1;
-constexpr int32_t kBlackLine = 2;
 constexpr int32_t kBlankLine = 3;
 constexpr size_t kFirstPieceScan = 2;
 constexpr size_t kFirstSquareScan = 14;
@@ -178,6 +178,12 @@ int32_t replayLines(const std::vector<std::string>& lines) {
       if (onBoardCoord(m.toX, m.toY)) {
         dropLeft = squareLeft(m.toX);
         dropTop = squareTop(m.toY);
+      }
+      // A full history would refuse every further line with a message of
+      // its own: the replay ends with one.
+      if (moveCount >= kHistoryCapacity) {
+        dialogs().message(kHistoryFullMessage);
+        return -1;
       }
       requestMove(m.kind, role, m.index);
     }

@@ -35,7 +35,8 @@ bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move);
 std::vector<std::string> splitLines(const std::string& bytes);
 
 // Replays lines 2.. of a saved game through the move driver. Returns the
-// number of the first line that could not be read, or -1.
+// number of the first line that could not be read, or -1. A replay that
+// fills the history ends there with a message.
 int32_t replayLines(const std::vector<std::string>& lines);
 
 constexpr size_t kMaxSavedGameBytes = 1 << 20;

@@ -52,11 +52,15 @@ void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int
   movePictureBack(side, kind, index, fromX, r, squareLeft(fromX), squareTop(r));
 }
 
+bool isCastling(const HalfMoveRecord& h, int32_t side) {
+  const int r = homeRank(side);
+  return h.kind == kKing && h.fromX == 4 && h.fromY == r && h.toY == r && (h.toX == 6 || h.toX == 1);
+}
+
 void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
   if (h.kind == kEmpty) return;  // no move recorded in this half
   const int r = homeRank(side);
-  const bool castling = h.kind == kKing && h.fromX == 4 && h.fromY == r && h.toY == r && (h.toX == 6 || h.toX == 1);
-  if (castling) {
+  if (isCastling(h, side)) {
     const bool shortSide = h.toX == 6;
     undoCastlingPiece(side, kKing, kNoIndex, 4, h.toX, r);
     undoCastlingPiece(side, kRook, shortSide ? 1 : 0, shortSide ? 7 : 0, shortSide ? 5 : 2, r);
@@ -139,17 +143,12 @@ void takeBackUnansweredWhiteMove() {
   undoHalfWithCapture(history[moveCount].white, kWhite);
   deleteListLine(listLineCount() - 1);
   moveNumber -= 1;
-  if (listSelection >= listLineCount()) {
-    listSelection = listLineCount() - 1;
-    selectListLine(listSelection, true);
-  }
   sideToMove = kWhiteToMove;
 }
 
-void takeBackFullMove() {
-  if (moveCount == 0) return;
+bool takeBackFullMove() {
+  if (moveCount == 0) return false;
   FullMoveRecord& entry = history[moveCount - 1];
-  listSelection -= 3;
   undoHalfWithCapture(entry.black, kBlack);
   undoHalfWithCapture(entry.white, kWhite);
   // The text left is that of the list without its last three lines; the
@@ -160,6 +159,24 @@ void takeBackFullMove() {
   moveNumber -= 1;
   moveCount -= 1;
   sideToMove = kWhiteToMove;
+  return true;
+}
+
+// The highlighted line as the moves left set it when they were made: every
+// move but a White pawn move and a castling highlights the list's last line
+// (after Black's move the blank line). Castlings leave the highlight where it
+// was, so it cannot simply step back three lines.
+void restoreSelection() {
+  int32_t selected = 0;  // a header line: nothing highlighted
+  for (int32_t k = 0; k < moveCount; ++k) {
+    const HalfMoveRecord& w = history[k].white;
+    const HalfMoveRecord& b = history[k].black;
+    if (w.kind != kEmpty && w.kind != kPawn && !isCastling(w, kWhite)) selected = 3 * k + 2;
+    if (b.kind != kEmpty && !isCastling(b, kBlack)) selected = 3 * k + 4;
+  }
+  for (ListLine& line : form1.listBox1) line.selected = false;
+  listSelection = selected;
+  if (selected > 0) selectListLine(selected, true);
 }
 
 }  // namespace
@@ -175,9 +192,12 @@ void Button2Click() {
   }
   listClickIndex = 0;
   form1.label20Visible = false;
+  bool changed = pendingWhite;
   if (pendingWhite) takeBackUnansweredWhiteMove();
-  for (int32_t k = 0; k < count; ++k) takeBackFullMove();
-  if (pendingWhite || count > 0) {
+  for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove() || changed;
+  // With nothing taken back nothing changes but the mate label.
+  if (changed) {
+    restoreSelection();
     countMaterial();
     lastMaterialBalance = whiteMaterial - blackMaterial;
   }

@@ -140,7 +140,7 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   }
 }
 
-TEST(ComputerTurn, BlackWithNothingToMovePassesTheTurn) {
+TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   ScriptedDialogs dialogs;
   setDialogs(&dialogs);
   clearBoard();
@@ -148,9 +148,10 @@ TEST(ComputerTurn, BlackWithNothingToMovePassesTheTurn) {
   sideToMove = kBlackToMove;
   form1.timer1Enabled = true;
   Timer1Timer();
-  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ(sideToMove, kBlackToMove);  // the history stays in step with the list
   EXPECT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(trialMode, 0);
+  EXPECT_EQ(consistencyFault(), "");
   setDialogs(nullptr);
 }
 

@@ -1,0 +1,101 @@
+// Feeds arbitrary bytes to the saved-game reader as the lines of a file: every
+// line through the line parser in both roles, then the whole file through the
+// replay of a freshly started program, then a take back of everything. Any
+// broken invariant stops the fuzzer.
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "game/board.h"
+#include "game/captures.h"
+#include "input/move_driver.h"
+#include "record/codepage.h"
+#include "record/saved_game.h"
+#include "record/take_back.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+void check(bool ok) {
+  if (!ok) __builtin_trap();
+}
+
+bool validKind(int32_t kind) {
+  return kind == kPawn || kind == kRook || kind == kKnight || kind == kBishop || kind == kQueen || kind == kKing;
+}
+
+// A parsed move names a known kind, a piece number the list can write and
+// files A..H; ranks come from digits, so -1..8.
+void checkParsed(const ParsedMove& m) {
+  check(validKind(m.kind));
+  if (m.kind == kQueen || m.kind == kKing) {
+    check(m.index == kNoIndex);
+  } else {
+    check(m.index >= 0 && m.index <= 7);
+  }
+  check(m.fromX >= 0 && m.fromX <= 7 && m.toX >= 0 && m.toX <= 7);
+  check(m.fromY >= -1 && m.fromY <= 8 && m.toY >= -1 && m.toY <= 8);
+}
+
+// Between moves every square is stable, every piece at rest, and the list
+// holds three lines per full move after its two headers, plus White's line
+// of a move Black has not answered.
+void checkInStep() {
+  for (const Square& s : board.squares) check(s.stable == kCommittedLayer);
+  const Piece* p = &pieces.pawns[0][0];
+  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) check(p[i].atRest == 1);
+  check(moveCount >= 0 && moveCount <= kHistoryCapacity);
+  const int32_t unanswered = sideToMove == kBlackToMove ? 1 : 0;
+  check(listLineCount() == 2 + 3 * moveCount + unanswered);
+}
+
+// The program as it starts, then a new game as the open command makes it.
+void startOpenedGame() {
+  initialiseGame();
+  initialiseControls();
+  std::memset(history, 0, sizeof history);
+  listClickIndex = 0;
+  closeAnswered = 0;
+  FormCreate();
+  gameOpened = 1;
+  Button3Click();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size > kMaxSavedGameBytes) return 0;
+  std::string bytes(reinterpret_cast<const char*>(data), size);
+  std::string converted;
+  if (looksLikeUtf8(bytes) && utf8ToCp1254(bytes, converted)) bytes = converted;
+  const std::vector<std::string> lines = splitLines(bytes);
+  for (const std::string& line : lines) {
+    for (int32_t role = 1; role <= 2; ++role) {
+      ParsedMove m{};
+      if (parseMoveLine(line, role, m)) checkParsed(m);
+    }
+  }
+
+  startOpenedGame();
+  const Board startBoard = board;
+  replaying = 1;
+  const int32_t bad = replayLines(lines);
+  replaying = 0;
+  check(bad == -1 || (bad >= 2 && bad < static_cast<int32_t>(lines.size())));
+  checkInStep();
+
+  // Taking back everything gives the start position again.
+  ListBox1Click(1);
+  checkInStep();
+  check(moveCount == 0 && moveNumber == 0 && sideToMove == kWhiteToMove);
+  check(listLineCount() == 2);
+  for (int i = 0; i < kSquareCount; ++i) {
+    const Square& a = board.squares[i];
+    const Square& b = startBoard.squares[i];
+    check(a.kind == b.kind && a.side == b.side);
+    if (a.kind != kQueen && a.kind != kKing) check(a.index == b.index);
+  }
+  return 0;
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "fixtures.h"
+#include "game/attack_maps.h"
+#include "game/board.h"
+#include "test_support.h"
+
+namespace {
+
+using AttackerValues = std::vector<int32_t>;
+
+AttackerValues listOf(int32_t side, const std::string& square) {
+  const AttackList& l = attackers[side - 1][fileOf(square)][rankOf(square)];
+  return AttackerValues(l.values, l.values + std::min<int32_t>(std::max<int32_t>(l.count, 0), 7));
+}
+
+int32_t sumOf(int32_t side, const std::string& square) { return attackSum[side - 1][fileOf(square)][rankOf(square)]; }
+
+std::string nameOf(int x, int y) {
+  return std::string(1, static_cast<char>('a' + x)) + std::string(1, static_cast<char>('1' + y));
+}
+
+// Every square of one side's map: the listed squares with their attackers,
+// every other square unattacked; unused list entries hold 0.
+void expectMap(int32_t side, const std::map<std::string, AttackerValues>& expected) {
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 0; y < 8; ++y) {
+      const std::string sq = nameOf(x, y);
+      SCOPED_TRACE("side " + std::to_string(side) + " square " + sq);
+      const auto it = expected.find(sq);
+      const AttackerValues want = it == expected.end() ? AttackerValues{} : it->second;
+      int32_t sum = 0;
+      for (int32_t v : want) sum += v;
+      const AttackList& l = attackers[side - 1][x][y];
+      EXPECT_EQ(l.count, static_cast<int32_t>(want.size()));
+      EXPECT_EQ(listOf(side, sq), want);
+      for (int32_t k = static_cast<int32_t>(want.size()); k < 7; ++k) EXPECT_EQ(l.values[k], 0) << "entry " << k;
+      EXPECT_EQ(sumOf(side, sq), sum);
+    }
+  }
+}
+
+// White's map of the start position, by square.
+const std::map<std::string, AttackerValues> kWhiteStartMap = {
+    {"b1", {4}},    {"c1", {8}},       {"d1", {2}},    {"e1", {8}},          {"f1", {2}},          {"g1", {4}},
+    {"a2", {4}},    {"b2", {3}},       {"c2", {8}},    {"d2", {2, 3, 3, 8}}, {"e2", {2, 3, 3, 8}}, {"f2", {2}},
+    {"g2", {3}},    {"h2", {4}},       {"a3", {1, 3}}, {"b3", {1, 1}},       {"c3", {1, 1, 3}},    {"d3", {1, 1}},
+    {"e3", {1, 1}}, {"f3", {1, 1, 3}}, {"g3", {1, 1}}, {"h3", {1, 3}},
+};
+
+std::map<std::string, AttackerValues> mirrored(const std::map<std::string, AttackerValues>& m) {
+  std::map<std::string, AttackerValues> out;
+  for (const auto& [sq, values] : m) out[nameOf(fileOf(sq), 7 - rankOf(sq))] = values;
+  return out;
+}
+
+// The squares one side attacks, as names.
+std::vector<std::string> attackedSquares(int32_t side) {
+  std::vector<std::string> out;
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 0; y < 8; ++y) {
+      if (attackers[side - 1][x][y].count > 0) out.push_back(nameOf(x, y));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(AttackMaps, StartPositionAsTabled) {
+  startProgram();
+  buildAttackMaps();
+  expectMap(kWhite, kWhiteStartMap);
+  expectMap(kBlack, mirrored(kWhiteStartMap));
+  EXPECT_TRUE(isAttackedBy(kWhite, 2, 2));
+  EXPECT_FALSE(isAttackedBy(kWhite, 0, 0));
+  EXPECT_FALSE(isAttackedBy(kWhite, 3, 3));
+  EXPECT_TRUE(isAttackedBy(kBlack, 5, 5));
+  EXPECT_FALSE(isAttackedBy(kBlack, 5, 2));
+
+  // A build overwrites the previous one in full.
+  playMoves("e2e4");
+  clearBoard();
+  buildAttackMaps();
+  expectMap(kWhite, {});
+  expectMap(kBlack, {});
+}
+
+TEST(AttackMaps, RaysPawnsAndPieceStates) {
+  startProgram();
+  clearBoard();
+  Piece& queen = placePiece(kQueen, kWhite, 9, "a1");
+  buildAttackMaps();
+  const std::vector<std::string> marked = attackedSquares(kWhite);
+  EXPECT_EQ(marked.size(), 21u);
+  for (const std::string& sq : marked) {
+    const bool line = sq[0] == 'a' || sq[1] == '1' || sq[0] - 'a' == sq[1] - '1';
+    EXPECT_TRUE(line) << sq;
+    EXPECT_EQ(sumOf(kWhite, sq), 8) << sq;
+    EXPECT_EQ(listOf(kWhite, sq), AttackerValues{8}) << sq;
+  }
+  EXPECT_TRUE(attackedSquares(kBlack).empty());
+  queen.onBoard = 0;  // a captured piece marks nothing
+  buildAttackMaps();
+  EXPECT_TRUE(attackedSquares(kWhite).empty());
+
+  // The first piece met is marked, whatever its side, and nothing behind it.
+  clearBoard();
+  placePiece(kRook, kWhite, 0, "a1");
+  placePiece(kPawn, kBlack, 0, "a4");
+  placePiece(kPawn, kWhite, 2, "c1");
+  buildAttackMaps();
+  EXPECT_EQ(sumOf(kWhite, "a2"), 4);
+  EXPECT_EQ(sumOf(kWhite, "a3"), 4);
+  EXPECT_EQ(sumOf(kWhite, "a4"), 4);
+  EXPECT_EQ(sumOf(kWhite, "a5"), 0);
+  EXPECT_EQ(listOf(kWhite, "b1"), AttackerValues{4});
+  EXPECT_EQ(listOf(kWhite, "c1"), AttackerValues{4});
+  EXPECT_EQ(sumOf(kWhite, "d1"), 0);
+  EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b3"}));
+
+  // Pawns attack diagonally forward only, and only on the board.
+  clearBoard();
+  placePiece(kPawn, kWhite, 7, "h3");
+  placePiece(kPawn, kWhite, 0, "a8");
+  placePiece(kPawn, kBlack, 3, "d5");
+  placePiece(kPawn, kBlack, 1, "b1");
+  buildAttackMaps();
+  EXPECT_EQ(attackedSquares(kWhite), (std::vector<std::string>{"g4"}));
+  EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"c4", "e4"}));
+
+  // A ray stops on a piece that stands only in the pending layer and runs on
+  // through a committed piece whose pending layer is the active one and empty.
+  clearBoard();
+  placePiece(kBishop, kBlack, 0, "a8");
+  setPending(squareNamed("c6"), kPawn, kWhite, 2, 0);
+  Square& e4 = squareNamed("e4");
+  e4 = Square{0, kKnight, kEmpty, kWhite, kNoSide, 0, kNoIndex, e4.weight};
+  buildAttackMaps();
+  EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b7", "c6"}));
+  clearSquare(squareNamed("c6"));
+  squareNamed("c6").pendingIndex = 99;
+  buildAttackMaps();
+  EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b7", "c6", "d5", "e4", "f3", "g2", "h1"}));
+}
+
+TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
+  struct KindCase {
+    int32_t kind;
+    int32_t index;
+  };
+  for (const KindCase k : {KindCase{kPawn, 3}, KindCase{kRook, 1}, KindCase{kKnight, 0}, KindCase{kBishop, 1},
+                           KindCase{kQueen, 9}, KindCase{kKing, 9}}) {
+    SCOPED_TRACE("kind " + std::to_string(k.kind));
+    startProgram();
+    clearBoard();
+    placePiece(kPawn, kBlack, 4, "e7");
+    placePiece(kPawn, kWhite, 7, "h2");
+    placePiece(k.kind, kWhite, k.index, "e5");
+    buildAttackMaps();
+    const std::vector<std::string> fromE5 = attackedSquares(kWhite);
+    int32_t sums[8][8];
+    std::memcpy(sums, attackSum[0], sizeof sums);
+
+    // The same piece standing on b2 with a pending move to e5, as the
+    // computer leaves it while it weighs the move.
+    startProgram();
+    clearBoard();
+    placePiece(kPawn, kBlack, 4, "e7");
+    placePiece(kPawn, kWhite, 7, "h2");
+    Piece& p = placePiece(k.kind, kWhite, k.index, "b2");
+    setPending(squareNamed("b2"), kEmpty, kNoSide, kNoIndex, 0);
+    setPending(squareNamed("e5"), k.kind, kWhite, k.index, 0);
+    p.targetX = 4;
+    p.targetY = 4;
+    p.atRest = 0;
+    buildAttackMaps();
+    EXPECT_EQ(attackedSquares(kWhite), fromE5);
+    EXPECT_EQ(std::memcmp(sums, attackSum[0], sizeof sums), 0);
+
+    // A piece in any other state attacks nothing: only the pawn h2 is left.
+    p.atRest = 2;
+    buildAttackMaps();
+    EXPECT_EQ(attackedSquares(kWhite), (std::vector<std::string>{"g3"}));
+  }
+}
+
+TEST(AttackMaps, CrowdedSquareKeepsSevenAttackers) {
+  startProgram();
+  clearBoard();
+  // Nine white pieces attack d5.
+  placePiece(kPawn, kWhite, 2, "c4");
+  placePiece(kPawn, kWhite, 4, "e4");
+  placePiece(kKing, kWhite, 9, "e6");
+  placePiece(kKnight, kWhite, 0, "b4");
+  placePiece(kKnight, kWhite, 1, "f4");
+  placePiece(kBishop, kWhite, 0, "a8");
+  placePiece(kRook, kWhite, 0, "d1");
+  placePiece(kRook, kWhite, 1, "h5");
+  placePiece(kQueen, kWhite, 9, "d8");
+  buildAttackMaps();
+  EXPECT_EQ(sumOf(kWhite, "d5"), 29);
+  EXPECT_EQ(attackers[0][3][4].count, 7);
+  EXPECT_EQ(listOf(kWhite, "d5"), (AttackerValues{1, 1, 2, 3, 3, 3, 4}));
+  // The neighbours in the table are intact.
+  EXPECT_EQ(listOf(kWhite, "d6"), (AttackerValues{2, 4, 8}));
+  EXPECT_EQ(sumOf(kWhite, "d6"), 14);
+  EXPECT_EQ(listOf(kWhite, "d4"), (AttackerValues{4, 8}));
+  EXPECT_EQ(sumOf(kWhite, "d4"), 12);
+  EXPECT_TRUE(attackedSquares(kBlack).empty());
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 0; y < 8; ++y) {
+      const AttackList& l = attackers[0][x][y];
+      EXPECT_LE(l.count, 7);
+      for (int k = 1; k < l.count; ++k) EXPECT_LE(l.values[k - 1], l.values[k]) << nameOf(x, y);
+    }
+  }
+}

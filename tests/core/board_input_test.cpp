@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "fixtures.h"
+#include "game/board.h"
+#include "input/board_input.h"
+#include "test_support.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+void expectDragStart(int32_t x, int32_t y, int32_t kind, int32_t side, int32_t index) {
+  EXPECT_EQ(dragFromX, x);
+  EXPECT_EQ(dragFromY, y);
+  EXPECT_EQ(movingKind, kind);
+  EXPECT_EQ(movingSide, side);
+  EXPECT_EQ(movingIndex, index);
+}
+
+// Shape number of a square (Shape1 = a8, Shape64 = h1).
+int shapeOf(const std::string& square) { return (7 - rankOf(square)) * 8 + fileOf(square) + 1; }
+
+void expectDrop(int32_t x, int32_t y, int32_t left, int32_t top) {
+  EXPECT_EQ(dragToX, x);
+  EXPECT_EQ(dragToY, y);
+  EXPECT_EQ(dropLeft, left);
+  EXPECT_EQ(dropTop, top);
+}
+
+void stopTimer() {
+  form1.timer1Enabled = false;
+  form1.label19Visible = false;
+}
+
+}  // namespace
+
+TEST(BoardInput, PressesAndSquareDrops) {
+  startProgram();
+  // Every board picture stands for one piece; queen and king carry index 0.
+  struct Owner {
+    int picture;
+    const char* square;
+    int32_t kind;
+    int32_t side;
+    int32_t index;
+  };
+  const Owner owners[] = {
+      {1, "a2", 1, 1, 0},  {8, "h2", 1, 1, 7},  {9, "a1", 2, 1, 0},  {10, "b1", 3, 1, 0}, {11, "c1", 4, 1, 0},
+      {12, "d1", 5, 1, 0}, {13, "e1", 9, 1, 0}, {14, "f1", 4, 1, 1}, {15, "g1", 3, 1, 1}, {16, "h1", 2, 1, 1},
+      {17, "a7", 1, 2, 0}, {24, "h7", 1, 2, 7}, {25, "a8", 2, 2, 0}, {26, "b8", 3, 2, 0}, {27, "c8", 4, 2, 0},
+      {28, "d8", 5, 2, 0}, {29, "e8", 9, 2, 0}, {30, "f8", 4, 2, 1}, {31, "g8", 3, 2, 1}, {32, "h8", 2, 2, 1},
+  };
+  for (const Owner& o : owners) {
+    dragFromX = dragFromY = movingKind = movingSide = movingIndex = -1;
+    EXPECT_TRUE(Image1MouseDown(o.picture, MouseButton::Left)) << "Image" << o.picture;
+    expectDragStart(fileOf(o.square), rankOf(o.square), o.kind, o.side, o.index);
+  }
+  // Any other button records the piece but starts no drag.
+  dragFromX = dragFromY = movingKind = movingSide = movingIndex = -1;
+  EXPECT_FALSE(Image1MouseDown(5, MouseButton::Right));
+  expectDragStart(4, 1, 1, 1, 4);
+  EXPECT_FALSE(Image1MouseDown(31, MouseButton::Middle));
+  expectDragStart(6, 7, 3, 2, 1);
+  // The stock pictures take part in nothing.
+  for (int n : {33, 45, 56}) {
+    EXPECT_FALSE(Image1MouseDown(n, MouseButton::Left));
+    expectDragStart(6, 7, 3, 2, 1);
+  }
+  EXPECT_TRUE(Image4DragOver());
+
+  // Square controls: a black piece dragged on White's turn, so nothing moves.
+  stopTimer();
+  const WholeState before = wholeState();
+  const struct {
+    int shape;
+    int32_t x, y, left, top;
+  } shapes[] = {{1, 0, 7, 0, 0},    {4, 3, 7, 120, 0},    {8, 7, 7, 280, 0},  {37, 4, 3, 160, 160},
+                {57, 0, 0, 0, 280}, {64, 7, 0, 280, 280}, {42, 1, 2, 40, 200}};
+  for (const auto& s : shapes) {
+    Image1MouseDown(31, MouseButton::Left);
+    Shape41DragDrop(s.shape);
+    SCOPED_TRACE("Shape" + std::to_string(s.shape));
+    expectDrop(s.x, s.y, s.left, s.top);
+  }
+  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  // Against the computer a refused drop on a square still starts its turn.
+  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(form1.label19Visible);
+
+  // White's pawn e2 to e4.
+  stopTimer();
+  Image1MouseDown(5, MouseButton::Left);
+  Shape41DragDrop(shapeOf("e4"));
+  expectDrop(4, 3, 160, 160);
+  expectDragStart(4, 1, 1, 1, 4);
+  EXPECT_EQ(form1.image[5].left, 160);
+  EXPECT_EQ(form1.image[5].top, 160);
+  EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E4");
+  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(form1.label19Visible);
+
+  // Two players: no computer turn.
+  secenek2Click();
+  stopTimer();
+  Image1MouseDown(20, MouseButton::Left);
+  Shape41DragDrop(shapeOf("d5"));
+  ASSERT_EQ(listTexts().size(), 5u);
+  EXPECT_EQ(listTexts()[3], "    piyon(4)     D7-D5");
+  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(form1.label19Visible);
+}
+
+TEST(BoardInput, DropsOnPiecePictures) {
+  startProgram();
+  playMoves("e2e4 g8f6 e4e5 a7a6");
+  // White's pawn takes the knight on f6 by a drop on its picture.
+  stopTimer();
+  Image1MouseDown(5, MouseButton::Left);
+  ImageDragDrop(31);
+  expectDrop(5, 5, 200, 80);
+  EXPECT_FALSE(form1.image[31].visible);
+  EXPECT_FALSE(form1.image[31].enabled);
+  EXPECT_EQ(form1.image[5].left, 200);
+  EXPECT_EQ(form1.image[5].top, 80);
+  EXPECT_EQ(listTexts().back(), "3- piyon(5)     E5xF6");
+  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(form1.label19Visible);
+
+  // Refused drops on pictures: a black piece starts the computer's turn
+  // anyway, a white piece does not; the pictures stay.
+  playMoves("a6a5");
+  stopTimer();
+  WholeState before = wholeState();
+  Image1MouseDown(1, MouseButton::Left);
+  ImageDragDrop(22);  // a2 onto f7
+  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_TRUE(form1.timer1Enabled);
+  stopTimer();
+  Image1MouseDown(1, MouseButton::Left);
+  ImageDragDrop(2);  // onto the own pawn b2
+  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_FALSE(form1.timer1Enabled);
+  Image1MouseDown(1, MouseButton::Left);
+  ImageDragDrop(1);  // onto itself
+  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(form1.label19Visible);
+}
+
+TEST(BoardInput, TakingAKingIsAWin) {
+  // Against the computer: White's queen takes the black king.
+  startProgram();
+  ScriptedDialogs scripted;
+  setDialogs(&scripted);
+  playMoves("e2e4 f7f6 d1h5 g7g5");
+  // A refused drop on a king picture says nothing.
+  stopTimer();
+  Image1MouseDown(1, MouseButton::Left);
+  ImageDragDrop(29);
+  EXPECT_TRUE(scripted.messages.empty());
+  EXPECT_FALSE(form1.timer1Enabled);
+  Image1MouseDown(12, MouseButton::Left);
+  ImageDragDrop(29);
+  EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
+  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_FALSE(form1.image[29].visible);
+  EXPECT_EQ(pieces.kings[1].onBoard, 0);
+  EXPECT_EQ(listTexts().back(), "3-     vezir      H5xE8");
+  EXPECT_TRUE(form1.label20Visible);
+  EXPECT_TRUE(form3.image[44].visible);
+
+  // Two players: Black's queen takes the white king.
+  startProgram();
+  secenek2Click();
+  scripted.messages.clear();
+  playMoves("f2f3 e7e5 g2g4 d8h4 a2a3");
+  Image1MouseDown(28, MouseButton::Left);
+  ImageDragDrop(13);
+  EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
+  EXPECT_FALSE(form1.image[13].visible);
+  EXPECT_FALSE(form1.image[13].enabled);
+  EXPECT_FALSE(form1.timer1Enabled);
+  setDialogs(nullptr);
+}

@@ -1,0 +1,140 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "game/board.h"
+#include "test_support.h"
+#include "ui/controls.h"
+
+namespace {
+
+// Scripted answers that also note which buttons each question offered.
+struct CloseDialogs : ScriptedDialogs {
+  std::vector<bool> withCancel;
+  std::vector<std::string> captions;
+  CloseDialogs() { setDialogs(this); }
+  ~CloseDialogs() override { setDialogs(nullptr); }
+  Answer ask(const std::string& text, const std::string& caption, bool cancel) override {
+    withCancel.push_back(cancel);
+    captions.push_back(caption);
+    return ScriptedDialogs::ask(text, caption, cancel);
+  }
+};
+
+class Folder {
+ public:
+  Folder() {
+    char name[] = "/tmp/dedivud_close_XXXXXX";
+    path_ = ::mkdtemp(name);
+  }
+  ~Folder() { std::filesystem::remove_all(path_); }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+const char* const kQuestion = "Oyunu kaydetmek istiyormusunuz?";
+
+void unsavedGame() {
+  startProgram();
+  playMoves("e2e4 e7e5");
+  ASSERT_EQ(gameSaved, 0);
+}
+
+}  // namespace
+
+TEST(MainWindowClose, FreshGameClosesWithoutAQuestion) {
+  CloseDialogs d;
+  startProgram();
+  EXPECT_TRUE(FormClose());
+  EXPECT_TRUE(d.questions.empty());
+}
+
+TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
+  Folder folder;
+  {
+    // Even a fresh game is asked about; Cancel does nothing.
+    CloseDialogs d;
+    startProgram();
+    d.answers = {Answer::Cancel};
+    k1Click();
+    ASSERT_EQ(d.questions.size(), 1u);
+    EXPECT_EQ(d.questions[0], kQuestion);
+    EXPECT_EQ(d.captions[0], "Uyarı");
+    EXPECT_TRUE(d.withCancel[0]);
+    EXPECT_FALSE(form1.closeRequested);
+  }
+  {
+    // No: the window closes, and closing asks the two-button question.
+    CloseDialogs d;
+    unsavedGame();
+    d.answers = {Answer::No, Answer::No};
+    k1Click();
+    EXPECT_TRUE(form1.closeRequested);
+    EXPECT_TRUE(FormClose());
+    ASSERT_EQ(d.questions.size(), 2u);
+    EXPECT_EQ(d.questions[1], kQuestion);
+    EXPECT_FALSE(d.withCancel[1]);
+    EXPECT_EQ(closeAnswered, 1);
+    EXPECT_TRUE(FormClose());  // asked once only
+    EXPECT_EQ(d.questions.size(), 2u);
+  }
+  {
+    // Yes and a file name: saved, closed, no second question.
+    CloseDialogs d;
+    unsavedGame();
+    d.answers = {Answer::Yes};
+    d.saveNames = {folder.file("cikis")};
+    k1Click();
+    EXPECT_TRUE(std::filesystem::exists(folder.file("cikis.oyk")));
+    EXPECT_EQ(gameSaved, 1);
+    EXPECT_TRUE(form1.closeRequested);
+    EXPECT_TRUE(FormClose());
+    EXPECT_EQ(d.questions.size(), 1u);
+  }
+  {
+    // Yes but the save dialog cancelled: the unsaved game keeps its window.
+    CloseDialogs d;
+    unsavedGame();
+    d.answers = {Answer::Yes};
+    k1Click();
+    EXPECT_FALSE(form1.closeRequested);
+    EXPECT_EQ(gameSaved, 0);
+  }
+}
+
+TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
+  Folder folder;
+  {
+    CloseDialogs d;
+    unsavedGame();
+    d.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(FormClose());  // save cancelled
+    EXPECT_EQ(closeAnswered, 0);
+    d.saveNames = {folder.file("missing/oyun.oyk")};
+    EXPECT_FALSE(FormClose());  // save failed
+    EXPECT_EQ(d.messages.size(), 1u);
+    EXPECT_EQ(gameSaved, 0);
+    EXPECT_EQ(d.questions.size(), 2u);
+  }
+  {
+    CloseDialogs d;
+    unsavedGame();
+    d.answers = {Answer::Yes};
+    d.saveNames = {folder.file("kapat.oyk")};
+    EXPECT_TRUE(FormClose());
+    EXPECT_TRUE(std::filesystem::exists(folder.file("kapat.oyk")));
+    EXPECT_EQ(closeAnswered, 1);
+  }
+  {
+    CloseDialogs d;
+    unsavedGame();
+    d.answers = {Answer::No};
+    EXPECT_TRUE(FormClose());
+    EXPECT_EQ(d.questions.size(), 1u);
+  }
+}

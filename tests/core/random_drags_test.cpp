@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "fixtures.h"
+#include "game/board.h"
+#include "input/board_input.h"
+#include "test_support.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// Stock bitmap of a piece on a dark / light square: white pawn, rook,
+// knight, bishop, queen, king, then the same for black.
+int expectedBitmap(int32_t side, int32_t kind, int parity) {
+  static const std::pair<int32_t, std::pair<int, int>> white[] = {{kPawn, {33, 45}},   {kRook, {34, 47}},
+                                                                  {kKnight, {35, 49}}, {kBishop, {36, 51}},
+                                                                  {kQueen, {37, 53}},  {kKing, {38, 55}}};
+  static const std::pair<int32_t, std::pair<int, int>> black[] = {{kPawn, {39, 46}},   {kRook, {40, 48}},
+                                                                  {kKnight, {41, 50}}, {kBishop, {42, 52}},
+                                                                  {kQueen, {43, 54}},  {kKing, {44, 56}}};
+  for (const auto& [k, bitmaps] : side == kWhite ? white : black) {
+    if (k == kind) return parity == 0 ? bitmaps.first : bitmaps.second;
+  }
+  return -1;
+}
+
+// Every picture of a piece on the board stands on its square with the bitmap
+// of that square's colour; every picture of a captured piece is hidden.
+std::string pictureFault() {
+  for (int n = 1; n <= kBoardPictureCount; ++n) {
+    const PictureOwner o = pictureOwner(n);
+    const Piece& p = *pieceOf(o.kind, o.side, o.index);
+    const PictureControl& pic = form1.image[n];
+    const std::string name = "Image" + std::to_string(n);
+    if (p.onBoard != 1) {
+      if (pic.visible || pic.enabled) return name + " of a captured piece still shown";
+      continue;
+    }
+    if (!pic.visible || !pic.enabled) return name + " hidden";
+    if (pic.left != 40 * p.x || pic.top != 280 - 40 * p.y) return name + " not on its square";
+    if (pic.bitmap != expectedBitmap(o.side, o.kind, (p.x + p.y) % 2)) return name + " wrong bitmap";
+  }
+  return {};
+}
+
+}  // namespace
+
+TEST(RandomDrags, NeverBreakTheGame) {
+  startProgram();
+  ScriptedDialogs scripted;
+  setDialogs(&scripted);
+  std::mt19937 rng(0x0DED1F0D);
+  auto roll = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  int made = 0;
+  int castlings = 0;
+  int captures = 0;
+  for (int i = 0; i < 60000; ++i) {
+    if (i % 2500 == 0) {
+      Button3Click();
+      // Every other game opens both back ranks so that castling drags can
+      // succeed.
+      if (i % 5000 != 0) playMoves("b1c3 b8c6 g1f3 g8f6 d2d3 d7d6 e2e4 e7e5 c1e3 c8e6 f1e2 f8e7 d1d2 d8d7");
+    }
+    if (roll(100) == 0) {
+      if (playMode == kPlayComputer) {
+        secenek2Click();
+      } else {
+        secenek1Click();
+      }
+    }
+    // The dragged picture: mostly a piece of the side to move, sometimes any.
+    int from = 1 + roll(kBoardPictureCount);
+    if (roll(4) != 0) from = (sideToMove == kWhiteToMove ? 1 : 17) + roll(16);
+    const PictureOwner owner = pictureOwner(from);
+    const Piece& mover = *pieceOf(owner.kind, owner.side, owner.index);
+    // The target: a near square (so that moves happen), any square, or any
+    // piece picture.
+    int targetPicture = 0;
+    int shape = 0;
+    const int kindOfTarget = roll(10);
+    if (kindOfTarget < 7) {
+      const int x = std::clamp(mover.x + roll(7) - 3, 0, 7);
+      const int y = std::clamp(mover.y + roll(7) - 3, 0, 7);
+      const int onIt = pictureOn(std::string{static_cast<char>('a' + x), static_cast<char>('1' + y)});
+      if (onIt != 0 && roll(2) == 0) {
+        targetPicture = onIt;
+      } else {
+        shape = (7 - y) * 8 + x + 1;
+      }
+    } else if (kindOfTarget < 9) {
+      shape = 1 + roll(64);
+    } else {
+      targetPicture = 1 + roll(kBoardPictureCount);
+    }
+    if (owner.kind == kKing && mover.x == 4 && roll(2) == 0) {
+      targetPicture = 0;
+      shape = (7 - mover.y) * 8 + (roll(2) == 0 ? 6 : 1) + 1;  // a castling drag
+    }
+
+    const WholeState before = wholeState();
+    const size_t lines = form1.listBox1.size();
+    const int32_t wasToMove = sideToMove;
+    const bool dragging = Image1MouseDown(from, roll(20) == 0 ? MouseButton::Right : MouseButton::Left);
+    if (dragging) {
+      if (targetPicture != 0) {
+        ImageDragDrop(targetPicture);
+      } else {
+        Shape41DragDrop(shape);
+      }
+    }
+    // The computer's timer is never run here.
+    form1.timer1Enabled = false;
+    form1.label19Visible = false;
+
+    SCOPED_TRACE("drag " + std::to_string(i) + " of Image" + std::to_string(from) + " onto " +
+                 (targetPicture != 0 ? "Image" + std::to_string(targetPicture) : "Shape" + std::to_string(shape)));
+    if (form1.listBox1.size() == lines) {
+      ASSERT_EQ(stateDifference(before, wholeState()), "");
+      continue;
+    }
+    ++made;
+    const bool blackMoved = wasToMove == kBlackToMove;
+    ASSERT_EQ(form1.listBox1.size(), lines + (blackMoved ? 2u : 1u));
+    ASSERT_NE(sideToMove, wasToMove);
+    ASSERT_EQ(consistencyFault(), "");
+    ASSERT_EQ(pictureFault(), "");
+    const std::string& text = form1.listBox1[lines].text;
+    if (text.find("ROK") != std::string::npos) ++castlings;
+    if (text.find('x') != std::string::npos) ++captures;
+  }
+  setDialogs(nullptr);
+  // The run must have played real games, not only refusals.
+  EXPECT_GT(made, 1500);
+  EXPECT_GT(captures, 150);
+  EXPECT_GT(castlings, 3);
+}

@@ -1,0 +1,490 @@
+#include "record/saved_game.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "computer/computer_turn.h"
+#include "game/board.h"
+#include "game/captures.h"
+#include "input/move_driver.h"
+#include "game_view.h"
+#include "random_game.h"
+#include "test_support.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of its own under /tmp for each test, removed afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    char name[] = "/tmp/dedivud_saved_XXXXXX";
+    path_ = ::mkdtemp(name);
+  }
+  ~TempFolder() { fs::remove_all(path_); }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  size_t entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {})); }
+
+ private:
+  std::string path_;
+};
+
+std::string readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+// The move list's texts as code page 1254 bytes: the only letters beyond
+// ASCII that a list holds are those of "TAŞ", "KÜÇÜK" and "BÜYÜK".
+std::string cp1254Of(const std::string& utf8) {
+  std::string out;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const std::string two = utf8.substr(i, 2);
+    if (two == "Ş") {
+      out += '\xDE';
+      ++i;
+    } else if (two == "Ü") {
+      out += '\xDC';
+      ++i;
+    } else if (two == "Ç") {
+      out += '\xC7';
+      ++i;
+    } else {
+      EXPECT_LT(static_cast<unsigned char>(utf8[i]), 0x80) << utf8;
+      out += utf8[i];
+    }
+  }
+  return out;
+}
+
+// What the file of a move list must hold: each line in code page 1254
+// followed by CR LF.
+std::string fileOfList(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& l : lines) bytes += cp1254Of(l) + "\r\n";
+  return bytes;
+}
+
+std::string joinLines(const std::vector<std::string>& lines, const std::string& end) {
+  std::string bytes;
+  for (const std::string& l : lines) bytes += l + end;
+  return bytes;
+}
+
+const std::string kHeader1 = "     TAŞ        ILK SON ";
+const std::string kHeader2 = "    --------       ------ -------- ";
+const std::string kHeader1Bytes = "     TA\xDE        ILK SON ";
+
+// A fresh program in the given mode with the moves dragged.
+void gameOf(int32_t mode, const std::string& moves) {
+  startProgram();
+  if (mode == kPlayTwoPlayers) secenek2Click();
+  playMoves(moves);
+}
+
+// Installs scripted dialogs for one test.
+struct Answers : ScriptedDialogs {
+  Answers() { setDialogs(this); }
+  ~Answers() override { setDialogs(nullptr); }
+};
+
+}  // namespace
+
+TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
+  TempFolder folder;
+  Answers answers;
+  int whiteEnded = 0;
+  int twoDigits = 0;
+  for (int g = 0; g < 24; ++g) {
+    SCOPED_TRACE("game " + std::to_string(g));
+    const int32_t mode = g % 4 == 3 ? kPlayComputer : kPlayTwoPlayers;
+    std::mt19937 rng(500 + static_cast<uint32_t>(g));
+    startProgram();
+    if (mode == kPlayTwoPlayers) secenek2Click();
+    const int halfMoves = 20 + static_cast<int>(rng() % 60);
+    for (int h = 0; h < halfMoves; ++h) {
+      Drag d{};
+      if (playRandomMove(rng, d) != RandomMove::Made) break;
+      if (mode == kPlayComputer) Timer1Timer();
+    }
+    whiteEnded += sideToMove == kBlackToMove ? 1 : 0;
+    twoDigits += moveNumber >= 10 ? 1 : 0;
+    const GameView played = viewOfGame();
+    const std::string path = folder.file("oyun" + std::to_string(g) + ".oyk");
+    ASSERT_TRUE(saveGameTo(path));
+    EXPECT_EQ(gameSaved, 1);
+    const std::string bytes = readBytes(path);
+    ASSERT_EQ(bytes, fileOfList(played.list));
+
+    // Opened in a new run of the program, in the same play mode.
+    startProgram();
+    if (mode == kPlayTwoPlayers) secenek2Click();
+    answers.messages.clear();
+    answers.openNames = {path};
+    A1Click();
+    EXPECT_EQ(firstDifference(played, viewOfGame()), "");
+    EXPECT_EQ(gameSaved, 0);
+    EXPECT_EQ(replaying, 0);
+    EXPECT_FALSE(form2.visible);  // no check notice while replaying
+    EXPECT_FALSE(form1.timer1Enabled);
+    EXPECT_TRUE(answers.messages.empty());
+    EXPECT_EQ(consistencyFault(), "");
+    ASSERT_TRUE(saveGameTo(path));
+    EXPECT_EQ(readBytes(path), bytes);
+  }
+  EXPECT_GT(whiteEnded, 2);
+  EXPECT_GT(twoDigits, 8);
+}
+
+TEST(SavedGame, ReadsTheMoveOfALine) {
+  const struct {
+    std::string line;
+    int32_t role;
+    ParsedMove move;
+  } good[] = {
+      {"1- piyon(5)     E2-E4", 1, {kPawn, 4, 4, 1, 4, 3}},
+      {"    piyon(5)     E7-E5", 2, {kPawn, 4, 4, 6, 4, 4}},
+      {"1-       K\xDC\xC7\xDCK ROK", 1, {kKing, kNoIndex, 4, 0, 6, 0}},
+      {"      K\xDC\xC7\xDCK ROK", 2, {kKing, kNoIndex, 4, 7, 6, 7}},
+      {"3-       B\xDCY\xDCK ROK", 1, {kKing, kNoIndex, 4, 0, 1, 0}},
+      {"      B\xDCY\xDCK ROK", 2, {kKing, kNoIndex, 4, 7, 1, 7}},
+      {"10- piyon(1)     A2-A3", 1, {kPawn, 0, 0, 1, 0, 2}},
+      {"2-      at(2)     G1-F3", 1, {kKnight, 1, 6, 0, 5, 2}},
+      {"3-     vezir      D1xH5", 1, {kQueen, kNoIndex, 3, 0, 7, 4}},
+      {"         sah       E8-F7", 2, {kKing, kNoIndex, 4, 7, 5, 6}},
+      {"      kale(1)     A8xA1", 2, {kRook, 0, 0, 7, 0, 0}},
+      {"12-       fil(2)     F1xB5", 1, {kBishop, 1, 5, 0, 1, 4}},
+  };
+  for (const auto& c : good) {
+    SCOPED_TRACE(c.line);
+    ParsedMove m{-1, -1, -1, -1, -1, -1};
+    ASSERT_TRUE(parseMoveLine(c.line, c.role, m));
+    EXPECT_EQ(m.kind, c.move.kind);
+    EXPECT_EQ(m.index, c.move.index);
+    EXPECT_EQ(m.fromX, c.move.fromX);
+    EXPECT_EQ(m.fromY, c.move.fromY);
+    EXPECT_EQ(m.toX, c.move.toX);
+    EXPECT_EQ(m.toY, c.move.toY);
+  }
+  // Lines on which a scan runs to the end: no piece letter, no number, no
+  // file letter, a square cut short, a letter where a rank digit belongs.
+  const std::string bad[] = {"",
+                             "    ",
+                             "1-",
+                             "1- piyon(",
+                             "1- piyon(5)",
+                             "1- piyon(5)     E",
+                             "1- piyon(5)     E2-",
+                             "1- piyon(5)     E2-E",
+                             "1- piyon(5)     EE-E4",
+                             "1- piyon(5)     E2-ED",
+                             "    --------       ------ -------- "};
+  for (const std::string& line : bad) {
+    ParsedMove m{};
+    EXPECT_FALSE(parseMoveLine(line, 1, m)) << '"' << line << '"';
+  }
+  // CR LF and LF both end a line; the last line may lack its end.
+  EXPECT_EQ(splitLines("a\r\nb\nc\r\n"), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(splitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+}
+
+TEST(SavedGame, HandWrittenFilesOpen) {
+  TempFolder folder;
+  Answers answers;
+  // Both short castlings, code page 1254 with CR LF, written byte by byte.
+  const std::string shortCastlings =
+      "     TA\xDE        ILK SON \r\n"
+      "    --------       ------ -------- \r\n"
+      "1- piyon(5)     E2-E4\r\n"
+      "    piyon(5)     E7-E5\r\n"
+      "    \r\n"
+      "2-      at(2)     G1-F3\r\n"
+      "         at(2)     G8-F6\r\n"
+      "    \r\n"
+      "3-       fil(2)     F1-C4\r\n"
+      "          fil(2)     F8-C5\r\n"
+      "    \r\n"
+      "4-       K\xDC\xC7\xDCK ROK\r\n"
+      "      K\xDC\xC7\xDCK ROK\r\n"
+      "    \r\n";
+  const std::vector<std::string> shortLines = {
+      kHeader1, kHeader2, "1- piyon(5)     E2-E4", "    piyon(5)     E7-E5", "    ", "2-      at(2)     G1-F3",
+      "         at(2)     G8-F6", "    ", "3-       fil(2)     F1-C4", "          fil(2)     F8-C5", "    ",
+      "4-       KÜÇÜK ROK", "      KÜÇÜK ROK", "    "};
+  const std::string path = folder.file("kisa.oyk");
+  writeBytes(path, shortCastlings);
+  startProgram();
+  ASSERT_TRUE(openGameFrom(path));
+  EXPECT_EQ(listTexts(), shortLines);
+  EXPECT_EQ(boardRows()[0], "rnbq.rk.");
+  EXPECT_EQ(boardRows()[7], "RNBQ.RK.");
+  EXPECT_EQ(moveCount, 4);
+  EXPECT_EQ(moveNumber, 4);
+  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ(gameOpened, 1);
+  EXPECT_TRUE(answers.messages.empty());
+  ASSERT_TRUE(saveGameTo(path));
+  EXPECT_EQ(readBytes(path), shortCastlings);
+
+  // Black's long castling, LF line ends.
+  const std::vector<std::string> longLines = {
+      "     TA\xDE        ILK SON ", kHeader2, "1- piyon(4)     D2-D4", "    piyon(4)     D7-D5", "    ",
+      "2-      at(1)     B1-C3", "         at(1)     B8-C6", "    ", "3-       fil(1)     C1-F4",
+      "          fil(1)     C8-F5", "    ", "4-     vezir      D1-D2", "        vezir      D8-D7", "    ",
+      "5- piyon(5)     E2-E3", "      B\xDCY\xDCK ROK", "    "};
+  writeBytes(path, joinLines(longLines, "\n"));
+  startProgram();
+  ASSERT_TRUE(openGameFrom(path));
+  EXPECT_EQ(boardRows()[0], ".kr..bnr");  // king b8, rook c8
+  EXPECT_EQ(moveCount, 5);
+  EXPECT_EQ(listTexts()[15], "      BÜYÜK ROK");
+  EXPECT_TRUE(answers.messages.empty());
+  const GameView fromLf = viewOfGame();
+
+  // The same game from a UTF-8 editor.
+  std::vector<std::string> utf8Lines = longLines;
+  utf8Lines[0] = kHeader1;
+  utf8Lines[15] = "      BÜYÜK ROK";
+  writeBytes(path, joinLines(utf8Lines, "\r\n"));
+  startProgram();
+  ASSERT_TRUE(openGameFrom(path));
+  EXPECT_EQ(firstDifference(fromLf, viewOfGame()), "");
+  EXPECT_TRUE(answers.messages.empty());
+
+  // A saved game that ends with White's unanswered move.
+  writeBytes(path, std::string(kHeader1Bytes) + "\r\n" + kHeader2 + "\r\n1- piyon(5)     E2-E4\r\n");
+  startProgram();
+  ASSERT_TRUE(openGameFrom(path));
+  EXPECT_EQ(sideToMove, kBlackToMove);
+  EXPECT_EQ(moveNumber, 1);
+  EXPECT_EQ(moveCount, 0);
+  EXPECT_EQ(listTexts().size(), 3u);
+}
+
+TEST(SavedGame, MenuCommands) {
+  TempFolder folder;
+  Answers answers;
+  // "Kaydet" adds ".oyk" to a name without an extension and keeps ".doc".
+  gameOf(kPlayComputer, "e2e4 e7e5");
+  answers.saveNames = {folder.file("oyun"), folder.file("metin.doc")};
+  Kaydet1Click();
+  EXPECT_EQ(gameSaved, 1);
+  EXPECT_EQ(readBytes(folder.file("oyun.oyk")), fileOfList(listTexts()));
+  Kaydet1Click();
+  EXPECT_EQ(readBytes(folder.file("metin.doc")), fileOfList(listTexts()));
+  EXPECT_EQ(folder.entries(), 2u);
+
+  // A cancelled save writes nothing and leaves gameSaved as it was.
+  gameOf(kPlayComputer, "e2e4 e7e5");
+  Kaydet1Click();
+  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(folder.entries(), 2u);
+  startProgram();
+  Kaydet1Click();
+  EXPECT_EQ(gameSaved, 1);
+  EXPECT_EQ(folder.entries(), 2u);
+
+  // A cancelled open leaves the current game exactly.
+  gameOf(kPlayComputer, "e2e4 e7e5 g1f3 b8c6 f3e5 c6e5");
+  form1.label20Visible = true;
+  const GameView before = viewOfGame();
+  A1Click();
+  EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+  EXPECT_TRUE(form1.label20Visible);
+  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(gameOpened, 0);
+  EXPECT_TRUE(answers.messages.empty());
+
+  // "Aç" replays a game in which Black gives check, showing no notice, and
+  // the computer waits for the player's next move.
+  gameOf(kPlayComputer, "f2f3 e7e5 g2g4 d8h4");
+  ASSERT_TRUE(form2.visible);
+  answers.saveNames = {folder.file("sah.oyk")};
+  Kaydet1Click();
+  const GameView played = viewOfGame();
+  gameOf(kPlayComputer, "d2d4");
+  Timer1Timer();
+  answers.openNames = {folder.file("sah.oyk")};
+  A1Click();
+  EXPECT_FALSE(form2.visible);
+  EXPECT_EQ(replaying, 0);
+  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_EQ(firstDifference(played, viewOfGame()), "");
+  EXPECT_EQ(sideToMove, kWhiteToMove);
+}
+
+TEST(SavedGame, FailedSaveKeepsTheOldFile) {
+  TempFolder folder;
+  Answers answers;
+  gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
+
+  // A folder that does not exist.
+  EXPECT_FALSE(saveGameTo(folder.file("yok/oyun.oyk")));
+  EXPECT_EQ(answers.messages.size(), 1u);
+  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(folder.entries(), 0u);
+
+  // The disk fills up while writing: the old file stays as it was and no
+  // partial file is left behind.
+  const std::string path = folder.file("eski.oyk");
+  const std::string old = fileOfList({kHeader1, kHeader2, "1- piyon(4)     D2-D4"});
+  writeBytes(path, old);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 40;
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = saveGameTo(path);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(answers.messages.size(), 2u);
+  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(readBytes(path), old);
+  EXPECT_EQ(folder.entries(), 1u);
+
+  // A complete save replaces a longer old file entirely.
+  writeBytes(path, std::string(5000, 'x'));
+  EXPECT_TRUE(saveGameTo(path));
+  EXPECT_EQ(readBytes(path), fileOfList(listTexts()));
+  EXPECT_EQ(folder.entries(), 1u);
+}
+
+TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
+  TempFolder folder;
+  Answers answers;
+  std::mt19937 rng(77);
+  std::string noise(4096, '\0');
+  for (char& c : noise) c = static_cast<char>(rng() & 0xFF);
+  std::string huge;
+  const std::string game = fileOfList({kHeader1, kHeader2, "1- piyon(5)     E2-E4", "    piyon(5)     E7-E5", "    "});
+  while (huge.size() < 10u * 1024 * 1024) huge += game;
+  const struct {
+    const char* what;
+    std::string bytes;
+  } files[] = {
+      {"empty", ""},
+      {"one line", kHeader1Bytes + "\r\n"},
+      {"two lines", kHeader1Bytes + "\r\n" + kHeader2 + "\r\n"},
+      {"binary noise", noise},
+      {"UTF-8 text", "Alışveriş listesi\r\nsüt, ekmek, çay\r\nşeker ve tuz\r\n"},
+      {"first move cut short", kHeader1Bytes + "\r\n" + kHeader2 + "\r\n1- piyon(5)     E2-\r\n"},
+      {"10 MB", huge},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.what);
+    const std::string path = folder.file("bozuk.oyk");
+    writeBytes(path, f.bytes);
+    gameOf(kPlayComputer, "e2e4 e7e5 g1f3");
+    const GameView before = viewOfGame();
+    answers.messages.clear();
+    answers.openNames = {path};
+    A1Click();
+    EXPECT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+    EXPECT_EQ(gameOpened, 0);
+    EXPECT_EQ(replaying, 0);
+  }
+  // A file that does not exist, and a folder's name.
+  for (const std::string& path : {folder.file("yok.oyk"), folder.file("")}) {
+    SCOPED_TRACE(path);
+    gameOf(kPlayComputer, "e2e4");
+    const GameView before = viewOfGame();
+    answers.messages.clear();
+    EXPECT_FALSE(openGameFrom(path));
+    EXPECT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+  }
+}
+
+TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
+  TempFolder folder;
+  Answers answers;
+  const std::vector<std::string> start = {kHeader1, kHeader2, "1- piyon(5)     E2-E4"};
+  const struct {
+    const char* what;
+    std::string badLine;
+    std::vector<std::string> before;  // the lines after the first move
+    std::string played;               // the moves that stay
+    int lineNumber;                   // the bad line, counted from 1
+  } cases[] = {
+      {"from rank is a letter", "    piyon(5)     EE-E5", {}, "e2e4", 4},
+      {"to square cut short", "2-      at(2)     G1-F", {"    piyon(5)     E7-E5", "    "}, "e2e4 e7e5", 6},
+      {"to rank is a letter", "         at(2)     G8-FF",
+       {"    piyon(5)     E7-E5", "    ", "2-      at(2)     G1-F3"}, "e2e4 e7e5 g1f3", 7},
+      {"no piece letter", "2- ?", {"    piyon(5)     E7-E5", "    "}, "e2e4 e7e5", 6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> lines = start;
+    lines.insert(lines.end(), c.before.begin(), c.before.end());
+    lines.push_back(c.badLine);
+    lines.push_back("    piyon(4)     D7-D5");
+    const std::string path = folder.file("yarim.oyk");
+    writeBytes(path, fileOfList(lines));
+    gameOf(kPlayComputer, "d2d4 d7d5");
+    answers.messages.clear();
+    EXPECT_TRUE(openGameFrom(path));
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_NE(answers.messages[0].find(" " + std::to_string(c.lineNumber) + "."), std::string::npos)
+        << answers.messages[0];
+    EXPECT_EQ(replaying, 0);
+    EXPECT_EQ(consistencyFault(), "");
+    const GameView opened = viewOfGame();
+    gameOf(kPlayComputer, c.played);
+    EXPECT_EQ(firstDifference(opened, viewOfGame()), "");
+  }
+}
+
+TEST(SavedGame, RefusedMoveIsPassedOver) {
+  TempFolder folder;
+  Answers answers;
+  // e2-e5 is refused, and then Black's e7-e5 out of turn; the replay goes on
+  // with White's d2-d4, which the driver numbers as the first move.
+  const std::string path = folder.file("hatali.oyk");
+  writeBytes(path, fileOfList({kHeader1, kHeader2, "1- piyon(5)     E2-E5", "    piyon(5)     E7-E5", "    ",
+                               "2- piyon(4)     D2-D4"}));
+  startProgram();
+  EXPECT_TRUE(openGameFrom(path));
+  EXPECT_TRUE(answers.messages.empty());
+  EXPECT_EQ(listTexts(), (std::vector<std::string>{kHeader1, kHeader2, "1- piyon(4)     D2-D4"}));
+  EXPECT_EQ(boardRows()[4], "...P....");
+  EXPECT_EQ(sideToMove, kBlackToMove);
+}
+
+TEST(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
+  TempFolder folder;
+  Answers answers;
+  // Knights out and back, 1,100 full moves: more than the history holds.
+  std::vector<std::string> lines = {kHeader1, kHeader2};
+  for (int n = 1; n <= 1100; ++n) {
+    const bool out = n % 2 == 1;
+    lines.push_back(std::to_string(n) + (out ? "-      at(2)     G1-F3" : "-      at(2)     F3-G1"));
+    lines.push_back(out ? "         at(2)     G8-F6" : "         at(2)     F6-G8");
+    lines.push_back("    ");
+  }
+  const std::string path = folder.file("uzun.oyk");
+  writeBytes(path, fileOfList(lines));
+  startProgram();
+  EXPECT_TRUE(openGameFrom(path));
+  EXPECT_EQ(answers.messages.size(), 1u);
+  EXPECT_EQ(moveCount, kHistoryCapacity);
+  EXPECT_EQ(listTexts().size(), 2u + 3u * kHistoryCapacity);
+  EXPECT_EQ(replaying, 0);
+}

@@ -1,0 +1,379 @@
+#include "record/take_back.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <sstream>
+
+#include "computer/computer_turn.h"
+#include "computer/evaluation.h"
+#include "game/board.h"
+#include "game/captures.h"
+#include "input/move_driver.h"
+#include "game_view.h"
+#include "random_game.h"
+#include "test_support.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+std::vector<Drag> dragsOf(const std::string& moves) {
+  std::vector<Drag> out;
+  std::istringstream in(moves);
+  std::string m;
+  while (in >> m) out.push_back(Drag{fileOf(m.substr(0, 2)), rankOf(m.substr(0, 2)), fileOf(m.substr(2, 2)),
+                                     rankOf(m.substr(2, 2)), false, false});
+  return out;
+}
+
+// A fresh program in the given play mode with the drags played one by one.
+// Returns the first drag that was not made, or -1.
+int replay(int32_t mode, const std::vector<Drag>& drags) {
+  startProgram();
+  if (mode == kPlayTwoPlayers) secenek2Click();
+  for (size_t i = 0; i < drags.size(); ++i) {
+    if (!playDrag(drags[i])) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// The difference between the game on the board now and the same drags
+// replayed from the start in the same mode; the game is gone afterwards.
+std::string differenceFromReplay(int32_t mode, const std::vector<Drag>& drags) {
+  const GameView now = viewOfGame();
+  const int refused = replay(mode, drags);
+  if (refused >= 0) return "replay refused drag " + std::to_string(refused);
+  return firstDifference(now, viewOfGame());
+}
+
+std::string differenceFromReplay(int32_t mode, const std::string& moves) {
+  return differenceFromReplay(mode, dragsOf(moves));
+}
+
+void twoPlayerGame(const std::string& moves) {
+  startProgram();
+  secenek2Click();
+  playMoves(moves);
+}
+
+}  // namespace
+
+TEST(TakeBack, FirstFullMoveGoesBackToTheStart) {
+  twoPlayerGame("e2e4 e7e5");
+  ASSERT_EQ(moveCount, 1);
+  Button2Click();
+  EXPECT_EQ(boardRows()[1], "pppppppp");
+  EXPECT_EQ(boardRows()[6], "PPPPPPPP");
+  EXPECT_EQ(pieces.pawns[0][4].moved, 0);
+  EXPECT_EQ(pieces.pawns[1][4].moved, 0);
+  EXPECT_EQ(listTexts(), (std::vector<std::string>{"     TAŞ        ILK SON ", "    --------       ------ -------- "}));
+  EXPECT_EQ(moveNumber, 0);
+  EXPECT_EQ(moveCount, 0);
+  EXPECT_EQ(sideToMove, kWhiteToMove);
+  // Image5 back on e2 (light square), Image21 on e7 (dark square).
+  EXPECT_EQ(form1.image[5].left, 160);
+  EXPECT_EQ(form1.image[5].top, 240);
+  EXPECT_EQ(form1.image[5].bitmap, 45);
+  EXPECT_EQ(form1.image[21].left, 160);
+  EXPECT_EQ(form1.image[21].top, 40);
+  EXPECT_EQ(form1.image[21].bitmap, 39);
+  EXPECT_EQ(consistencyFault(), "");
+  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, ""), "");
+}
+
+TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
+  startProgram();  // against the computer; Black's first moves are dragged
+  playMoves("e2e4 g8f6 e4e5 a7a6 e5f6");
+  ASSERT_TRUE(form3.image[19].visible);  // the black king's-side knight
+  EXPECT_EQ(form3.image[19].left, 90);
+  EXPECT_EQ(form3.image[19].top, 34);
+  EXPECT_FALSE(form1.image[31].visible);
+  ASSERT_TRUE(form1.timer1Enabled);
+  Timer1Timer();  // the computer replies
+  ASSERT_EQ(moveCount, 3);
+  EXPECT_EQ(lastMaterialBalance, materialOnBoard());
+
+  Button2Click();
+  EXPECT_EQ(moveCount, 2);
+  EXPECT_EQ(moveNumber, 2);
+  EXPECT_EQ(sideToMove, kWhiteToMove);
+  const Square& f6 = squareAt(5, 5);
+  EXPECT_EQ(f6.kind, kKnight);
+  EXPECT_EQ(f6.side, kBlack);
+  EXPECT_EQ(f6.index, 1);
+  EXPECT_EQ(squareAt(4, 4).kind, kPawn);
+  EXPECT_EQ(squareAt(4, 4).side, kWhite);
+  EXPECT_EQ(pieces.knights[1][1].onBoard, 1);
+  EXPECT_FALSE(form3.image[19].visible);
+  EXPECT_TRUE(form1.image[31].visible);
+  EXPECT_TRUE(form1.image[31].enabled);
+  EXPECT_EQ(form1.image[31].left, 200);
+  EXPECT_EQ(form1.image[31].top, 80);
+  EXPECT_EQ(form1.image[31].bitmap, 41);  // f6 is a dark square
+  EXPECT_EQ(form1.image[5].left, 160);    // the pawn back on e5
+  EXPECT_EQ(form1.image[5].top, 120);
+  EXPECT_EQ(lastMaterialBalance, 0);
+  EXPECT_EQ(blackLost.count, 0);
+  EXPECT_EQ(blackLost.odd, 0);
+  EXPECT_EQ(blackLost.row, 1);
+  EXPECT_EQ(listTexts().back(), "    ");
+  EXPECT_EQ(listTexts()[listTexts().size() - 2], "    piyon(1)     A7-A6");
+  EXPECT_EQ(consistencyFault(), "");
+  // Everything, the lost-piece placement included, as if the capture had
+  // never been made.
+  EXPECT_EQ(differenceFromReplay(kPlayComputer, "e2e4 g8f6 e4e5 a7a6"), "");
+
+  // The next lost black piece takes the first place again.
+  startProgram();
+  playMoves("e2e4 g8f6 e4e5 a7a6 e5f6");
+  Timer1Timer();
+  Button2Click();
+  playMoves("e5f6");
+  EXPECT_EQ(form3.image[19].left, 90);
+  EXPECT_EQ(form3.image[19].top, 34);
+}
+
+TEST(TakeBack, BlackCastlingsGoBackToTheirCorners) {
+  // Short castling.
+  const std::string beforeShort = "e2e4 e7e5 g1f3 g8f6 f1c4 f8c5";
+  twoPlayerGame(beforeShort + " d2d3 e8g8");
+  ASSERT_EQ(listTexts()[listTexts().size() - 2], "      KÜÇÜK ROK");
+  ASSERT_EQ(squareAt(6, 7).kind, kKing);
+  Button2Click();
+  EXPECT_EQ(moveCount, 3);
+  EXPECT_EQ(boardRows()[0], "rnbqk..r");
+  EXPECT_EQ(squareAt(4, 7).kind, kKing);
+  EXPECT_EQ(squareAt(7, 7).kind, kRook);
+  EXPECT_EQ(squareAt(7, 7).index, 1);
+  EXPECT_EQ(form1.image[29].left, 160);
+  EXPECT_EQ(form1.image[29].top, 0);
+  EXPECT_EQ(form1.image[29].bitmap, 56);  // black king on a light square
+  EXPECT_EQ(form1.image[32].left, 280);
+  EXPECT_EQ(form1.image[32].top, 0);
+  EXPECT_EQ(form1.image[32].bitmap, 40);  // black rook on a dark square
+  EXPECT_EQ(pieces.kings[1].moved, 0);
+  EXPECT_EQ(pieces.rooks[1][1].moved, 0);
+  EXPECT_EQ(consistencyFault(), "");
+  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, beforeShort), "");
+  // Castling is possible again.
+  twoPlayerGame(beforeShort + " d2d3 e8g8");
+  Button2Click();
+  playMoves("d2d3 e8g8");
+  EXPECT_EQ(moveCount, 4);
+  EXPECT_EQ(boardRows()[0], "rnbq.rk.");
+
+  // Long castling: the king goes to b8, the rook to c8.
+  const std::string beforeLong = "d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7";
+  twoPlayerGame(beforeLong + " e2e3 e8b8");
+  ASSERT_EQ(listTexts()[listTexts().size() - 2], "      BÜYÜK ROK");
+  ASSERT_EQ(boardRows()[0], ".kr..bnr");
+  Button2Click();
+  EXPECT_EQ(boardRows()[0], "r...kbnr");
+  EXPECT_EQ(form1.image[29].left, 160);
+  EXPECT_EQ(form1.image[29].bitmap, 56);
+  EXPECT_EQ(form1.image[25].left, 0);
+  EXPECT_EQ(form1.image[25].top, 0);
+  EXPECT_EQ(form1.image[25].bitmap, 48);  // black rook on a light square
+  EXPECT_EQ(pieces.kings[1].moved, 0);
+  EXPECT_EQ(pieces.rooks[1][0].moved, 0);
+  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, beforeLong), "");
+}
+
+TEST(TakeBack, MovedFlagsAreThoseBeforeTheMove) {
+  // The rook goes h1-h3-h1 and the king e1-e2-e1: taking back the return
+  // leaves each marked as moved, so castling stays refused.
+  const std::string moves = "h2h4 h7h5 h1h3 a7a6 h3h1 a6a5 e2e4 b7b6 e1e2 b6b5 e2e1 c7c6";
+  twoPlayerGame(moves);
+  Button2Click();
+  EXPECT_EQ(pieces.kings[0].moved, 1);
+  EXPECT_EQ(pieces.kings[0].x, 4);
+  EXPECT_EQ(pieces.kings[0].y, 1);
+  ListBox1Click(8);  // White's line of full move 3: the rook back on h3
+  EXPECT_EQ(pieces.rooks[0][1].y, 2);
+  EXPECT_EQ(pieces.rooks[0][1].moved, 1);
+  Button2Click();
+  EXPECT_EQ(pieces.rooks[0][1].y, 0);
+  EXPECT_EQ(pieces.rooks[0][1].moved, 0);
+  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "h2h4 h7h5"), "");
+}
+
+// Lines 2, 3, 4 are full move 1, 5, 6, 7 full move 2 and so on, the blank line
+// after a full move counting as the next one: a click takes back the clicked
+// full move and every later one; line 0 takes back one, line 1 all.
+TEST(TakeBack, ListClickTakesBackFromTheClickedFullMove) {
+  const std::vector<Drag> game = dragsOf("e2e4 e7e5 g1f3 b8c6 f1c4 f8c5");
+  const struct {
+    int line;
+    size_t fullMovesLeft;
+  } cases[] = {{0, 2}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 1}, {6, 1}, {7, 2}, {8, 2}, {9, 2}, {10, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("line " + std::to_string(c.line));
+    replay(kPlayTwoPlayers, game);
+    ASSERT_EQ(listTexts().size(), 11u);
+    form1.label20Visible = true;
+    ListBox1Click(c.line);
+    EXPECT_EQ(moveCount, static_cast<int32_t>(c.fullMovesLeft));
+    EXPECT_FALSE(form1.label20Visible);
+    EXPECT_EQ(listClickIndex, 0);
+    EXPECT_EQ(consistencyFault(), "");
+    EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers,
+                                   std::vector<Drag>(game.begin(), game.begin() + 2 * c.fullMovesLeft)),
+              "");
+  }
+}
+
+TEST(TakeBack, AtTheStartOnlyTheMateLabelGoes) {
+  startProgram();
+  form1.label20Visible = true;
+  const GameView before = viewOfGame();
+  const int32_t balance = lastMaterialBalance;
+  Button2Click();
+  Gerihamle1Click();
+  EXPECT_FALSE(form1.label20Visible);
+  EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+  EXPECT_EQ(lastMaterialBalance, balance);
+  EXPECT_EQ(listSelection, 0);
+}
+
+TEST(TakeBack, UnansweredWhiteMoveIsTakenBackAlone) {
+  // A capture of White's that Black has not answered yet.
+  twoPlayerGame("e2e4 d7d5 e4d5");
+  ASSERT_EQ(sideToMove, kBlackToMove);
+  Button2Click();
+  EXPECT_EQ(moveCount, 1);
+  EXPECT_EQ(moveNumber, 1);
+  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_TRUE(form1.image[20].visible);
+  EXPECT_EQ(form1.image[20].left, 120);
+  EXPECT_EQ(form1.image[20].top, 120);
+  EXPECT_EQ(lastMaterialBalance, 0);
+  EXPECT_EQ(consistencyFault(), "");
+  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "e2e4 d7d5"), "");
+
+  // The unanswered move's line counts as the next full move.
+  const std::string game = "e2e4 e7e5 g1f3 b8c6 f1c4";
+  for (const auto& [line, left] : std::vector<std::pair<int, std::string>>{
+           {8, "e2e4 e7e5 g1f3 b8c6"}, {7, "e2e4 e7e5 g1f3 b8c6"}, {5, "e2e4 e7e5"}, {1, ""}}) {
+    SCOPED_TRACE("line " + std::to_string(line));
+    twoPlayerGame(game);
+    ListBox1Click(line);
+    EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, left), "");
+  }
+  // A knight's first move taken back leaves no line highlighted.
+  twoPlayerGame("g1f3");
+  Button2Click();
+  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, ""), "");
+}
+
+namespace {
+
+// The full moves that remain after a take back: the button (line 0) takes back
+// the unanswered White move or else the last full move; a click on line L
+// takes back full move (L + 2) div 3 and every later one, an unanswered White
+// move counting as the full move after the last.
+size_t dragsLeftAfter(int line, size_t played) {
+  const size_t full = played / 2;
+  if (line == 0) return played % 2 == 1 ? played - 1 : (full > 0 ? played - 2 : 0);
+  const size_t clicked = static_cast<size_t>(line + 2) / 3;
+  return 2 * std::min(clicked - 1, full);
+}
+
+struct Checkpoint {
+  GameView view;
+  std::vector<Drag> drags;  // the moves that should be on the board
+  std::string what;
+};
+
+// The computer's last reply, as a drag.
+Drag lastBlackReply() {
+  const HalfMoveRecord& b = history[moveCount - 1].black;
+  return Drag{b.fromX, b.fromY, b.toX, b.toY, false, false};
+}
+
+// Plays random games of one mode with take backs at random points; after
+// every take back (and at the end) the game must be the one its remaining
+// moves give when replayed from the start.
+void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
+  ScriptedDialogs answers;
+  setDialogs(&answers);
+  int takeBacks = 0;
+  int castlings = 0;
+  int captures = 0;
+  for (int g = 0; g < games; ++g) {
+    std::mt19937 rng(seed + static_cast<uint32_t>(g));
+    startProgram();
+    if (mode == kPlayTwoPlayers) secenek2Click();
+    std::vector<Drag> played;
+    std::vector<Checkpoint> checkpoints;
+    const int steps = 30 + static_cast<int>(rng() % 50);
+    bool over = false;
+    for (int step = 0; step < steps && !over; ++step) {
+      const std::string where = "game " + std::to_string(g) + " step " + std::to_string(step);
+      if (step > 3 && rng() % 5 == 0) {
+        const int how = static_cast<int>(rng() % 3);
+        const int line = how == 2 ? static_cast<int>(rng() % form1.listBox1.size()) : 0;
+        if (how == 0) Button2Click();
+        if (how == 1) Gerihamle1Click();
+        if (how == 2) ListBox1Click(line);
+        const size_t left = dragsLeftAfter(line, played.size());
+        const bool tookBack = left != played.size();
+        played.resize(left);
+        takeBacks += tookBack ? 1 : 0;
+        const std::string what = where + " take back from line " + std::to_string(line);
+        ASSERT_EQ(consistencyFault(), "") << what;
+        // Two-player moves never count the material; a take back does.
+        if (tookBack) {
+          ASSERT_EQ(lastMaterialBalance, materialOnBoard()) << what;
+        }
+        ASSERT_EQ(sideToMove, kWhiteToMove) << what;
+        checkpoints.push_back(Checkpoint{viewOfGame(), played, what});
+        continue;
+      }
+      Drag d{};
+      const RandomMove r = playRandomMove(rng, d);
+      ASSERT_NE(r, RandomMove::Refused) << where << ": drag " << squareName(d.fromX, d.fromY)
+                                        << squareName(d.toX, d.toY) << " refused";
+      if (r == RandomMove::NoMove) break;
+      played.push_back(d);
+      castlings += d.castling ? 1 : 0;
+      captures += d.capture ? 1 : 0;
+      if (mode == kPlayComputer) {
+        const int32_t before = moveCount;
+        Timer1Timer();
+        if (moveCount != before + 1) {
+          over = true;  // Black had no move left: the game ends here
+          played.pop_back();
+          break;
+        }
+        const Drag reply = lastBlackReply();
+        castlings += history[moveCount - 1].black.kind == kKing && reply.fromX == 4 &&
+                             (reply.toX == 6 || reply.toX == 1) ? 1 : 0;
+        captures += history[moveCount - 1].black.captureFlag;
+        played.push_back(reply);
+      }
+    }
+    if (!over) checkpoints.push_back(Checkpoint{viewOfGame(), played, "game " + std::to_string(g) + " end"});
+    for (const Checkpoint& c : checkpoints) {
+      const int refused = replay(mode, c.drags);
+      ASSERT_EQ(refused, -1) << c.what;
+      const std::string difference = firstDifference(c.view, viewOfGame());
+      ASSERT_EQ(difference, "") << "seed " << seed << " " << c.what;
+    }
+  }
+  setDialogs(nullptr);
+  std::printf("[          ] %d take backs, %d castlings, %d captures\n", takeBacks, castlings, captures);
+  // The games must hold what the test is about.
+  EXPECT_GT(takeBacks, 4 * games);
+  EXPECT_GT(castlings, games / 4);
+  EXPECT_GT(captures, 4 * games);
+}
+
+}  // namespace
+
+TEST(TakeBack, RandomTwoPlayerGamesMatchTheirReplay) { playRandomGamesWithTakeBacks(kPlayTwoPlayers, 1000, 200); }
+
+TEST(TakeBack, RandomGamesAgainstTheComputerMatchTheirReplay) {
+  playRandomGamesWithTakeBacks(kPlayComputer, 2000, 80);
+}
