@@ -12,18 +12,12 @@
 #include "record/take_back.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "ui/start_up.h"
 
 namespace {
 
 void freshProgram() {
-  initialiseGame();
-  initialiseControls();
-  std::memset(history, 0, sizeof history);
-  std::memset(resultList, 0, sizeof resultList);
-  std::memset(workingList, 0, sizeof workingList);
-  lastMaterialBalance = 0;
-  whiteMaterial = blackMaterial = 0;
-  kingTaken = 0;
+  startUp();
   FormCreate();
 }
 

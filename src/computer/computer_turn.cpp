@@ -130,6 +130,14 @@ void finishBlackTurn(bool chosen) {
   }
 }
 
+// Sets a candidate up and fills result list `slot` with the other side's
+// answers to it.
+void applyAndSearch(const Candidate& c, int32_t side, int32_t slot) {
+  searchSlot = slot;
+  applyCandidate(c, side);
+  searchSide(otherSide(side));
+}
+
 int32_t levelTwoValue(const Candidate& first, const Candidate& reply, const Candidate& answer) {
   if (capturesKing(reply)) return kKingLostScore;
   if (capturesKing(first) || capturesKing(answer)) return kKingCaptureScore;
@@ -161,14 +169,10 @@ void playLevelTwo() {
   for (int i = 0; i < kCandidateCount; ++i) {
     const Candidate first = R(0).entries[i];
     if (isEmptyCandidate(first)) continue;
-    searchSlot = 1;
-    applyCandidate(first, kBlack);
-    searchSide(kWhite);
+    applyAndSearch(first, kBlack, 1);
     const Candidate reply = R(1).entries[0];
     if (!isEmptyCandidate(reply)) {
-      searchSlot = 2;
-      applyCandidate(reply, kWhite);
-      searchSide(kBlack);
+      applyAndSearch(reply, kWhite, 2);
       const Candidate answer = R(2).entries[0];
       if (!isEmptyCandidate(answer)) {
         const int32_t value = levelTwoValue(first, reply, answer);
@@ -239,21 +243,15 @@ void playLevelThree() {
   for (int i = 0; i < kCandidateCount; ++i) {
     const Candidate first = R(0).entries[i];
     if (isEmptyCandidate(first)) continue;
-    searchSlot = 1;
-    applyCandidate(first, kBlack);
-    searchSide(kWhite);
+    applyAndSearch(first, kBlack, 1);
     for (int j = 0; j < kCandidateCount; ++j) {
       const Candidate reply = R(1).entries[j];
       if (isEmptyCandidate(reply)) continue;
-      searchSlot = 2;
-      applyCandidate(reply, kWhite);
-      searchSide(kBlack);
+      applyAndSearch(reply, kWhite, 2);
       for (int k = 0; k < kCandidateCount; ++k) {
         const Candidate second = R(2).entries[k];
         if (isEmptyCandidate(second)) continue;
-        searchSlot = 3;
-        applyCandidate(second, kBlack);
-        searchSide(kWhite);
+        applyAndSearch(second, kBlack, 3);
         judgeLevelThreeLine(first, reply, second, j, chosen);
         undoCandidate(second, kBlack);
       }

@@ -12,6 +12,19 @@ void initialiseCaptureState() {
   gameOpened = 0;
 }
 
+void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
+  if (p.odd == 1) {
+    p.x += kLostColumnStep;
+  } else {
+    p.y = p.row * kLostRowStep;
+    p.x = rowLeft;
+    p.row += 1;
+    p.count = 0;
+  }
+  p.count += 1;
+  p.odd = p.count % 2;
+}
+
 void resetLostPiecePlacement() {
   whiteLost = kWhiteLostStart;
   blackLost = kBlackLostStart;
@@ -24,20 +37,6 @@ void hideBoardPicture(int32_t side, int32_t kind, int32_t index) {
   if (n == 0) return;
   form1.image[n].visible = false;
   form1.image[n].enabled = false;
-}
-
-// Next place in the captured-pieces window for a lost piece of one side.
-void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
-  if (p.odd == 1) {
-    p.x += kLostColumnStep;
-  } else {
-    p.y = p.row * kLostRowStep;
-    p.x = rowLeft;
-    p.row += 1;
-    p.count = 0;
-  }
-  p.count += 1;
-  p.odd = p.count % 2;
 }
 
 // Shows a really captured piece in the captured-pieces window.

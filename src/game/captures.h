@@ -32,6 +32,9 @@ constexpr int32_t kShowCapture = 1;  // a real capture: pictures follow
 constexpr int32_t kSearchOnly = 2;   // the computer's trial: flags only
 
 void initialiseCaptureState();
+// The place of the next lost piece of one side: the second place of the
+// current row, or the first of a new row.
+void advancePlacement(LostPiecePlacement& p, int32_t rowLeft);
 void resetLostPiecePlacement();
 
 // (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured

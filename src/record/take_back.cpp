@@ -76,19 +76,7 @@ void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
 // The captured-pieces window's placement after `placed` pieces of one side.
 LostPiecePlacement placementAfter(int placed, bool white) {
   LostPiecePlacement p = white ? kWhiteLostStart : kBlackLostStart;
-  const int32_t rowLeft = white ? kWhiteLostRowLeft : kBlackLostRowLeft;
-  for (int i = 0; i < placed; ++i) {
-    if (p.odd == 1) {
-      p.x += kLostColumnStep;
-    } else {
-      p.y = p.row * kLostRowStep;
-      p.x = rowLeft;
-      p.row += 1;
-      p.count = 0;
-    }
-    p.count += 1;
-    p.odd = p.count % 2;
-  }
+  for (int i = 0; i < placed; ++i) advancePlacement(p, white ? kWhiteLostRowLeft : kBlackLostRowLeft);
   return p;
 }
 

@@ -7,6 +7,7 @@
 
 #include "game/board.h"
 #include "ui/controls.h"
+#include "ui/start_up.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/main_window_widget.h"
 
@@ -52,8 +53,7 @@ class BoardDragTest : public QObject {
 
  private slots:
   void init() {
-    initialiseGame();
-    initialiseControls();
+    startUp();
     windows_ = std::make_unique<GameWindows>();
     QVERIFY(QTest::qWaitForWindowExposed(&windows_->form1()));
   }

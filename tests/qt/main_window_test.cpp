@@ -11,6 +11,7 @@
 
 #include "game/board.h"
 #include "ui/controls.h"
+#include "ui/start_up.h"
 #include "ui/dialogs.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
@@ -81,8 +82,7 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    initialiseGame();
-    initialiseControls();
+    startUp();
     windows_ = std::make_unique<GameWindows>();
     QVERIFY(QTest::qWaitForWindowExposed(&window()));
   }

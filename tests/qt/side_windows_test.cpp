@@ -8,6 +8,7 @@
 
 #include "game/board.h"
 #include "ui/controls.h"
+#include "ui/start_up.h"
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
@@ -42,8 +43,7 @@ class SideWindowsTest : public QObject {
 
  private slots:
   void init() {
-    initialiseGame();
-    initialiseControls();
+    startUp();
     windows_ = std::make_unique<GameWindows>();
     QVERIFY(QTest::qWaitForWindowExposed(&windows_->form1()));
   }

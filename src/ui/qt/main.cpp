@@ -5,15 +5,13 @@
 #include <exception>
 #include <memory>
 
-#include "game/board.h"
-#include "ui/controls.h"
+#include "ui/start_up.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
 
 int main(int argc, char** argv) {
-  initialiseGame();
-  initialiseControls();
+  startUp();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("DEDIVUD"));
