@@ -15,7 +15,13 @@ measure() {  # program window-name
     start=$(date +%s%N)
     "$1" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do sleep 0.005; done
+    # Xvfb now and then refuses a connection: such a run is not counted.
+    started=yes
+    until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
+      kill -0 "$pid" 2>/dev/null || { started=no; break; }
+      sleep 0.01
+    done
+    [ $started = yes ] || continue
     end=$(date +%s%N)
     sleep 0.3
     hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")

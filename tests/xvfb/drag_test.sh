@@ -17,11 +17,25 @@ shot=$work/shot.png
 convert=/usr/bin/convert
 
 export QT_QPA_PLATFORM=xcb
-"$game" >"$work/game.log" 2>&1 &
-pid=$!
+# Xvfb now and then refuses a client's first connection ("could not connect
+# to display"); start the game again when that happens.
+pid=
 trap 'kill $pid 2>/dev/null || true' EXIT
-
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^DEDIVUD$' | head -n 1)
+wid=
+for attempt in 1 2 3; do
+  "$game" >"$work/game.log" 2>&1 &
+  pid=$!
+  for wait in $(seq 200); do
+    wid=$(xdotool search --onlyvisible --name '^DEDIVUD$' 2>/dev/null | head -n 1 || true)
+    [ -n "$wid" ] && break
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -n "$wid" ] && break
+  kill $pid 2>/dev/null || true
+  wait $pid 2>/dev/null || true
+done
+[ -n "$wid" ] || { cat "$work/game.log" >&2; echo "FAIL: the game window did not appear" >&2; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 # The client area (513 x 383) lies under the menu bar; the board frame sits

@@ -144,9 +144,17 @@ void HelpWindow::createPages() {
     label->setObjectName(QStringLiteral("Image%1").arg(page));
     label->setGeometry(kPageLeft, kPagePlaces[page].top, kPageWidth, kPagePlaces[page].height);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    loadPage(label, page);
     pages_[page] = label;
   }
+}
+
+// The pages are decoded when the window is first shown, not at start-up.
+void HelpWindow::showEvent(QShowEvent* event) {
+  if (!pagesLoaded_) {
+    for (int page = 1; page < kHelpPageCount; ++page) loadPage(pages_[page], page);
+    pagesLoaded_ = true;
+  }
+  QWidget::showEvent(event);
 }
 
 void HelpWindow::createTopics() {

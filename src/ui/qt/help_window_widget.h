@@ -35,6 +35,7 @@ class HelpWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createPages();
@@ -46,6 +47,7 @@ class HelpWindow : public QWidget {
 
   HelpTopicLabel* labels_[kHelpLabelCount] = {};  // by label number; 0 unused
   QLabel* pages_[kHelpPageCount] = {};             // by page number; 0 unused
+  bool pagesLoaded_ = false;
   QPushButton* nextButton_ = nullptr;      // "Sonraki"
   QPushButton* previousButton_ = nullptr;  // "Onceki"
 };
