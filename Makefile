@@ -19,13 +19,19 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 run: build
 	./$(BUILD_DIR)/src/ui/qt/dedivud
 
+# Every test twice: in the Release build, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory test-asan
+
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/xvfb/lsan.supp
 
 test-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DDEDIVUD_SANITIZE=ON -DDEDIVUD_BENCH=OFF
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEDIVUD_SANITIZE=ON -DDEDIVUD_BENCH=OFF
 	cmake --build $(ASAN_DIR) -j$(JOBS)
-	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j$(JOBS) -LE format
 
 bench: build
 	./$(BUILD_DIR)/bench/dedivud_bench
@@ -38,11 +44,18 @@ clean:
 FUZZ_DIR  ?= build-fuzz
 FUZZ_RUNS ?= 1000000
 
-.PHONY: fuzz
+.PHONY: fuzz soak
 fuzz:
+	@./scripts/install-deps.sh clang libclang-rt-14-dev
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DDEDIVUD_FUZZ=ON -DDEDIVUD_GUI=OFF -DDEDIVUD_BENCH=OFF -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target saved_game_fuzz
 	mkdir -p $(FUZZ_DIR)/corpus
 	./$(FUZZ_DIR)/fuzz/saved_game_fuzz $(FUZZ_DIR)/corpus fuzz/corpus -runs=$(FUZZ_RUNS) \
 	  -artifact_prefix=$(FUZZ_DIR)/ -print_final_stats=1
+
+# The long soak: SOAK_GAMES random games from SEED (make soak SEED=42).
+SOAK_GAMES ?= 10000
+SEED ?= 1
+soak: build
+	./$(BUILD_DIR)/tests/soak $(SOAK_GAMES) $(SEED)

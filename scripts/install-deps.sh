@@ -1,11 +1,14 @@
 #!/bin/sh
-# Installs the Debian packages the game needs to build, run and test.
+# Installs the Debian packages the game needs to build, run and test, and
+# any further packages named on the command line.
 # Only missing packages are installed, so a second run takes a moment.
 set -eu
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev \
 fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
 clang-format"
+# Extra packages for one command (the fuzz target needs clang's runtime).
+PACKAGES="$PACKAGES $*"
 
 missing=""
 for p in $PACKAGES; do

@@ -52,9 +52,8 @@ struct PageGeometry {
   int gamePage;  // 1..6 for the pages of "2- OYUN", else 0
 };
 constexpr PageGeometry kPages[] = {
-    {380, 0, 369, 0},   {426, -14, 395, 0}, {426, -5, 404, 1}, {426, -14, 411, 2},
-    {426, -5, 412, 3},  {426, 3, 420, 4},   {426, -5, 412, 5}, {426, 0, 417, 6},
-    {426, 0, 409, 0},   {426, 0, 417, 0},   {426, 0, 417, 0},
+    {380, 0, 369, 0},  {426, -14, 395, 0}, {426, -5, 404, 1}, {426, -14, 411, 2}, {426, -5, 412, 3}, {426, 3, 420, 4},
+    {426, -5, 412, 5}, {426, 0, 417, 6},   {426, 0, 409, 0},  {426, 0, 417, 0},   {426, 0, 417, 0},
 };
 
 // Window rows: where the title starts and where the game pages' footer starts
@@ -88,19 +87,13 @@ struct BlockStyle {
 
 BlockStyle styleOf(BlockKind kind) {
   switch (kind) {
-    case BlockKind::Title:
-      return {15, true, true, false, 0, 0};
-    case BlockKind::Heading:
-      return {11, true, true, false, 3, 2};
-    case BlockKind::Large:
-      return {20, true, true, true, 0, 2};
-    case BlockKind::Centred:
-      return {12, true, true, true, 0, 2};
-    case BlockKind::Emblem:
-      return {11, false, false, true, 4, 10};
+    case BlockKind::Title: return {15, true, true, false, 0, 0};
+    case BlockKind::Heading: return {11, true, true, false, 3, 2};
+    case BlockKind::Large: return {20, true, true, true, 0, 2};
+    case BlockKind::Centred: return {12, true, true, true, 0, 2};
+    case BlockKind::Emblem: return {11, false, false, true, 4, 10};
     case BlockKind::Paragraph:
-    case BlockKind::Bullet:
-      break;
+    case BlockKind::Bullet: break;
   }
   return {11, false, false, false, 0, kBlockGap};
 }
@@ -116,8 +109,10 @@ std::vector<Block> parsePage(const QString& source) {
     const char* prefix;
     BlockKind kind;
   };
-  static const Marker markers[] = {{"# ", BlockKind::Heading}, {"- ", BlockKind::Bullet},
-                                   {"== ", BlockKind::Large},  {"= ", BlockKind::Centred},
+  static const Marker markers[] = {{"# ", BlockKind::Heading},
+                                   {"- ", BlockKind::Bullet},
+                                   {"== ", BlockKind::Large},
+                                   {"= ", BlockKind::Centred},
                                    {"@ ", BlockKind::Emblem}};
   std::vector<Block> blocks;
   QStringList lines = source.split(QLatin1Char('\n'));
@@ -212,8 +207,7 @@ struct PlacedBlock {
 
 class PageRenderer {
  public:
-  PageRenderer(int pageNumber, const PageGeometry& geometry)
-      : number_(pageNumber), geometry_(geometry) {}
+  PageRenderer(int pageNumber, const PageGeometry& geometry) : number_(pageNumber), geometry_(geometry) {}
 
   // Lays out and draws the page; false if the text does not fit.
   bool render(const std::vector<Block>& blocks, QImage& image) {
@@ -234,8 +228,7 @@ class PageRenderer {
   qreal rowOf(int windowRow) const { return windowRow - geometry_.top; }
 
   bool place(const std::vector<Block>& blocks) {
-    const qreal limit =
-        geometry_.gamePage ? rowOf(kFooterRow) - 4 : rowOf(geometry_.bottom - kBottomGap);
+    const qreal limit = geometry_.gamePage ? rowOf(kFooterRow) - 4 : rowOf(geometry_.bottom - kBottomGap);
     qreal y = rowOf(kTitleRow);
     for (size_t i = 0; i < blocks.size(); ++i) {
       const Block& block = blocks[i];
@@ -267,8 +260,7 @@ class PageRenderer {
     }
     const qreal end = y - kBlockGap;
     if (end > limit) {
-      std::fprintf(stderr, "page%02d: text does not fit: ends at row %.0f, room up to row %.0f\n",
-                   number_, end, limit);
+      std::fprintf(stderr, "page%02d: text does not fit: ends at row %.0f, room up to row %.0f\n", number_, end, limit);
       return false;
     }
     return true;
@@ -276,21 +268,20 @@ class PageRenderer {
 
   void draw(QPainter& painter, const PlacedBlock& block) const {
     if (block.kind == BlockKind::Emblem) {
-      painter.drawPixmap(block.origin, applicationIcon().pixmap(kEmblemSize, kEmblemSize));
+      painter.drawPixmap(block.origin, applicationIcon(256).pixmap(kEmblemSize, kEmblemSize));
       return;
     }
     painter.setPen(block.colour);
     block.layout->draw(&painter, block.origin);
     if (block.kind == BlockKind::Title) {
       painter.setPen(QPen(kMaroon, 1));
-      painter.drawLine(QPointF(kSideMargin, ruleRow_ + 0.5),
-                       QPointF(kPageWidth - kSideMargin, ruleRow_ + 0.5));
+      painter.drawLine(QPointF(kSideMargin, ruleRow_ + 0.5), QPointF(kPageWidth - kSideMargin, ruleRow_ + 0.5));
     } else if (block.kind == BlockKind::Bullet) {
       painter.setPen(kMaroon);
       painter.setFont(block.layout->font());
-      painter.drawText(QPointF(block.origin.x() - kBulletIndent + 2,
-                               block.origin.y() + block.layout->lineAt(0).ascent()),
-                       QStringLiteral("•"));
+      painter.drawText(
+          QPointF(block.origin.x() - kBulletIndent + 2, block.origin.y() + block.layout->lineAt(0).ascent()),
+          QStringLiteral("•"));
     }
   }
 

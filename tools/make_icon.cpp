@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   // Drawing needs no screen.
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
-  const QIcon icon = applicationIcon();
+  const QIcon icon = applicationIcon(256);
   for (int size : {16, 32, 48, 64, 128, 256}) {
     const QString dir = QString("%1/%2x%2").arg(QString::fromLocal8Bit(argv[1])).arg(size);
     QDir().mkpath(dir);

@@ -195,8 +195,7 @@ namespace {
 
 // Lines of the fourth ply: White's best answer to Black's second move, seen
 // from White to pick White's best reply and then from Black.
-void judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j,
-                         bool& chosen) {
+void judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j, bool& chosen) {
   const Candidate answer = R(3).entries[0];
   if (isEmptyCandidate(answer)) return;
   applyCandidate(answer, kWhite);

@@ -10,20 +10,18 @@ namespace {
 // pieces; any other move two squares, the mover and perhaps a captured piece.
 struct AppliedCandidate {
   bool castling;
-  int32_t rank;                 // home rank (castling)
-  Square rankSquares[8];        // castling: the home rank before
-  int squareIndexes[2];         // other moves: the two squares
+  int32_t rank;           // home rank (castling)
+  Square rankSquares[8];  // castling: the home rank before
+  int squareIndexes[2];   // other moves: the two squares
   Square squares[2];
-  Piece* movedPieces[2];        // mover (or king) and captured piece (or rook)
+  Piece* movedPieces[2];  // mover (or king) and captured piece (or rook)
   Piece movedBefore[2];
 };
 
 AppliedCandidate applied[kLookaheadDepth];
 int depth = 0;
 
-bool isCastling(const Candidate& c) {
-  return c.kind == kKing && (c.code == kShortCastling || c.code == kLongCastling);
-}
+bool isCastling(const Candidate& c) { return c.kind == kKing && (c.code == kShortCastling || c.code == kLongCastling); }
 
 }  // namespace
 

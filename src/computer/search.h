@@ -7,14 +7,14 @@
 // A judged move. Fields 10, 11 and 13 are copied for every candidate and mean
 // something only when `captures` is 1.
 struct Candidate {
-  int32_t score;          // kRejectedScore in an entry without a candidate
-  int32_t kind;           // 9 for castling; 0: no candidate
+  int32_t score;  // kRejectedScore in an entry without a candidate
+  int32_t kind;   // 9 for castling; 0: no candidate
   int32_t toX;
   int32_t toY;
   int32_t fromX;
   int32_t fromY;
-  int32_t index;          // array index; 99 for queen, king and castling
-  int32_t code;           // accepted move code; castling 9 or 10
+  int32_t index;  // array index; 99 for queen, king and castling
+  int32_t code;   // accepted move code; castling 9 or 10
   int32_t captures;
   int32_t capturedKind;
   int32_t capturedIndex;
@@ -30,9 +30,9 @@ struct CandidateList {
   Candidate entries[kCandidateCount];
 };
 
-inline CandidateList workingList[2];               // White's and Black's, filled by searchSide
+inline CandidateList workingList[2];                // White's and Black's, filled by searchSide
 inline CandidateList resultList[kResultListCount];  // kept copies, chosen by searchSlot
-inline int32_t searchSlot = 0;  // even slots keep Black's list, odd slots White's
+inline int32_t searchSlot = 0;                      // even slots keep Black's list, odd slots White's
 inline int32_t candidateFromX = 0, candidateFromY = 0;
 inline int32_t candidateToX = 0, candidateToY = 0;
 inline int32_t whiteAttackTotal = 0, blackAttackTotal = 0;

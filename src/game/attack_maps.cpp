@@ -39,7 +39,8 @@ constexpr std::array<Targets, kSquareCount> targetTable(const Offset (&offsets)[
     for (int y = 0; y < kBoardSize; ++y) {
       Targets& t = table[squareIndex(x, y)];
       for (const Offset& o : offsets) {
-        if (onBoardCoord(x + o.dx, y + o.dy)) t.squares[t.count++] = static_cast<uint8_t>(squareIndex(x + o.dx, y + o.dy));
+        if (onBoardCoord(x + o.dx, y + o.dy))
+          t.squares[t.count++] = static_cast<uint8_t>(squareIndex(x + o.dx, y + o.dy));
       }
     }
   }
@@ -53,7 +54,8 @@ constexpr std::array<std::array<Ray, 8>, kSquareCount> rayTable() {
       for (int d = 0; d < 8; ++d) {
         Ray& r = table[squareIndex(x, y)][d];
         for (int k = 1; k <= 7 && onBoardCoord(x + k * kRayDirections[d].dx, y + k * kRayDirections[d].dy); ++k) {
-          r.squares[r.length++] = static_cast<uint8_t>(squareIndex(x + k * kRayDirections[d].dx, y + k * kRayDirections[d].dy));
+          r.squares[r.length++] =
+              static_cast<uint8_t>(squareIndex(x + k * kRayDirections[d].dx, y + k * kRayDirections[d].dy));
         }
       }
     }

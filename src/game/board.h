@@ -16,9 +16,9 @@ struct Square {
   int32_t pendingKind;
   int32_t side;
   int32_t pendingSide;
-  int32_t index;         // occupant's index in its kind's array, kNoIndex when empty
+  int32_t index;  // occupant's index in its kind's array, kNoIndex when empty
   int32_t pendingIndex;
-  int32_t weight;        // positional weight, constant
+  int32_t weight;  // positional weight, constant
 };
 
 // What `probeSquare` reads, in the order the rules read it.

@@ -24,8 +24,8 @@ inline LostPiecePlacement whiteLost = kWhiteLostStart;
 inline LostPiecePlacement blackLost = kBlackLostStart;
 inline int32_t capturedMovedWhite = 0;  // moved flag of the white pawn/rook/king taken last
 inline int32_t capturedMovedBlack = 0;
-inline int32_t hintRequested = 0;       // the computer is moving a White piece for the player
-inline int32_t gameOpened = 0;          // a saved game has been opened in this run
+inline int32_t hintRequested = 0;  // the computer is moving a White piece for the player
+inline int32_t gameOpened = 0;     // a saved game has been opened in this run
 
 // `show` values.
 constexpr int32_t kShowCapture = 1;  // a real capture: pictures follow

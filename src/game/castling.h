@@ -21,8 +21,8 @@ struct CastlingSquares {
   int32_t rookIndex;
   int32_t rookFrom;
   int32_t rookTo;
-  int32_t rookCode;     // rook generator code for its move
-  int32_t rookParity;   // colour of the rook's destination (white's rank)
+  int32_t rookCode;    // rook generator code for its move
+  int32_t rookParity;  // colour of the rook's destination (white's rank)
 };
 constexpr CastlingSquares kShortCastlingSquares{6, 1, 7, 5, 23, 1};
 constexpr CastlingSquares kLongCastlingSquares{1, 0, 0, 2, 16, 0};

@@ -133,9 +133,7 @@ void generatePawnMove(Piece& p, int32_t code, int32_t& result) {
   const int dir = p.side == kWhite ? 1 : -1;
   DestinationRule rule{kPawn, true, false, false};
   switch (code) {
-    case 1:
-      p.targetY = sy + dir;
-      break;
+    case 1: p.targetY = sy + dir; break;
     case 2:
       if (p.moved == 0 && passedSquareFree(sx, sy + dir, p.side)) p.targetY = sy + 2 * dir;
       break;
@@ -146,8 +144,7 @@ void generatePawnMove(Piece& p, int32_t code, int32_t& result) {
       rule.emptyAllowed = false;
       rule.captureAllowed = true;
       break;
-    default:
-      break;  // no step: the own square, refused below
+    default: break;  // no step: the own square, refused below
   }
   resolveDestination(p, sx, sy, rule, result);
 }

@@ -29,8 +29,8 @@ constexpr int32_t kWhiteToMove = 2;
 constexpr int32_t kBlackToMove = 1;
 
 // Square index codes: a piece's array index, or these markers.
-constexpr int32_t kNoIndex = 99;     // empty square, castled king, queen/king in the search
-constexpr int32_t kRoyalIndex = 9;   // queen and king in the start-up position
+constexpr int32_t kNoIndex = 99;    // empty square, castled king, queen/king in the search
+constexpr int32_t kRoyalIndex = 9;  // queen and king in the start-up position
 
 // Generator results.
 constexpr int32_t kMovePossible = 1;

@@ -13,8 +13,8 @@ constexpr int kWhiteKingPicture = 13;
 constexpr int kBlackKingPicture = 29;
 
 // Back-rank pictures 9..16 from file a to h: kind and index.
-constexpr PictureOwner kBackRankOwners[8] = {{kRook, 0, 0},   {kKnight, 0, 0}, {kBishop, 0, 0}, {kQueen, 0, 0},
-                                              {kKing, 0, 0},   {kBishop, 0, 1}, {kKnight, 0, 1}, {kRook, 0, 1}};
+constexpr PictureOwner kBackRankOwners[8] = {{kRook, 0, 0}, {kKnight, 0, 0}, {kBishop, 0, 0}, {kQueen, 0, 0},
+                                             {kKing, 0, 0}, {kBishop, 0, 1}, {kKnight, 0, 1}, {kRook, 0, 1}};
 
 // Against the computer every drop hands the turn to the timer, which decides
 // whether Black has to move.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-extern const char* const kListHeader1;   // "     TAŞ        ILK SON "
-extern const char* const kListHeader2;   // "    --------       ------ -------- "
+extern const char* const kListHeader1;    // "     TAŞ        ILK SON "
+extern const char* const kListHeader2;    // "    --------       ------ -------- "
 extern const char* const kBlankListLine;  // the four blanks after Black's line
 
 // A move line: White's starts with its move number.

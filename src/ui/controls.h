@@ -38,13 +38,13 @@ struct Form1Controls {
   std::vector<ListLine> listBox1;               // the move list
   bool timer1Enabled;
   // Menu ticks.
-  bool secenek1Checked;  // "Bilgisayarla oyna"
-  bool secenek2Checked;  // "Karşılıklı oyna"
-  bool baslaChecked;     // "Başlangıç"
-  bool seviye1Checked;   // "1.seviye"
-  bool seviye2Checked;   // "2.seviye"
-  int32_t radioSelected; // 1..4: which of RadioButton1..RadioButton4 is selected
-  bool closeRequested;   // the window should close (exit command)
+  bool secenek1Checked;   // "Bilgisayarla oyna"
+  bool secenek2Checked;   // "Karşılıklı oyna"
+  bool baslaChecked;      // "Başlangıç"
+  bool seviye1Checked;    // "1.seviye"
+  bool seviye2Checked;    // "2.seviye"
+  int32_t radioSelected;  // 1..4: which of RadioButton1..RadioButton4 is selected
+  bool closeRequested;    // the window should close (exit command)
 };
 
 // Check notice (Form2).

@@ -8,14 +8,14 @@
 namespace {
 
 // Topic labels of the window.
-constexpr int kLabelDosya = 1;        // "A-Dosya"
-constexpr int kLabelMenus = 2;        // "1- MENULER"
-constexpr int kLabelGame = 3;         // "2- OYUN"
-constexpr int kLabelProgram = 4;      // "3- PROGRAM"
-constexpr int kLabelStrategy = 5;     // "4- STRATEJİ"
-constexpr int kLabelAuthor = 6;       // "5- YAZAR"
-constexpr int kLabelSecenekler = 7;   // "B-Seçenekler"
-constexpr int kLabelFold = 8;         // "+" / "-" before "1- MENULER"
+constexpr int kLabelDosya = 1;       // "A-Dosya"
+constexpr int kLabelMenus = 2;       // "1- MENULER"
+constexpr int kLabelGame = 3;        // "2- OYUN"
+constexpr int kLabelProgram = 4;     // "3- PROGRAM"
+constexpr int kLabelStrategy = 5;    // "4- STRATEJİ"
+constexpr int kLabelAuthor = 6;      // "5- YAZAR"
+constexpr int kLabelSecenekler = 7;  // "B-Seçenekler"
+constexpr int kLabelFold = 8;        // "+" / "-" before "1- MENULER"
 
 // Pages: 1 "A-Dosya", 2 "B-Seçenekler", 3..8 the six pages of "2- OYUN",
 // 9 "3- PROGRAM", 10 "4- STRATEJİ", 11 "5- YAZAR". Page 8 also lies under

@@ -100,11 +100,8 @@ void k1Click() {
       // The window closes only when the game is safe.
       if (gameSaved == 1) form1.closeRequested = true;
       break;
-    case Answer::No:
-      form1.closeRequested = true;
-      break;
-    case Answer::Cancel:
-      break;
+    case Answer::No: form1.closeRequested = true; break;
+    case Answer::Cancel: break;
   }
 }
 

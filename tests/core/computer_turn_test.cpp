@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
 #include "game/board.h"
+#include "game/pictures.h"
+#include "test_support.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
-#include "game/pictures.h"
-#include <cstring>
-#include "test_support.h"
 
 namespace {
 
@@ -118,11 +118,11 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   // Every black king move walks into an attack and loses on mobility: the
   // list stays empty, so the king makes the first move it can.
   clearBoard();
-  place(kKing, kBlack, 0, 0, 7);    // a8
-  place(kKing, kWhite, 0, 7, 0);    // h1
-  place(kQueen, kWhite, 0, 1, 5);   // b6
-  place(kRook, kWhite, 0, 2, 0);    // c1
-  place(kRook, kWhite, 1, 3, 1);    // d2
+  place(kKing, kBlack, 0, 0, 7);   // a8
+  place(kKing, kWhite, 0, 7, 0);   // h1
+  place(kQueen, kWhite, 0, 1, 5);  // b6
+  place(kRook, kWhite, 0, 2, 0);   // c1
+  place(kRook, kWhite, 1, 3, 1);   // d2
   sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
     const Snapshot before = snapshot();

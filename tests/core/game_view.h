@@ -74,9 +74,8 @@ namespace game_view_detail {
 
 inline std::string pieceText(const Piece& p) {
   std::ostringstream o;
-  o << "(x " << p.x << " y " << p.y << " target " << p.targetX << "," << p.targetY << " side " << p.side
-    << " atRest " << p.atRest << " onBoard " << int(p.onBoard) << " moved " << p.moved << " value " << p.value
-    << ")";
+  o << "(x " << p.x << " y " << p.y << " target " << p.targetX << "," << p.targetY << " side " << p.side << " atRest "
+    << p.atRest << " onBoard " << int(p.onBoard) << " moved " << p.moved << " value " << p.value << ")";
   return o.str();
 }
 
@@ -89,8 +88,8 @@ inline std::string squareText(const Square& s) {
 
 inline std::string pictureText(const PictureControl& p) {
   std::ostringstream o;
-  o << "(" << p.left << "," << p.top << " bitmap " << p.bitmap << " visible " << p.visible << " enabled "
-    << p.enabled << ")";
+  o << "(" << p.left << "," << p.top << " bitmap " << p.bitmap << " visible " << p.visible << " enabled " << p.enabled
+    << ")";
   return o.str();
 }
 
@@ -177,4 +176,3 @@ inline int32_t materialOnBoard() {
   };
   return sideSum(0) - sideSum(1);
 }
-

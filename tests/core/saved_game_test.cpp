@@ -13,8 +13,8 @@
 #include "computer/computer_turn.h"
 #include "game/board.h"
 #include "game/captures.h"
-#include "input/move_driver.h"
 #include "game_view.h"
+#include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/controls.h"
@@ -222,10 +222,20 @@ TEST(SavedGame, HandWrittenFilesOpen) {
       "4-       K\xDC\xC7\xDCK ROK\r\n"
       "      K\xDC\xC7\xDCK ROK\r\n"
       "    \r\n";
-  const std::vector<std::string> shortLines = {
-      kHeader1, kHeader2, "1- piyon(5)     E2-E4", "    piyon(5)     E7-E5", "    ", "2-      at(2)     G1-F3",
-      "         at(2)     G8-F6", "    ", "3-       fil(2)     F1-C4", "          fil(2)     F8-C5", "    ",
-      "4-       KÜÇÜK ROK", "      KÜÇÜK ROK", "    "};
+  const std::vector<std::string> shortLines = {kHeader1,
+                                               kHeader2,
+                                               "1- piyon(5)     E2-E4",
+                                               "    piyon(5)     E7-E5",
+                                               "    ",
+                                               "2-      at(2)     G1-F3",
+                                               "         at(2)     G8-F6",
+                                               "    ",
+                                               "3-       fil(2)     F1-C4",
+                                               "          fil(2)     F8-C5",
+                                               "    ",
+                                               "4-       KÜÇÜK ROK",
+                                               "      KÜÇÜK ROK",
+                                               "    "};
   const std::string path = folder.file("kisa.oyk");
   writeBytes(path, shortCastlings);
   startProgram();
@@ -242,11 +252,12 @@ TEST(SavedGame, HandWrittenFilesOpen) {
   EXPECT_EQ(readBytes(path), shortCastlings);
 
   // Black's long castling, LF line ends.
-  const std::vector<std::string> longLines = {
-      "     TA\xDE        ILK SON ", kHeader2, "1- piyon(4)     D2-D4", "    piyon(4)     D7-D5", "    ",
-      "2-      at(1)     B1-C3", "         at(1)     B8-C6", "    ", "3-       fil(1)     C1-F4",
-      "          fil(1)     C8-F5", "    ", "4-     vezir      D1-D2", "        vezir      D8-D7", "    ",
-      "5- piyon(5)     E2-E3", "      B\xDCY\xDCK ROK", "    "};
+  const std::vector<std::string> longLines = {"     TA\xDE        ILK SON ", kHeader2, "1- piyon(4)     D2-D4",
+                                              "    piyon(4)     D7-D5",      "    ",   "2-      at(1)     B1-C3",
+                                              "         at(1)     B8-C6",    "    ",   "3-       fil(1)     C1-F4",
+                                              "          fil(1)     C8-F5",  "    ",   "4-     vezir      D1-D2",
+                                              "        vezir      D8-D7",    "    ",   "5- piyon(5)     E2-E3",
+                                              "      B\xDCY\xDCK ROK",       "    "};
   writeBytes(path, joinLines(longLines, "\n"));
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
@@ -426,8 +437,11 @@ TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
   } cases[] = {
       {"from rank is a letter", "    piyon(5)     EE-E5", {}, "e2e4", 4},
       {"to square cut short", "2-      at(2)     G1-F", {"    piyon(5)     E7-E5", "    "}, "e2e4 e7e5", 6},
-      {"to rank is a letter", "         at(2)     G8-FF",
-       {"    piyon(5)     E7-E5", "    ", "2-      at(2)     G1-F3"}, "e2e4 e7e5 g1f3", 7},
+      {"to rank is a letter",
+       "         at(2)     G8-FF",
+       {"    piyon(5)     E7-E5", "    ", "2-      at(2)     G1-F3"},
+       "e2e4 e7e5 g1f3",
+       7},
       {"no piece letter", "2- ?", {"    piyon(5)     E7-E5", "    "}, "e2e4 e7e5", 6},
   };
   for (const auto& c : cases) {

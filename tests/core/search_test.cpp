@@ -35,8 +35,16 @@ TEST(Search, WhiteCandidatesInTheInitialPosition) {
   const Snapshot before = snapshot();
   searchSlot = 1;
   searchSide(kWhite);
-  expectList(resultList[1], {{38, "e2e3"}, {36, "e2e4"}, {29, "d2d4"}, {23, "d2d3"}, {21, "g1f3"},
-                             {21, "b1c3"}, {19, "c2c3"}, {16, "c2c4"}, {9, "a2a4"}, {7, "a2a3"}});
+  expectList(resultList[1], {{38, "e2e3"},
+                             {36, "e2e4"},
+                             {29, "d2d4"},
+                             {23, "d2d3"},
+                             {21, "g1f3"},
+                             {21, "b1c3"},
+                             {19, "c2c3"},
+                             {16, "c2c4"},
+                             {9, "a2a4"},
+                             {7, "a2a3"}});
   EXPECT_TRUE(sameState(before, snapshot()));
 }
 
@@ -45,6 +53,14 @@ TEST(Search, BlackCandidatesAfterKingsPawn) {
   playMoves("e2e4");
   searchSlot = 0;
   searchSide(kBlack);
-  expectList(resultList[0], {{2, "e7e6"}, {2, "d7d5"}, {0, "e7e5"}, {-5, "g8f6"}, {-13, "d7d6"},
-                             {-15, "b8c6"}, {-17, "c7c6"}, {-20, "c7c5"}, {-27, "a7a5"}, {-30, "a7a6"}});
+  expectList(resultList[0], {{2, "e7e6"},
+                             {2, "d7d5"},
+                             {0, "e7e5"},
+                             {-5, "g8f6"},
+                             {-13, "d7d6"},
+                             {-15, "b8c6"},
+                             {-17, "c7c6"},
+                             {-20, "c7c5"},
+                             {-27, "a7a5"},
+                             {-30, "a7a6"}});
 }

@@ -10,8 +10,8 @@
 #include "computer/evaluation.h"
 #include "game/board.h"
 #include "game/captures.h"
-#include "input/move_driver.h"
 #include "game_view.h"
+#include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/controls.h"
@@ -23,8 +23,9 @@ std::vector<Drag> dragsOf(const std::string& moves) {
   std::vector<Drag> out;
   std::istringstream in(moves);
   std::string m;
-  while (in >> m) out.push_back(Drag{fileOf(m.substr(0, 2)), rankOf(m.substr(0, 2)), fileOf(m.substr(2, 2)),
-                                     rankOf(m.substr(2, 2)), false, false});
+  while (in >> m)
+    out.push_back(Drag{fileOf(m.substr(0, 2)), rankOf(m.substr(0, 2)), fileOf(m.substr(2, 2)), rankOf(m.substr(2, 2)),
+                       false, false});
   return out;
 }
 
@@ -218,9 +219,8 @@ TEST(TakeBack, ListClickTakesBackFromTheClickedFullMove) {
     EXPECT_FALSE(form1.label20Visible);
     EXPECT_EQ(listClickIndex, 0);
     EXPECT_EQ(consistencyFault(), "");
-    EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers,
-                                   std::vector<Drag>(game.begin(), game.begin() + 2 * c.fullMovesLeft)),
-              "");
+    EXPECT_EQ(
+        differenceFromReplay(kPlayTwoPlayers, std::vector<Drag>(game.begin(), game.begin() + 2 * c.fullMovesLeft)), "");
   }
 }
 
@@ -348,8 +348,9 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
           break;
         }
         const Drag reply = lastBlackReply();
-        castlings += history[moveCount - 1].black.kind == kKing && reply.fromX == 4 &&
-                             (reply.toX == 6 || reply.toX == 1) ? 1 : 0;
+        castlings +=
+            history[moveCount - 1].black.kind == kKing && reply.fromX == 4 && (reply.toX == 6 || reply.toX == 1) ? 1
+                                                                                                                 : 0;
         captures += history[moveCount - 1].black.captureFlag;
         played.push_back(reply);
       }
@@ -374,6 +375,4 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
 
 TEST(TakeBack, RandomTwoPlayerGamesMatchTheirReplay) { playRandomGamesWithTakeBacks(kPlayTwoPlayers, 1000, 200); }
 
-TEST(TakeBack, RandomGamesAgainstTheComputerMatchTheirReplay) {
-  playRandomGamesWithTakeBacks(kPlayComputer, 2000, 80);
-}
+TEST(TakeBack, RandomGamesAgainstTheComputerMatchTheirReplay) { playRandomGamesWithTakeBacks(kPlayComputer, 2000, 80); }

@@ -7,9 +7,9 @@
 
 #include "game/board.h"
 #include "ui/controls.h"
-#include "ui/start_up.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/main_window_widget.h"
+#include "ui/start_up.h"
 
 namespace {
 

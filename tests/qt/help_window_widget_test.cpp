@@ -113,8 +113,8 @@ class HelpWindowWidgetTest : public QObject {
   }
 
   void menuEntryUnfoldsOnHoverAndFoldsOnClick() {
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), label(2)->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), label(2)->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(label(2), &move);
     QCOMPARE(label(8)->text(), QStringLiteral("-"));
     QVERIFY(label(1)->isVisible());
@@ -157,8 +157,9 @@ class HelpWindowWidgetTest : public QObject {
     QVERIFY(!good.isEmpty());
     QByteArray damaged = good;
     for (qsizetype i = 700; i < damaged.size(); i += 29) damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
-    const QByteArray cases[] = {QByteArray(), QByteArray("not a picture at all"), good.left(good.size() / 2),
-                                good.left(300), good.left(2), damaged};
+    const QByteArray cases[] = {
+        QByteArray(), QByteArray("not a picture at all"), good.left(good.size() / 2), good.left(300), good.left(2),
+        damaged};
     for (const QByteArray& data : cases) {
       QImage image(4, 4, QImage::Format_RGB32);
       QString error;
@@ -221,7 +222,7 @@ class HelpWindowWidgetTest : public QObject {
     QCOMPARE(sharp.devicePixelRatio(), 2.0);
     QCOMPARE(rgb(sharp).pixel(75, 75), qRgb(192, 192, 192));
     QVERIFY(!applicationIcon().isNull());
-    QVERIFY(applicationIcon().availableSizes().contains(QSize(256, 256)));
+    QVERIFY(applicationIcon(256).availableSizes().contains(QSize(256, 256)));
   }
 };
 

@@ -11,13 +11,13 @@
 
 #include "game/board.h"
 #include "ui/controls.h"
-#include "ui/start_up.h"
 #include "ui/dialogs.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/help_window_widget.h"
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/main_window_widget.h"
+#include "ui/start_up.h"
 
 namespace {
 

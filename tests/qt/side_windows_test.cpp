@@ -8,13 +8,13 @@
 
 #include "game/board.h"
 #include "ui/controls.h"
-#include "ui/start_up.h"
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
+#include "ui/start_up.h"
 
 namespace {
 

@@ -44,9 +44,8 @@ struct PagePlace {
   int height;
 };
 constexpr PagePlace kPagePlaces[] = {
-    {0, 0},                                            // unused
-    {0, 369},  {-14, 409}, {-5, 409}, {-14, 425}, {-5, 417}, {3, 417},
-    {-5, 417}, {0, 417},   {0, 409},  {0, 417},   {0, 417},
+    {0, 0},  // unused
+    {0, 369}, {-14, 409}, {-5, 409}, {-14, 425}, {-5, 417}, {3, 417}, {-5, 417}, {0, 417}, {0, 409}, {0, 417}, {0, 417},
 };
 
 // Label8, the "+"/"-" before "1- MENULER", has a fixed size.
@@ -78,9 +77,7 @@ void fitToColumn(QLabel* label, int left) {
   label->adjustSize();
 }
 
-QString pageResource(int page) {
-  return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0'));
-}
+QString pageResource(int page) { return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0')); }
 
 // Shows the page's picture, or says in words why it cannot.
 void loadPage(QLabel* label, int page) {
@@ -174,8 +171,7 @@ void HelpWindow::createTopics() {
     labels_[number] = label;
   }
   labels_[kMenusLabel]->setMouseTracking(true);
-  connect(labels_[kMenusLabel], &HelpTopicLabel::mouseMoved, this,
-          [this] { handle(Form4Label2MouseMove); });
+  connect(labels_[kMenusLabel], &HelpTopicLabel::mouseMoved, this, [this] { handle(Form4Label2MouseMove); });
 
   // Label2 ("1- MENULER") only unfolds on hover; the others are clicked.
   struct Click {
@@ -186,8 +182,7 @@ void HelpWindow::createTopics() {
                                      {3, Form4Label3Click}, {4, Form4Label4Click}, {5, Form4Label5Click},
                                      {6, Form4Label6Click}};
   for (const Click& click : clicks) {
-    connect(labels_[click.label], &HelpTopicLabel::clicked, this,
-            [this, handler = click.handler] { handle(handler); });
+    connect(labels_[click.label], &HelpTopicLabel::clicked, this, [this, handler = click.handler] { handle(handler); });
   }
 }
 

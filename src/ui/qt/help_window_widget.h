@@ -46,7 +46,7 @@ class HelpWindow : public QWidget {
   void handle(void (*handler)());
 
   HelpTopicLabel* labels_[kHelpLabelCount] = {};  // by label number; 0 unused
-  QLabel* pages_[kHelpPageCount] = {};             // by page number; 0 unused
+  QLabel* pages_[kHelpPageCount] = {};            // by page number; 0 unused
   bool pagesLoaded_ = false;
   QPushButton* nextButton_ = nullptr;      // "Sonraki"
   QPushButton* previousButton_ = nullptr;  // "Onceki"

@@ -3,11 +3,11 @@
 // the work, so bad data can never end the program.
 #include "ui/qt/jpeg_image.h"
 
+#include <jerror.h>
+#include <jpeglib.h>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
-#include <jerror.h>
 
 #include <QtEndian>
 
@@ -15,8 +15,7 @@ namespace {
 
 // QImage::Format_RGB32 holds 0xffRRGGBB words, so its byte order in memory
 // follows the machine's.
-constexpr J_COLOR_SPACE kRgb32ColorSpace =
-    Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+constexpr J_COLOR_SPACE kRgb32ColorSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
 // Larger pictures are refused rather than allocated: nothing of ours is near.
 constexpr unsigned kMaxSide = 16384;
@@ -28,9 +27,7 @@ struct ErrorManager {
   char text[JMSG_LENGTH_MAX];
 };
 
-ErrorManager& errorManagerOf(j_common_ptr info) {
-  return *reinterpret_cast<ErrorManager*>(info->err);
-}
+ErrorManager& errorManagerOf(j_common_ptr info) { return *reinterpret_cast<ErrorManager*>(info->err); }
 
 [[noreturn]] void jumpOnError(j_common_ptr info) {
   ErrorManager& err = errorManagerOf(info);
@@ -79,8 +76,7 @@ bool runDecoder(Decoder& d, const QByteArray& data) {
   }
   d.info.out_color_space = kRgb32ColorSpace;
   jpeg_start_decompress(&d.info);
-  d.image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
-                   QImage::Format_RGB32);
+  d.image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height), QImage::Format_RGB32);
   if (d.image.isNull()) {
     d.tooLarge = true;
     return false;
@@ -97,13 +93,10 @@ bool runDecoder(Decoder& d, const QByteArray& data) {
 QString decodeErrorText(const Decoder& d) {
   if (d.tooLarge) return QStringLiteral("Resim çok büyük, açılamadı.");
   switch (d.err.code) {
-    case JERR_NO_SOI:
-      return QStringLiteral("Bu bir JPEG resmi değil.");
+    case JERR_NO_SOI: return QStringLiteral("Bu bir JPEG resmi değil.");
     case JERR_INPUT_EOF:
-    case JWRN_JPEG_EOF:
-      return QStringLiteral("JPEG resmi eksik: veri erken bitiyor.");
-    default:
-      return QStringLiteral("JPEG resmi bozuk (%1).").arg(QString::fromLatin1(d.err.text));
+    case JWRN_JPEG_EOF: return QStringLiteral("JPEG resmi eksik: veri erken bitiyor.");
+    default: return QStringLiteral("JPEG resmi bozuk (%1).").arg(QString::fromLatin1(d.err.text));
   }
 }
 

@@ -23,14 +23,21 @@ class LostPicture : public QWidget {
     resize(kPictureSize, kPictureSize);
     hide();
   }
-  void render(qreal ratio) {
-    pixmap_ = QPixmap::fromImage(stockBitmap(stockPicture_, kPictureSize, ratio));
-    pixmap_.setDevicePixelRatio(ratio);
+  // Drawn again at the next paint (a picture is drawn only once it is shown).
+  void invalidate() {
+    pixmap_ = QPixmap();
     update();
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, pixmap_); }
+  void paintEvent(QPaintEvent*) override {
+    const qreal ratio = devicePixelRatioF();
+    if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
+      pixmap_ = QPixmap::fromImage(stockBitmap(stockPicture_, kPictureSize, ratio));
+      pixmap_.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, pixmap_);
+  }
 
  private:
   int stockPicture_;
@@ -70,7 +77,7 @@ void LostPiecesWindow::syncFromRecords() {
   for (int n = 0; n < kLostPictureSlots; ++n) {
     LostPicture* pic = pictures_[n];
     if (!pic) continue;
-    if (rerender) pic->render(ratio);
+    if (rerender) pic->invalidate();
     const PictureControl& rec = form3.image[n];
     if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);

@@ -5,10 +5,10 @@
 #include <exception>
 #include <memory>
 
-#include "ui/start_up.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/start_up.h"
 
 int main(int argc, char** argv) {
   startUp();

@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <array>
 
@@ -31,6 +32,10 @@ struct PieceShape {
   QPainterPath silhouette;
   QPainterPath details;  // stroked
   QPainterPath dots;     // filled
+  // The two strokes as filled outlines, made once so that drawing a piece
+  // only fills paths.
+  QPainterPath outlineStroke;
+  QPainterPath detailStroke;
 };
 
 // The stepped foot that every piece but the knight stands on.
@@ -47,9 +52,7 @@ void addLine(QPainterPath& details, qreal x1, qreal x2, qreal y) {
   details.lineTo(x2, y);
 }
 
-void addFootDetails(QPainterPath& details) {
-  addLine(details, 29, 71, 80.5);
-}
+void addFootDetails(QPainterPath& details) { addLine(details, 29, 71, 80.5); }
 
 PieceShape pawnShape() {
   PieceShape s;
@@ -108,7 +111,7 @@ PieceShape knightShape() {
   QPainterPath head;
   head.moveTo(75, 74);
   head.cubicTo(80, 56, 79, 34, 64, 21);  // back of the neck
-  head.lineTo(61, 8);                     // ear
+  head.lineTo(61, 8);                    // ear
   head.lineTo(53, 17);
   head.cubicTo(42, 18, 33, 26, 27, 38);  // forehead
   head.cubicTo(22, 46, 16, 53, 17, 59);  // face down to the nose
@@ -208,28 +211,53 @@ PieceShape kingShape() {
   return s;
 }
 
-PieceShape shapeOf(int kind) {
+PieceShape outlinedShape(int kind) {
   switch (kind) {
-    case kPawn:
-      return pawnShape();
-    case kRook:
-      return rookShape();
-    case kKnight:
-      return knightShape();
-    case kBishop:
-      return bishopShape();
-    case kQueen:
-      return queenShape();
-    case kKing:
-      return kingShape();
-    default:
-      return {};
+    case kPawn: return pawnShape();
+    case kRook: return rookShape();
+    case kKnight: return knightShape();
+    case kBishop: return bishopShape();
+    case kQueen: return queenShape();
+    case kKing: return kingShape();
+    default: return {};
+  }
+}
+
+QPainterPath strokeOf(const QPainterPath& path, qreal width) {
+  QPainterPathStroker stroker;
+  stroker.setWidth(width);
+  stroker.setCapStyle(Qt::RoundCap);
+  stroker.setJoinStyle(Qt::RoundJoin);
+  return stroker.createStroke(path);
+}
+
+PieceShape buildShape(int kind) {
+  PieceShape s = outlinedShape(kind);
+  s.outlineStroke = strokeOf(s.silhouette, kOutline);
+  s.detailStroke = strokeOf(s.details, kDetailLine);
+  return s;
+}
+
+// The outlines are built once per kind: joining paths is the costly part of
+// drawing a piece.
+const PieceShape& shapeOf(int kind) {
+  static const PieceShape none;
+  static const PieceShape shapes[6] = {buildShape(kPawn),   buildShape(kRook),  buildShape(kKnight),
+                                       buildShape(kBishop), buildShape(kQueen), buildShape(kKing)};
+  switch (kind) {
+    case kPawn: return shapes[0];
+    case kRook: return shapes[1];
+    case kKnight: return shapes[2];
+    case kBishop: return shapes[3];
+    case kQueen: return shapes[4];
+    case kKing: return shapes[5];
+    default: return none;
   }
 }
 
 // Draws the piece into the design grid of `painter`.
 void drawPiece(QPainter& painter, int kind, int side) {
-  const PieceShape shape = shapeOf(kind);
+  const PieceShape& shape = shapeOf(kind);
   if (shape.silhouette.isEmpty() || (side != kWhite && side != kBlack)) return;
   const bool white = side == kWhite;
 
@@ -240,16 +268,10 @@ void drawPiece(QPainter& painter, int kind, int side) {
   const QColor outline = white ? QColor(24, 24, 24) : QColor(0, 0, 0);
   const QColor detail = white ? QColor(40, 40, 40) : QColor(228, 228, 228);
 
-  painter.setPen(QPen(outline, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.setBrush(fill);
-  painter.drawPath(shape.silhouette);
-
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(detail, kDetailLine, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.drawPath(shape.details);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(detail);
-  painter.drawPath(shape.dots);
+  painter.fillPath(shape.silhouette, fill);
+  painter.fillPath(shape.outlineStroke, outline);
+  painter.fillPath(shape.detailStroke, detail);
+  painter.fillPath(shape.dots, detail);
 }
 
 struct StockEntry {
@@ -260,14 +282,12 @@ struct StockEntry {
 
 // The main window's stock pictures 33..56, in order.
 constexpr std::array<StockEntry, 24> kStock{{
-    {kPawn, kWhite, true},    {kRook, kWhite, true},    {kKnight, kWhite, true},
-    {kBishop, kWhite, true},  {kQueen, kWhite, true},   {kKing, kWhite, true},
-    {kPawn, kBlack, true},    {kRook, kBlack, true},    {kKnight, kBlack, true},
-    {kBishop, kBlack, true},  {kQueen, kBlack, true},   {kKing, kBlack, true},
-    {kPawn, kWhite, false},   {kPawn, kBlack, false},   {kRook, kWhite, false},
-    {kRook, kBlack, false},   {kKnight, kWhite, false}, {kKnight, kBlack, false},
-    {kBishop, kWhite, false}, {kBishop, kBlack, false}, {kQueen, kWhite, false},
-    {kQueen, kBlack, false},  {kKing, kWhite, false},   {kKing, kBlack, false},
+    {kPawn, kWhite, true},    {kRook, kWhite, true},    {kKnight, kWhite, true},  {kBishop, kWhite, true},
+    {kQueen, kWhite, true},   {kKing, kWhite, true},    {kPawn, kBlack, true},    {kRook, kBlack, true},
+    {kKnight, kBlack, true},  {kBishop, kBlack, true},  {kQueen, kBlack, true},   {kKing, kBlack, true},
+    {kPawn, kWhite, false},   {kPawn, kBlack, false},   {kRook, kWhite, false},   {kRook, kBlack, false},
+    {kKnight, kWhite, false}, {kKnight, kBlack, false}, {kBishop, kWhite, false}, {kBishop, kBlack, false},
+    {kQueen, kWhite, false},  {kQueen, kBlack, false},  {kKing, kWhite, false},   {kKing, kBlack, false},
 }};
 constexpr int kFirstStock = 33;
 
@@ -327,8 +347,10 @@ QImage stockBitmap(int stockPicture, int logicalSize, qreal devicePixelRatio) {
   return pieceImage(entry.kind, entry.side, entry.darkSquare, logicalSize, devicePixelRatio);
 }
 
-QIcon applicationIcon() {
+QIcon applicationIcon(int largestSize) {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(iconPixmap(size));
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    if (size <= largestSize) icon.addPixmap(iconPixmap(size));
+  }
   return icon;
 }

@@ -18,5 +18,6 @@ QImage pieceImage(int kind, int side, bool darkSquare, int logicalSize, qreal de
 // gives a null image.
 QImage stockBitmap(int stockPicture, int logicalSize, qreal devicePixelRatio);
 
-// The window icon: a knight on a small piece of board, 16 to 256 pixels.
-QIcon applicationIcon();
+// The window icon: a knight on a small piece of board, in the sizes from 16
+// pixels up to largestSize (the desktop icon files are made up to 256).
+QIcon applicationIcon(int largestSize = 32);

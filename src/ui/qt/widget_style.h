@@ -15,4 +15,3 @@ QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold
 // Sizes the label to its text at (left, top); a text wider than maxWidth gets
 // a smaller font, so that nothing is clipped by the label's parent.
 void placeLabel(QLabel* label, int left, int top, int maxWidth);
-
