@@ -51,6 +51,17 @@ void BM_buildAttackMaps(benchmark::State& state, const char* name) {
   }
 }
 BENCHMARK_CAPTURE(BM_buildAttackMaps, start, "start");
+
+// The summary the search builds for each starting position (no full lists).
+void BM_buildAttackSummary(benchmark::State& state, const char* name) {
+  setUpPosition(position(name), 1);
+  for (auto _ : state) {
+    buildAttackSummary();
+    benchmark::DoNotOptimize(attackPacked);
+  }
+}
+BENCHMARK_CAPTURE(BM_buildAttackSummary, start, "start");
+BENCHMARK_CAPTURE(BM_buildAttackSummary, middlegame, "open-game");
 BENCHMARK_CAPTURE(BM_buildAttackMaps, middlegame, "open-game");
 BENCHMARK_CAPTURE(BM_buildAttackMaps, endgame, "sparse-endgame");
 

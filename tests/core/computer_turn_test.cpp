@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
@@ -216,4 +217,39 @@ TEST(ComputerTurn, EveryLevelLeavesThePositionAtRest) {
       EXPECT_EQ(lastMaterialBalance, whiteMaterial - blackMaterial);
     }
   }
+}
+
+TEST(ComputerTurn, LevelTwoLineOfTheQueenRecapture) {
+  startProgram();
+  seviye1Click();
+  playAgainstComputer("e2e4");  // d7-d5
+  drag("e4", "d5");             // the pawn takes; no computer reply yet
+  searchSlot = 0;
+  searchSide(kBlack);
+  int best = kRejectedScore;
+  int queenLine = kRejectedScore;
+  for (const Candidate& first : resultList[0].entries) {
+    if (isEmptyCandidate(first)) continue;
+    applyCandidate(first, kBlack);
+    searchSlot = 1;
+    searchSide(kWhite);
+    const Candidate reply = resultList[1].entries[0];
+    applyCandidate(reply, kWhite);
+    searchSlot = 2;
+    searchSide(kBlack);
+    const Candidate answer = resultList[2].entries[0];
+    const int value = first.bonus + answer.score - reply.bonus;
+    best = std::max(best, value);
+    if (first.kind == kQueen && first.toX == 3 && first.toY == 4) {
+      queenLine = value;
+      EXPECT_EQ(first.bonus, 150);
+      EXPECT_EQ(reply.bonus, -40);  // Qd1-f3
+      EXPECT_EQ(reply.toX, 5);
+      EXPECT_EQ(answer.score, 166);  // Qd5xf3
+    }
+    undoCandidate(reply, kWhite);
+    undoCandidate(first, kBlack);
+  }
+  EXPECT_EQ(queenLine, 356);
+  EXPECT_EQ(best, 356);
 }
