@@ -65,6 +65,21 @@ void CheckNoticeWindow::paintEvent(QPaintEvent*) {
   p.fillRect(0, h - kFrameWidth, w, kFrameWidth, Qt::white);
   p.fillRect(0, 0, kFrameWidth, h, Qt::white);
   p.fillRect(w - kFrameWidth, 0, kFrameWidth, h, Qt::white);
+  // Drawn once when the notice becomes active; the next repaint of the area
+  // (the blinking label crosses it) wipes it again.
+  if (activationLine_) {
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(85, 0, 85, 50);
+    activationLine_ = false;
+  }
+}
+
+void CheckNoticeWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    activationLine_ = true;
+    update();
+  }
 }
 
 // Closed by the window system: the same as OK.

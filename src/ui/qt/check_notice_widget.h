@@ -18,8 +18,10 @@ class CheckNoticeWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  bool activationLine_ = false;  // the white line drawn once on activation
   QLabel* label1_;
   QPushButton* bitBtn1_;
   QTimer timer1_;
