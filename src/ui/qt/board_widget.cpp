@@ -91,10 +91,10 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
 
   label19_ = makeLabel(this, QStringLiteral("Düşünüyorum..."), 33, false, kThinkingColour);
   label19_->setObjectName(QStringLiteral("Label19"));
-  placeLabel(label19_, 72, 144, kFrameSize - 72);
+  label19_->move(72, 144);
   label20_ = makeLabel(this, QStringLiteral("MAT!!!"), 64, false, kThinkingColour);
   label20_->setObjectName(QStringLiteral("Label20"));
-  placeLabel(label20_, 80, 128, kFrameSize - 80);
+  label20_->move(80, 128);
   label19_->hide();
   label20_->hide();
 }
@@ -125,6 +125,16 @@ void BoardWidget::syncFromRecords() {
     if (pic->bitmap() != rec.bitmap || stockRatio_ != devicePixelRatioF())
       pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
+  }
+  // The two large labels are sized when first shown: their fonts are loaded
+  // only then, which keeps them out of the start-up.
+  if (form1.label19Visible && !labelsPlaced_[0]) {
+    placeLabel(label19_, 72, 144, kFrameSize - 72);
+    labelsPlaced_[0] = true;
+  }
+  if (form1.label20Visible && !labelsPlaced_[1]) {
+    placeLabel(label20_, 80, 128, kFrameSize - 80);
+    labelsPlaced_[1] = true;
   }
   if (label19_->isVisibleTo(this) != form1.label19Visible) label19_->setVisible(form1.label19Visible);
   if (label20_->isVisibleTo(this) != form1.label20Visible) label20_->setVisible(form1.label20Visible);

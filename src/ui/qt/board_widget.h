@@ -50,6 +50,7 @@ class BoardWidget : public QWidget {
   std::array<PiecePicture*, kBoardPictureCount + 1> pictures_{};  // Image1..Image32
   QLabel* label19_ = nullptr;
   QLabel* label20_ = nullptr;
+  bool labelsPlaced_[2] = {false, false};
 
   // Stock bitmaps rendered for the current device pixel ratio.
   std::array<QPixmap, kLastStockPicture + 1> stock_{};
