@@ -60,6 +60,8 @@ class SideWindowsTest : public QObject {
     menu("secenek1");
     drag("e4", "d5");
     QVERIFY(form3Window().isVisible());
+    QTRY_COMPARE(form3Window().frameGeometry().size(), QSize(170, 300));  // frame included, fixed
+    QCOMPARE(form3Window().minimumSize(), form3Window().maximumSize());
     QWidget* pawn = lostPicture(13);  // black pawn of the d-file
     QVERIFY(pawn->isVisible());
     QCOMPARE(pawn->pos(), QPoint(90, 34));

@@ -14,6 +14,7 @@
 #include "ui/controls.h"
 #include "ui/help_window.h"
 #include "ui/qt/jpeg_image.h"
+#include "ui/qt/widget_style.h"
 
 namespace {
 
@@ -152,6 +153,7 @@ void HelpWindow::showEvent(QShowEvent* event) {
     pagesLoaded_ = true;
   }
   QWidget::showEvent(event);
+  fitOuterSize(this, QSize(kWindowWidth, kWindowHeight));
 }
 
 void HelpWindow::createTopics() {

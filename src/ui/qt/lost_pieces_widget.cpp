@@ -92,6 +92,11 @@ void LostPiecesWindow::paintEvent(QPaintEvent*) {
   p.drawLine(kDividerX, 0, kDividerX, 500);
 }
 
+void LostPiecesWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  fitOuterSize(this, QSize(170, 300));
+}
+
 // Closing only hides the window; the next capture shows it again.
 void LostPiecesWindow::closeEvent(QCloseEvent* event) {
   form3.visible = false;

@@ -21,6 +21,7 @@ class LostPiecesWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   std::array<LostPicture*, kLostPictureSlots> pictures_{};  // by Form3 picture number

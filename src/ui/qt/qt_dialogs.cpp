@@ -56,6 +56,8 @@ std::string QtDialogs::chooseSaveFile() {
   QFileDialog dialog(parent_, QStringLiteral("Kaydet"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  // Saving replaces an existing file without a further question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters({QStringLiteral("radozid (*.oyk)"), QStringLiteral("Word (*.doc)")});
   dialog.setDefaultSuffix(QStringLiteral("oyk"));
   return runFileDialog(dialog, QStringLiteral("&Kaydet"));

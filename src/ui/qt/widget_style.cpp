@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 QFont gameFont(int pixelSize, bool bold) {
@@ -39,4 +41,11 @@ void placeLabel(QLabel* label, int left, int top, int maxWidth) {
     label->setFont(f);
     label->adjustSize();
   }
+}
+
+void fitOuterSize(QWidget* window, const QSize& outer) {
+  QTimer::singleShot(0, window, [window, outer] {
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    if (frame.width() > 0 || frame.height() > 0) window->setFixedSize(outer - frame);
+  });
 }

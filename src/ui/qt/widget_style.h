@@ -7,6 +7,7 @@
 class QColor;
 class QFont;
 class QLabel;
+class QSize;
 class QWidget;
 
 QFont gameFont(int pixelSize, bool bold);
@@ -15,3 +16,8 @@ QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold
 // Sizes the label to its text at (left, top); a text wider than maxWidth gets
 // a smaller font, so that nothing is clipped by the label's parent.
 void placeLabel(QLabel* label, int left, int top, int maxWidth);
+
+// Makes the whole window `outer` large, frame and caption included, once the
+// window system has framed it (a window without a frame keeps `outer` as its
+// inside). Called when the window is shown.
+void fitOuterSize(QWidget* window, const QSize& outer);
