@@ -7,6 +7,7 @@
 // events that led there.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,7 @@
 
 #include "computer/computer_turn.h"
 #include "game/board.h"
+#include "game/captures.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
@@ -250,6 +252,87 @@ struct Soak {
       fail("list has " + std::to_string(listLineCount()) + " lines, expected " + std::to_string(expected));
     }
     if (moveNumber != moveCount + (pendingWhite ? 1 : 0)) fail("move number out of step");
+    roundTrip();
+  }
+
+  // Everything an open replaces, to put the game back after a round trip.
+  struct WholeGame {
+    Board board;
+    PieceSet pieces;
+    std::vector<FullMoveRecord> history;
+    Form1Controls form1;
+    Form2Controls form2;
+    Form3Controls form3;
+    LostPiecePlacement whiteLost, blackLost;
+    int32_t sideToMove, moveCount, moveNumber, listSelection, gameSaved, gameOpened;
+    int32_t capturedMovedWhite, capturedMovedBlack;
+  };
+
+  WholeGame keep() {
+    return WholeGame{board,
+                     pieces,
+                     std::vector<FullMoveRecord>(history, history + kHistoryCapacity),
+                     form1,
+                     form2,
+                     form3,
+                     whiteLost,
+                     blackLost,
+                     sideToMove,
+                     moveCount,
+                     moveNumber,
+                     listSelection,
+                     gameSaved,
+                     gameOpened,
+                     capturedMovedWhite,
+                     capturedMovedBlack};
+  }
+
+  void putBack(const WholeGame& g) {
+    board = g.board;
+    pieces = g.pieces;
+    std::copy(g.history.begin(), g.history.end(), history);
+    form1 = g.form1;
+    form2 = g.form2;
+    form3 = g.form3;
+    whiteLost = g.whiteLost;
+    blackLost = g.blackLost;
+    sideToMove = g.sideToMove;
+    moveCount = g.moveCount;
+    moveNumber = g.moveNumber;
+    listSelection = g.listSelection;
+    gameSaved = g.gameSaved;
+    gameOpened = g.gameOpened;
+    capturedMovedWhite = g.capturedMovedWhite;
+    capturedMovedBlack = g.capturedMovedBlack;
+  }
+
+  // The game saved and opened again gives the same list, the same position
+  // and the same side to move; then the game goes on as it was. (A queen's or
+  // king's square names its piece by side alone, so the index written there
+  // is not compared.)
+  void roundTrip() {
+    const WholeGame game = keep();
+    const std::string path = folder + "/round-trip.oyk";
+    if (!saveGameTo(path)) fail("save failed");
+    // A list of the two header lines alone is no saved game: opening it is
+    // refused and changes nothing.
+    const bool moves = form1.listBox1.size() > 2;
+    if (openGameFrom(path) != moves) fail(moves ? "open failed" : "an empty game was opened");
+    ++roundTrips;
+    if (form1.listBox1.size() != game.form1.listBox1.size()) fail("save and open changed the move list");
+    for (size_t i = 0; i < form1.listBox1.size(); ++i) {
+      if (form1.listBox1[i].text != game.form1.listBox1[i].text) fail("save and open changed the move list");
+    }
+    if (sideToMove != game.sideToMove) fail("save and open changed the side to move");
+    Snapshot after = snapshot();
+    for (int sq = 0; sq < kSquareCount; ++sq) {
+      Square& a = after.board.squares[sq];
+      const Square& b = game.board.squares[sq];
+      if ((a.kind == kQueen || a.kind == kKing) && a.kind == b.kind && a.side == b.side) a.index = b.index;
+      a.pendingIndex = b.pendingIndex;
+    }
+    if (!sameState(Snapshot{game.board, game.pieces}, after)) fail("save and open changed the position");
+    putBack(game);
   }
 
   void game(int number) {
@@ -269,9 +352,14 @@ int main(int argc, char** argv) {
   const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : 20261208u;
   Soak soak;
   soak.rng.seed(seed);
-  char folder[] = "/tmp/dedivud-soak-XXXXXX";
-  if (::mkdtemp(folder) == nullptr) return 2;
-  soak.folder = folder;
+  // Files go to memory where there is a place for them: the soak saves after
+  // every event.
+  char folder[] = "/dev/shm/dedivud-soak-XXXXXX";
+  char fallback[] = "/tmp/dedivud-soak-XXXXXX";
+  char* made = ::mkdtemp(folder);
+  if (made == nullptr) made = ::mkdtemp(fallback);
+  if (made == nullptr) return 2;
+  soak.folder = made;
   startProgram();
   setDialogs(&soak.dialogs);
   for (int g = 0; g < games; ++g) {
@@ -279,7 +367,8 @@ int main(int argc, char** argv) {
     soak.dialogs.messages.clear();
   }
   for (int i = 0; i < 3; ++i) ::unlink((soak.folder + "/game" + std::to_string(i) + ".oyk").c_str());
-  ::rmdir(folder);
+  ::unlink((soak.folder + "/round-trip.oyk").c_str());
+  ::rmdir(made);
   std::printf("soak: seed %u, %d games, %ld events, %ld moves, %ld take backs, %ld king captures, %ld save/open\n",
               seed, games, soak.eventsRun, soak.movesMade, soak.takeBacks, soak.kingsTaken, soak.roundTrips);
   return 0;
