@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
 JOBS      ?= 2
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench package clean
 
 all: build
 
@@ -35,6 +35,10 @@ test-asan: deps
 
 bench: build
 	./$(BUILD_DIR)/bench/dedivud_bench
+
+# The Debian package (build/dedivud_<version>_amd64.deb).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
