@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <algorithm>
 
 #include "computer/computer_turn.h"
@@ -229,6 +230,7 @@ void MainWindow::syncFromRecords() {
     form1.timer1Enabled ? timer1_.start() : timer1_.stop();
   }
 
+  if (!form2_ && needCompanions_ && (form2.visible || form3.visible || form4.visible)) needCompanions_();
   if (form2_) form2_->syncFromRecords();
   if (form3_) form3_->syncFromRecords();
   if (form4_ && (form4.visible || form4_->isVisible())) form4_->syncFromRecords();
@@ -278,15 +280,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 GameWindows::GameWindows() {
   form1_ = std::make_unique<MainWindow>();
+  // The creation handlers of the other windows run now, in their order; the
+  // widgets follow once the main window is on the screen.
   Form4Initialise();
+  Form2FormCreate();
+  form1_->setCompanionMaker([this] { makeCompanions(); });
+  form1_->syncFromRecords();
+  form1_->show();
+  QTimer::singleShot(0, form1_.get(), [this] { makeCompanions(); });
+}
+
+void GameWindows::makeCompanions() {
+  if (form4_) return;
   form4_ = std::make_unique<HelpWindow>();
   form4_->setAttribute(Qt::WA_QuitOnClose, false);
   form3_ = std::make_unique<LostPiecesWindow>();
-  Form2FormCreate();
   form2_ = std::make_unique<CheckNoticeWindow>();
   form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());
   form1_->syncFromRecords();
-  form1_->show();
 }
 
 GameWindows::~GameWindows() { form1_->setCompanions(nullptr, nullptr, nullptr); }

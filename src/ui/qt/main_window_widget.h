@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,21 +58,39 @@ class MainWindow : public QMainWindow {
   HelpWindow* form4_ = nullptr;
   LostPiecesWindow* form3_ = nullptr;
   CheckNoticeWindow* form2_ = nullptr;
+  std::function<void()> needCompanions_;
+
+ public:
+  // Called when the other windows are needed before they exist.
+  void setCompanionMaker(std::function<void()> make) { needCompanions_ = std::move(make); }
 };
 
 // The game's four windows, created in the start-up order Form1, Form4, Form3,
-// Form2 with the creation handlers of the core; only Form1 is shown.
+// Form2 with the creation handlers of the core; only Form1 is shown. The
+// three hidden windows are made right after the main window has been shown
+// (or at once when something needs them), so they do not delay it.
 class GameWindows {
  public:
   GameWindows();
   ~GameWindows();
 
   MainWindow& form1() { return *form1_; }
-  HelpWindow& form4() { return *form4_; }
-  LostPiecesWindow& form3() { return *form3_; }
-  CheckNoticeWindow& form2() { return *form2_; }
+  HelpWindow& form4() {
+    makeCompanions();
+    return *form4_;
+  }
+  LostPiecesWindow& form3() {
+    makeCompanions();
+    return *form3_;
+  }
+  CheckNoticeWindow& form2() {
+    makeCompanions();
+    return *form2_;
+  }
 
  private:
+  void makeCompanions();
+
   std::unique_ptr<MainWindow> form1_;
   std::unique_ptr<HelpWindow> form4_;
   std::unique_ptr<LostPiecesWindow> form3_;
