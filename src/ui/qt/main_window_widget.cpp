@@ -278,6 +278,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->setAccepted(mayClose);
 }
 
+// Long enough for the main window to reach the screen first; any earlier
+// need makes the other windows at once.
+constexpr int kCompanionDelayMs = 30;
+
 GameWindows::GameWindows() {
   form1_ = std::make_unique<MainWindow>();
   // The creation handlers of the other windows run now, in their order; the
@@ -287,7 +291,7 @@ GameWindows::GameWindows() {
   form1_->setCompanionMaker([this] { makeCompanions(); });
   form1_->syncFromRecords();
   form1_->show();
-  QTimer::singleShot(0, form1_.get(), [this] { makeCompanions(); });
+  QTimer::singleShot(kCompanionDelayMs, form1_.get(), [this] { makeCompanions(); });
 }
 
 void GameWindows::makeCompanions() {
