@@ -9,6 +9,10 @@
 
 namespace {
 
+// Material of the position the search runs in.
+int32_t baseWhiteMaterial = 0;
+int32_t baseBlackMaterial = 0;
+
 // The kinds in visiting order with their pieces.
 struct KindVisit {
   int32_t kind;
@@ -87,7 +91,11 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   const Piece* capturedPiece = capture ? pieceOf(taken.kind, enemy, taken.index) : nullptr;
   updateAttackSummary(attackPieceId(p), squareIndex(startX, startY), squareIndex(candidateToX, candidateToY),
                       capturedPiece != nullptr ? attackPieceId(*capturedPiece) : -1);
-  countMaterial();
+  // The material of the step's position: the starting position's, less the
+  // piece taken.
+  const int32_t lost = capturedPiece != nullptr && capturedPiece->onBoard == 0 ? materialValue(taken.kind) : 0;
+  whiteMaterial = baseWhiteMaterial - (enemy == kWhite ? lost : 0);
+  blackMaterial = baseBlackMaterial - (enemy == kBlack ? lost : 0);
   positionValue = evaluateSide(side);
 
   dest = savedDest;
@@ -97,7 +105,8 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
 
   const int32_t s = judge(side);
   if (capture) {
-    countMaterial();
+    whiteMaterial = baseWhiteMaterial;
+    blackMaterial = baseBlackMaterial;
     lastMaterialBalance = whiteMaterial - blackMaterial;
     kingTaken = 0;
   }
@@ -148,6 +157,9 @@ void searchSide(int32_t side) {
   resetScores(workingList[1]);
   trialMode = 1;
   saveAttackBase();
+  countMaterial();
+  baseWhiteMaterial = whiteMaterial;
+  baseBlackMaterial = blackMaterial;
   const int s = side - 1;
   for (const KindVisit& visit : kVisitOrder) {
     const int32_t codes = moveCodeCount(visit.kind);
