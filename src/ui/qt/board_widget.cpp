@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kSquareSize = 40;
 constexpr int kBitmapSize = 38;  // a piece bitmap, centred in its 40 x 40 picture
-const QColor kSilver(192, 192, 192);
 const QColor kThinkingColour(128, 0, 64);
 
 MouseButton buttonOf(Qt::MouseButton b) {

@@ -18,9 +18,6 @@
 
 namespace {
 
-const QColor kWindowColour(208, 216, 167);
-const QColor kMaroon(128, 0, 0);
-
 constexpr int kWindowWidth = 330;
 constexpr int kWindowHeight = 447;
 constexpr int kWindowLeft = 443;
@@ -56,12 +53,6 @@ constexpr int kMenusLabel = 2;
 
 constexpr QRect kPreviousGeometry(8, 368, 57, 17);  // "Onceki"
 constexpr QRect kNextGeometry(8, 392, 57, 17);      // "Sonraki"
-
-QFont windowFont(int pixels) {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(pixels);
-  return font;
-}
 
 // DejaVu Sans runs wider than the designed font: a caption that would cross
 // the line at Left 79 gets its letters drawn closer together.
@@ -115,19 +106,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("YARDIM"));
   setFixedSize(kWindowWidth, kWindowHeight);
   move(kWindowLeft, kWindowTop);
-  setFont(windowFont(kFontPixels));
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, kWindowColour);
-  setPalette(colours);
-  setAutoFillBackground(true);
+  setFont(gameFont(kFontPixels, false));
+  setBackgroundColour(this, kFormColour);
 
   auto* line = new QWidget(this);
   line->setObjectName(QStringLiteral("Shape1"));
   line->setGeometry(kLineGeometry);
-  QPalette black = line->palette();
-  black.setColor(QPalette::Window, Qt::black);
-  line->setPalette(black);
-  line->setAutoFillBackground(true);
+  setBackgroundColour(line, Qt::black);
 
   createPages();
   createTopics();
@@ -164,7 +149,7 @@ void HelpWindow::createTopics() {
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setCursor(Qt::PointingHandCursor);
     if (number == kFoldLabel) {
-      label->setFont(windowFont(kFoldFontPixels));
+      label->setFont(gameFont(kFoldFontPixels, false));
       label->setFixedSize(kFoldLabelSize);
       label->setAlignment(Qt::AlignCenter);
     } else {

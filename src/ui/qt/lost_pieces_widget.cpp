@@ -11,7 +11,6 @@
 
 namespace {
 const QColor kWindowColour(255, 196, 196);
-const QColor kMaroon(128, 0, 0);
 constexpr int kPictureSize = 30;
 constexpr int kDividerX = 85;
 }  // namespace

@@ -31,9 +31,7 @@ constexpr int kClientWidth = 513;
 constexpr int kClientHeight = 383;
 constexpr int kListItemHeight = 13;
 constexpr int kTimerMs = 100;
-const QColor kWindowColour(208, 216, 167);
 const QColor kListColour(255, 255, 202);
-const QColor kMaroon(128, 0, 0);
 const QColor kPurple(128, 0, 64);
 
 // Move-list lines are 13 pixels high, whatever the font asks for.
@@ -73,7 +71,7 @@ MainWindow::MainWindow() {
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(kClientWidth, kClientHeight);
   client->setFont(gameFont(11, false));
-  setBackgroundColour(client, kWindowColour);
+  setBackgroundColour(client, kFormColour);
   client->setCursor(Qt::ForbiddenCursor);  // over the window's own background
   setCentralWidget(client);
 
@@ -284,9 +282,9 @@ constexpr int kCompanionDelayMs = 30;
 
 GameWindows::GameWindows() {
   form1_ = std::make_unique<MainWindow>();
-  // The creation handlers of the other windows run now, in their order; the
-  // widgets follow once the main window is on the screen.
-  Form4Initialise();
+  // The creation handler of the check notice runs now (the help window's
+  // designed state is set with the other controls at start-up); the widgets
+  // follow once the main window is on the screen.
   Form2FormCreate();
   form1_->setCompanionMaker([this] { makeCompanions(); });
   form1_->syncFromRecords();

@@ -10,23 +10,17 @@
 
 #include <array>
 
-namespace {
+#include "game/types.h"
+#include "ui/qt/widget_style.h"
 
-constexpr int kPawn = 1;
-constexpr int kRook = 2;
-constexpr int kKnight = 3;
-constexpr int kBishop = 4;
-constexpr int kQueen = 5;
-constexpr int kKing = 9;
-constexpr int kWhite = 1;
-constexpr int kBlack = 2;
+namespace {
 
 constexpr qreal kGrid = 100.0;      // design units across the picture
 constexpr qreal kOutline = 3.4;     // silhouette outline width in design units
 constexpr qreal kDetailLine = 2.6;  // width of the inner detail strokes
 
 const QColor kLightSquare(255, 255, 255);
-const QColor kDarkSquare(192, 192, 192);
+const QColor kDarkSquare = kSilver;
 
 struct PieceShape {
   QPainterPath silhouette;
@@ -304,7 +298,7 @@ QPixmap iconPixmap(int size) {
   QPainterPath frame;
   frame.addRoundedRect(tile, 12, 12);
   painter.setClipPath(frame);
-  painter.fillRect(tile, QColor(208, 216, 167));
+  painter.fillRect(tile, kFormColour);
   painter.fillRect(QRectF(2, 2, 48, 48), QColor(150, 160, 110));
   painter.fillRect(QRectF(50, 50, 48, 48), QColor(150, 160, 110));
   painter.setClipping(false);
@@ -316,7 +310,7 @@ QPixmap iconPixmap(int size) {
   painter.restore();
 
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(128, 0, 0), size <= 24 ? 8 : 5));
+  painter.setPen(QPen(kMaroon, size <= 24 ? 8 : 5));
   painter.drawPath(frame);
   painter.end();
   return QPixmap::fromImage(image);

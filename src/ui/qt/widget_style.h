@@ -2,13 +2,18 @@
 // labels placed at their designed spot.
 #pragma once
 
+#include <QColor>
 #include <QString>
 
-class QColor;
 class QFont;
 class QLabel;
 class QSize;
 class QWidget;
+
+// The colours the windows share.
+inline constexpr QColor kFormColour(208, 216, 167);  // main and help window
+inline constexpr QColor kMaroon(128, 0, 0);
+inline constexpr QColor kSilver(192, 192, 192);
 
 QFont gameFont(int pixelSize, bool bold);
 void setBackgroundColour(QWidget* w, const QColor& colour);
