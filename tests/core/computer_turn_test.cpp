@@ -6,6 +6,7 @@
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
+#include "fixtures.h"
 #include "game/board.h"
 #include "game/pictures.h"
 #include "test_support.h"
@@ -85,32 +86,10 @@ TEST(ComputerTurn, HintPlaysE3AndTheComputerAnswers) {
 
 namespace {
 
-// Clears the board and the piece set, then places pieces by hand.
-void clearBoard() {
+// A fresh program with an empty board; the tests place the pieces they need.
+void clearedProgram() {
   startProgram();
-  for (Square& s : board.squares) {
-    s.kind = s.pendingKind = s.side = s.pendingSide = 0;
-    s.index = s.pendingIndex = kNoIndex;
-    s.stable = 1;
-  }
-  Piece* all = &pieces.pawns[0][0];
-  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) all[i].onBoard = 0;
-}
-
-void place(int32_t kind, int32_t side, int32_t index, int x, int y) {
-  Piece* p = pieceOf(kind, side, index);
-  p->x = p->targetX = x;
-  p->y = p->targetY = y;
-  p->onBoard = 1;
-  p->atRest = 1;
-  p->moved = 1;
-  Square& s = squareAt(x, y);
-  s.kind = kind;
-  s.side = side;
-  s.index = index;
-  const int pic = boardPictureOf(side, kind, index);
-  form1.image[pic].left = 40 * x;
-  form1.image[pic].top = 280 - 40 * y;
+  clearBoard();
 }
 
 }  // namespace
@@ -118,12 +97,13 @@ void place(int32_t kind, int32_t side, int32_t index, int x, int y) {
 TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   // Every black king move walks into an attack and loses on mobility: the
   // list stays empty, so the king makes the first move it can.
-  clearBoard();
-  place(kKing, kBlack, 0, 0, 7);   // a8
-  place(kKing, kWhite, 0, 7, 0);   // h1
-  place(kQueen, kWhite, 0, 1, 5);  // b6
-  place(kRook, kWhite, 0, 2, 0);   // c1
-  place(kRook, kWhite, 1, 3, 1);   // d2
+  clearedProgram();
+  placePiece(kKing, kBlack, 0, "a8");
+  placePiece(kKing, kWhite, 0, "h1");
+  placePiece(kQueen, kWhite, 0, "b6");
+  placePiece(kRook, kWhite, 0, "c1");
+  placePiece(kRook, kWhite, 1, "d2");
+  syncPictures();
   sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
     const Snapshot before = snapshot();
@@ -144,8 +124,8 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
 TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   ScriptedDialogs dialogs;
   setDialogs(&dialogs);
-  clearBoard();
-  place(kKing, kWhite, 0, 4, 0);
+  clearedProgram();
+  placePiece(kKing, kWhite, 0, "e1");
   sideToMove = kBlackToMove;
   form1.timer1Enabled = true;
   Timer1Timer();

@@ -2,38 +2,17 @@
 
 #include "computer/evaluation.h"
 #include "computer/search.h"
+#include "fixtures.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "test_support.h"
 
 namespace {
 
-// An empty board with the kings on e1 and e8 only, everything else off.
-void emptyBoardWithKings() {
+// An empty board; the tests place the pieces they need.
+void emptyBoard() {
   startProgram();
-  for (int x = 0; x < 8; ++x) {
-    for (int y = 0; y < 8; ++y) {
-      Square& s = squareAt(x, y);
-      s.kind = s.pendingKind = s.side = s.pendingSide = 0;
-      s.index = s.pendingIndex = kNoIndex;
-      s.stable = 1;
-    }
-  }
-  Piece* all = &pieces.pawns[0][0];
-  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) all[i].onBoard = 0;
-}
-
-// Puts a piece of the set on (x, y).
-void put(int32_t kind, int32_t side, int32_t index, int x, int y) {
-  Piece* p = pieceOf(kind, side, index);
-  p->x = p->targetX = x;
-  p->y = p->targetY = y;
-  p->onBoard = 1;
-  p->atRest = 1;
-  Square& s = squareAt(x, y);
-  s.kind = kind;
-  s.side = side;
-  s.index = index;
+  clearBoard();
 }
 
 }  // namespace
@@ -49,55 +28,55 @@ TEST(Evaluation, ThreatTermsOfTheWorkedExamples) {
 
   // A knight attacked by a pawn: -450 for its own side, +30 for the other,
   // defended or not.
-  emptyBoardWithKings();
-  put(kKing, kWhite, 0, 0, 0);
-  put(kKing, kBlack, 0, 7, 7);
-  put(kKnight, kWhite, 0, 3, 3);
-  put(kPawn, kBlack, 4, 4, 4);
+  emptyBoard();
+  placePiece(kKing, kWhite, 0, "a1");
+  placePiece(kKing, kBlack, 0, "h8");
+  placePiece(kKnight, kWhite, 0, "d4");
+  placePiece(kPawn, kBlack, 4, "e5");
   buildAttackMaps();
   EXPECT_EQ(evaluateSide(kWhite), -450);
   EXPECT_EQ(evaluateSide(kBlack), 30);
-  put(kPawn, kWhite, 2, 2, 2);  // defends d4
+  placePiece(kPawn, kWhite, 2, "c3");  // defends d4
   buildAttackMaps();
   EXPECT_EQ(evaluateSide(kWhite), -450);
 
   // An undefended rook attacked by the queen only: t = 4; defended by a pawn: 0.
-  emptyBoardWithKings();
-  put(kKing, kWhite, 0, 0, 0);
-  put(kKing, kBlack, 0, 7, 7);
-  put(kRook, kWhite, 0, 3, 3);
-  put(kQueen, kBlack, 0, 6, 6);  // on the diagonal, out of the rook's reach
+  emptyBoard();
+  placePiece(kKing, kWhite, 0, "a1");
+  placePiece(kKing, kBlack, 0, "h8");
+  placePiece(kRook, kWhite, 0, "d4");
+  placePiece(kQueen, kBlack, 0, "g7");  // on the diagonal, out of the rook's reach
   buildAttackMaps();
   EXPECT_EQ(evaluateSide(kWhite), -600);
   EXPECT_EQ(evaluateSide(kBlack), 40);
-  put(kPawn, kWhite, 2, 2, 2);
+  placePiece(kPawn, kWhite, 2, "c3");
   buildAttackMaps();
   EXPECT_EQ(threatTerm(3, 3, 4, kWhite, kWhite), 0);
 
   // A queen attacked by a bishop and a rook, defended by a pawn: t = 8 - 3.
-  emptyBoardWithKings();
-  put(kKing, kWhite, 0, 0, 0);
-  put(kKing, kBlack, 0, 7, 7);
-  put(kQueen, kWhite, 0, 3, 3);
-  put(kBishop, kBlack, 0, 5, 5);
-  put(kRook, kBlack, 0, 3, 6);
-  put(kPawn, kWhite, 2, 2, 2);
+  emptyBoard();
+  placePiece(kKing, kWhite, 0, "a1");
+  placePiece(kKing, kBlack, 0, "h8");
+  placePiece(kQueen, kWhite, 0, "d4");
+  placePiece(kBishop, kBlack, 0, "f6");
+  placePiece(kRook, kBlack, 0, "d7");
+  placePiece(kPawn, kWhite, 2, "c3");
   buildAttackMaps();
   EXPECT_EQ(threatTerm(3, 3, 8, kWhite, kWhite), -750);
 }
 
 TEST(Evaluation, KingInCheckMarksThePosition) {
-  emptyBoardWithKings();
-  put(kKing, kWhite, 0, 4, 0);
-  put(kKing, kBlack, 0, 4, 7);
-  put(kRook, kBlack, 0, 4, 4);  // checks the white king, undefended
-  put(kRook, kWhite, 1, 0, 7);  // checks the black king along rank 8
+  emptyBoard();
+  placePiece(kKing, kWhite, 0, "e1");
+  placePiece(kKing, kBlack, 0, "e8");
+  placePiece(kRook, kBlack, 0, "e5");  // checks the white king, undefended
+  placePiece(kRook, kWhite, 1, "a8");  // checks the black king along rank 8
   buildAttackMaps();
   // White: -10000 then Black's pieces' terms (the black rook on e5 is
   // attacked by nothing); Black: exactly -10000, its king comes last.
   EXPECT_EQ(evaluateSide(kWhite), -10000);
   EXPECT_EQ(evaluateSide(kBlack), -10000);
-  put(kPawn, kWhite, 3, 3, 3);  // attacks the black rook on e5
+  placePiece(kPawn, kWhite, 3, "d4");  // attacks the black rook on e5
   buildAttackMaps();
   EXPECT_EQ(evaluateSide(kWhite), -10000 + 40);
 }
