@@ -225,3 +225,27 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   EXPECT_EQ(scripted.messages.size(), 2u);
   setDialogs(nullptr);
 }
+
+TEST(MoveDriver, NoCheckNoticeForAKingAlreadyTaken) {
+  // The white king has been taken on e1; a black rook now sweeps the first
+  // rank. There is no king to warn.
+  startProgram();
+  secenek2Click();
+  clearBoard();
+  placePiece(kKing, kBlack, 0, "e8");
+  placePiece(kRook, kBlack, 0, "a8");
+  Piece& whiteKing = placePiece(kKing, kWhite, 0, "e1");
+  clearSquare(squareNamed("e1"));
+  whiteKing.onBoard = 0;
+  syncPictures();
+  sideToMove = kBlackToMove;
+  dragFromX = 0;
+  dragFromY = 7;
+  dragToX = 0;
+  dragToY = 0;
+  movingKind = kRook;
+  movingSide = kBlack;
+  movingIndex = 0;
+  ASSERT_EQ(requestMove(kRook, kBlack, 0), 1);
+  EXPECT_FALSE(form2.visible);
+}

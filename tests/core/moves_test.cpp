@@ -245,6 +245,22 @@ TEST(ShortRangeMoves, KnightAndKingSteps) {
   expectPending("d2", kKing, kWhite, 0);
 }
 
+TEST(ShortRangeMoves, KingNeverTakesItsOwnPieceOverACommittedEnemy) {
+  // Inside the lookahead a white knight has just taken the black pawn on e2:
+  // e2 shows the knight (pending) over the pawn (committed). The white king
+  // next to it may not take there: that would be its own knight.
+  startProgram();
+  clearBoard();
+  Piece& king = placePiece(kKing, kWhite, 0, "e1");
+  placePiece(kPawn, kBlack, 4, "e2");
+  setPending(squareNamed("e2"), kKnight, kWhite, 0, 0);
+  captureFound = 0;
+  EXPECT_EQ(trial(generateKingMove, king, 3), kMoveRefused);
+  EXPECT_EQ(captureFound, 0);
+  EXPECT_EQ(pieces.knights[0][0].onBoard, 0);  // untouched: still off as cleared
+  EXPECT_EQ(pieces.pawns[1][4].onBoard, 1);
+}
+
 TEST(ShortRangeMoves, CastlingTests) {
   startTwoPlayerGame();
   Piece& king = pieces.kings[0];
