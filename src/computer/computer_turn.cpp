@@ -130,12 +130,29 @@ void finishBlackTurn(bool chosen) {
   }
 }
 
-// Sets a candidate up and fills result list `slot` with the other side's
-// answers to it.
+// "No move": the place in a line of a side whose list is empty, because every
+// move it has leaves its king attacked or it has nothing left to move. Such a
+// line is exactly what a player looks for, so it is judged like any other,
+// with this entry worth kRejectedScore and capturing nothing.
+constexpr Candidate kNoMove{kRejectedScore, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+// Entry `e` of a list as a move of a line: "no move" for an empty list's
+// head; false for an empty later entry, which gives no line.
+bool lineEntry(const CandidateList& list, int e, Candidate& entry) {
+  entry = isEmptyCandidate(list.entries[e]) ? kNoMove : list.entries[e];
+  return e == 0 || !isEmptyCandidate(entry);
+}
+
+// Sets a line's move up ("no move" sets up nothing) and fills result list
+// `slot` with the other side's answers to the position as it then stands.
 void applyAndSearch(const Candidate& c, int32_t side, int32_t slot) {
   searchSlot = slot;
-  applyCandidate(c, side);
+  if (!isEmptyCandidate(c)) applyCandidate(c, side);
   searchSide(otherSide(side));
+}
+
+void undoLineEntry(const Candidate& c, int32_t side) {
+  if (!isEmptyCandidate(c)) undoCandidate(c, side);
 }
 
 int32_t levelTwoValue(const Candidate& first, const Candidate& reply, const Candidate& answer) {
@@ -170,20 +187,18 @@ void playLevelTwo() {
     const Candidate first = R(0).entries[i];
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(first, kBlack, 1);
-    const Candidate reply = R(1).entries[0];
-    if (!isEmptyCandidate(reply)) {
-      applyAndSearch(reply, kWhite, 2);
-      const Candidate answer = R(2).entries[0];
-      if (!isEmptyCandidate(answer)) {
-        const int32_t value = levelTwoValue(first, reply, answer);
-        if (value > bestLineValue) {
-          bestLineValue = value;
-          choose(first);
-          chosen = true;
-        }
-      }
-      undoCandidate(reply, kWhite);
+    Candidate reply;
+    Candidate answer;
+    lineEntry(R(1), 0, reply);
+    applyAndSearch(reply, kWhite, 2);
+    lineEntry(R(2), 0, answer);
+    const int32_t value = levelTwoValue(first, reply, answer);
+    if (value > bestLineValue) {
+      bestLineValue = value;
+      choose(first);
+      chosen = true;
     }
+    undoLineEntry(reply, kWhite);
     undoCandidate(first, kBlack);
   }
   bestLineValue = kRejectedScore;
@@ -196,11 +211,12 @@ namespace {
 // Lines of the fourth ply: White's best answer to Black's second move, seen
 // from White to pick White's best reply and then from Black.
 void judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j, bool& chosen) {
-  const Candidate answer = R(3).entries[0];
-  if (isEmptyCandidate(answer)) return;
-  applyCandidate(answer, kWhite);
+  Candidate answer;
+  lineEntry(R(3), 0, answer);
+  if (!isEmptyCandidate(answer)) applyCandidate(answer, kWhite);
   if (j == 0) bestReplyValue = kNoReplyYet;
-  const Candidate& f = R(4).entries[0];
+  Candidate f;
+  lineEntry(R(4), 0, f);
   int32_t whiteLine = 0;
   if (capturesKing(first) || capturesKing(second)) {
     whiteLine = kKingLostScore;
@@ -213,24 +229,23 @@ void judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const C
     bestReplyValue = whiteLine;
     searchSlot = 4;
     searchSide(kBlack);
-    const Candidate& fifth = R(4).entries[0];
-    if (!isEmptyCandidate(fifth)) {
-      int32_t blackLine = 0;
-      if (capturesKing(reply) || capturesKing(answer)) {
-        blackLine = kKingLostScore;
-      } else if (capturesKing(first) || capturesKing(second) || capturesKing(fifth)) {
-        blackLine = kKingCaptureScore;
-      } else {
-        blackLine = first.bonus + fifth.score - reply.bonus + second.bonus - answer.bonus;
-      }
-      if (blackLine > bestLineValue) {
-        bestLineValue = blackLine;
-        choose(first);
-        chosen = true;
-      }
+    Candidate fifth;
+    lineEntry(R(4), 0, fifth);
+    int32_t blackLine = 0;
+    if (capturesKing(reply) || capturesKing(answer)) {
+      blackLine = kKingLostScore;
+    } else if (capturesKing(first) || capturesKing(second) || capturesKing(fifth)) {
+      blackLine = kKingCaptureScore;
+    } else {
+      blackLine = first.bonus + fifth.score - reply.bonus + second.bonus - answer.bonus;
+    }
+    if (blackLine > bestLineValue) {
+      bestLineValue = blackLine;
+      choose(first);
+      chosen = true;
     }
   }
-  undoCandidate(answer, kWhite);
+  undoLineEntry(answer, kWhite);
 }
 
 }  // namespace
@@ -244,17 +259,17 @@ void playLevelThree() {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(first, kBlack, 1);
     for (int j = 0; j < kCandidateCount; ++j) {
-      const Candidate reply = R(1).entries[j];
-      if (isEmptyCandidate(reply)) continue;
+      Candidate reply;
+      if (!lineEntry(R(1), j, reply)) continue;
       applyAndSearch(reply, kWhite, 2);
       for (int k = 0; k < kCandidateCount; ++k) {
-        const Candidate second = R(2).entries[k];
-        if (isEmptyCandidate(second)) continue;
+        Candidate second;
+        if (!lineEntry(R(2), k, second)) continue;
         applyAndSearch(second, kBlack, 3);
         judgeLevelThreeLine(first, reply, second, j, chosen);
-        undoCandidate(second, kBlack);
+        undoLineEntry(second, kBlack);
       }
-      undoCandidate(reply, kWhite);
+      undoLineEntry(reply, kWhite);
     }
     undoCandidate(first, kBlack);
   }

@@ -84,6 +84,19 @@ TEST(ComputerTurn, HintPlaysE3AndTheComputerAnswers) {
   EXPECT_EQ(consistencyFault(), "");
 }
 
+TEST(ComputerTurn, LevelsTwoAndThreeSeeThatWhiteHasNoAcceptableReply) {
+  // After 1. f3 e5 2. g4 every White reply to Qd8-h4 leaves the king attacked.
+  for (int lv : {2, 3}) {
+    startProgram();
+    playMoves("f2f3 e7e5 g2g4");
+    level = lv;
+    form1.timer1Enabled = true;
+    Timer1Timer();
+    EXPECT_EQ(lastLines(2)[0], "        vezir      D8-H4") << "level " << lv;
+    EXPECT_EQ(consistencyFault(), "");
+  }
+}
+
 namespace {
 
 // A fresh program with an empty board; the tests place the pieces they need.
