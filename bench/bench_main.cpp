@@ -4,10 +4,10 @@
 
 #include "computer/computer_turn.h"
 #include "computer/search.h"
+#include "controls/controls.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "signature.h"
-#include "ui/controls.h"
 
 namespace {
 

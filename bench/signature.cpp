@@ -6,11 +6,12 @@
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
 #include "computer/search.h"
+#include "controls/controls.h"
 #include "game/board.h"
+#include "game/pictures.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
 #include "record/take_back.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 #include "ui/start_up.h"
 

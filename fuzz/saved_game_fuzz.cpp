@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "input/move_driver.h"
 #include "record/codepage.h"
+#include "record/new_game.h"
 #include "record/saved_game.h"
 #include "record/take_back.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
+#include "ui/start_up.h"
 
 namespace {
 
@@ -44,8 +46,7 @@ void checkParsed(const ParsedMove& m) {
 // of a move Black has not answered.
 void checkInStep() {
   for (const Square& s : board.squares) check(s.stable == kCommittedLayer);
-  const Piece* p = &pieces.pawns[0][0];
-  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) check(p[i].atRest == 1);
+  for (int id = 0; id < kPieceCount; ++id) check(pieceById(pieces, id).atRest == 1);
   check(moveCount >= 0 && moveCount <= kHistoryCapacity);
   const int32_t unanswered = sideToMove == kBlackToMove ? 1 : 0;
   check(listLineCount() == 2 + 3 * moveCount + unanswered);
@@ -53,14 +54,10 @@ void checkInStep() {
 
 // The program as it starts, then a new game as the open command makes it.
 void startOpenedGame() {
-  initialiseGame();
-  initialiseControls();
-  std::memset(history, 0, sizeof history);
-  listClickIndex = 0;
-  closeAnswered = 0;
+  startUp();
   FormCreate();
   gameOpened = 1;
-  Button3Click();
+  startNewGame();
 }
 
 }  // namespace

@@ -3,32 +3,16 @@
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
-#include "ui/controls.h"
-#include "ui/dialogs.h"
 
 const char* const kNoMoveMessage =
     "Siyahın oynayabileceği hamle kalmadı. Hamlenizi geri alabilir ya da yeni oyun başlatabilirsiniz.";
-
-// The move to play, copied from a candidate.
-struct ChosenMove {
-  int32_t kind;
-  int32_t toX;
-  int32_t toY;
-  int32_t fromX;
-  int32_t fromY;
-  int32_t index;
-  int32_t code;
-};
-
-ChosenMove chosenMove{};
-int32_t bestLineValue = kRejectedScore;
-int32_t bestReplyValue = kRejectedScore;
-int32_t timerBusy = 0;
 
 namespace {
 
@@ -297,6 +281,14 @@ void Timer1Timer() {
   }
   form1.timer1Enabled = false;
   timerBusy = 0;
+}
+
+void resetComputerTurn() {
+  chosenMove = ChosenMove{};
+  bestLineValue = kRejectedScore;
+  bestReplyValue = kRejectedScore;
+  timerBusy = 0;
+  hintRequested = 0;
 }
 
 void Yardmal1Click() {

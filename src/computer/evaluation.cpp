@@ -82,6 +82,11 @@ void addSide(int s, int32_t side, int32_t& sum) {
 
 }  // namespace
 
+void resetEvaluation() {
+  whiteMaterial = blackMaterial = lastMaterialBalance = 0;
+  positionValue = kingTaken = tacticalBonus = mobility = 0;
+}
+
 void countMaterial() {
   whiteMaterial = sideMaterial(0);
   blackMaterial = sideMaterial(1);

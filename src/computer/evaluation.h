@@ -13,6 +13,9 @@ inline int32_t kingTaken = 0;            // the candidate being judged captures 
 inline int32_t tacticalBonus = 0;        // bonus part of the last score
 inline int32_t mobility = 0;             // board-wide attack balance of the candidate's side
 
+// Puts the state above back to its program-start values.
+void resetEvaluation();
+
 // Own pieces in danger weigh fifteen times as much as enemy pieces in danger.
 constexpr int32_t kOwnThreatWeight = 150;
 constexpr int32_t kEnemyThreatWeight = 10;

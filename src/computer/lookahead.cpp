@@ -27,6 +27,8 @@ bool isCastling(const Candidate& c) { return c.kind == kKing && (c.code == kShor
 
 int lookaheadDepth() { return depth; }
 
+void resetLookahead() { depth = 0; }
+
 void applyCandidate(const Candidate& c, int32_t side) {
   if (depth >= kLookaheadDepth) return;
   AppliedCandidate& a = applied[depth++];

@@ -14,3 +14,5 @@ void applyCandidate(const Candidate& c, int32_t side);
 void undoCandidate(const Candidate& c, int32_t side);
 // Number of candidates applied and not yet undone.
 int lookaheadDepth();
+// Forgets every applied candidate (program start).
+void resetLookahead();

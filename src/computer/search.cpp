@@ -1,5 +1,7 @@
 #include "computer/search.h"
 
+#include <cstring>
+
 #include "computer/evaluation.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
@@ -198,4 +200,13 @@ void searchSide(int32_t side) {
       c.kind = c.toX = c.toY = c.fromX = c.fromY = c.index = c.code = 0;
     }
   }
+}
+
+void resetSearch() {
+  std::memset(workingList, 0, sizeof workingList);
+  std::memset(resultList, 0, sizeof resultList);
+  searchSlot = 0;
+  candidateFromX = candidateFromY = candidateToX = candidateToY = 0;
+  whiteAttackTotal = blackAttackTotal = 0;
+  baseWhiteMaterial = baseBlackMaterial = 0;
 }

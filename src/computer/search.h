@@ -37,8 +37,12 @@ inline int32_t candidateFromX = 0, candidateFromY = 0;
 inline int32_t candidateToX = 0, candidateToY = 0;
 inline int32_t whiteAttackTotal = 0, blackAttackTotal = 0;
 
-// Number of candidates judged since start-up (for the bench signature).
+// Number of candidates judged since the process started (for the bench
+// signature); no reset touches it.
 inline int64_t evaluationCount = 0;
+
+// Puts the state above back to its program-start values.
+void resetSearch();
 
 // Fills the side's working list, copies it as searchSlot says and resets both
 // working lists. Leaves trialMode at 1 and the position as it was.

@@ -241,3 +241,10 @@ void updateAttackSummary(int moverId, int fromSquare, int toSquare, int captured
   }
   account(moverId, attackSetOf(moverId), 1);
 }
+
+void resetAttackMaps() {
+  std::memset(attackSum, 0, sizeof attackSum);
+  std::memset(attackers, 0, sizeof attackers);
+  std::memset(attackPacked, 0, sizeof attackPacked);
+  std::memset(attackTotal, 0, sizeof attackTotal);
+}

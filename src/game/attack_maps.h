@@ -31,6 +31,9 @@ constexpr int32_t kAttackClassValue[5] = {1, 2, 3, 4, 8};
 // Sum of attackSum over the whole board, per side.
 inline int32_t attackTotal[kSideCount];
 
+// Every map back to its program-start value (nothing attacked).
+void resetAttackMaps();
+
 // Scans every piece on the board, a pending piece from its target square.
 void buildAttackMaps();
 // The same scan filling only the compact maps and totals, for the computer's

@@ -1,31 +1,5 @@
 #include "game/board.h"
 
-#include "game/captures.h"
-
-int32_t materialValue(int32_t kind) {
-  switch (kind) {
-    case kPawn: return materialValueTable[0];
-    case kRook: return materialValueTable[1];
-    case kKnight: return materialValueTable[2];
-    case kBishop: return materialValueTable[3];
-    case kQueen: return materialValueTable[4];
-    case kKing: return materialValueTable[5];
-    default: return 0;
-  }
-}
-
-int32_t startValue(int32_t kind) {
-  switch (kind) {
-    case kPawn: return 1;
-    case kRook: return 4;
-    case kKnight: return 3;
-    case kBishop: return 3;
-    case kQueen: return 10;
-    case kKing: return 2;
-    default: return 0;
-  }
-}
-
 namespace {
 
 void placePiece(Piece& p, int x, int y, int32_t side, int32_t kind) {
@@ -110,11 +84,9 @@ void initialiseGame() {
   captureMade = 0;
   lastTry = LastTry{};
   targetParity = 0;
-  initialiseCaptureState();
 }
 
 void resetGameState() {
-  resetLostPiecePlacement();
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(x, y), x, y, kNoIndex);
   }

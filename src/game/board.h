@@ -59,6 +59,31 @@ struct PieceSet {
   Piece kings[kSideCount];
 };
 
+// The 32 pieces one by one, in their order in the PieceSet: pawns, knights,
+// bishops, rooks, queens, kings, White's before Black's in each.
+constexpr int kPieceCount = 32;
+template <class Set>
+auto& pieceById(Set& set, int id) {
+  if (id < 16) return set.pawns[id / 8][id % 8];
+  if (id < 20) return set.knights[(id - 16) / 2][id % 2];
+  if (id < 24) return set.bishops[(id - 20) / 2][id % 2];
+  if (id < 28) return set.rooks[(id - 24) / 2][id % 2];
+  if (id < 30) return set.queens[id - 28];
+  return set.kings[id - 30];
+}
+// The number of (kind, side, index) in that order; queen and king by side.
+constexpr int pieceIdOf(int32_t kind, int32_t side, int32_t index) {
+  const int s = side - 1;
+  switch (kind) {
+    case kPawn: return s * 8 + index;
+    case kKnight: return 16 + s * 2 + index;
+    case kBishop: return 20 + s * 2 + index;
+    case kRook: return 24 + s * 2 + index;
+    case kQueen: return 28 + s;
+    default: return 30 + s;
+  }
+}
+
 struct Board {
   Square squares[kSquareCount];  // column by column: index x * 8 + y
 };
@@ -78,13 +103,18 @@ struct LastTry {
   int32_t startY;
 };
 
-// Material values in the order pawn, rook, knight, bishop, queen, king; used
-// by attack maps, evaluation, search and take back (the queen counts 8 here).
-constexpr int32_t materialValueTable[6] = {1, 4, 3, 3, 8, 2};
-int32_t materialValue(int32_t kind);  // 0 for kEmpty and unknown codes
+// Material values in kKindOrder; used by attack maps, evaluation, search and
+// take back (the queen counts 8 here).
+constexpr int32_t materialValueTable[kKindCount] = {1, 4, 3, 3, 8, 2};
+// 0 for kEmpty and unknown codes.
+constexpr int32_t materialValue(int32_t kind) {
+  const int order = kindOrder(kind);
+  return order < 0 ? 0 : materialValueTable[order];
+}
 
-// The per-piece `value` written at start-up (queen 10); no rule reads it.
-int32_t startValue(int32_t kind);
+// The per-piece `value` written at start-up (as the material value, but the
+// queen 10); no rule reads it.
+constexpr int32_t startValue(int32_t kind) { return kind == kQueen ? 10 : materialValue(kind); }
 
 // Positional weight of (x, y): centre highest, symmetric.
 constexpr int32_t squareWeightTable[8][8] = {
@@ -132,9 +162,8 @@ inline int32_t targetParity = 0;  // (toX + toY) mod 2 of the move: 0 dark, 1 li
 // Fills board, pieces and shared variables with their program-start values.
 void initialiseGame();
 
-// The game-state part of a new game: lost-piece counters, squares, pieces,
-// side to move and counters back to the start (pictures and list are the
-// window's, see ui/main_window.h).
+// The board's part of a new game: squares, pieces, side to move and counters
+// back to the start (see record/new_game.h for the whole reset).
 void resetGameState();
 
 inline Square& squareAt(int x, int y) { return board.squares[squareIndex(x, y)]; }

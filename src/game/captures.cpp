@@ -1,15 +1,13 @@
 #include "game/captures.h"
 
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/pictures.h"
-#include "ui/controls.h"
 
 void initialiseCaptureState() {
   resetLostPiecePlacement();
   capturedMovedWhite = 0;
   capturedMovedBlack = 0;
-  hintRequested = 0;
-  gameOpened = 0;
 }
 
 void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {

@@ -24,13 +24,12 @@ inline LostPiecePlacement whiteLost = kWhiteLostStart;
 inline LostPiecePlacement blackLost = kBlackLostStart;
 inline int32_t capturedMovedWhite = 0;  // moved flag of the white pawn/rook/king taken last
 inline int32_t capturedMovedBlack = 0;
-inline int32_t hintRequested = 0;  // the computer is moving a White piece for the player
-inline int32_t gameOpened = 0;     // a saved game has been opened in this run
 
 // `show` values.
 constexpr int32_t kShowCapture = 1;  // a real capture: pictures follow
 constexpr int32_t kSearchOnly = 2;   // the computer's trial: flags only
 
+// Puts the state above back to its program-start values.
 void initialiseCaptureState();
 // The place of the next lost piece of one side: the second place of the
 // current row, or the first of a new row.

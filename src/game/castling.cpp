@@ -1,12 +1,10 @@
 #include "game/castling.h"
 
+#include "controls/controls.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "game/moves.h"
 #include "game/pictures.h"
-#include "input/move_driver.h"
-#include "input/move_list.h"
-#include "ui/controls.h"
 
 namespace {
 
@@ -43,8 +41,9 @@ void writeSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
   commitSquare(s);
 }
 
-// A castling drag made in play: pictures, commits, squares, history, list.
-void playCastling(int32_t code, int32_t side, const CastlingSquares& c, Piece& king, Piece& rook) {
+// A castling drag made in play: pictures, commits and squares (the move
+// driver records it).
+void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& rook) {
   const int r = homeRank(side);
   const int top = squareTop(r);
   int32_t oldLeft = 0;
@@ -65,7 +64,6 @@ void playCastling(int32_t code, int32_t side, const CastlingSquares& c, Piece& k
   writeSquare(c.rookTo, r, kRook, side, c.rookIndex);
   writeSquare(c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
   king.moved = 1;
-  recordCastling(code, side);
 }
 
 }  // namespace
@@ -103,7 +101,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
     return 0;
   }
   if (mode == kCastlePlay) {
-    playCastling(code, side, c, king, rook);
+    playCastling(side, c, king, rook);
     return 1;
   }
   setUpTrial(code, side, c);

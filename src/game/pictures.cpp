@@ -1,48 +1,43 @@
 #include "game/pictures.h"
 
+#include "controls/controls.h"
 #include "game/board.h"
-#include "ui/controls.h"
 
 namespace {
 
-// Board pictures of the back-rank pieces by kind and index (0 / 1), White;
-// Black's are 16 higher.
-int whiteBackRankPicture(int32_t kind, int32_t index) {
-  switch (kind) {
-    case kRook: return index == 0 ? 9 : index == 1 ? 16 : 0;
-    case kKnight: return index == 0 ? 10 : index == 1 ? 15 : 0;
-    case kBishop: return index == 0 ? 11 : index == 1 ? 14 : 0;
-    case kQueen: return 12;
-    case kKing: return 13;
-    default: return 0;
-  }
-}
+constexpr int kFirstBackRankPicture = 9;  // a-file rook; Black's pictures are 16 higher
+constexpr int kBlackPictureOffset = 16;
 
-// Position of a kind in the stock order pawn, rook, knight, bishop, queen, king.
-int stockOrder(int32_t kind) {
-  switch (kind) {
-    case kPawn: return 0;
-    case kRook: return 1;
-    case kKnight: return 2;
-    case kBishop: return 3;
-    case kQueen: return 4;
-    case kKing: return 5;
-    default: return -1;
-  }
-}
+// Index of the back-rank piece on a file: the queen's side has index 0, the
+// king's side 1 (queen and king themselves 0).
+constexpr int32_t backRankIndex(int file) { return file <= 4 ? 0 : 1; }
 
 }  // namespace
 
+PictureOwner pictureOwner(int picture) {
+  if (picture < 1 || picture > kBoardPictureCount) return {kEmpty, kNoSide, 0};
+  const int32_t side = picture <= 16 ? kWhite : kBlack;
+  const int n = (picture - 1) % kBlackPictureOffset;  // 0..15 within the side
+  if (n < kBoardSize) return {kPawn, side, n};
+  const int file = n - kBoardSize;
+  return {backRankKinds[file], side, backRankIndex(file)};
+}
+
 int boardPictureOf(int32_t side, int32_t kind, int32_t index) {
   if (side != kWhite && side != kBlack) return 0;
-  const int offset = side == kWhite ? 0 : 16;
-  if (kind == kPawn) return index >= 0 && index < 8 ? 1 + index + offset : 0;
-  const int white = whiteBackRankPicture(kind, index);
-  return white == 0 ? 0 : white + offset;
+  const int offset = side == kWhite ? 0 : kBlackPictureOffset;
+  if (kind == kPawn) return index >= 0 && index < kBoardSize ? 1 + index + offset : 0;
+  const bool royal = kind == kQueen || kind == kKing;
+  for (int file = 0; file < kBoardSize; ++file) {
+    if (backRankKinds[file] == kind && (royal || backRankIndex(file) == index)) {
+      return kFirstBackRankPicture + file + offset;
+    }
+  }
+  return 0;
 }
 
 int stockPictureOf(int32_t side, int32_t kind, int32_t parity) {
-  const int order = stockOrder(kind);
+  const int order = kindOrder(kind);
   if (order < 0 || (side != kWhite && side != kBlack)) return 0;
   if (parity == 0) return (side == kWhite ? 33 : 39) + order;
   return 45 + 2 * order + (side == kWhite ? 0 : 1);

@@ -7,6 +7,14 @@
 // combination names no piece. Queen and king are found by kind alone.
 int boardPictureOf(int32_t side, int32_t kind, int32_t index);
 
+// The piece a board picture (1..32) stands for; the inverse of boardPictureOf.
+struct PictureOwner {
+  int32_t kind;
+  int32_t side;
+  int32_t index;
+};
+PictureOwner pictureOwner(int picture);
+
 // Stock picture (Image33..Image56) holding the bitmap of a piece of this side
 // and kind on a dark (parity 0) or light (parity 1) square; 0 for unknown kinds.
 int stockPictureOf(int32_t side, int32_t kind, int32_t parity);

@@ -17,6 +17,22 @@ enum PieceKind : int32_t {
   kKing = 9,
 };
 
+// The six kinds in the order of the value tables and the stock pictures.
+constexpr int kKindCount = 6;
+constexpr int32_t kKindOrder[kKindCount] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
+
+// Position of a kind in kKindOrder; -1 for kEmpty and unknown codes.
+constexpr int kindOrder(int32_t kind) {
+  for (int i = 0; i < kKindCount; ++i) {
+    if (kKindOrder[i] == kind) return i;
+  }
+  return -1;
+}
+
+// Pieces of one side of a kind: eight pawns, one queen and one king, two of
+// every other kind.
+constexpr int pieceCountOf(int32_t kind) { return kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2; }
+
 // Sides. A square with side kNoSide is empty.
 enum Side : int32_t {
   kNoSide = 0,

@@ -1,9 +1,10 @@
 #include "input/board_input.h"
 
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
+#include "game/pictures.h"
 #include "input/move_driver.h"
-#include "ui/controls.h"
-#include "ui/dialogs.h"
 
 const char* const kYouWonMessage = "Kazandınız";
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int kWhiteKingPicture = 13;
 constexpr int kBlackKingPicture = 29;
-
-// Back-rank pictures 9..16 from file a to h: kind and index.
-constexpr PictureOwner kBackRankOwners[8] = {{kRook, 0, 0}, {kKnight, 0, 0}, {kBishop, 0, 0}, {kQueen, 0, 0},
-                                             {kKing, 0, 0}, {kBishop, 0, 1}, {kKnight, 0, 1}, {kRook, 0, 1}};
 
 // Against the computer every drop hands the turn to the timer, which decides
 // whether Black has to move.
@@ -25,16 +22,6 @@ void startComputerTurn() {
 }
 
 }  // namespace
-
-PictureOwner pictureOwner(int picture) {
-  if (picture < 1 || picture > kBoardPictureCount) return {kEmpty, kNoSide, 0};
-  const int32_t side = picture <= 16 ? kWhite : kBlack;
-  const int n = (picture - 1) % 16;  // 0..15 within the side
-  if (n < 8) return {kPawn, side, n};
-  PictureOwner owner = kBackRankOwners[n - 8];
-  owner.side = side;
-  return owner;
-}
 
 bool Image1MouseDown(int picture, MouseButton button) {
   const PictureOwner owner = pictureOwner(picture);

@@ -18,11 +18,3 @@ void Shape41DragDrop(int shape);
 
 // Drop on board picture Image1..Image32 (handlers Image1DragDrop..Image32DragDrop).
 void ImageDragDrop(int picture);
-
-// The piece a board picture (1..32) stands for.
-struct PictureOwner {
-  int32_t kind;
-  int32_t side;
-  int32_t index;
-};
-PictureOwner pictureOwner(int picture);

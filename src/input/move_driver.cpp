@@ -1,7 +1,10 @@
 #include "input/move_driver.h"
 
 #include <cstdlib>
+#include <cstring>
 
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "game/captures.h"
@@ -9,8 +12,6 @@
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_list.h"
-#include "ui/controls.h"
-#include "ui/dialogs.h"
 
 const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
 
@@ -71,6 +72,25 @@ void selectLastLine() {
   selectListLine(listSelection, true);
 }
 
+// Records a castling made in play: history, counters and list lines.
+void recordCastling(int32_t code, int32_t side) {
+  const int32_t r = homeRank(side);
+  if (side == kWhite) moveNumber += 1;
+  HalfMoveRecord& h = currentHalfMove(side);
+  h.kind = kKing;
+  h.movedBefore = 0;
+  h.index = kNoIndex;
+  h.fromX = 4;
+  h.fromY = r;
+  h.toX = castlingSquares(code).kingTo;
+  h.toY = r;
+  h.captureFlag = 0;
+  if (side == kBlack) moveCount += 1;
+  appendListLine(formatCastlingLine(code, side, moveNumber));
+  if (side == kBlack) appendListLine(kBlankListLine);
+  gameSaved = 0;
+}
+
 }  // namespace
 
 int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy) {
@@ -95,24 +115,6 @@ HalfMoveRecord& currentHalfMove(int32_t side) {
   return side == kWhite ? entry.white : entry.black;
 }
 
-void recordCastling(int32_t code, int32_t side) {
-  const int32_t r = homeRank(side);
-  if (side == kWhite) moveNumber += 1;
-  HalfMoveRecord& h = currentHalfMove(side);
-  h.kind = kKing;
-  h.movedBefore = 0;
-  h.index = kNoIndex;
-  h.fromX = 4;
-  h.fromY = r;
-  h.toX = castlingSquares(code).kingTo;
-  h.toY = r;
-  h.captureFlag = 0;
-  if (side == kBlack) moveCount += 1;
-  appendListLine(formatCastlingLine(code, side, moveNumber));
-  if (side == kBlack) appendListLine(kBlankListLine);
-  gameSaved = 0;
-}
-
 int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   trialMode = 0;  // a real move is never a trial
   const int32_t dx = dragToX - dragFromX;
@@ -126,7 +128,8 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
     return 0;
   }
   if (kind == kKing && (code == kShortCastling || code == kLongCastling)) {
-    castle(code, side, kCastlePlay);
+    // Castling is recorded here but, as always, reported as no move made.
+    if (castle(code, side, kCastlePlay) == 1) recordCastling(code, side);
     return 0;
   }
   Piece* piece = pieceOf(kind, side, index);
@@ -183,4 +186,9 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   if (!(side == kWhite && kind == kPawn)) selectLastLine();
   gameSaved = 0;
   return 1;
+}
+
+void resetMoveDriver() {
+  std::memset(history, 0, sizeof history);
+  moveMark = '-';
 }

@@ -39,6 +39,9 @@ inline FullMoveRecord history[kHistoryCapacity];
 
 inline char moveMark = '-';  // '-' plain move, 'x' capture
 
+// History and move mark back to their program-start values.
+void resetMoveDriver();
+
 // Makes the move of the piece (kind, side, index) described by the drag
 // variables. Returns 1 when the move was made, 0 otherwise; castling drags
 // are carried out by castling and also return 0.
@@ -46,9 +49,6 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index);
 
 // The move code of a displacement for a kind and side; 0 when none.
 int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy);
-
-// Records a castling made in play: history, counters and list lines.
-void recordCastling(int32_t code, int32_t side);
 
 // The history half of the move being made by `side` now.
 HalfMoveRecord& currentHalfMove(int32_t side);

@@ -10,13 +10,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "input/move_driver.h"
 #include "record/codepage.h"
-#include "ui/controls.h"
-#include "ui/dialogs.h"
-#include "ui/main_window.h"
+#include "record/new_game.h"
 
 namespace {
 
@@ -231,7 +231,7 @@ bool openGameFrom(const std::string& path) {
     return false;
   }
   gameOpened = 1;
-  Button3Click();
+  startNewGame();
   moveCount = 0;
   replaying = 1;
   const int32_t bad = replayLines(lines);
@@ -242,6 +242,8 @@ bool openGameFrom(const std::string& path) {
   }
   return true;
 }
+
+void resetSavedGame() { gameOpened = 0; }
 
 void A1Click() {
   const std::string name = dialogs().chooseOpenFile();

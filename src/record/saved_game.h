@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+inline int32_t gameOpened = 0;  // a saved game has been opened in this run
+void resetSavedGame();          // gameOpened back to 0
+
 void Kaydet1Click();  // "Kaydet"
 void A1Click();       // "Aç"
 

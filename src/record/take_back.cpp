@@ -1,11 +1,11 @@
 #include "record/take_back.h"
 
 #include "computer/evaluation.h"
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
-#include "ui/controls.h"
 
 namespace {
 

@@ -1,37 +1,17 @@
 #include "ui/main_window.h"
 
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
-#include "game/captures.h"
 #include "game/pictures.h"
-#include "input/board_input.h"
-#include "input/move_list.h"
+#include "record/new_game.h"
 #include "record/saved_game.h"
-#include "ui/controls.h"
-#include "ui/dialogs.h"
 #include "ui/help_window.h"
 
 const char* const kSaveQuestion = "Oyunu kaydetmek istiyormusunuz?";
 const char* const kSaveQuestionCaption = "Uyarı";
 
 namespace {
-
-void writeListHeaders() {
-  appendListLine(kListHeader1);
-  appendListLine(kListHeader2);
-}
-
-// A board picture on its piece's start square with the bitmap for that
-// square's colour.
-void putPictureOnStartSquare(int n) {
-  const PictureOwner o = pictureOwner(n);
-  const Piece* p = pieceOf(o.kind, o.side, o.index);
-  PictureControl& pic = form1.image[n];
-  pic.left = squareLeft(p->x);
-  pic.top = squareTop(p->y);
-  pic.visible = true;
-  pic.enabled = true;
-  pic.bitmap = stockPictureOf(o.side, o.kind, (p->x + p->y) % 2);
-}
 
 void setLevel(int32_t newLevel) {
   level = newLevel;
@@ -55,19 +35,7 @@ void FormCreate() {
   writeListHeaders();
 }
 
-void Button3Click() {
-  form1.label20Visible = false;
-  for (PictureControl& pic : form3.image) pic.visible = false;
-  resetGameState();  // placement counters, squares, pieces, side to move, counters
-  // Pictures in the order of the window: White's back rank, White's pawns,
-  // then Black's.
-  static constexpr int order[4][2] = {{9, 16}, {1, 8}, {25, 32}, {17, 24}};
-  for (const auto& range : order) {
-    for (int n = range[0]; n <= range[1]; ++n) putPictureOnStartSquare(n);
-  }
-  form1.listBox1.clear();
-  writeListHeaders();
-}
+void Button3Click() { startNewGame(); }
 
 void Balat1Click() { Button3Click(); }
 

@@ -35,3 +35,4 @@ void k1Click();
 bool FormClose();
 
 inline int closeAnswered = 0;  // 1 once the close question has been answered
+inline void resetMainWindow() { closeAnswered = 0; }

@@ -1,6 +1,6 @@
 #include "ui/notice_window.h"
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 
 // The blink timer runs from the notice's creation to the end of the program,
 // whether or not the notice is on screen.

@@ -1,24 +1,32 @@
 #include "ui/start_up.h"
 
-#include <cstring>
-
+#include "computer/computer_turn.h"
 #include "computer/evaluation.h"
+#include "computer/lookahead.h"
 #include "computer/search.h"
+#include "game/attack_maps.h"
 #include "game/board.h"
+#include "game/captures.h"
 #include "input/move_driver.h"
+#include "record/saved_game.h"
 #include "record/take_back.h"
-#include "ui/controls.h"
+#include "ui/designed_controls.h"
 #include "ui/main_window.h"
+#include "ui/notice_window.h"
 
+// Each subsystem puts back the state it owns, from the rules up to the windows.
 void startUp() {
   initialiseGame();
+  initialiseCaptureState();
+  resetAttackMaps();
+  resetMoveDriver();
+  resetEvaluation();
+  resetSearch();
+  resetLookahead();
+  resetComputerTurn();
+  resetTakeBack();
+  resetSavedGame();
   initialiseControls();
-  std::memset(history, 0, sizeof history);
-  std::memset(resultList, 0, sizeof resultList);
-  std::memset(workingList, 0, sizeof workingList);
-  lastMaterialBalance = 0;
-  whiteMaterial = blackMaterial = 0;
-  positionValue = kingTaken = tacticalBonus = mobility = 0;
-  closeAnswered = 0;
-  listClickIndex = 0;
+  resetMainWindow();
+  resetNoticeWindow();
 }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "input/board_input.h"
 #include "test_support.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {

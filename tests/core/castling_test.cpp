@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/castling.h"
 #include "input/move_driver.h"
 #include "test_support.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {

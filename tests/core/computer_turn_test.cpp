@@ -6,11 +6,11 @@
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
+#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/pictures.h"
 #include "test_support.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
 #include "test_support.h"
-#include "ui/controls.h"
 
 inline Square& squareNamed(const std::string& name) { return squareAt(fileOf(name), rankOf(name)); }
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "test_support.h"
-#include "ui/controls.h"
 
 inline std::string squareName(int x, int y) {
   return std::string(1, static_cast<char>('a' + x)) + static_cast<char>('1' + y);

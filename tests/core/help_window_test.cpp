@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 #include "ui/help_window.h"
 
 namespace {

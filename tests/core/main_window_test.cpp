@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
+#include "controls/controls.h"
 #include "game/board.h"
 #include "test_support.h"
-#include "ui/controls.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/pictures.h"
 #include "test_support.h"
-#include "ui/controls.h"
 
 namespace {
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <random>
 
+#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
+#include "game/pictures.h"
 #include "input/board_input.h"
 #include "test_support.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {

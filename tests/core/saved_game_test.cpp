@@ -11,13 +11,13 @@
 #include <sstream>
 
 #include "computer/computer_turn.h"
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game_view.h"
 #include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {

@@ -5,11 +5,12 @@
 
 #include "computer/evaluation.h"
 #include "computer/search.h"
+#include "controls/controls.h"
 #include "game/captures.h"
+#include "game/pictures.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
 #include "record/take_back.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 #include "ui/start_up.h"
 

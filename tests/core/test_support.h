@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/dialogs.h"
 #include "game/board.h"
-#include "ui/dialogs.h"
 
 // Program start: state, controls and the main window's creation handler.
 void startProgram();

@@ -5,8 +5,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "controls/controls.h"
 #include "game/board.h"
-#include "ui/controls.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/start_up.h"

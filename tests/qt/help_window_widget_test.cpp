@@ -7,7 +7,7 @@
 #include <memory>
 #include <set>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 #include "ui/help_window.h"
 #include "ui/qt/help_window_widget.h"
 #include "ui/qt/jpeg_image.h"

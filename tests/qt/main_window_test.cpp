@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
-#include "ui/controls.h"
-#include "ui/dialogs.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/help_window_widget.h"

@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "controls/controls.h"
 #include "game/board.h"
-#include "ui/controls.h"
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "computer/computer_turn.h"
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/moves.h"
@@ -26,7 +27,6 @@
 #include "record/saved_game.h"
 #include "record/take_back.h"
 #include "test_support.h"
-#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 #include "ui/qt/widget_style.h"
 
 class QLabel;

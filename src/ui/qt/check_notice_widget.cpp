@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/qt_dialogs.h"

@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 #include "ui/help_window.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"

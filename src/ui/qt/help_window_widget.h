@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 
 class QPushButton;
 

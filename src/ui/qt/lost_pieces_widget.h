@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 
 class LostPicture;
 

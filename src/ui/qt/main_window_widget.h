@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/controls.h"
+#include "controls/controls.h"
 
 class BoardWidget;
 class CheckNoticeWindow;

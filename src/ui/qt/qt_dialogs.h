@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "ui/dialogs.h"
+#include "controls/dialogs.h"
 
 class QWidget;
 

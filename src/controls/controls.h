@@ -1,6 +1,8 @@
-// The state of the four windows' controls as plain records. The core writes
-// them where the game logic says so; the Qt layer reads them after every event
-// and makes the screen match. Texts are UTF-8 here and converted at the edges.
+// The state of the four windows' controls as plain records: the ground floor
+// that every layer may write on. The rules write them where the game logic
+// says so; the Qt layer reads them after every event and makes the screen
+// match. Texts are UTF-8 here and converted at the edges. The designed start
+// state is the windows' own (ui/designed_controls.h).
 #pragma once
 
 #include <cstdint>
@@ -81,10 +83,6 @@ inline Form1Controls form1{};
 inline Form2Controls form2{};
 inline Form3Controls form3{};
 inline Form4Controls form4{};
-
-// Puts every control in its designed state (as the window definitions hold it,
-// before any creation handler runs).
-void initialiseControls();
 
 // List helpers used by the move driver, take back and the file commands.
 void appendListLine(const std::string& text);

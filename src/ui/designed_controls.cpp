@@ -1,8 +1,8 @@
-#include "ui/controls.h"
+#include "ui/designed_controls.h"
 
+#include "controls/controls.h"
 #include "game/board.h"
 #include "game/pictures.h"
-#include "input/board_input.h"
 #include "ui/help_window.h"
 
 namespace {
@@ -53,11 +53,3 @@ void initialiseControls() {
   form4 = Form4Controls{};
   Form4Initialise();
 }
-
-void appendListLine(const std::string& text) { form1.listBox1.push_back(ListLine{text, false}); }
-
-void selectListLine(int32_t line, bool selected) {
-  if (line >= 0 && line < listLineCount()) form1.listBox1[static_cast<size_t>(line)].selected = selected;
-}
-
-int32_t listLineCount() { return static_cast<int32_t>(form1.listBox1.size()); }

@@ -1,4 +1,4 @@
-#include "ui/dialogs.h"
+#include "controls/dialogs.h"
 
 namespace {
 

@@ -1,0 +1,9 @@
+#include "controls/controls.h"
+
+void appendListLine(const std::string& text) { form1.listBox1.push_back(ListLine{text, false}); }
+
+void selectListLine(int32_t line, bool selected) {
+  if (line >= 0 && line < listLineCount()) form1.listBox1[static_cast<size_t>(line)].selected = selected;
+}
+
+int32_t listLineCount() { return static_cast<int32_t>(form1.listBox1.size()); }
