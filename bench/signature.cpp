@@ -91,9 +91,9 @@ bool setUpPosition(const SignaturePosition& position, int levelToPlay) {
     if (!dragMove(m)) return false;
   }
   secenek1Click();
-  if (levelToPlay == kLevelBeginner) BaslaClick();
-  if (levelToPlay == kLevelOne) seviye1Click();
-  if (levelToPlay == kLevelTwo) seviye2Click();
+  if (levelToPlay == kLevel1) BaslaClick();
+  if (levelToPlay == kLevel2) seviye1Click();
+  if (levelToPlay == kLevel3) seviye2Click();
   return true;
 }
 
@@ -101,7 +101,7 @@ SignatureResult computeSignature() {
   SignatureResult result{{}, 14695981039346656037ULL, 0};
   const int64_t evaluationsBefore = evaluationCount;
   for (const SignaturePosition& position : signaturePositions()) {
-    for (int lv = kLevelBeginner; lv <= kLevelTwo; ++lv) {
+    for (int lv = kLevel1; lv <= kLevel3; ++lv) {
       std::string line = std::string(position.name) + " " + std::to_string(lv) + ": ";
       if (!setUpPosition(position, lv)) {
         line += "refused move";

@@ -1,5 +1,7 @@
 #include "computer/computer_turn.h"
 
+#include <cstdint>
+
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
@@ -17,8 +19,7 @@ const char* const kNoMoveMessage =
 namespace {
 
 constexpr int32_t kNoReplyYet = -100000;
-
-CandidateList& R(int n) { return resultList[n]; }
+constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
 void choose(const Candidate& c) { chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code}; }
 
@@ -64,11 +65,9 @@ void playAndRecord() {
 // attacked), the first move the generators accept, so that the game goes on
 // and the opponent may take the king. False when no piece can move.
 bool chooseFirstPossibleMove(int32_t side) {
-  static constexpr int32_t kinds[6] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
   trialMode = 1;
-  for (int32_t kind : kinds) {
-    const int count = kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2;
-    for (int i = 0; i < count; ++i) {
+  for (int32_t kind : kKindOrder) {
+    for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || p->onBoard != 1) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
@@ -139,10 +138,62 @@ void undoLineEntry(const Candidate& c, int32_t side) {
   if (!isEmptyCandidate(c)) undoCandidate(c, side);
 }
 
+// Level 2's line, seen from Black: what Black's first move gains, plus the
+// score of Black's best answer, less what White's reply gains.
 int32_t levelTwoValue(const Candidate& first, const Candidate& reply, const Candidate& answer) {
   if (capturesKing(reply)) return kKingLostScore;
   if (capturesKing(first) || capturesKing(answer)) return kKingCaptureScore;
   return first.bonus + answer.score - reply.bonus;
+}
+
+// Level 3's four-ply line seen from White, which picks White's best reply:
+// the score of White's answer, plus White's gains, less Black's.
+int32_t levelThreeWhiteValue(const Candidate& first, const Candidate& reply, const Candidate& second,
+                             const Candidate& answer, const Candidate& fifth) {
+  if (capturesKing(first) || capturesKing(second)) return kKingLostScore;
+  if (capturesKing(reply) || capturesKing(answer) || capturesKing(fifth)) return kKingCaptureScore;
+  return answer.score - first.bonus + reply.bonus - second.bonus + answer.bonus;
+}
+
+// The same line seen from Black, closed by Black's fifth-ply answer: the
+// score of that answer, plus Black's gains, less White's.
+int32_t levelThreeBlackValue(const Candidate& first, const Candidate& reply, const Candidate& second,
+                             const Candidate& answer, const Candidate& fifth) {
+  if (capturesKing(reply) || capturesKing(answer)) return kKingLostScore;
+  if (capturesKing(first) || capturesKing(second) || capturesKing(fifth)) return kKingCaptureScore;
+  return first.bonus + fifth.score - reply.bonus + second.bonus - answer.bonus;
+}
+
+// Black's value of the line first-reply-second with White's best answer,
+// or kNoLine when White has a better reply elsewhere. The fifth ply is
+// searched only for a line that beats White's best reply so far.
+int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j) {
+  Candidate answer;
+  lineEntry(resultList[3], 0, answer);
+  if (!isEmptyCandidate(answer)) applyCandidate(answer, kWhite);
+  if (j == 0) bestReplyValue = kNoReplyYet;
+  Candidate fifth;
+  lineEntry(resultList[4], 0, fifth);  // as the previous fifth-ply search left it
+  int32_t blackLine = kNoLine;
+  const int32_t whiteLine = levelThreeWhiteValue(first, reply, second, answer, fifth);
+  if (whiteLine > bestReplyValue) {
+    bestReplyValue = whiteLine;
+    searchSlot = 4;
+    searchSide(kBlack);
+    lineEntry(resultList[4], 0, fifth);
+    blackLine = levelThreeBlackValue(first, reply, second, answer, fifth);
+  }
+  undoLineEntry(answer, kWhite);
+  return blackLine;
+}
+
+// Keeps the first move of the best line so far; false when `value` is no
+// better (among equal lines the better ranked first move stays).
+bool keepIfBetter(int32_t value, const Candidate& first) {
+  if (value <= bestLineValue) return false;
+  bestLineValue = value;
+  choose(first);
+  return true;
 }
 
 }  // namespace
@@ -150,107 +201,61 @@ int32_t levelTwoValue(const Candidate& first, const Candidate& reply, const Cand
 void playLevelOne() {
   searchSlot = 0;
   searchSide(kBlack);
-  finishBlackTurn(chooseBestOrFallback(R(0), kBlack));
+  finishBlackTurn(chooseBestOrFallback(resultList[0], kBlack));
 }
 
 void playHint() {
   searchSlot = 1;
   searchSide(kWhite);
-  if (chooseBestOrFallback(R(1), kWhite)) {
+  if (chooseBestOrFallback(resultList[1], kWhite)) {
     playAndRecord();
   } else {
     trialMode = 0;
   }
 }
 
+// Black's ten best moves, each with White's best reply and Black's best
+// answer to that.
 void playLevelTwo() {
   searchSlot = 0;
   searchSide(kBlack);
   bool chosen = false;
-  for (int i = 0; i < kCandidateCount; ++i) {
-    const Candidate first = R(0).entries[i];
+  for (const Candidate& first : resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(first, kBlack, 1);
     Candidate reply;
     Candidate answer;
-    lineEntry(R(1), 0, reply);
+    lineEntry(resultList[1], 0, reply);
     applyAndSearch(reply, kWhite, 2);
-    lineEntry(R(2), 0, answer);
-    const int32_t value = levelTwoValue(first, reply, answer);
-    if (value > bestLineValue) {
-      bestLineValue = value;
-      choose(first);
-      chosen = true;
-    }
+    lineEntry(resultList[2], 0, answer);
+    chosen = keepIfBetter(levelTwoValue(first, reply, answer), first) || chosen;
     undoLineEntry(reply, kWhite);
     undoCandidate(first, kBlack);
   }
   bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(R(0), kBlack);
+  if (!chosen) chosen = chooseBestOrFallback(resultList[0], kBlack);
   finishBlackTurn(chosen);
 }
 
-namespace {
-
-// Lines of the fourth ply: White's best answer to Black's second move, seen
-// from White to pick White's best reply and then from Black.
-void judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j, bool& chosen) {
-  Candidate answer;
-  lineEntry(R(3), 0, answer);
-  if (!isEmptyCandidate(answer)) applyCandidate(answer, kWhite);
-  if (j == 0) bestReplyValue = kNoReplyYet;
-  Candidate f;
-  lineEntry(R(4), 0, f);
-  int32_t whiteLine = 0;
-  if (capturesKing(first) || capturesKing(second)) {
-    whiteLine = kKingLostScore;
-  } else if (capturesKing(reply) || capturesKing(answer) || capturesKing(f)) {
-    whiteLine = kKingCaptureScore;
-  } else {
-    whiteLine = answer.score - first.bonus + reply.bonus - second.bonus + answer.bonus;
-  }
-  if (whiteLine > bestReplyValue) {
-    bestReplyValue = whiteLine;
-    searchSlot = 4;
-    searchSide(kBlack);
-    Candidate fifth;
-    lineEntry(R(4), 0, fifth);
-    int32_t blackLine = 0;
-    if (capturesKing(reply) || capturesKing(answer)) {
-      blackLine = kKingLostScore;
-    } else if (capturesKing(first) || capturesKing(second) || capturesKing(fifth)) {
-      blackLine = kKingCaptureScore;
-    } else {
-      blackLine = first.bonus + fifth.score - reply.bonus + second.bonus - answer.bonus;
-    }
-    if (blackLine > bestLineValue) {
-      bestLineValue = blackLine;
-      choose(first);
-      chosen = true;
-    }
-  }
-  undoLineEntry(answer, kWhite);
-}
-
-}  // namespace
-
+// Black's ten best moves, White's ten best replies to each, Black's ten best
+// answers to those and White's best answer: White keeps its best reply per
+// first move, Black the first move whose line is best for Black.
 void playLevelThree() {
   searchSlot = 0;
   searchSide(kBlack);
   bool chosen = false;
-  for (int i = 0; i < kCandidateCount; ++i) {
-    const Candidate first = R(0).entries[i];
+  for (const Candidate& first : resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(first, kBlack, 1);
     for (int j = 0; j < kCandidateCount; ++j) {
       Candidate reply;
-      if (!lineEntry(R(1), j, reply)) continue;
+      if (!lineEntry(resultList[1], j, reply)) continue;
       applyAndSearch(reply, kWhite, 2);
       for (int k = 0; k < kCandidateCount; ++k) {
         Candidate second;
-        if (!lineEntry(R(2), k, second)) continue;
+        if (!lineEntry(resultList[2], k, second)) continue;
         applyAndSearch(second, kBlack, 3);
-        judgeLevelThreeLine(first, reply, second, j, chosen);
+        chosen = keepIfBetter(judgeLevelThreeLine(first, reply, second, j), first) || chosen;
         undoLineEntry(second, kBlack);
       }
       undoLineEntry(reply, kWhite);
@@ -258,7 +263,7 @@ void playLevelThree() {
     undoCandidate(first, kBlack);
   }
   bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(R(0), kBlack);
+  if (!chosen) chosen = chooseBestOrFallback(resultList[0], kBlack);
   finishBlackTurn(chosen);
 }
 
@@ -269,9 +274,9 @@ void Timer1Timer() {
       form1.label19Visible = true;
       hintRequested = 0;
       switch (level) {
-        case kLevelBeginner: playLevelOne(); break;
-        case kLevelOne: playLevelTwo(); break;
-        case kLevelTwo: playLevelThree(); break;
+        case kLevel1: playLevelOne(); break;
+        case kLevel2: playLevelTwo(); break;
+        case kLevel3: playLevelThree(); break;
         default: break;
       }
     } else {

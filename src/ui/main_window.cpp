@@ -16,16 +16,16 @@ namespace {
 void setLevel(int32_t newLevel) {
   level = newLevel;
   form1.radioSelected = newLevel;
-  form1.baslaChecked = newLevel == kLevelBeginner;
-  form1.seviye1Checked = newLevel == kLevelOne;
-  form1.seviye2Checked = newLevel == kLevelTwo;
+  form1.baslaChecked = newLevel == kLevel1;
+  form1.seviye1Checked = newLevel == kLevel2;
+  form1.seviye2Checked = newLevel == kLevel3;
 }
 
 }  // namespace
 
 void FormCreate() {
   playMode = kPlayComputer;
-  level = kLevelBeginner;
+  level = kLevel1;
   // Pieces on dark squares get their silver-background bitmaps.
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
@@ -51,9 +51,9 @@ void secenek2Click() {
   playMode = kPlayTwoPlayers;
 }
 
-void BaslaClick() { setLevel(kLevelBeginner); }
-void seviye1Click() { setLevel(kLevelOne); }
-void seviye2Click() { setLevel(kLevelTwo); }
+void BaslaClick() { setLevel(kLevel1); }
+void seviye1Click() { setLevel(kLevel2); }
+void seviye2Click() { setLevel(kLevel3); }
 void RadioButton1Click() { BaslaClick(); }
 void RadioButton2Click() { seviye1Click(); }
 void RadioButton3Click() { seviye2Click(); }
