@@ -9,6 +9,7 @@
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/castling_squares.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
@@ -23,15 +24,11 @@ constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
 void choose(const Candidate& c) { chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code}; }
 
-bool isCastlingMove(const ChosenMove& m) {
-  return m.kind == kKing && (m.code == kShortCastling || m.code == kLongCastling);
-}
-
 void playChosenMove() {
   const int32_t side = hintRequested == 1 ? kWhite : kBlack;
   const int32_t dx = chosenMove.toX - chosenMove.fromX;
   const int32_t dy = chosenMove.toY - chosenMove.fromY;
-  if (!isCastlingMove(chosenMove)) {
+  if (!isCastlingMove(chosenMove.kind, chosenMove.code)) {
     movingKind = chosenMove.kind;
     movingSide = side;
     const bool royal = chosenMove.kind == kQueen || chosenMove.kind == kKing;

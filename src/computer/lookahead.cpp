@@ -21,8 +21,6 @@ struct AppliedCandidate {
 AppliedCandidate applied[kLookaheadDepth];
 int depth = 0;
 
-bool isCastling(const Candidate& c) { return c.kind == kKing && (c.code == kShortCastling || c.code == kLongCastling); }
-
 }  // namespace
 
 int lookaheadDepth() { return depth; }
@@ -33,7 +31,7 @@ void applyCandidate(const Candidate& c, int32_t side) {
   if (depth >= kLookaheadDepth) return;
   AppliedCandidate& a = applied[depth++];
   a = AppliedCandidate{};
-  if (isCastling(c)) {
+  if (isCastlingMove(c.kind, c.code)) {
     a.castling = true;
     a.rank = homeRank(side);
     for (int x = 0; x < kBoardSize; ++x) a.rankSquares[x] = squareAt(x, a.rank);

@@ -137,14 +137,14 @@ int32_t tryCastling(int32_t side, int32_t code) {
   saved.king = king;
   saved.rook = rook;
   if (castle(code, side, kCastleSearch) != 1) return kRejectedScore;
-  candidateFromX = 4;
+  candidateFromX = kKingStartFile;
   candidateFromY = r;
   candidateToX = c.kingTo;
   candidateToY = r;
   const int32_t s = evaluatePosition(side);
   if (s != kRejectedScore) {
-    insertCandidate(workingList[side - 1],
-                    Candidate{s, kKing, c.kingTo, r, 4, r, kNoIndex, code, 0, 0, 0, tacticalBonus, kCommittedLayer});
+    insertCandidate(workingList[side - 1], Candidate{s, kKing, c.kingTo, r, kKingStartFile, r, kNoIndex, code, 0, 0, 0,
+                                                     tacticalBonus, kCommittedLayer});
   }
   for (int x = 0; x < kBoardSize; ++x) squareAt(x, r) = saved.rank[x];
   king = saved.king;

@@ -8,14 +8,13 @@
 
 namespace {
 
-constexpr int kKingStartFile = 4;
-
 // The king's path, which the opponent must not attack.
 bool pathAttacked(int32_t code, int32_t side) {
   const int r = homeRank(side);
   const int32_t enemy = otherSide(side);
-  const int from = code == kShortCastling ? 4 : 1;
-  const int to = code == kShortCastling ? 6 : 4;
+  const int kingTo = castlingSquares(code).kingTo;
+  const int from = kingTo < kKingStartFile ? kingTo : kKingStartFile;
+  const int to = kingTo < kKingStartFile ? kKingStartFile : kingTo;
   for (int x = from; x <= to; ++x) {
     if (isAttackedBy(enemy, x, r)) return true;
   }
@@ -69,7 +68,7 @@ void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& ro
 }  // namespace
 
 int32_t castle(int32_t code, int32_t side, int32_t mode) {
-  if ((code != kShortCastling && code != kLongCastling) || (side != kWhite && side != kBlack)) return 0;
+  if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return 0;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
   Piece& king = pieces.kings[side - 1];

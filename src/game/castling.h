@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "game/castling_squares.h"
+
 constexpr int32_t kCastlePlay = 1;    // a castling drag: pictures and board
 constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers only
 
@@ -14,18 +16,3 @@ constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers on
 // Returns 1 when castling was made (play) or set up (search), 0 otherwise; a
 // refused castling leaves king and rook exactly as they were.
 int32_t castle(int32_t code, int32_t side, int32_t mode);
-
-// The squares of a castling on the home rank.
-struct CastlingSquares {
-  int32_t kingTo;
-  int32_t rookIndex;
-  int32_t rookFrom;
-  int32_t rookTo;
-  int32_t rookCode;    // rook generator code for its move
-  int32_t rookParity;  // colour of the rook's destination (white's rank)
-};
-constexpr CastlingSquares kShortCastlingSquares{6, 1, 7, 5, 23, 1};
-constexpr CastlingSquares kLongCastlingSquares{1, 0, 0, 2, 16, 0};
-inline const CastlingSquares& castlingSquares(int32_t code) {
-  return code == 9 ? kShortCastlingSquares : kLongCastlingSquares;
-}

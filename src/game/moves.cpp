@@ -1,6 +1,7 @@
 #include "game/moves.h"
 
 #include "game/captures.h"
+#include "game/castling_squares.h"
 
 namespace {
 
@@ -166,15 +167,14 @@ void generateKingMove(Piece& p, int32_t code, int32_t& result) {
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
-  if (code == kShortCastling || code == kLongCastling) {
+  if (isCastlingCode(code)) {
     // Castling test: the king unmoved on its start square and the squares
     // between king and rook empty. The destination must be empty too:
     // castling never captures.
-    const bool shortSide = code == kShortCastling;
-    bool free = p.moved == 0 && sx == 4 && sy == homeRank(p.side);
-    const int between = shortSide ? 1 : 2;
-    for (int j = 1; free && j <= between; ++j) {
-      const int bx = shortSide ? sx + j : sx - j;
+    const int kingTo = castlingSquares(code).kingTo;
+    const int step = kingTo > kKingStartFile ? 1 : -1;
+    bool free = p.moved == 0 && sx == kKingStartFile && sy == homeRank(p.side);
+    for (int bx = sx + step; free && bx != kingTo; bx += step) {
       free = onBoardCoord(bx, sy) && activeSide(squareAt(bx, sy)) == kNoSide;
     }
     if (!free) {
@@ -183,7 +183,7 @@ void generateKingMove(Piece& p, int32_t code, int32_t& result) {
       refuse(p, result);
       return;
     }
-    p.targetX = shortSide ? sx + 2 : sx - 3;
+    p.targetX = kingTo;
     resolveDestination(p, sx, sy, DestinationRule{kKing, true, false, true}, result);
     return;
   }

@@ -45,8 +45,9 @@ int32_t slideCode(const Step* dirs, int32_t dx, int32_t dy) {
 }
 
 int32_t kingCode(int32_t dx, int32_t dy) {
-  if (dx == 2 && dy == 0) return kShortCastling;
-  if (dx == -3 && dy == 0) return kLongCastling;
+  for (const CastlingSquares& c : kCastlings) {
+    if (dy == 0 && dx == c.kingTo - kKingStartFile) return c.code;
+  }
   return stepCode(kKingSteps, 8, dx, dy);
 }
 
@@ -80,7 +81,7 @@ void recordCastling(int32_t code, int32_t side) {
   h.kind = kKing;
   h.movedBefore = 0;
   h.index = kNoIndex;
-  h.fromX = 4;
+  h.fromX = kKingStartFile;
   h.fromY = r;
   h.toX = castlingSquares(code).kingTo;
   h.toY = r;
@@ -127,7 +128,7 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
     dialogs().message(kHistoryFullMessage);
     return 0;
   }
-  if (kind == kKing && (code == kShortCastling || code == kLongCastling)) {
+  if (isCastlingMove(kind, code)) {
     // Castling is recorded here but, as always, reported as no move made.
     if (castle(code, side, kCastlePlay) == 1) recordCastling(code, side);
     return 0;

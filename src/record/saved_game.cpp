@@ -14,6 +14,7 @@
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/castling_squares.h"
 #include "input/move_driver.h"
 #include "record/codepage.h"
 #include "record/new_game.h"
@@ -133,10 +134,10 @@ bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move) {
     move.index = line[digit] - '1';
   }
   if (letter == 'K' || letter == 'B') {
-    const int32_t r = role == kWhiteLine ? 0 : 7;
-    move.fromX = 4;
+    const int32_t r = homeRank(role == kWhiteLine ? kWhite : kBlack);
+    move.fromX = kKingStartFile;
     move.fromY = r;
-    move.toX = letter == 'K' ? 6 : 1;
+    move.toX = castlingSquares(letter == 'K' ? kShortCastling : kLongCastling).kingTo;
     move.toY = r;
     return true;
   }

@@ -4,6 +4,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/castling_squares.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
 
@@ -54,16 +55,17 @@ void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int
 
 bool isCastling(const HalfMoveRecord& h, int32_t side) {
   const int r = homeRank(side);
-  return h.kind == kKing && h.fromX == 4 && h.fromY == r && h.toY == r && (h.toX == 6 || h.toX == 1);
+  return h.kind == kKing && h.fromX == kKingStartFile && h.fromY == r && h.toY == r &&
+         castlingCodeForKingTo(h.toX) != 0;
 }
 
 void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
   if (h.kind == kEmpty) return;  // no move recorded in this half
   const int r = homeRank(side);
   if (isCastling(h, side)) {
-    const bool shortSide = h.toX == 6;
-    undoCastlingPiece(side, kKing, kNoIndex, 4, h.toX, r);
-    undoCastlingPiece(side, kRook, shortSide ? 1 : 0, shortSide ? 7 : 0, shortSide ? 5 : 2, r);
+    const CastlingSquares& c = castlingSquares(castlingCodeForKingTo(h.toX));
+    undoCastlingPiece(side, kKing, kNoIndex, kKingStartFile, c.kingTo, r);
+    undoCastlingPiece(side, kRook, c.rookIndex, c.rookFrom, c.rookTo, r);
     return;
   }
   prepareSquare(h.fromX, h.fromY, h.kind, side, h.index);
@@ -81,12 +83,11 @@ LostPiecePlacement placementAfter(int placed, bool white) {
 }
 
 int visibleLostPictures(int32_t side) {
-  static constexpr int32_t kinds[6] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
   int n = 0;
-  for (int32_t kind : kinds) {
-    for (int i = 0; i < (kind == kPawn ? 8 : 2); ++i) {
+  for (int32_t kind : kKindOrder) {
+    for (int i = 0; i < pieceCountOf(kind); ++i) {
       const int pic = lostPictureOf(side, kind, i);
-      if (pic != 0 && form3.image[pic].visible && (i == 0 || (kind != kQueen && kind != kKing))) ++n;
+      if (pic != 0 && form3.image[pic].visible) ++n;
     }
   }
   return n;

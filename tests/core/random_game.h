@@ -32,10 +32,8 @@ inline std::vector<Drag> acceptedDrags(int32_t side) {
   const int32_t savedCaptureFound = captureFound;
   const int32_t savedTrialMode = trialMode;
   std::vector<Drag> drags;
-  static constexpr int32_t kinds[6] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
-  for (int32_t kind : kinds) {
-    const int count = kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2;
-    for (int i = 0; i < count; ++i) {
+  for (int32_t kind : kKindOrder) {
+    for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || p->onBoard != 1) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {

@@ -56,11 +56,9 @@ LostPiecesWindow::LostPiecesWindow() {
 
   // Each piece has its own picture, showing it on silver (the dark-square
   // bitmap of its kind).
-  constexpr int32_t kinds[] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
   for (int32_t side : {kWhite, kBlack}) {
-    for (int32_t kind : kinds) {
-      const int count = kind == kPawn ? 8 : kind == kQueen || kind == kKing ? 1 : 2;
-      for (int index = 0; index < count; ++index) {
+    for (int32_t kind : kKindOrder) {
+      for (int index = 0; index < pieceCountOf(kind); ++index) {
         const int n = lostPictureOf(side, kind, index);
         if (n > 0 && n < kLostPictureSlots && !pictures_[n])
           pictures_[n] = new LostPicture(n, stockPictureOf(side, kind, 0), this);
