@@ -17,6 +17,12 @@ constexpr int kLastStockPicture = 56;
 // Form3 uses picture numbers up to Image44.
 constexpr int kLostPictureSlots = 45;
 
+// The 64 square controls Shape1..Shape64 run row by row from a8 (Shape1) to
+// h1 (Shape64).
+constexpr int shapeOf(int x, int y) { return (7 - y) * 8 + x + 1; }
+constexpr int shapeFile(int shape) { return (shape - 1) % 8; }
+constexpr int shapeRank(int shape) { return 7 - (shape - 1) / 8; }
+
 // A picture control. `bitmap` names the stock picture (33..56) whose bitmap it
 // shows.
 struct PictureControl {

@@ -37,10 +37,11 @@ int boardPictureOf(int32_t side, int32_t kind, int32_t index) {
 }
 
 int stockPictureOf(int32_t side, int32_t kind, int32_t parity) {
-  const int order = kindOrder(kind);
-  if (order < 0 || (side != kWhite && side != kBlack)) return 0;
-  if (parity == 0) return (side == kWhite ? 33 : 39) + order;
-  return 45 + 2 * order + (side == kWhite ? 0 : 1);
+  for (int i = 0; i < kStockPictureCount; ++i) {
+    const StockPicture& s = kStockPictures[i];
+    if (s.kind == kind && s.side == side && s.parity == parity) return kFirstStockPicture + i;
+  }
+  return 0;
 }
 
 int lostPictureOf(int32_t side, int32_t kind, int32_t index) {

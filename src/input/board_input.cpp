@@ -39,8 +39,8 @@ bool Image4DragOver() { return true; }
 
 void Shape41DragDrop(int shape) {
   if (shape < 1 || shape > kSquareCount) return;
-  dragToX = (shape - 1) % 8;
-  dragToY = 7 - (shape - 1) / 8;
+  dragToX = shapeFile(shape);
+  dragToY = shapeRank(shape);
   dropLeft = squareLeft(dragToX);
   dropTop = squareTop(dragToY);
   requestMove(movingKind, movingSide, movingIndex);

@@ -17,8 +17,7 @@ void expectDragStart(int32_t x, int32_t y, int32_t kind, int32_t side, int32_t i
   EXPECT_EQ(movingIndex, index);
 }
 
-// Shape number of a square (Shape1 = a8, Shape64 = h1).
-int shapeOf(const std::string& square) { return (7 - rankOf(square)) * 8 + fileOf(square) + 1; }
+int shapeOf(const std::string& square) { return ::shapeOf(fileOf(square), rankOf(square)); }
 
 void expectDrop(int32_t x, int32_t y, int32_t left, int32_t top) {
   EXPECT_EQ(dragToX, x);

@@ -25,12 +25,12 @@ MouseButton buttonOf(Qt::MouseButton b) {
 
 }  // namespace
 
-// One square control: Shape N is file (N-1) mod 8, rank 7 - (N-1) div 8.
+// One square control (Shape1..Shape64).
 class BoardSquare : public QWidget {
  public:
   BoardSquare(int number, QWidget* parent) : QWidget(parent), number_(number) {
-    const int x = (number - 1) % 8;
-    const int y = 7 - (number - 1) / 8;
+    const int x = shapeFile(number);
+    const int y = shapeRank(number);
     setObjectName(QStringLiteral("Shape%1").arg(number));
     setGeometry(kSquareSize * x, 280 - kSquareSize * y, kSquareSize, kSquareSize);
     colour_ = (x + y) % 2 == 0 ? kSilver : QColor(Qt::white);

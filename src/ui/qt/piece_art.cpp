@@ -10,6 +10,8 @@
 
 #include <array>
 
+#include "controls/controls.h"
+#include "game/pictures.h"
 #include "game/types.h"
 #include "ui/qt/widget_style.h"
 
@@ -268,23 +270,6 @@ void drawPiece(QPainter& painter, int kind, int side) {
   painter.fillPath(shape.dots, detail);
 }
 
-struct StockEntry {
-  int kind;
-  int side;
-  bool darkSquare;
-};
-
-// The main window's stock pictures 33..56, in order.
-constexpr std::array<StockEntry, 24> kStock{{
-    {kPawn, kWhite, true},    {kRook, kWhite, true},    {kKnight, kWhite, true},  {kBishop, kWhite, true},
-    {kQueen, kWhite, true},   {kKing, kWhite, true},    {kPawn, kBlack, true},    {kRook, kBlack, true},
-    {kKnight, kBlack, true},  {kBishop, kBlack, true},  {kQueen, kBlack, true},   {kKing, kBlack, true},
-    {kPawn, kWhite, false},   {kPawn, kBlack, false},   {kRook, kWhite, false},   {kRook, kBlack, false},
-    {kKnight, kWhite, false}, {kKnight, kBlack, false}, {kBishop, kWhite, false}, {kBishop, kBlack, false},
-    {kQueen, kWhite, false},  {kQueen, kBlack, false},  {kKing, kWhite, false},   {kKing, kBlack, false},
-}};
-constexpr int kFirstStock = 33;
-
 // The icon's own drawing at one pixel size: a white knight on a corner of
 // board, framed in maroon.
 QPixmap iconPixmap(int size) {
@@ -335,10 +320,10 @@ QImage pieceImage(int kind, int side, bool darkSquare, int logicalSize, qreal de
 }
 
 QImage stockBitmap(int stockPicture, int logicalSize, qreal devicePixelRatio) {
-  const int slot = stockPicture - kFirstStock;
-  if (slot < 0 || slot >= static_cast<int>(kStock.size())) return {};
-  const StockEntry& entry = kStock[static_cast<size_t>(slot)];
-  return pieceImage(entry.kind, entry.side, entry.darkSquare, logicalSize, devicePixelRatio);
+  const int slot = stockPicture - kFirstStockPicture;
+  if (slot < 0 || slot >= kStockPictureCount) return {};
+  const StockPicture& entry = kStockPictures[slot];
+  return pieceImage(entry.kind, entry.side, entry.parity == 0, logicalSize, devicePixelRatio);
 }
 
 QIcon applicationIcon(int largestSize) {
