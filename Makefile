@@ -36,9 +36,12 @@ test-asan: deps
 bench: build
 	./$(BUILD_DIR)/bench/dedivud_bench
 
-# The Debian package (build/dedivud_<version>_amd64.deb).
+# The Debian package (build/dedivud_<version>_amd64.deb), checked by lintian:
+# any error or warning fails.
 package: build
-	cd $(BUILD_DIR) && cpack
+	@./scripts/install-deps.sh lintian
+	cd $(BUILD_DIR) && rm -f dedivud_*.deb && cpack
+	lintian --fail-on error,warning $(BUILD_DIR)/dedivud_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

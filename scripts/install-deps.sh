@@ -9,6 +9,9 @@ fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
 clang-format"
 # Extra packages for one command (the fuzz target needs clang's runtime).
 PACKAGES="$PACKAGES $*"
+# The validators of the menu entry, the file type and the software-centre
+# metadata, run by the installation test.
+PACKAGES="$PACKAGES desktop-file-utils appstream shared-mime-info"
 
 missing=""
 for p in $PACKAGES; do

@@ -2,15 +2,24 @@
 // windows are created in their start-up order and the event loop runs until
 // the main window closes.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 #include <exception>
 #include <memory>
 
+#include "record/saved_game.h"
+#include "ui/command_line.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/start_up.h"
 
 int main(int argc, char** argv) {
+  const LaunchRequest request = readArguments(argc, argv);
+  if (request.action == kLaunchUsage) {
+    std::fputs(request.usage.c_str(), stderr);
+    return kUsageExitStatus;
+  }
   startUp();
 
   QApplication app(argc, argv);
@@ -27,6 +36,15 @@ int main(int argc, char** argv) {
   }
   QtDialogs qtDialogs(&windows->form1());
   setDialogs(&qtDialogs);
+  // A saved game named on the command line opens once the window is up, as
+  // "Dosya › Aç" opens it after its dialog.
+  if (request.action == kLaunchOpenFile) {
+    MainWindow& form1 = windows->form1();
+    QTimer::singleShot(0, &form1, [&form1, &request] {
+      runHandler(&form1, [&request] { openGameFrom(request.file); });
+      form1.syncFromRecords();
+    });
+  }
 
   return QApplication::exec();
 }

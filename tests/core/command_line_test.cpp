@@ -1,0 +1,43 @@
+#include "ui/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// What the arguments start: a new game, one file opened, or the usage text
+// (with the reason on its first line) and no window.
+TEST(CommandLine, NoneOneFileOrUsage) {
+  struct Case {
+    std::vector<const char*> args;
+    int32_t action;
+    const char* file;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {{}, kLaunchFresh, "", ""},
+      {{"oyun.oyk"}, kLaunchOpenFile, "oyun.oyk", ""},
+      {{"/ev/a b/Maç.oyk"}, kLaunchOpenFile, "/ev/a b/Maç.oyk", ""},
+      {{"a.oyk", "b.oyk"}, kLaunchUsage, "", "dedivud: yalnızca bir dosya açılabilir\n"},
+      {{"--help"}, kLaunchUsage, "", "dedivud: bilinmeyen seçenek: \"--help\"\n"},
+      {{"a.oyk", "-x"}, kLaunchUsage, "", "dedivud: bilinmeyen seçenek: \"-x\"\n"},
+      {{"-"}, kLaunchUsage, "", "dedivud: bilinmeyen seçenek: \"-\"\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<const char*> argv{"dedivud"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const LaunchRequest r = readArguments(static_cast<int>(argv.size()), argv.data());
+    const std::string shown = c.args.empty() ? "(none)" : c.args[0];
+    EXPECT_EQ(r.action, c.action) << shown;
+    EXPECT_EQ(r.file, c.file) << shown;
+    if (c.action == kLaunchUsage) {
+      EXPECT_EQ(r.usage.rfind(c.reason, 0), 0u) << r.usage;
+      EXPECT_NE(r.usage.find("Kullanım: dedivud [DOSYA.oyk]\n"), std::string::npos) << r.usage;
+    } else {
+      EXPECT_EQ(r.usage, "") << shown;
+    }
+  }
+}
+
+}  // namespace
