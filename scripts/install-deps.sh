@@ -4,7 +4,7 @@
 # Only missing packages are installed, so a second run takes a moment.
 set -eu
 
-PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev \
+PACKAGES="build-essential cmake pkg-config qt6-base-dev libjpeg62-turbo-dev \
 fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
 clang-format"
 # Extra packages for one command (the fuzz target needs clang's runtime).
