@@ -5,6 +5,7 @@
 #include "computer/search.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game_over.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
@@ -281,7 +282,8 @@ void playLevelThree() {
 void Timer1Timer() {
   timerBusy += 1;
   if (timerBusy == 1) {
-    if (sideToMove == kBlackToMove) {
+    // With a king taken the game is over: the computer does not move.
+    if (sideToMove == kBlackToMove && !gameIsOver()) {
       form1.label19Visible = true;
       hintRequested = 0;
       switch (level) {
@@ -299,7 +301,9 @@ void Timer1Timer() {
   timerBusy = 0;
 }
 
+// No hint once the game is over.
 void Yardmal1Click() {
+  if (gameIsOver()) return;
   hintRequested = 1;
   playHint();
 }

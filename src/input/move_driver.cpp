@@ -11,6 +11,7 @@
 #include "input/move_list.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/game_marks.h"
 
 const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
 
@@ -111,6 +112,7 @@ void recordCastling(int32_t code, int32_t side) {
   appendListLine(formatCastlingLine(code, side, moveNumber));
   if (side == kBlack) appendListLine(kBlankListLine);
   gameSaved = 0;
+  updateGameMarks();
 }
 
 int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
@@ -182,5 +184,6 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   if (side == kBlack) appendListLine(kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine();
   gameSaved = 0;
+  updateGameMarks();
   return 1;
 }

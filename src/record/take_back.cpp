@@ -6,6 +6,7 @@
 #include "game/pictures.h"
 #include "input/move_driver.h"
 #include "ui/controls.h"
+#include "ui/game_marks.h"
 
 namespace {
 
@@ -189,6 +190,7 @@ void Button2Click() {
     countMaterial();
     lastMaterialBalance = whiteMaterial - blackMaterial;
   }
+  updateGameMarks();
 }
 
 void Gerihamle1Click() { Button2Click(); }

@@ -8,6 +8,7 @@
 #include "record/saved_game.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/game_marks.h"
 #include "ui/help_window.h"
 
 const char* const kSaveQuestion = "Oyunu kaydetmek istiyormusunuz?";
@@ -53,6 +54,7 @@ void FormCreate() {
     if ((p->x + p->y) % 2 == 0) form1.image[n].bitmap = stockPictureOf(o.side, o.kind, 0);
   }
   writeListHeaders();
+  updateGameMarks();
 }
 
 void Button3Click() {
@@ -67,6 +69,7 @@ void Button3Click() {
   }
   form1.listBox1.clear();
   writeListHeaders();
+  updateGameMarks();
 }
 
 void Balat1Click() { Button3Click(); }
