@@ -1,10 +1,10 @@
 #include "ui/qt/qt_translation.h"
 
 #include <QCoreApplication>
-#include <QtGlobal>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QtGlobal>
 
 void useTurkishDates() { qputenv("LC_TIME", "tr_TR.UTF-8"); }
 
