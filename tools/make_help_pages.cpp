@@ -38,6 +38,10 @@
 namespace {
 
 constexpr int kPageWidth = 240;
+// Pages are drawn at twice their size, so that they stay sharp on screens of
+// up to twice the usual pixel density; the help window shows them at their
+// designed size.
+constexpr int kPageScale = 2;
 constexpr int kJpegQuality = 90;
 constexpr int kGamePageCount = 6;
 
@@ -212,7 +216,8 @@ class PageRenderer {
   // Lays out and draws the page; false if the text does not fit.
   bool render(const std::vector<Block>& blocks, QImage& image) {
     if (!place(blocks)) return false;
-    image = QImage(kPageWidth, geometry_.height, QImage::Format_RGB32);
+    image = QImage(kPageWidth * kPageScale, geometry_.height * kPageScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kPageScale);  // drawn in page units
     image.fill(kBackground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -10,6 +10,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
+#include "game/game_over.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
@@ -267,7 +268,8 @@ void playLevelThree() {
 void Timer1Timer() {
   timerBusy += 1;
   if (timerBusy == 1) {
-    if (sideToMove == kBlackToMove) {
+    // With a king taken the game is over: the computer does not move.
+    if (sideToMove == kBlackToMove && !gameIsOver()) {
       form1.label19Visible = true;
       hintRequested = 0;
       switch (level) {
@@ -293,7 +295,9 @@ void resetComputerTurn() {
   hintRequested = 0;
 }
 
+// No hint once the game is over.
 void Yardmal1Click() {
+  if (gameIsOver()) return;
   hintRequested = 1;
   playHint();
 }

@@ -38,6 +38,25 @@ struct ListLine {
   bool selected;
 };
 
+// Beside the fixed caption "oyun sırası ": a disc of the colour of the side to
+// move with its name, or, once a king is taken, the winner's colour and a line
+// saying how the game ended (`side` kNoSide: no disc).
+struct TurnMark {
+  int32_t side;
+  bool gameOver;
+  std::string text;
+};
+
+// A thin frame on the two squares of the last move made (for a castling the
+// king's squares); nothing before the first move.
+struct LastMoveMark {
+  bool shown;
+  int32_t fromX;
+  int32_t fromY;
+  int32_t toX;
+  int32_t toY;
+};
+
 // Main window (Form1).
 struct Form1Controls {
   PictureControl image[kLastStockPicture + 1];  // index = picture number; 0 unused
@@ -53,6 +72,8 @@ struct Form1Controls {
   bool seviye2Checked;    // "2.seviye"
   int32_t radioSelected;  // 1..4: which of RadioButton1..RadioButton4 is selected
   bool closeRequested;    // the window should close (exit command)
+  TurnMark turnMark;
+  LastMoveMark lastMove;
 };
 
 // Check notice (Form2).

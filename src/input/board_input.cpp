@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
+#include "game/game_over.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
 
@@ -37,8 +38,10 @@ bool Image1MouseDown(int picture, MouseButton button) {
 
 bool Image4DragOver() { return true; }
 
+// Once a king is taken every drop is refused and the computer is not asked to
+// move: the dragged picture goes back to its square.
 void Shape41DragDrop(int shape) {
-  if (shape < 1 || shape > kSquareCount) return;
+  if (shape < 1 || shape > kSquareCount || gameIsOver()) return;
   dragToX = shapeFile(shape);
   dragToY = shapeRank(shape);
   dropLeft = squareLeft(dragToX);
@@ -50,7 +53,7 @@ void Shape41DragDrop(int shape) {
 void ImageDragDrop(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
-  if (target == nullptr) return;
+  if (target == nullptr || gameIsOver()) return;
   dragToX = target->x;
   dragToY = target->y;
   dropLeft = form1.image[picture].left;

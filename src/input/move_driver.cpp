@@ -11,6 +11,7 @@
 #include "game/castling.h"
 #include "game/moves.h"
 #include "game/pictures.h"
+#include "input/game_marks.h"
 #include "input/move_list.h"
 
 const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
@@ -90,6 +91,7 @@ void recordCastling(int32_t code, int32_t side) {
   appendListLine(formatCastlingLine(code, side, moveNumber));
   if (side == kBlack) appendListLine(kBlankListLine);
   gameSaved = 0;
+  updateGameMarks();
 }
 
 }  // namespace
@@ -186,6 +188,7 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   if (side == kBlack) appendListLine(kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine();
   gameSaved = 0;
+  updateGameMarks();
   return 1;
 }
 

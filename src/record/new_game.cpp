@@ -4,6 +4,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/pictures.h"
+#include "input/game_marks.h"
 #include "input/move_list.h"
 
 namespace {
@@ -41,4 +42,5 @@ void startNewGame() {
   }
   form1.listBox1.clear();
   writeListHeaders();
+  updateGameMarks();
 }

@@ -6,6 +6,7 @@
 #include "game/captures.h"
 #include "game/castling_squares.h"
 #include "game/pictures.h"
+#include "input/game_marks.h"
 #include "input/move_driver.h"
 
 namespace {
@@ -190,6 +191,7 @@ void Button2Click() {
     countMaterial();
     lastMaterialBalance = whiteMaterial - blackMaterial;
   }
+  updateGameMarks();
 }
 
 void Gerihamle1Click() { Button2Click(); }

@@ -4,6 +4,7 @@
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/pictures.h"
+#include "input/game_marks.h"
 #include "record/new_game.h"
 #include "record/saved_game.h"
 #include "ui/help_window.h"
@@ -33,6 +34,7 @@ void FormCreate() {
     if ((p->x + p->y) % 2 == 0) form1.image[n].bitmap = stockPictureOf(o.side, o.kind, 0);
   }
   writeListHeaders();
+  updateGameMarks();
 }
 
 void Button3Click() { startNewGame(); }

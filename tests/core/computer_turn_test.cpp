@@ -139,6 +139,11 @@ TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   setDialogs(&dialogs);
   clearedProgram();
   placePiece(kKing, kWhite, 0, "e1");
+  // Black's king boxed in by its own pawns, which cannot move either.
+  placePiece(kKing, kBlack, 0, "a1");
+  placePiece(kPawn, kBlack, 0, "a2");
+  placePiece(kPawn, kBlack, 1, "b2");
+  placePiece(kPawn, kBlack, 2, "b1");
   sideToMove = kBlackToMove;
   form1.timer1Enabled = true;
   Timer1Timer();

@@ -11,6 +11,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game_over.h"
 #include "game_view.h"
 #include "input/move_driver.h"
 #include "random_game.h"
@@ -311,7 +312,8 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
     bool over = false;
     for (int step = 0; step < steps && !over; ++step) {
       const std::string where = "game " + std::to_string(g) + " step " + std::to_string(step);
-      if (step > 3 && rng() % 5 == 0) {
+      // Once a king is taken only a take back goes on with the game.
+      if (gameIsOver() || (step > 3 && rng() % 5 == 0)) {
         const int how = static_cast<int>(rng() % 3);
         const int line = how == 2 ? static_cast<int>(rng() % form1.listBox1.size()) : 0;
         if (how == 0) Button2Click();
@@ -339,7 +341,7 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
       played.push_back(d);
       castlings += d.castling ? 1 : 0;
       captures += d.capture ? 1 : 0;
-      if (mode == kPlayComputer) {
+      if (mode == kPlayComputer && !gameIsOver()) {
         const int32_t before = moveCount;
         Timer1Timer();
         if (moveCount != before + 1) {

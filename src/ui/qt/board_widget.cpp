@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
+#include "game/types.h"
 #include "input/board_input.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
@@ -14,6 +16,10 @@ namespace {
 constexpr int kSquareSize = 40;
 constexpr int kBitmapSize = 38;  // a piece bitmap, centred in its 40 x 40 picture
 const QColor kThinkingColour(128, 0, 64);
+// The last move's frame: a deep blue that stands out on silver and on white
+// squares alike, and from the pieces' black and white.
+const QColor kLastMoveColour(0, 90, 210);
+constexpr int kLastMovePen = 2;
 
 MouseButton buttonOf(Qt::MouseButton b) {
   switch (b) {
@@ -78,6 +84,42 @@ class PiecePicture : public QWidget {
   QPixmap pixmap_;
 };
 
+// A thin frame on the two squares of the last move, drawn over the pieces'
+// pictures (their bitmaps fill the squares) and under the labels. It lets
+// the mouse through to the pictures and squares below.
+class LastMoveFrame : public QWidget {
+ public:
+  explicit LastMoveFrame(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("lastMove"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(kSquareSize * 8, kSquareSize * 8);
+  }
+  void setMark(const LastMoveMark& mark) {
+    const bool same =
+        mark.shown == mark_.shown && (!mark.shown || (mark.fromX == mark_.fromX && mark.fromY == mark_.fromY &&
+                                                      mark.toX == mark_.toX && mark.toY == mark_.toY));
+    mark_ = mark;
+    if (!same) update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!mark_.shown) return;
+    QPainter painter(this);
+    painter.setPen(QPen(kLastMoveColour, kLastMovePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = kLastMovePen / 2.0;
+    for (const auto& [x, y] : {std::pair{mark_.fromX, mark_.fromY}, std::pair{mark_.toX, mark_.toY}}) {
+      if (!onBoardCoord(x, y)) continue;
+      painter.drawRect(
+          QRectF(squareLeft(x) + inset, squareTop(y) + inset, kSquareSize - kLastMovePen, kSquareSize - kLastMovePen));
+    }
+  }
+
+ private:
+  LastMoveMark mark_{};
+};
+
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("GroupBox1"));
   resize(kFrameSize, kFrameSize);
@@ -87,6 +129,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
   // Creation order is the stacking order: squares, pictures, then the labels.
   for (int n = 1; n <= 64; ++n) squares_[n] = new BoardSquare(n, this);
   for (int n = 1; n <= kBoardPictureCount; ++n) pictures_[n] = new PiecePicture(n, this);
+  lastMove_ = new LastMoveFrame(this);
 
   label19_ = makeLabel(this, QStringLiteral("Düşünüyorum..."), 33, false, kThinkingColour);
   label19_->setObjectName(QStringLiteral("Label19"));
@@ -125,6 +168,7 @@ void BoardWidget::syncFromRecords() {
       pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
+  lastMove_->setMark(form1.lastMove);
   // The two large labels are sized when first shown: their fonts are loaded
   // only then, which keeps them out of the start-up.
   if (form1.label19Visible && !labelsPlaced_[0]) {
@@ -191,7 +235,7 @@ void BoardWidget::endDrag() {
   if (dragging_) {
     PiecePicture* pic = pictures_[pressedPicture_];
     pic->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    pic->stackUnder(label19_);
+    pic->stackUnder(lastMove_);
     QApplication::restoreOverrideCursor();
   }
   dragging_ = false;

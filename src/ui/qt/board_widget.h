@@ -15,6 +15,7 @@
 class QLabel;
 class PiecePicture;
 class BoardSquare;
+class LastMoveFrame;
 
 class BoardWidget : public QWidget {
   Q_OBJECT
@@ -48,6 +49,7 @@ class BoardWidget : public QWidget {
 
   std::array<BoardSquare*, 65> squares_{};                        // Shape1..Shape64
   std::array<PiecePicture*, kBoardPictureCount + 1> pictures_{};  // Image1..Image32
+  LastMoveFrame* lastMove_ = nullptr;
   QLabel* label19_ = nullptr;
   QLabel* label20_ = nullptr;
   bool labelsPlaced_[2] = {false, false};

@@ -71,6 +71,21 @@ void fitToColumn(QLabel* label, int left) {
 
 QString pageResource(int page) { return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0')); }
 
+// A page picture is stored at twice its designed size; it is shown at the
+// designed size, with as many of its pixels as the screen's pixel ratio uses.
+QPixmap pagePixmap(const QImage& stored, qreal ratio) {
+  constexpr int kPictureWidth = 240;  // designed width of every page picture
+  const qreal storedScale = static_cast<qreal>(stored.width()) / kPictureWidth;
+  QImage shown = stored;
+  const int width = qRound(kPictureWidth * ratio);
+  if (width != stored.width()) {
+    shown = stored.scaled(width, qRound(stored.height() * ratio / storedScale), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+  }
+  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / kPictureWidth);
+  return QPixmap::fromImage(shown);
+}
+
 // Shows the page's picture, or says in words why it cannot.
 void loadPage(QLabel* label, int page) {
   QFile file(pageResource(page));
@@ -79,7 +94,7 @@ void loadPage(QLabel* label, int page) {
   if (!file.open(QIODevice::ReadOnly)) {
     error = QStringLiteral("Sayfa dosyası bulunamadı.");
   } else if (decodeJpeg(file.readAll(), image, &error)) {
-    label->setPixmap(QPixmap::fromImage(image));
+    label->setPixmap(pagePixmap(image, label->devicePixelRatioF()));
     return;
   }
   label->setWordWrap(true);

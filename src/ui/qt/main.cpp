@@ -12,6 +12,7 @@
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_translation.h"
 #include "ui/start_up.h"
 
 int main(int argc, char** argv) {
@@ -22,9 +23,11 @@ int main(int argc, char** argv) {
   }
   startUp();
 
+  useTurkishDates();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("DEDIVUD"));
   QApplication::setWindowIcon(applicationIcon());
+  installQtTurkish(app);
 
   // An error while the windows are created is shown, and the program ends.
   std::unique_ptr<GameWindows> windows;

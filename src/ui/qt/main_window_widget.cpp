@@ -23,7 +23,9 @@
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/help_window_widget.h"
 #include "ui/qt/lost_pieces_widget.h"
+#include "ui/qt/menu_keys.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/turn_mark_widget.h"
 
 namespace {
 
@@ -77,6 +79,7 @@ MainWindow::MainWindow() {
 
   buildControls(client);
   buildMenus();
+  addMenuShortcuts(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   timer1_.setParent(this);
@@ -103,6 +106,9 @@ void MainWindow::buildControls(QWidget* client) {
     placeLabel(rank, 24, 320 - 40 * i, 16);
   }
   placeLabel(makeLabel(client, QStringLiteral("oyun sırası "), 16, true, kMaroon), 400, 24, kClientWidth - 400);
+  // Whose turn it is, in the free room between the board and the caption.
+  turnMark_ = new TurnMarkWidget(client);
+  turnMark_->setGeometry(363, 24, 400 - 363, 24);
   placeLabel(makeLabel(client, QStringLiteral("DÜZEY"), 13, true, kPurple), 352, 8, 416 - 352);
   placeLabel(makeLabel(client, QStringLiteral("Yardım :"), 13, true, kMaroon), 248, 8, 312 - 248);
 
@@ -216,6 +222,7 @@ void MainWindow::setCompanions(HelpWindow* form4, LostPiecesWindow* form3, Check
 void MainWindow::syncFromRecords() {
   board_->syncFromRecords();
   syncList();
+  turnMark_->syncFromRecords();
 
   secenek1_->setChecked(form1.secenek1Checked);
   secenek2_->setChecked(form1.secenek2Checked);

@@ -21,6 +21,7 @@ class QAction;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class TurnMarkWidget;
 
 class MainWindow : public QMainWindow {
  public:
@@ -46,6 +47,7 @@ class MainWindow : public QMainWindow {
 
   BoardWidget* board_ = nullptr;
   QListWidget* listBox1_ = nullptr;
+  TurnMarkWidget* turnMark_ = nullptr;
   std::array<QRadioButton*, 5> radio_{};  // RadioButton1..RadioButton4
   QAction* secenek1_ = nullptr;
   QAction* secenek2_ = nullptr;

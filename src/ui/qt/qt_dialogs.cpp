@@ -2,16 +2,38 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSplitter>
 #include <QString>
 #include <QStringList>
+#include <QTreeView>
 
 namespace {
 
 const QString kApplicationTitle = QStringLiteral("DEDIVUD");
 
 QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Qt's file dialog opens too narrow for the Turkish column titles and dates:
+// it opens wider, its columns take the width their contents need and the
+// places on the left are not cut either.
+void fitFileDialog(QFileDialog& dialog) {
+  constexpr int kWidth = 760;
+  constexpr int kHeight = 460;
+  constexpr int kPlacesWidth = 150;
+  dialog.resize(kWidth, kHeight);
+  if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  }
+  if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+    splitter->setSizes({kPlacesWidth, kWidth - kPlacesWidth});
+}
 
 // Runs a file dialog with Turkish labels and gives the chosen name, or ""
 // when cancelled.
@@ -22,6 +44,7 @@ std::string runFileDialog(QFileDialog& dialog, const QString& acceptText) {
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dosya türü:"));
   dialog.setLabelText(QFileDialog::Accept, acceptText);
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("İptal"));
+  fitFileDialog(dialog);
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty()) return {};

@@ -1,0 +1,14 @@
+// The game is over once a king has been taken. It is read from the position
+// itself (a king off the board), so a take back, a new game or an open that
+// gives the king back ends it without any flag to reset.
+#pragma once
+
+#include <cstdint>
+
+// True while a king is off the board.
+bool gameIsOver();
+
+// The side whose king still stands once the game is over; kNoSide while the
+// game goes on, or when both kings have been taken (a replayed file may go on
+// after the first).
+int32_t winnerSide();

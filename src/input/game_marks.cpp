@@ -1,0 +1,46 @@
+#include "input/game_marks.h"
+
+#include "controls/controls.h"
+#include "game/board.h"
+#include "game/game_over.h"
+#include "input/history.h"
+
+const char* const kWhiteTurnText = "Beyaz";
+const char* const kBlackTurnText = "Siyah";
+const char* const kWhiteWonText = "Beyaz kazandı";
+const char* const kBlackWonText = "Siyah kazandı";
+const char* const kGameOverText = "Oyun bitti";
+
+namespace {
+
+TurnMark turnMarkNow() {
+  if (gameIsOver()) {
+    const int32_t winner = winnerSide();
+    const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;
+    return TurnMark{winner, true, text};
+  }
+  if (sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
+  return TurnMark{kBlack, false, kBlackTurnText};
+}
+
+// The newest half-move in the history: White's unanswered move while Black is
+// to move, else the last complete entry's Black half (or its White half when
+// Black's is empty). Take back clears the halves it undoes, and a new game
+// empties the history by its count, so this is always the move on the board.
+const HalfMoveRecord* lastHalfMove() {
+  if (sideToMove == kBlackToMove && moveCount < kHistoryCapacity && history[moveCount].white.kind != kEmpty)
+    return &history[moveCount].white;
+  if (moveCount == 0) return nullptr;
+  const FullMoveRecord& entry = history[moveCount - 1];
+  if (entry.black.kind != kEmpty) return &entry.black;
+  if (entry.white.kind != kEmpty) return &entry.white;
+  return nullptr;
+}
+
+}  // namespace
+
+void updateGameMarks() {
+  form1.turnMark = turnMarkNow();
+  const HalfMoveRecord* h = lastHalfMove();
+  form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};
+}

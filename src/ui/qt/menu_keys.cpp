@@ -1,0 +1,30 @@
+#include "ui/qt/menu_keys.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QWidget>
+
+namespace {
+
+struct MenuKey {
+  const char* item;
+  QKeySequence key;
+};
+
+}  // namespace
+
+void addMenuShortcuts(QWidget* window) {
+  // Standard keys where Qt has one; the hint has none, so Ctrl+H.
+  const MenuKey keys[] = {
+      {"Balat1", QKeySequence(QKeySequence::New)},      {"A1", QKeySequence(QKeySequence::Open)},
+      {"Kaydet1", QKeySequence(QKeySequence::Save)},    {"k1", QKeySequence(QKeySequence::Quit)},
+      {"Gerihamle1", QKeySequence(QKeySequence::Undo)}, {"Yardm1", QKeySequence(QKeySequence::HelpContents)},
+      {"Yardmal1", QKeySequence(Qt::CTRL | Qt::Key_H)},
+  };
+  for (const MenuKey& k : keys) {
+    if (auto* action = window->findChild<QAction*>(QString::fromLatin1(k.item))) {
+      action->setShortcut(k.key);
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+  }
+}
