@@ -6,7 +6,7 @@ set -eu
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev \
 fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
-clang-format"
+openbox x11-utils clang-format"
 # Extra packages for one command (the fuzz target needs clang's runtime).
 PACKAGES="$PACKAGES $*"
 
