@@ -44,11 +44,18 @@ pid=
 wm=
 trap 'kill $pid $wm 2>/dev/null || true' EXIT
 
-# The window manager, ready once it has announced itself on the root window.
-openbox >"$work/wm.log" 2>&1 &
-wm=$!
+# The window manager, ready once it has announced itself on the root window
+# (started again should the X server have refused it).
 wmReady() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-waitFor 10 wmReady || fail "the window manager did not start"
+for attempt in 1 2 3; do
+  openbox >"$work/wm.log" 2>&1 &
+  wm=$!
+  waitFor 5 wmReady && break
+  kill $wm 2>/dev/null || true
+  wait $wm 2>/dev/null || true
+  wm=
+done
+[ -n "$wm" ] || fail "the window manager did not start"
 
 # Xvfb now and then refuses a client's first connection ("could not connect
 # to display"); start the game again when that happens.
@@ -95,8 +102,6 @@ squareStats() { regionStats 36 36 $(($(squareX "$1") + 2)) $(($(squareY "$2") + 
 isEmpty() { squareStats "$1" "$2" | awk '{ exit !($3 - $1 < 0.02) }'; }
 # A white piece: dark outline on a mostly light picture.
 isWhitePiece() { squareStats "$1" "$2" | awk '{ exit !($1 < 0.3 && $2 > 0.6) }'; }
-# Something dark in a region.
-hasDark() { regionStats "$@" | awk '{ exit !($1 < 0.4) }'; }
 takeShot() { import -window root "$shot"; }
 # A square by name ("e2") as file and rank numbers.
 fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
@@ -112,7 +117,6 @@ squareEmptied() {
   takeShot
   isEmpty $(fileOf "$1") $(rankOf "$1")
 }
-
 squareFilled() { ! squareEmptied "$1"; }
 
 dragScenario() {
@@ -156,13 +160,19 @@ levelsShown() {
   xdotool key Escape Escape
   [ -n "$menu" ] || { echo "no menu"; return; }
   set -- $menu
-  dot=0 tick=0
+  # One dark-or-light answer per region: the three dots, then the three ticks
+  # (the tick box of item n, 22 pixels per item, its inside 8 x 8).
+  regions=
   for n in 1 2 3; do
-    if hasDark 4 4 $(($(radioLeft $n) + 16)) $((radioY - 2)); then dot=$((dot == 0 ? n : 9)); fi
-    # The tick box of item n, 22 pixels per item, its inside 8 x 8.
-    if hasDark 8 8 $(($1 + 10)) $(($2 + 22 * (n - 1) + 7)); then tick=$((tick == 0 ? n : 9)); fi
+    regions="$regions ( -clone 0 -crop 4x4+$(($(radioLeft $n) + 16))+$((radioY - 2)) )"
   done
-  echo "$dot $tick"
+  for n in 1 2 3; do
+    regions="$regions ( -clone 0 -crop 8x8+$(($1 + 10))+$(($2 + 22 * (n - 1) + 7)) )"
+  done
+  # shellcheck disable=SC2086
+  "$convert" "$shot" -colorspace gray $regions -delete 0 -format '%[fx:minima < 0.4]\n' info: |
+    awk 'NR <= 3 && $1 { dot = dot ? 9 : NR } NR > 3 && $1 { tick = tick ? 9 : NR - 3 }
+      END { print dot + 0, tick + 0 }'
 }
 
 levelsScenario() {
