@@ -79,6 +79,7 @@ struct Form1Controls {
 // Check notice (Form2).
 struct Form2Controls {
   bool visible;
+  int32_t timesShown;  // one more at every check, so the screen brings it forward each time
   int32_t blinkCount;
   bool label1Visible;  // "ŞAH!!!"
 };
@@ -86,6 +87,7 @@ struct Form2Controls {
 // Captured pieces (Form3), one picture per piece numbered as in the window.
 struct Form3Controls {
   bool visible;
+  int32_t timesShown;  // one more at every capture shown in it
   PictureControl image[kLostPictureSlots];
 };
 

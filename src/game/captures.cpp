@@ -50,6 +50,7 @@ void showLostPiece(int32_t kind, int32_t side, int32_t index) {
   }
   if (kind == kKing) form1.label20Visible = true;
   form3.visible = true;
+  form3.timesShown += 1;
 }
 
 }  // namespace

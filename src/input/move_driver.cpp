@@ -64,6 +64,7 @@ void testCheckOnWhiteKing() {
   const Piece& king = pieces.kings[0];
   if (king.onBoard == 1 && isAttackedBy(kBlack, king.x, king.y) && replaying == 0) {
     form2.visible = true;
+    form2.timesShown += 1;
   }
 }
 

@@ -56,6 +56,7 @@ TEST(Captures, LostPiecesFillTheCapturedPiecesWindow) {
   capture(kRook, kBlack, 1);
   expectLost(18, 90, 34);
   expectBoardPictureGone(32);
+  EXPECT_EQ(form3.timesShown, 6);  // every capture brings the window forward again
   EXPECT_EQ(capturedMovedBlack, 0);
   capture(kQueen, kBlack, 99);
   expectLost(43, 125, 34);

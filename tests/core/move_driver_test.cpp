@@ -181,6 +181,11 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
   form2.visible = false;
   EXPECT_EQ(request("a2", "a3"), 1);
   EXPECT_FALSE(form2.visible);
+  // Every check shows the notice again, and counts, so that the screen brings
+  // it forward even when it is still open.
+  playMoves("b7b6 a3a4 b6b5");
+  EXPECT_TRUE(form2.visible);
+  EXPECT_EQ(form2.timesShown, 3);
 
   // Not while a saved game is replayed.
   startTwoPlayerGame();

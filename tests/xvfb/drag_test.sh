@@ -1,26 +1,64 @@
 #!/bin/sh
-# Drags the e2 pawn to e4 with the real mouse of an X server and checks the
-# screen: e4 shows a white piece, e2 is an empty square, and Black answered
-# (one of Black's pieces left its start square).
-#   drag_test.sh GAME [WORKDIR]
+# The game in a real window: an X server with a window manager (openbox), the
+# real mouse and keyboard, and the state read back from the screen.
+#   drag_test.sh SCENARIO GAME [WORKDIR]
+# drag    e2-e4 dragged: e4 shows a white piece, e2 is empty, Black answered.
+# levels  a click on a level button's circle, on its edge or on its caption
+#         selects that button and level alone (radio dots and menu ticks).
+# check   the check notice stays above the main window after a click on the
+#         board, and every later check shows it above again.
 set -eu
 
 if [ "${1:-}" != "--inside" ]; then
-  game=$1
-  work=${2:-$(mktemp -d)}
+  scenario=$1
+  game=$2
+  work=${3:-$(mktemp -d)}/$scenario
   mkdir -p "$work"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$game" "$work"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$scenario" "$game" "$work"
 fi
-game=$2
-work=$3
-shot=$work/shot.png
+scenario=$2
+game=$3
+work=$4
+shot=$work/shot.ppm
 convert=/usr/bin/convert
 
+fail() {
+  echo "FAIL: $*" >&2
+  cat "$work/game.log" "$work/wm.log" >&2 2>/dev/null || true
+  exit 1
+}
+
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
+waitFor() {
+  tries=$(($1 * 10))
+  shift
+  while ! "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1))
+    [ $tries -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+
 export QT_QPA_PLATFORM=xcb
+pid=
+wm=
+trap 'kill $pid $wm 2>/dev/null || true' EXIT
+
+# The window manager, ready once it has announced itself on the root window
+# (started again should the X server have refused it).
+wmReady() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+for attempt in 1 2 3; do
+  openbox >"$work/wm.log" 2>&1 &
+  wm=$!
+  waitFor 5 wmReady && break
+  kill $wm 2>/dev/null || true
+  wait $wm 2>/dev/null || true
+  wm=
+done
+[ -n "$wm" ] || fail "the window manager did not start"
+
 # Xvfb now and then refuses a client's first connection ("could not connect
 # to display"); start the game again when that happens.
-pid=
-trap 'kill $pid 2>/dev/null || true' EXIT
 wid=
 for attempt in 1 2 3; do
   "$game" >"$work/game.log" 2>&1 &
@@ -35,52 +73,173 @@ for attempt in 1 2 3; do
   kill $pid 2>/dev/null || true
   wait $pid 2>/dev/null || true
 done
-[ -n "$wid" ] || { cat "$work/game.log" >&2; echo "FAIL: the game window did not appear" >&2; exit 1; }
+[ -n "$wid" ] || fail "the game window did not appear"
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$wid")"
+
+# Absolute place and size of a window (its inside, without the frame).
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+set -- $(geometry "$wid")
 # The client area (513 x 383) lies under the menu bar; the board frame sits
 # at (40, 31) in it and a square is 40 pixels wide, a8 at the frame's origin.
-clientTop=$((Y + HEIGHT - 383))
-boardLeft=$((X + 40))
+clientLeft=$1
+clientTop=$(($2 + $4 - 383))
+boardLeft=$((clientLeft + 40))
 boardTop=$((clientTop + 31))
 squareX() { echo $((boardLeft + 40 * $1)); }
 squareY() { echo $((boardTop + 280 - 40 * $1)); }
 
-# Statistics of the inside of one square (file, rank) on the last shot:
-# "min mean max" of the grey level, 0..1.
-squareStats() {
-  "$convert" "$shot" -crop 36x36+$(($(squareX "$1") + 2))+$(($(squareY "$2") + 2)) +repage \
-    -colorspace gray -format '%[fx:minima] %[fx:mean] %[fx:maxima]' info:
+# "min mean max" of the grey level (0..1) of a W x H region at (X, Y) of the
+# last shot.
+regionStats() {
+  "$convert" "$shot" -crop "$1x$2+$3+$4" +repage -colorspace gray -format '%[fx:minima] %[fx:mean] %[fx:maxima]' info:
 }
+# The inside of one square (file, rank).
+squareStats() { regionStats 36 36 $(($(squareX "$1") + 2)) $(($(squareY "$2") + 2)); }
 # Empty: one flat colour (white or silver).
 isEmpty() { squareStats "$1" "$2" | awk '{ exit !($3 - $1 < 0.02) }'; }
 # A white piece: dark outline on a mostly light picture.
 isWhitePiece() { squareStats "$1" "$2" | awk '{ exit !($1 < 0.3 && $2 > 0.6) }'; }
+takeShot() { import -window root "$shot"; }
+# A square by name ("e2") as file and rank numbers.
+fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
+rankOf() { echo $((${1#?} - 1)); }
+squareCentre() { echo $(($(squareX $(fileOf "$1")) + 20)) $(($(squareY $(rankOf "$1")) + 20)); }
 
-fail() {
-  echo "FAIL: $*" >&2
-  cat "$work/game.log" >&2
-  exit 1
+# Drags the piece on one square to another with the real mouse.
+drag() {
+  set -- $(squareCentre "$1") $(squareCentre "$2")
+  xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 3)) "$2" mousemove "$3" "$4" mouseup 1
+}
+squareEmptied() {
+  takeShot
+  isEmpty $(fileOf "$1") $(rankOf "$1")
+}
+squareFilled() { ! squareEmptied "$1"; }
+
+dragScenario() {
+  takeShot
+  isEmpty 4 3 || fail "e4 is not empty at the start ($(squareStats 4 3))"
+  isWhitePiece 4 1 || fail "no white piece on e2 at the start ($(squareStats 4 1))"
+  drag e2 e4
+  sleep 1.5
+  takeShot
+  isWhitePiece 4 3 || fail "e4 shows no white piece ($(squareStats 4 3))"
+  isEmpty 4 1 || fail "e2 is not empty ($(squareStats 4 1))"
+  answered=no
+  for file in 0 1 2 3 4 5 6 7; do
+    isEmpty $file 6 && answered=yes
+  done
+  isEmpty 1 7 && answered=yes
+  isEmpty 6 7 && answered=yes
+  [ $answered = yes ] || fail "Black did not answer"
+  echo "PASS: e2-e4 dragged and answered"
 }
 
-import -window root "$shot"
-isEmpty 4 3 || fail "e4 is not empty at the start ($(squareStats 4 3))"
-isWhitePiece 4 1 || fail "no white piece on e2 at the start ($(squareStats 4 1))"
+# Level button n (1..3): designed at Left 416 + 32 (n - 1), Top 8, 25 x 17,
+# its circle at the right end and the caption left of it.
+radioLeft() { echo $((clientLeft + 416 + 32 * ($1 - 1))); }
+radioY=$((clientTop + 17))
+# The game's windows on the screen number $1 (the main window and menus).
+popupsOpen() { [ "$(xdotool search --onlyvisible --classname dedivud | wc -l)" -ge "$1" ]; }
+# Which level button shows its dot, and which "Düzey" item its tick, as
+# "dot tick"; 0 for none, 9 for more than one.
+levelsShown() {
+  xdotool key alt+s
+  waitFor 5 popupsOpen 2 || true
+  xdotool key d
+  waitFor 5 popupsOpen 3 || true
+  sleep 0.15
+  takeShot
+  # The submenu: the popup furthest to the right.
+  menu=$(for w in $(xdotool search --onlyvisible --classname dedivud); do
+    [ "$w" = "$wid" ] || echo "$(geometry "$w")"
+  done | sort -n | tail -n 1)
+  xdotool key Escape Escape
+  [ -n "$menu" ] || { echo "no menu"; return; }
+  set -- $menu
+  # One dark-or-light answer per region: the three dots, then the three ticks
+  # (the tick box of item n, 22 pixels per item, its inside 8 x 8).
+  regions=
+  for n in 1 2 3; do
+    regions="$regions ( -clone 0 -crop 4x4+$(($(radioLeft $n) + 16))+$((radioY - 2)) )"
+  done
+  for n in 1 2 3; do
+    regions="$regions ( -clone 0 -crop 8x8+$(($1 + 10))+$(($2 + 22 * (n - 1) + 7)) )"
+  done
+  # shellcheck disable=SC2086
+  "$convert" "$shot" -colorspace gray $regions -delete 0 -format '%[fx:minima < 0.4]\n' info: |
+    awk 'NR <= 3 && $1 { dot = dot ? 9 : NR } NR > 3 && $1 { tick = tick ? 9 : NR - 3 }
+      END { print dot + 0, tick + 0 }'
+}
 
-fromX=$(($(squareX 4) + 20)); fromY=$(($(squareY 1) + 20))
-toX=$(($(squareX 4) + 20)); toY=$(($(squareY 3) + 20))
-xdotool mousemove $fromX $fromY mousedown 1 mousemove $((fromX + 3)) $fromY mousemove $toX $toY mouseup 1
-sleep 1.5
-import -window root "$shot"
+levelsScenario() {
+  xdotool windowactivate --sync "$wid"
+  [ "$(levelsShown)" = "1 1" ] || fail "level 1 is not the only one chosen at the start: $(levelsShown)"
+  # Each click changes the level: circle centres (+18), circles' right edges
+  # (+23) and captions (+0), in an order where every button follows another.
+  for click in "2 18" "1 23" "3 18" "2 23" "3 0" "1 0" "3 23" "2 0" "1 18"; do
+    set -- $click
+    xdotool mousemove $(($(radioLeft "$1") + $2)) $radioY click 1
+    sleep 0.1
+    shown=$(levelsShown)
+    [ "$shown" = "$1 $1" ] || fail "a click at $2 pixels right of level button $1 shows dot and tick at: $shown"
+  done
+  echo "PASS: every level button takes its own clicks alone"
+}
 
-isWhitePiece 4 3 || fail "e4 shows no white piece ($(squareStats 4 3))"
-isEmpty 4 1 || fail "e2 is not empty ($(squareStats 4 1))"
-answered=no
-for file in 0 1 2 3 4 5 6 7; do
-  isEmpty $file 6 && answered=yes
-done
-isEmpty 1 7 && answered=yes
-isEmpty 6 7 && answered=yes
-[ $answered = yes ] || fail "Black did not answer"
+# Window ids in the window manager's stacking order, bottom to top, decimal.
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' | xargs -n 1 printf '%d\n'
+}
+noticeId() { xdotool search --onlyvisible --name '^UYARI$' | head -n 1; }
+# The notice is mapped and stands above the main window.
+noticeOnTop() {
+  notice=$(noticeId)
+  [ -n "$notice" ] || return 1
+  stacking | awk -v n="$notice" -v m="$wid" '$1 == n { np = NR } $1 == m { mp = NR } END { exit !(np > mp && mp > 0) }'
+}
+expectNoticeAboveAfterClick() {
+  waitFor 10 noticeOnTop || fail "$1: no check notice above the main window"
+  sleep 0.3
+  # A plain click on an empty square of the board.
+  set -- "$1" $(squareCentre a5)
+  xdotool mousemove "$2" "$3" click 1
+  sleep 0.5
+  noticeOnTop || fail "$1: after a click on the board the notice is not above the main window ($(stacking | tr '\n' ' '))"
+}
+pressNoticeOk() {
+  set -- $(geometry "$(noticeId)")
+  xdotool mousemove $(($1 + 96)) $(($2 + 67)) click 1
+  waitFor 5 sh -c '! xdotool search --onlyvisible --name "^UYARI$"' || fail "OK leaves the notice on the screen"
+}
+
+checkScenario() {
+  # Level 1: 1. f3 e6 2. g4 Qg5 3. Kf2 Qc5+.
+  drag f2 f3
+  waitFor 10 squareEmptied e7 || fail "Black did not answer 1. f3"
+  drag g2 g4
+  waitFor 10 squareEmptied d8 || fail "Black did not answer 2. g4"
+  drag e1 f2
+  expectNoticeAboveAfterClick "3. Kf2 Qc5+"
+  # Take back 3. Kf2 ("Geri Hamle", Left 376, Top 360, 65 x 17) and play it
+  # again, the notice still open: the same check once more.
+  set -- $((clientLeft + 376 + 32)) $((clientTop + 360 + 8))
+  xdotool mousemove "$1" "$2" click 1
+  waitFor 10 squareEmptied f2 || fail "3. Kf2 was not taken back"
+  drag e1 f2
+  waitFor 10 squareFilled c5 || fail "Black did not answer 3. Kf2 with Qc5"
+  expectNoticeAboveAfterClick "3. Kf2 again"
+  pressNoticeOk
+  echo "PASS: the check notice stays above the main window"
+}
+
+case $scenario in
+drag) dragScenario ;;
+levels) levelsScenario ;;
+check) checkScenario ;;
+*) fail "unknown scenario $scenario" ;;
+esac
 kill -0 $pid 2>/dev/null || fail "the game has ended"
-echo "PASS: e2-e4 dragged and answered"

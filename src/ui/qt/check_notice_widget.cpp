@@ -10,6 +10,7 @@
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/widget_style.h"
 
 namespace {
 const QColor kNoticeColour(183, 0, 91);
@@ -17,7 +18,7 @@ constexpr int kFrameWidth = 4;
 constexpr int kBlinkMs = 100;
 }  // namespace
 
-CheckNoticeWindow::CheckNoticeWindow() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
+CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("UYARI"));
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -54,7 +55,7 @@ void CheckNoticeWindow::syncFromRecords() {
     form2TimerEnabled ? timer1_.start() : timer1_.stop();
   }
   if (label1_->isVisibleTo(this) != form2.label1Visible) label1_->setVisible(form2.label1Visible);
-  if (isVisible() != form2.visible) setVisible(form2.visible);
+  bringForward(this, form2.visible, form2.timesShown, timesShown_);
 }
 
 // The white frame around the panel.

@@ -1,5 +1,6 @@
 // The check notice (Form2): a borderless red panel with a blinking "ŞAH!!!"
-// and an OK button. Its blink timer runs for the whole program.
+// and an OK button. Its blink timer runs for the whole program. A tool window
+// of the main window, so that a click on the board never hides it.
 #pragma once
 
 #include <QTimer>
@@ -10,9 +11,10 @@ class QPushButton;
 
 class CheckNoticeWindow : public QWidget {
  public:
-  CheckNoticeWindow();
+  explicit CheckNoticeWindow(QWidget* mainWindow);
 
-  // Window and label follow form2's record, the timer form2TimerEnabled.
+  // Window and label follow form2's record, the timer form2TimerEnabled;
+  // every new check brings the notice to the front again.
   void syncFromRecords();
 
  protected:
@@ -22,6 +24,7 @@ class CheckNoticeWindow : public QWidget {
 
  private:
   bool activationLine_ = false;  // the white line drawn once on activation
+  int32_t timesShown_ = 0;       // form2.timesShown when last brought forward
   QLabel* label1_;
   QPushButton* bitBtn1_;
   QTimer timer1_;

@@ -8,6 +8,7 @@
 #include "game/types.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/piece_art.h"
+#include "ui/qt/widget_style.h"
 
 namespace {
 const QColor kWindowColour(255, 196, 196);
@@ -43,7 +44,7 @@ class LostPicture : public QWidget {
   QPixmap pixmap_;
 };
 
-LostPiecesWindow::LostPiecesWindow() {
+LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -79,7 +80,7 @@ void LostPiecesWindow::syncFromRecords() {
     if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
-  if (isVisible() != form3.visible) setVisible(form3.visible);
+  bringForward(this, form3.visible, form3.timesShown, timesShown_);
 }
 
 // The divider between the white and the black columns, on every paint.

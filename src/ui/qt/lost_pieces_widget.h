@@ -1,6 +1,7 @@
 // The captured-pieces window (Form3, "KAYIP TAŞLAR"): one hidden 30 x 30
 // picture per piece, shown where the capture code places it, under the
-// headings "BEYAZ" and "SİYAH" divided by a maroon line.
+// headings "BEYAZ" and "SİYAH" divided by a maroon line. A tool window of
+// the main window, so that it stays above the board while it is open.
 #pragma once
 
 #include <QPixmap>
@@ -13,9 +14,10 @@ class LostPicture;
 
 class LostPiecesWindow : public QWidget {
  public:
-  LostPiecesWindow();
+  explicit LostPiecesWindow(QWidget* mainWindow);
 
-  // Window and pictures follow form3's record.
+  // Window and pictures follow form3's record; every capture shown brings the
+  // window to the front again.
   void syncFromRecords();
 
  protected:
@@ -26,4 +28,5 @@ class LostPiecesWindow : public QWidget {
  private:
   std::array<LostPicture*, kLostPictureSlots> pictures_{};  // by Form3 picture number
   qreal ratio_ = 0;
+  int32_t timesShown_ = 0;  // form3.timesShown when last brought forward
 };

@@ -33,6 +33,11 @@ constexpr int kClientWidth = 513;
 constexpr int kClientHeight = 383;
 constexpr int kListItemHeight = 13;
 constexpr int kTimerMs = 100;
+// Level buttons: the first one's designed left, their designed width and the
+// distance from one to the next.
+constexpr int kRadioLeft = 416;
+constexpr int kRadioWidth = 25;
+constexpr int kRadioPitch = 32;
 const QColor kListColour(255, 255, 202);
 const QColor kPurple(128, 0, 64);
 
@@ -148,9 +153,11 @@ void MainWindow::buildControls(QWidget* client) {
     radio->setObjectName(QStringLiteral("RadioButton%1").arg(n));
     radio->setLayoutDirection(Qt::RightToLeft);
     // The designed 25 pixels are too narrow for this style's indicator and
-    // caption: the button grows to the left, its circle stays in place.
-    const int width = std::max(25, radio->sizeHint().width());
-    place(radio, 416 + 32 * (n - 1) + 25 - width, 8, width, 17);
+    // caption: the button grows to the left, its circle stays in place, but
+    // never beyond its neighbour's right end, so that no button takes the
+    // clicks meant for another one.
+    const int width = std::clamp(radio->sizeHint().width(), kRadioWidth, kRadioPitch);
+    place(radio, kRadioLeft + kRadioPitch * (n - 1) + kRadioWidth - width, 8, width, 17);
     radio->setAutoExclusive(false);
     connect(radio, &QRadioButton::clicked, this, [this, click = clicks[n - 1]] { handle(click); });
     radio_[n] = radio;
@@ -303,8 +310,8 @@ void GameWindows::makeCompanions() {
   if (form4_) return;
   form4_ = std::make_unique<HelpWindow>();
   form4_->setAttribute(Qt::WA_QuitOnClose, false);
-  form3_ = std::make_unique<LostPiecesWindow>();
-  form2_ = std::make_unique<CheckNoticeWindow>();
+  form3_ = std::make_unique<LostPiecesWindow>(form1_.get());
+  form2_ = std::make_unique<CheckNoticeWindow>(form1_.get());
   form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());
   form1_->syncFromRecords();
 }

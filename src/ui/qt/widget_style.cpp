@@ -49,3 +49,17 @@ void fitOuterSize(QWidget* window, const QSize& outer) {
     if (frame.width() > 0 || frame.height() > 0) window->setFixedSize(outer - frame);
   });
 }
+
+void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen) {
+  const bool again = timesShown != seen;
+  seen = timesShown;
+  if (!shown) {
+    if (window->isVisible()) window->hide();
+    return;
+  }
+  if (!window->isVisible()) {
+    window->show();
+  } else if (again) {
+    window->raise();
+  }
+}

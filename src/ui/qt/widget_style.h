@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <cstdint>
 
 class QFont;
 class QLabel;
@@ -26,3 +27,8 @@ void placeLabel(QLabel* label, int left, int top, int maxWidth);
 // window system has framed it (a window without a frame keeps `outer` as its
 // inside). Called when the window is shown.
 void fitOuterSize(QWidget* window, const QSize& outer);
+
+// Shows or hides a side window as its record says; each time the record
+// counts one more showing (`timesShown` differs from `seen`), the window comes
+// to the front again, even if it was open all along but covered.
+void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen);
