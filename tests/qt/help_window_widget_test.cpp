@@ -9,6 +9,7 @@
 
 #include "controls/controls.h"
 #include "ui/help_window.h"
+#include "ui/qt/event_path.h"
 #include "ui/qt/help_window_widget.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/piece_art.h"
@@ -64,10 +65,14 @@ class HelpWindowWidgetTest : public QObject {
     Form4Initialise();
     Yardm1Show();
     window_ = std::make_unique<HelpWindow>();
+    setRedrawEveryWindow([this] { window_->syncFromRecords(); });
     window_->syncFromRecords();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() {
+    setRedrawEveryWindow(nullptr);
+    window_.reset();
+  }
 
   void designedWindowAtFirstDisplay() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("YARDIM"));

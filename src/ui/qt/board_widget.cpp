@@ -8,8 +8,8 @@
 
 #include "game/types.h"
 #include "input/board_input.h"
+#include "ui/qt/event_path.h"
 #include "ui/qt/piece_art.h"
-#include "ui/qt/qt_dialogs.h"
 
 namespace {
 
@@ -200,7 +200,6 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     pressPos_ = pos;
     grabOffset_ = pos - pic->pos();
   }
-  emit handled();
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -280,5 +279,4 @@ void BoardWidget::dropAt(QPoint boardPos, QPoint globalPos) {
       onItself ? ImageDragDrop(dragged) : Shape41DragDrop(sq->number());
     }
   });
-  emit handled();
 }

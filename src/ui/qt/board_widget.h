@@ -18,8 +18,6 @@ class BoardSquare;
 class LastMoveFrame;
 
 class BoardWidget : public QWidget {
-  Q_OBJECT
-
  public:
   static constexpr int kFrameSize = 321;
 
@@ -30,10 +28,6 @@ class BoardWidget : public QWidget {
   void syncFromRecords();
 
   bool isDragging() const { return dragging_; }
-
- signals:
-  // A core handler has run: every window must follow the records again.
-  void handled();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

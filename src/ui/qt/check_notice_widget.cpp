@@ -8,8 +8,7 @@
 
 #include "controls/controls.h"
 #include "ui/notice_window.h"
-#include "ui/qt/board_widget.h"
-#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/event_path.h"
 #include "ui/qt/widget_style.h"
 
 namespace {
@@ -36,18 +35,12 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
   bitBtn1_->setGeometry(72, 56, 49, 22);
   bitBtn1_->setIconSize(QSize(14, 14));
   bitBtn1_->setDefault(true);
-  connect(bitBtn1_, &QPushButton::clicked, this, [this] {
-    runHandler(this, [] { Form2BitBtn1Click(); });
-    syncFromRecords();
-  });
+  connect(bitBtn1_, &QPushButton::clicked, this, [this] { runHandler(this, Form2BitBtn1Click); });
 
   timer1_.setParent(this);
   timer1_.setObjectName(QStringLiteral("Timer1"));
   timer1_.setInterval(kBlinkMs);
-  connect(&timer1_, &QTimer::timeout, this, [this] {
-    runHandler(this, [] { Form2Timer1Timer(); });
-    syncFromRecords();
-  });
+  connect(&timer1_, &QTimer::timeout, this, [this] { runHandler(this, Form2Timer1Timer); });
 }
 
 void CheckNoticeWindow::syncFromRecords() {

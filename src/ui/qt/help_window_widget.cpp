@@ -13,6 +13,7 @@
 
 #include "controls/controls.h"
 #include "ui/help_window.h"
+#include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
 
@@ -173,7 +174,7 @@ void HelpWindow::createTopics() {
     labels_[number] = label;
   }
   labels_[kMenusLabel]->setMouseTracking(true);
-  connect(labels_[kMenusLabel], &HelpTopicLabel::mouseMoved, this, [this] { handle(Form4Label2MouseMove); });
+  connect(labels_[kMenusLabel], &HelpTopicLabel::mouseMoved, this, [this] { runHandler(this, Form4Label2MouseMove); });
 
   // Label2 ("1- MENULER") only unfolds on hover; the others are clicked.
   struct Click {
@@ -184,7 +185,8 @@ void HelpWindow::createTopics() {
                                      {3, Form4Label3Click}, {4, Form4Label4Click}, {5, Form4Label5Click},
                                      {6, Form4Label6Click}};
   for (const Click& click : clicks) {
-    connect(labels_[click.label], &HelpTopicLabel::clicked, this, [this, handler = click.handler] { handle(handler); });
+    connect(labels_[click.label], &HelpTopicLabel::clicked, this,
+            [this, handler = click.handler] { runHandler(this, handler); });
   }
 }
 
@@ -195,13 +197,8 @@ void HelpWindow::createButtons() {
   nextButton_ = new QPushButton(QStringLiteral("Sonraki"), this);
   nextButton_->setObjectName(QStringLiteral("Button1"));
   nextButton_->setGeometry(kNextGeometry);
-  connect(previousButton_, &QPushButton::clicked, this, [this] { handle(Form4Button2Click); });
-  connect(nextButton_, &QPushButton::clicked, this, [this] { handle(Form4Button1Click); });
-}
-
-void HelpWindow::handle(void (*handler)()) {
-  handler();
-  syncFromRecords();
+  connect(previousButton_, &QPushButton::clicked, this, [this] { runHandler(this, Form4Button2Click); });
+  connect(nextButton_, &QPushButton::clicked, this, [this] { runHandler(this, Form4Button1Click); });
 }
 
 void HelpWindow::syncFromRecords() {

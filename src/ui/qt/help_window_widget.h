@@ -42,8 +42,6 @@ class HelpWindow : public QWidget {
   void createTopics();
   void createButtons();
   void syncChildren();
-  // Runs a Form4 handler for an event and redraws.
-  void handle(void (*handler)());
 
   HelpTopicLabel* labels_[kHelpLabelCount] = {};  // by label number; 0 unused
   QLabel* pages_[kHelpPageCount] = {};            // by page number; 0 unused

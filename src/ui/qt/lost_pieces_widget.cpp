@@ -6,7 +6,6 @@
 
 #include "game/pictures.h"
 #include "game/types.h"
-#include "ui/qt/board_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
 

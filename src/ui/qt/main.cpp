@@ -9,6 +9,7 @@
 
 #include "record/saved_game.h"
 #include "ui/command_line.h"
+#include "ui/qt/event_path.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
@@ -43,10 +44,8 @@ int main(int argc, char** argv) {
   // "Dosya › Aç" opens it after its dialog.
   if (request.action == kLaunchOpenFile) {
     MainWindow& form1 = windows->form1();
-    QTimer::singleShot(0, &form1, [&form1, &request] {
-      runHandler(&form1, [&request] { openGameFrom(request.file); });
-      form1.syncFromRecords();
-    });
+    QTimer::singleShot(0, &form1,
+                       [&form1, &request] { runHandler(&form1, [&request] { openGameFrom(request.file); }); });
   }
 
   return QApplication::exec();

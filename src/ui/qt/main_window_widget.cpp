@@ -21,10 +21,10 @@
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
+#include "ui/qt/event_path.h"
 #include "ui/qt/help_window_widget.h"
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/menu_keys.h"
-#include "ui/qt/qt_dialogs.h"
 #include "ui/qt/turn_mark_widget.h"
 
 namespace {
@@ -61,12 +61,6 @@ W* place(W* w, int left, int top, int width, int height) {
 
 }  // namespace
 
-template <typename Handler>
-void MainWindow::handle(Handler&& handler) {
-  runHandler(this, handler);
-  syncFromRecords();
-}
-
 MainWindow::MainWindow() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("DEDIVUD"));
@@ -90,7 +84,7 @@ MainWindow::MainWindow() {
   timer1_.setParent(this);
   timer1_.setObjectName(QStringLiteral("Timer1"));
   timer1_.setInterval(kTimerMs);
-  connect(&timer1_, &QTimer::timeout, this, [this] { handle(Timer1Timer); });
+  connect(&timer1_, &QTimer::timeout, this, [this] { runHandler(this, Timer1Timer); });
 
   runHandler(this, FormCreate);
   syncFromRecords();
@@ -99,7 +93,6 @@ MainWindow::MainWindow() {
 void MainWindow::buildControls(QWidget* client) {
   board_ = new BoardWidget(client);
   board_->move(40, 31);
-  connect(board_, &BoardWidget::handled, this, &MainWindow::syncFromRecords);
 
   // File letters under the board and rank numbers beside it.
   for (int i = 0; i < 8; ++i) {
@@ -132,17 +125,17 @@ void MainWindow::buildControls(QWidget* client) {
   pal.setColor(QPalette::Base, kListColour);
   listBox1_->setPalette(pal);
   connect(listBox1_, &QListWidget::clicked, this,
-          [this](const QModelIndex& index) { handle([&] { ListBox1Click(index.row()); }); });
+          [this](const QModelIndex& index) { runHandler(this, [&] { ListBox1Click(index.row()); }); });
 
   auto* button1 = place(new QPushButton(client), 312, 8, 27, 17);
   button1->setObjectName(QStringLiteral("Button1"));
-  connect(button1, &QPushButton::clicked, this, [this] { handle(Yardmal1Click); });
+  connect(button1, &QPushButton::clicked, this, [this] { runHandler(this, Yardmal1Click); });
   auto* button2 = place(new QPushButton(QStringLiteral("Geri Hamle"), client), 376, 360, 65, 17);
   button2->setObjectName(QStringLiteral("Button2"));
-  connect(button2, &QPushButton::clicked, this, [this] { handle(Button2Click); });
+  connect(button2, &QPushButton::clicked, this, [this] { runHandler(this, Button2Click); });
   auto* button3 = place(new QPushButton(QStringLiteral("Başlat"), client), 448, 360, 57, 17);
   button3->setObjectName(QStringLiteral("Button3"));
-  connect(button3, &QPushButton::clicked, this, [this] { handle(Button3Click); });
+  connect(button3, &QPushButton::clicked, this, [this] { runHandler(this, Button3Click); });
 
   // Level buttons, caption left of the button. The records decide which one
   // is selected, so Qt's own exclusivity stays off.
@@ -159,7 +152,7 @@ void MainWindow::buildControls(QWidget* client) {
     const int width = std::clamp(radio->sizeHint().width(), kRadioWidth, kRadioPitch);
     place(radio, kRadioLeft + kRadioPitch * (n - 1) + kRadioWidth - width, 8, width, 17);
     radio->setAutoExclusive(false);
-    connect(radio, &QRadioButton::clicked, this, [this, click = clicks[n - 1]] { handle(click); });
+    connect(radio, &QRadioButton::clicked, this, [this, click = clicks[n - 1]] { runHandler(this, click); });
     radio_[n] = radio;
   }
   radio_[4]->hide();
@@ -176,7 +169,7 @@ void MainWindow::buildMenus() {
   auto item = [this](QMenu* menu, const QString& caption, const char* name, void (*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, handler] { handle(handler); });
+    connect(action, &QAction::triggered, this, [this, handler] { runHandler(this, handler); });
     return action;
   };
   auto tick = [](QAction* action) {
@@ -190,7 +183,7 @@ void MainWindow::buildMenus() {
   QAction* exit = file->addAction(QStringLiteral("Çı&kış"));
   exit->setObjectName(QStringLiteral("k1"));
   connect(exit, &QAction::triggered, this, [this] {
-    handle(k1Click);
+    runHandler(this, k1Click);
     if (form1.closeRequested) {
       form1.closeRequested = false;
       close();
@@ -212,7 +205,7 @@ void MainWindow::buildMenus() {
   QAction* helpItem = help->addAction(QStringLiteral("&Yardım"));
   helpItem->setObjectName(QStringLiteral("Yardm1"));
   connect(helpItem, &QAction::triggered, this, [this] {
-    handle(Yardm1Click);
+    runHandler(this, Yardm1Click);
     if (form4_ && form4_->isVisible()) {
       form4_->raise();
       form4_->activateWindow();
@@ -286,7 +279,6 @@ void MainWindow::syncList() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
   runHandler(this, [&] { mayClose = FormClose(); });
-  syncFromRecords();
   event->setAccepted(mayClose);
 }
 
@@ -296,6 +288,7 @@ constexpr int kCompanionDelayMs = 30;
 
 GameWindows::GameWindows() {
   form1_ = std::make_unique<MainWindow>();
+  setRedrawEveryWindow([this] { form1_->syncFromRecords(); });
   // The creation handler of the check notice runs now (the help window's
   // designed state is set with the other controls at start-up); the widgets
   // follow once the main window is on the screen.
@@ -316,4 +309,7 @@ void GameWindows::makeCompanions() {
   form1_->syncFromRecords();
 }
 
-GameWindows::~GameWindows() { form1_->setCompanions(nullptr, nullptr, nullptr); }
+GameWindows::~GameWindows() {
+  setRedrawEveryWindow(nullptr);
+  form1_->setCompanions(nullptr, nullptr, nullptr);
+}

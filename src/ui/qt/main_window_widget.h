@@ -31,6 +31,9 @@ class MainWindow : public QMainWindow {
   // The windows created after this one, which the sync also keeps in step.
   void setCompanions(HelpWindow* form4, LostPiecesWindow* form3, CheckNoticeWindow* form2);
 
+  // Called when the other windows are needed before they exist.
+  void setCompanionMaker(std::function<void()> make) { needCompanions_ = std::move(make); }
+
   void syncFromRecords();
 
   BoardWidget* board() const { return board_; }
@@ -39,8 +42,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  template <typename Handler>
-  void handle(Handler&& handler);
   void buildControls(QWidget* client);
   void buildMenus();
   void syncList();
@@ -61,10 +62,6 @@ class MainWindow : public QMainWindow {
   LostPiecesWindow* form3_ = nullptr;
   CheckNoticeWindow* form2_ = nullptr;
   std::function<void()> needCompanions_;
-
- public:
-  // Called when the other windows are needed before they exist.
-  void setCompanionMaker(std::function<void()> make) { needCompanions_ = std::move(make); }
 };
 
 // The game's four windows, created in the start-up order Form1, Form4, Form3,

@@ -93,7 +93,3 @@ std::string QtDialogs::chooseOpenFile() {
   dialog.setNameFilter(QStringLiteral("Radozid (*.oyk)"));
   return runFileDialog(dialog, QStringLiteral("&Aç"));
 }
-
-void showHandlerError(QWidget* parent, const char* what) {
-  QMessageBox::critical(parent, kApplicationTitle, QString::fromUtf8(what));
-}

@@ -1,8 +1,7 @@
 // The modal dialogs of the game shown with real Qt message boxes and file
-// dialogs, and the error box for exceptions that escape an event handler.
+// dialogs.
 #pragma once
 
-#include <exception>
 #include <string>
 
 #include "controls/dialogs.h"
@@ -20,19 +19,3 @@ class QtDialogs : public Dialogs {
  private:
   QWidget* parent_;
 };
-
-// Shows an error raised inside an event handler; the program goes on.
-void showHandlerError(QWidget* parent, const char* what);
-
-// Runs one event handler of the core. An exception does not cross the Qt
-// event loop: it is shown in an error box instead.
-template <typename Handler>
-void runHandler(QWidget* parent, Handler&& handler) {
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    showHandlerError(parent, e.what());
-  } catch (...) {
-    showHandlerError(parent, "Bilinmeyen hata");
-  }
-}

@@ -1,0 +1,29 @@
+// The one path every event of every window takes: the core handler runs
+// behind one error guard, then every window is redrawn from the records.
+#pragma once
+
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+// Shows an error raised inside an event handler; the program goes on.
+void showHandlerError(QWidget* parent, const char* what);
+
+// What redraws every window from the records; set once the windows exist.
+void setRedrawEveryWindow(std::function<void()> redraw);
+void redrawEveryWindow();
+
+// Runs one event handler of the core, then redraws. An exception does not
+// cross the Qt event loop: it is shown in an error box instead.
+template <typename Handler>
+void runHandler(QWidget* parent, Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    showHandlerError(parent, e.what());
+  } catch (...) {
+    showHandlerError(parent, "Bilinmeyen hata");
+  }
+  redrawEveryWindow();
+}
