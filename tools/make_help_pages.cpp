@@ -32,33 +32,14 @@
 #include <memory>
 #include <vector>
 
+#include "ui/help_pages.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/piece_art.h"
 
 namespace {
 
-constexpr int kPageWidth = 240;
-// Pages are drawn at twice their size, so that they stay sharp on screens of
-// up to twice the usual pixel density; the help window shows them at their
-// designed size.
-constexpr int kPageScale = 2;
+constexpr int kPageWidth = kHelpPictureWidth;
 constexpr int kJpegQuality = 90;
-constexpr int kGamePageCount = 6;
-
-// Where the help window places each page: the picture's height, the window
-// row of the picture's top edge and the window row where the picture control
-// cuts it off. Text is laid out in window rows, so that titles line up from
-// page to page and nothing falls outside the part that is shown.
-struct PageGeometry {
-  int height;
-  int top;
-  int bottom;
-  int gamePage;  // 1..6 for the pages of "2- OYUN", else 0
-};
-constexpr PageGeometry kPages[] = {
-    {380, 0, 369, 0},  {426, -14, 395, 0}, {426, -5, 404, 1}, {426, -14, 411, 2}, {426, -5, 412, 3}, {426, 3, 420, 4},
-    {426, -5, 412, 5}, {426, 0, 417, 6},   {426, 0, 409, 0},  {426, 0, 417, 0},   {426, 0, 417, 0},
-};
 
 // Window rows: where the title starts and where the game pages' footer starts
 // (the same on all six); and the room kept free above a page's cut-off edge.
@@ -211,13 +192,13 @@ struct PlacedBlock {
 
 class PageRenderer {
  public:
-  PageRenderer(int pageNumber, const PageGeometry& geometry) : number_(pageNumber), geometry_(geometry) {}
+  PageRenderer(int pageNumber, const HelpPagePlace& geometry) : number_(pageNumber), geometry_(geometry) {}
 
   // Lays out and draws the page; false if the text does not fit.
   bool render(const std::vector<Block>& blocks, QImage& image) {
     if (!place(blocks)) return false;
-    image = QImage(kPageWidth * kPageScale, geometry_.height * kPageScale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kPageScale);  // drawn in page units
+    image = QImage(kPageWidth * kHelpPictureScale, geometry_.pictureHeight * kHelpPictureScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kHelpPictureScale);  // drawn in page units
     image.fill(kBackground);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -233,7 +214,7 @@ class PageRenderer {
   qreal rowOf(int windowRow) const { return windowRow - geometry_.top; }
 
   bool place(const std::vector<Block>& blocks) {
-    const qreal limit = geometry_.gamePage ? rowOf(kFooterRow) - 4 : rowOf(geometry_.bottom - kBottomGap);
+    const qreal limit = geometry_.gamePage ? rowOf(kFooterRow) - 4 : rowOf(helpPageBottom(geometry_) - kBottomGap);
     qreal y = rowOf(kTitleRow);
     for (size_t i = 0; i < blocks.size(); ++i) {
       const Block& block = blocks[i];
@@ -300,11 +281,11 @@ class PageRenderer {
     const QRectF box(kSideMargin, y + 2, kTextWidth, 13);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2- OYUN"));
     painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("%1 / %2").arg(geometry_.gamePage).arg(kGamePageCount));
+                     QStringLiteral("%1 / %2").arg(geometry_.gamePage).arg(kHelpGamePages));
   }
 
   int number_;
-  PageGeometry geometry_;
+  HelpPagePlace geometry_;
   std::vector<PlacedBlock> placed_;
   qreal ruleRow_ = 0;
 };
@@ -336,7 +317,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   int number = 1;
-  for (const PageGeometry& geometry : kPages) {
+  for (const HelpPagePlace& geometry : kHelpPagePlaces) {
     const QString name = QStringLiteral("page%1").arg(number, 2, 10, QLatin1Char('0'));
     QString text;
     QImage image;

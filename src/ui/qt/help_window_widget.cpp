@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "controls/controls.h"
+#include "ui/help_pages.h"
 #include "ui/help_window.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
@@ -33,19 +34,6 @@ constexpr int kFoldFontPixels = 12;
 
 // The 1-pixel line between the topic column and the pages.
 constexpr QRect kLineGeometry(79, 0, 1, 420);
-
-// Pages: all at Left 80 and 241 wide; each shows its picture at natural
-// size from its top-left corner, clipped to the control.
-constexpr int kPageLeft = 80;
-constexpr int kPageWidth = 241;
-struct PagePlace {
-  int top;
-  int height;
-};
-constexpr PagePlace kPagePlaces[] = {
-    {0, 0},  // unused
-    {0, 369}, {-14, 409}, {-5, 409}, {-14, 425}, {-5, 417}, {3, 417}, {-5, 417}, {0, 417}, {0, 409}, {0, 417}, {0, 417},
-};
 
 // Label8, the "+"/"-" before "1- MENULER", has a fixed size.
 constexpr QSize kFoldLabelSize(9, 20);
@@ -75,15 +63,14 @@ QString pageResource(int page) { return QStringLiteral(":/help/page%1.jpg").arg(
 // A page picture is stored at twice its designed size; it is shown at the
 // designed size, with as many of its pixels as the screen's pixel ratio uses.
 QPixmap pagePixmap(const QImage& stored, qreal ratio) {
-  constexpr int kPictureWidth = 240;  // designed width of every page picture
-  const qreal storedScale = static_cast<qreal>(stored.width()) / kPictureWidth;
+  const qreal storedScale = static_cast<qreal>(stored.width()) / kHelpPictureWidth;
   QImage shown = stored;
-  const int width = qRound(kPictureWidth * ratio);
+  const int width = qRound(kHelpPictureWidth * ratio);
   if (width != stored.width()) {
     shown = stored.scaled(width, qRound(stored.height() * ratio / storedScale), Qt::IgnoreAspectRatio,
                           Qt::SmoothTransformation);
   }
-  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / kPictureWidth);
+  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / kHelpPictureWidth);
   return QPixmap::fromImage(shown);
 }
 
@@ -141,7 +128,8 @@ void HelpWindow::createPages() {
   for (int page = 1; page < kHelpPageCount; ++page) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Image%1").arg(page));
-    label->setGeometry(kPageLeft, kPagePlaces[page].top, kPageWidth, kPagePlaces[page].height);
+    const HelpPagePlace& place = kHelpPagePlaces[page - 1];
+    label->setGeometry(kHelpPageLeft, place.top, kHelpPageControlWidth, place.controlHeight);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pages_[page] = label;
   }
