@@ -131,21 +131,46 @@ inline int originOf(const Piece& p) {
   return -1;
 }
 
-// Every square of each ray up to and including the first occupied one.
-inline uint64_t raySet(int origin, int firstDirection, int lastDirection) {
-  uint64_t set = 0;
-  for (int d = firstDirection; d <= lastDirection; ++d) {
-    const Ray& r = kRays[origin][d];
-    for (int k = 0; k < r.length; ++k) {
-      const int sq = r.squares[k];
-      set |= 1ULL << sq;
-      if (activeSide(board.squares[sq]) != kNoSide) break;
+// Every square of each ray from a square, as a set. A ray beyond its first
+// occupied square is that square's own ray in the same direction.
+constexpr std::array<std::array<uint64_t, 8>, kSquareCount> rayMaskTable() {
+  std::array<std::array<uint64_t, 8>, kSquareCount> table{};
+  for (int sq = 0; sq < kSquareCount; ++sq) {
+    for (int d = 0; d < 8; ++d) {
+      for (int k = 0; k < kRays[sq][d].length; ++k) table[sq][d] |= 1ULL << kRays[sq][d].squares[k];
     }
+  }
+  return table;
+}
+constexpr auto kRayMasks = rayMaskTable();
+// Directions whose squares follow in increasing index order; the nearest
+// blocker of the others is the highest set square.
+constexpr bool kRayAscends[8] = {true, true, false, false, true, false, false, true};
+
+// The occupied squares of the position the maps describe.
+uint64_t occupied = 0;
+
+uint64_t occupiedSquares() {
+  uint64_t set = 0;
+  for (int sq = 0; sq < kSquareCount; ++sq) {
+    set |= static_cast<uint64_t>(activeSide(board.squares[sq]) != kNoSide) << sq;
   }
   return set;
 }
 
-constexpr int kRookFirst = 0, kRookLast = 3, kBishopFirst = 4, kBishopLast = 7;
+// Every square of one ray up to and including the first occupied one. Square
+// 63 has no ascending ray and square 0 no descending one, so a sentinel there
+// stands for an open ray.
+template <int D>
+inline uint64_t rayTo(int origin) {
+  const uint64_t ray = kRayMasks[origin][D];
+  const uint64_t blockers = ray & occupied;
+  const int nearest = kRayAscends[D] ? __builtin_ctzll(blockers | (1ULL << 63)) : 63 - __builtin_clzll(blockers | 1);
+  return ray ^ kRayMasks[nearest][D];
+}
+
+inline uint64_t rookSet(int o) { return rayTo<0>(o) | rayTo<1>(o) | rayTo<2>(o) | rayTo<3>(o); }
+inline uint64_t bishopSet(int o) { return rayTo<4>(o) | rayTo<5>(o) | rayTo<6>(o) | rayTo<7>(o); }
 
 // The squares piece `id` attacks in the position on the board.
 inline uint64_t attackSetOf(int id) {
@@ -156,9 +181,9 @@ inline uint64_t attackSetOf(int id) {
     case Mover::BlackPawn: return kBlackPawnSets[o];
     case Mover::Knight: return kKnightSets[o];
     case Mover::King: return kKingSets[o];
-    case Mover::Bishop: return raySet(o, kBishopFirst, kBishopLast);
-    case Mover::Rook: return raySet(o, kRookFirst, kRookLast);
-    case Mover::Queen: return raySet(o, kRookFirst, kBishopLast);
+    case Mover::Bishop: return bishopSet(o);
+    case Mover::Rook: return rookSet(o);
+    case Mover::Queen: return rookSet(o) | bishopSet(o);
   }
   return 0;
 }
@@ -177,19 +202,49 @@ inline void account(int id, uint64_t set, int sign) {
   attackTotal[a.side] += sign * a.value * marks;
 }
 
+// Moves one piece's marks from the squares of `before` to those of `after`:
+// only the squares in one set and not the other change, and those are few
+// when a piece moves a step or a ray is cut or opened.
+inline void replaceMarks(int id, uint64_t before, uint64_t after) {
+  const PieceAttack& a = kPieceAttacks[id];
+  uint64_t* packed = attackPacked[a.side];
+  uint64_t removed = before & ~after;
+  const uint64_t added = after & ~before;
+  int32_t marks = 0;
+  uint64_t emptied = 0;
+  while (removed != 0) {
+    const int sq = __builtin_ctzll(removed);
+    packed[sq] -= a.increment;
+    emptied |= static_cast<uint64_t>(packed[sq] == 0) << sq;
+    removed &= removed - 1;
+    --marks;
+  }
+  for (uint64_t rest = added; rest != 0; rest &= rest - 1) {
+    packed[__builtin_ctzll(rest)] += a.increment;
+    ++marks;
+  }
+  attackAny[a.side] = (attackAny[a.side] & ~emptied) | added;
+  attackTotal[a.side] += a.value * marks;
+}
+
 // The squares each piece attacked in the last full scan, and the maps then:
 // the search's starting point for judging its candidates.
 uint64_t attackSets[32];
 uint64_t basePacked[kSideCount][kSquareCount];
 int32_t baseTotal[kSideCount];
+uint64_t baseAny[kSideCount];
 uint64_t baseSets[32];
+uint64_t baseOccupied = 0;
 
 void scanPieces() {
+  occupied = occupiedSquares();
   std::memset(attackPacked, 0, sizeof attackPacked);
   attackTotal[0] = attackTotal[1] = 0;
+  attackAny[0] = attackAny[1] = 0;
   for (int id = 0; id < 32; ++id) {
     attackSets[id] = attackSetOf(id);
     account(id, attackSets[id], 1);
+    attackAny[kPieceAttacks[id].side] |= attackSets[id];
   }
 }
 
@@ -221,6 +276,9 @@ void saveAttackBase() {
   std::memcpy(baseSets, attackSets, sizeof baseSets);
   baseTotal[0] = attackTotal[0];
   baseTotal[1] = attackTotal[1];
+  baseAny[0] = attackAny[0];
+  baseAny[1] = attackAny[1];
+  baseOccupied = occupied;
 }
 
 int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
@@ -229,15 +287,16 @@ void updateAttackSummary(int moverId, int fromSquare, int toSquare, int captured
   std::memcpy(attackPacked, basePacked, sizeof attackPacked);
   attackTotal[0] = baseTotal[0];
   attackTotal[1] = baseTotal[1];
-  account(moverId, baseSets[moverId], -1);
-  if (capturedId >= 0) account(capturedId, baseSets[capturedId], -1);
+  attackAny[0] = baseAny[0];
+  attackAny[1] = baseAny[1];
+  if (capturedId >= 0) replaceMarks(capturedId, baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
   const uint64_t changed = (1ULL << fromSquare) | (1ULL << toSquare);
+  occupied = (baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
     if (id == moverId || id == capturedId || (baseSets[id] & changed) == 0) continue;
-    account(id, baseSets[id], -1);
-    account(id, attackSetOf(id), 1);
+    replaceMarks(id, baseSets[id], attackSetOf(id));
   }
-  account(moverId, attackSetOf(moverId), 1);
+  replaceMarks(moverId, baseSets[moverId], attackSetOf(moverId));
 }

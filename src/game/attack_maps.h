@@ -30,6 +30,9 @@ inline uint64_t attackPacked[kSideCount][kSquareCount];
 constexpr int32_t kAttackClassValue[5] = {1, 2, 3, 4, 8};
 // Sum of attackSum over the whole board, per side.
 inline int32_t attackTotal[kSideCount];
+// The squares each side attacks (bit x * 8 + y): those whose compact map is
+// not zero.
+inline uint64_t attackAny[kSideCount];
 
 // Scans every piece on the board, a pending piece from its target square.
 void buildAttackMaps();
