@@ -1,5 +1,7 @@
 #include "computer/evaluation.h"
 
+#include <array>
+
 #include "computer/search.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
@@ -80,7 +82,117 @@ void addSide(int s, int32_t side, int32_t& sum) {
   addKing(pieces.kings[s], side, sum);
 }
 
+// Where the pieces stand in the search's starting position, by side and
+// value class (the classes of the attack maps: pawn, king, knight and bishop,
+// rook, queen), so that a candidate's threat terms visit only the attacked
+// pieces.
+constexpr int kClassCount = 5;
+struct PieceSquares {
+  uint64_t byClass[kSideCount][kClassCount];
+  uint64_t all;
+};
+
+// Side index and value class of each piece, in the order of the piece set.
+struct PieceSlot {
+  int8_t side;
+  int8_t valueClass;
+};
+constexpr std::array<PieceSlot, 32> pieceSlotTable() {
+  std::array<PieceSlot, 32> t{};
+  for (int s = 0; s < kSideCount; ++s) {
+    for (int i = 0; i < 8; ++i) t[8 * s + i] = {static_cast<int8_t>(s), 0};
+    for (int i = 0; i < 2; ++i) {
+      t[16 + 2 * s + i] = {static_cast<int8_t>(s), 2};  // knights
+      t[20 + 2 * s + i] = {static_cast<int8_t>(s), 2};  // bishops
+      t[24 + 2 * s + i] = {static_cast<int8_t>(s), 3};  // rooks
+    }
+    t[28 + s] = {static_cast<int8_t>(s), 4};
+    t[30 + s] = {static_cast<int8_t>(s), 1};
+  }
+  return t;
+}
+constexpr auto kPieceSlots = pieceSlotTable();
+
+PieceSquares baseSquares{};
+int8_t baseSquareOf[32];
+// False when two pieces share a square or a piece's record is out of the
+// ordinary: such positions are judged piece by piece.
+bool baseUsable = false;
+
+inline const Piece& pieceById(int id) { return (&pieces.pawns[0][0])[id]; }
+
+// The threat terms of one side's attacked pieces, unweighted.
+inline int32_t sideDanger(const PieceSquares& at, int s) {
+  const uint64_t* own = attackPacked[s];
+  const uint64_t* enemy = attackPacked[1 - s];
+  const uint64_t attacked = attackAny[1 - s];
+  int32_t t = 0;
+  for (int c = 0; c < kClassCount; ++c) {
+    for (uint64_t set = at.byClass[s][c] & attacked; set != 0; set &= set - 1) {
+      const int sq = __builtin_ctzll(set);
+      t += danger(kAttackClassValue[c], enemy[sq], own[sq]);
+    }
+  }
+  return t;
+}
+
 }  // namespace
+
+void saveEvaluationBase() {
+  baseSquares = PieceSquares{};
+  baseUsable = true;
+  for (int id = 0; id < 32; ++id) {
+    const Piece& p = pieceById(id);
+    const PieceSlot slot = kPieceSlots[id];
+    baseSquareOf[id] = -1;
+    if (p.onBoard != 1) continue;
+    const uint64_t bit = 1ULL << squareIndex(p.targetX, p.targetY);
+    if (p.side != slot.side + 1 || !onBoardCoord(p.targetX, p.targetY) || (baseSquares.all & bit) != 0) {
+      baseUsable = false;
+      return;
+    }
+    baseSquareOf[id] = static_cast<int8_t>(squareIndex(p.targetX, p.targetY));
+    baseSquares.byClass[slot.side][slot.valueClass] |= bit;
+    baseSquares.all |= bit;
+  }
+}
+
+int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
+  const int moverId = attackPieceId(mover);
+  if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0)) {
+    return evaluateSide(side);
+  }
+  PieceSquares now = baseSquares;
+  const PieceSlot slot = kPieceSlots[moverId];
+  const uint64_t fromBit = 1ULL << baseSquareOf[moverId];
+  now.byClass[slot.side][slot.valueClass] &= ~fromBit;
+  now.all &= ~fromBit;
+  if (taken != nullptr) {
+    const int takenId = attackPieceId(*taken);
+    if (baseSquareOf[takenId] >= 0) {
+      const uint64_t bit = 1ULL << baseSquareOf[takenId];
+      now.byClass[kPieceSlots[takenId].side][kPieceSlots[takenId].valueClass] &= ~bit;
+      now.all &= ~bit;
+    }
+  }
+  const uint64_t toBit = 1ULL << squareIndex(mover.targetX, mover.targetY);
+  if (!onBoardCoord(mover.targetX, mover.targetY) || (now.all & toBit) != 0) return evaluateSide(side);
+  now.byClass[slot.side][slot.valueClass] |= toBit;
+
+  const int32_t white = weighted(sideDanger(now, 0), side, kWhite);
+  const int32_t black = weighted(sideDanger(now, 1), side, kBlack);
+  // The judged side's king in check rejects the position; White's mark comes
+  // before Black's terms are added, as in evaluateSide.
+  const Piece& king = pieces.kings[side - 1];
+  if (king.onBoard == 1) {
+    const int kx = king.atRest == 0 ? king.targetX : king.x;
+    const int ky = king.atRest == 0 ? king.targetY : king.y;
+    if ((attackAny[otherSide(side) - 1] >> squareIndex(kx, ky) & 1) != 0) {
+      return side == kWhite ? kRejectedScore + black : kRejectedScore;
+    }
+  }
+  return white + black;
+}
 
 void countMaterial() {
   whiteMaterial = sideMaterial(0);

@@ -96,7 +96,10 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   const int32_t lost = capturedPiece != nullptr && capturedPiece->onBoard == 0 ? materialValue(taken.kind) : 0;
   whiteMaterial = baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   blackMaterial = baseBlackMaterial - (enemy == kBlack ? lost : 0);
-  positionValue = evaluateSide(side);
+  positionValue = evaluateStep(side, p, capturedPiece);
+#ifdef DEDIVUD_CROSS_CHECK
+  if (positionValue != evaluateSide(side)) __builtin_trap();
+#endif
 
   dest = savedDest;
   if (capture) takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, 1, taken.layer);
@@ -157,6 +160,7 @@ void searchSide(int32_t side) {
   resetScores(workingList[1]);
   trialMode = 1;
   saveAttackBase();
+  saveEvaluationBase();
   countMaterial();
   baseWhiteMaterial = whiteMaterial;
   baseBlackMaterial = blackMaterial;
