@@ -82,105 +82,112 @@ void addSide(int s, int32_t side, int32_t& sum) {
   addKing(pieces.kings[s], side, sum);
 }
 
-// Where the pieces stand in the search's starting position, by side and
-// value class (the classes of the attack maps: pawn, king, knight and bishop,
-// rook, queen), so that a candidate's threat terms visit only the attacked
-// pieces.
-constexpr int kClassCount = 5;
-struct PieceSquares {
-  uint64_t byClass[kSideCount][kClassCount];
-  uint64_t all;
-};
-
-// Side index and value class of each piece, in the order of the piece set.
+// Where the pieces stand in the search's starting position, so that a
+// candidate's threat terms are recomputed only on the squares whose piece or
+// maps the candidate changed: for each square the value of the piece there
+// (0 for none) and its unweighted term, and per side the occupied squares.
+// The values are those of the attack maps' classes: pawn 1, king 2, knight
+// and bishop 3, rook 4, queen 8.
 struct PieceSlot {
-  int8_t side;
-  int8_t valueClass;
+  int8_t side;  // 0 White, 1 Black
+  int8_t value;
 };
+// Side and value of each piece, in the order of the piece set.
 constexpr std::array<PieceSlot, 32> pieceSlotTable() {
   std::array<PieceSlot, 32> t{};
-  for (int s = 0; s < kSideCount; ++s) {
-    for (int i = 0; i < 8; ++i) t[8 * s + i] = {static_cast<int8_t>(s), 0};
+  for (int8_t s = 0; s < kSideCount; ++s) {
+    for (int i = 0; i < 8; ++i) t[8 * s + i] = {s, 1};
     for (int i = 0; i < 2; ++i) {
-      t[16 + 2 * s + i] = {static_cast<int8_t>(s), 2};  // knights
-      t[20 + 2 * s + i] = {static_cast<int8_t>(s), 2};  // bishops
-      t[24 + 2 * s + i] = {static_cast<int8_t>(s), 3};  // rooks
+      t[16 + 2 * s + i] = {s, 3};  // knights
+      t[20 + 2 * s + i] = {s, 3};  // bishops
+      t[24 + 2 * s + i] = {s, 4};  // rooks
     }
-    t[28 + s] = {static_cast<int8_t>(s), 4};
-    t[30 + s] = {static_cast<int8_t>(s), 1};
+    t[28 + s] = {s, 8};
+    t[30 + s] = {s, 2};
   }
   return t;
 }
 constexpr auto kPieceSlots = pieceSlotTable();
 
-PieceSquares baseSquares{};
-int8_t baseSquareOf[32];
+int8_t baseValueAt[kSquareCount];
+int32_t baseTerm[kSquareCount];
+uint64_t baseSideSquares[kSideCount];
+int32_t baseDanger[kSideCount];
+int8_t baseSquareOf[32];  // -1 off the board
 // False when two pieces share a square or a piece's record is out of the
 // ordinary: such positions are judged piece by piece.
 bool baseUsable = false;
 
 inline const Piece& pieceById(int id) { return (&pieces.pawns[0][0])[id]; }
 
-// The threat terms of one side's attacked pieces, unweighted.
-inline int32_t sideDanger(const PieceSquares& at, int s) {
-  const uint64_t* own = attackPacked[s];
-  const uint64_t* enemy = attackPacked[1 - s];
-  const uint64_t attacked = attackAny[1 - s];
-  int32_t t = 0;
-  for (int c = 0; c < kClassCount; ++c) {
-    for (uint64_t set = at.byClass[s][c] & attacked; set != 0; set &= set - 1) {
-      const int sq = __builtin_ctzll(set);
-      t += danger(kAttackClassValue[c], enemy[sq], own[sq]);
-    }
-  }
-  return t;
+inline int32_t termAt(int s, int sq, int32_t v) {
+  const uint64_t enemies = attackPacked[1 - s][sq];
+  return enemies == 0 ? 0 : danger(v, enemies, attackPacked[s][sq]);
 }
 
 }  // namespace
 
 void saveEvaluationBase() {
-  baseSquares = PieceSquares{};
   baseUsable = true;
+  baseSideSquares[0] = baseSideSquares[1] = 0;
+  baseDanger[0] = baseDanger[1] = 0;
   for (int id = 0; id < 32; ++id) {
     const Piece& p = pieceById(id);
     const PieceSlot slot = kPieceSlots[id];
     baseSquareOf[id] = -1;
     if (p.onBoard != 1) continue;
-    const uint64_t bit = 1ULL << squareIndex(p.targetX, p.targetY);
-    if (p.side != slot.side + 1 || !onBoardCoord(p.targetX, p.targetY) || (baseSquares.all & bit) != 0) {
+    const int sq = squareIndex(p.targetX, p.targetY);
+    if (p.side != slot.side + 1 || !onBoardCoord(p.targetX, p.targetY) ||
+        ((baseSideSquares[0] | baseSideSquares[1]) >> sq & 1) != 0) {
       baseUsable = false;
       return;
     }
-    baseSquareOf[id] = static_cast<int8_t>(squareIndex(p.targetX, p.targetY));
-    baseSquares.byClass[slot.side][slot.valueClass] |= bit;
-    baseSquares.all |= bit;
+    baseSquareOf[id] = static_cast<int8_t>(sq);
+    baseSideSquares[slot.side] |= 1ULL << sq;
+    baseValueAt[sq] = slot.value;
+    // The maps describe the starting position here.
+    baseTerm[sq] = termAt(slot.side, sq, slot.value);
+    baseDanger[slot.side] += baseTerm[sq];
   }
 }
 
 int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
   const int moverId = attackPieceId(mover);
-  if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0)) {
+  if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0) ||
+      !onBoardCoord(mover.targetX, mover.targetY)) {
     return evaluateSide(side);
   }
-  PieceSquares now = baseSquares;
+  uint64_t now[kSideCount] = {baseSideSquares[0], baseSideSquares[1]};
   const PieceSlot slot = kPieceSlots[moverId];
   const uint64_t fromBit = 1ULL << baseSquareOf[moverId];
-  now.byClass[slot.side][slot.valueClass] &= ~fromBit;
-  now.all &= ~fromBit;
+  uint64_t changed = attackChanged | fromBit;
+  now[slot.side] &= ~fromBit;
   if (taken != nullptr) {
     const int takenId = attackPieceId(*taken);
     if (baseSquareOf[takenId] >= 0) {
       const uint64_t bit = 1ULL << baseSquareOf[takenId];
-      now.byClass[kPieceSlots[takenId].side][kPieceSlots[takenId].valueClass] &= ~bit;
-      now.all &= ~bit;
+      now[kPieceSlots[takenId].side] &= ~bit;
+      changed |= bit;
     }
   }
-  const uint64_t toBit = 1ULL << squareIndex(mover.targetX, mover.targetY);
-  if (!onBoardCoord(mover.targetX, mover.targetY) || (now.all & toBit) != 0) return evaluateSide(side);
-  now.byClass[slot.side][slot.valueClass] |= toBit;
+  const int toSquare = squareIndex(mover.targetX, mover.targetY);
+  const uint64_t toBit = 1ULL << toSquare;
+  if (((now[0] | now[1]) & toBit) != 0) return evaluateSide(side);
+  now[slot.side] |= toBit;
+  changed |= toBit;
 
-  const int32_t white = weighted(sideDanger(now, 0), side, kWhite);
-  const int32_t black = weighted(sideDanger(now, 1), side, kBlack);
+  int32_t danger[kSideCount];
+  for (int s = 0; s < kSideCount; ++s) {
+    int32_t t = baseDanger[s];
+    for (uint64_t set = baseSideSquares[s] & changed; set != 0; set &= set - 1) t -= baseTerm[__builtin_ctzll(set)];
+    for (uint64_t set = now[s] & changed & attackAny[1 - s]; set != 0; set &= set - 1) {
+      const int sq = __builtin_ctzll(set);
+      t += termAt(s, sq, sq == toSquare ? slot.value : baseValueAt[sq]);
+    }
+    danger[s] = t;
+  }
+  const int32_t white = weighted(danger[0], side, kWhite);
+  const int32_t black = weighted(danger[1], side, kBlack);
   // The judged side's king in check rejects the position; White's mark comes
   // before Black's terms are added, as in evaluateSide.
   const Piece& king = pieces.kings[side - 1];

@@ -202,6 +202,12 @@ inline void account(int id, uint64_t set, int sign) {
   attackTotal[a.side] += sign * a.value * marks;
 }
 
+// The squares whose compact map differs from the saved starting position's,
+// per side, while `mapsFromBase` says the maps are that position's changed
+// by updateAttackSummary (a full scan in between clears it).
+uint64_t changedBySide[kSideCount];
+bool mapsFromBase = false;
+
 // Moves one piece's marks from the squares of `before` to those of `after`:
 // only the squares in one set and not the other change, and those are few
 // when a piece moves a step or a ray is cut or opened.
@@ -225,6 +231,7 @@ inline void replaceMarks(int id, uint64_t before, uint64_t after) {
   }
   attackAny[a.side] = (attackAny[a.side] & ~emptied) | added;
   attackTotal[a.side] += a.value * marks;
+  changedBySide[a.side] |= before ^ after;
 }
 
 // The squares each piece attacked in the last full scan, and the maps then:
@@ -235,8 +242,14 @@ int32_t baseTotal[kSideCount];
 uint64_t baseAny[kSideCount];
 uint64_t baseSets[32];
 uint64_t baseOccupied = 0;
+// For each square, the sliding pieces (bit id - kFirstSlider) whose rays
+// reached it in the starting position.
+uint16_t sliderReach[kSquareCount];
+
+inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
 void scanPieces() {
+  mapsFromBase = false;
   occupied = occupiedSquares();
   std::memset(attackPacked, 0, sizeof attackPacked);
   attackTotal[0] = attackTotal[1] = 0;
@@ -279,12 +292,34 @@ void saveAttackBase() {
   baseAny[0] = attackAny[0];
   baseAny[1] = attackAny[1];
   baseOccupied = occupied;
+  std::memset(sliderReach, 0, sizeof sliderReach);
+  for (int id = kFirstSlider; id <= kLastSlider; ++id) {
+    for (uint64_t set = baseSets[id]; set != 0; set &= set - 1) {
+      sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
+    }
+  }
+  changedBySide[0] = changedBySide[1] = 0;
+  attackChanged = 0;
+  mapsFromBase = true;
 }
 
 int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
 
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
-  std::memcpy(attackPacked, basePacked, sizeof attackPacked);
+  // Back to the starting position: only the squares the last candidate
+  // changed, when the maps still hold it.
+  if (mapsFromBase) {
+    for (int s = 0; s < kSideCount; ++s) {
+      for (uint64_t set = changedBySide[s]; set != 0; set &= set - 1) {
+        const int sq = __builtin_ctzll(set);
+        attackPacked[s][sq] = basePacked[s][sq];
+      }
+    }
+  } else {
+    std::memcpy(attackPacked, basePacked, sizeof attackPacked);
+    mapsFromBase = true;
+  }
+  changedBySide[0] = changedBySide[1] = 0;
   attackTotal[0] = baseTotal[0];
   attackTotal[1] = baseTotal[1];
   attackAny[0] = baseAny[0];
@@ -292,11 +327,12 @@ void updateAttackSummary(int moverId, int fromSquare, int toSquare, int captured
   if (capturedId >= 0) replaceMarks(capturedId, baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
-  const uint64_t changed = (1ULL << fromSquare) | (1ULL << toSquare);
   occupied = (baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
-  for (int id = kFirstSlider; id <= kLastSlider; ++id) {
-    if (id == moverId || id == capturedId || (baseSets[id] & changed) == 0) continue;
+  unsigned rescan = (sliderReach[fromSquare] | sliderReach[toSquare]) & ~sliderBit(moverId) & ~sliderBit(capturedId);
+  for (; rescan != 0; rescan &= rescan - 1) {
+    const int id = kFirstSlider + __builtin_ctz(rescan);
     replaceMarks(id, baseSets[id], attackSetOf(id));
   }
   replaceMarks(moverId, baseSets[moverId], attackSetOf(moverId));
+  attackChanged = changedBySide[0] | changedBySide[1];
 }

@@ -33,6 +33,9 @@ inline int32_t attackTotal[kSideCount];
 // The squares each side attacks (bit x * 8 + y): those whose compact map is
 // not zero.
 inline uint64_t attackAny[kSideCount];
+// After updateAttackSummary: the squares where either side's compact map
+// differs from the starting position's saved by saveAttackBase.
+inline uint64_t attackChanged = 0;
 
 // Scans every piece on the board, a pending piece from its target square.
 void buildAttackMaps();
