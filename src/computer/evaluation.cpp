@@ -1,5 +1,6 @@
 #include "computer/evaluation.h"
 
+#include <algorithm>
 #include <array>
 
 #include "computer/search.h"
@@ -59,9 +60,9 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
   if (p.onBoard != 1) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
-  const uint64_t enemies = attackPacked[otherSide(p.side) - 1][sq];
+  const uint64_t enemies = attackMapAt(otherSide(p.side) - 1, sq);
   if (enemies == 0) return 0;
-  return weighted(danger(v, enemies, attackPacked[p.side - 1][sq]), side, p.side);
+  return weighted(danger(v, enemies, attackMapAt(p.side - 1, sq)), side, p.side);
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
@@ -176,25 +177,26 @@ int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
   now[slot.side] |= toBit;
   changed |= toBit;
 
-  int32_t danger[kSideCount];
+  int32_t sideTerms[kSideCount];
   for (int s = 0; s < kSideCount; ++s) {
     int32_t t = baseDanger[s];
     for (uint64_t set = baseSideSquares[s] & changed; set != 0; set &= set - 1) t -= baseTerm[__builtin_ctzll(set)];
-    for (uint64_t set = now[s] & changed & attackAny[1 - s]; set != 0; set &= set - 1) {
+    for (uint64_t set = now[s] & changed; set != 0; set &= set - 1) {
       const int sq = __builtin_ctzll(set);
-      t += termAt(s, sq, sq == toSquare ? slot.value : baseValueAt[sq]);
+      const uint64_t enemies = steppedMapAt(1 - s, sq);
+      if (enemies != 0) t += danger(sq == toSquare ? slot.value : baseValueAt[sq], enemies, steppedMapAt(s, sq));
     }
-    danger[s] = t;
+    sideTerms[s] = t;
   }
-  const int32_t white = weighted(danger[0], side, kWhite);
-  const int32_t black = weighted(danger[1], side, kBlack);
+  const int32_t white = weighted(sideTerms[0], side, kWhite);
+  const int32_t black = weighted(sideTerms[1], side, kBlack);
   // The judged side's king in check rejects the position; White's mark comes
   // before Black's terms are added, as in evaluateSide.
   const Piece& king = pieces.kings[side - 1];
   if (king.onBoard == 1) {
     const int kx = king.atRest == 0 ? king.targetX : king.x;
     const int ky = king.atRest == 0 ? king.targetY : king.y;
-    if ((attackAny[otherSide(side) - 1] >> squareIndex(kx, ky) & 1) != 0) {
+    if (steppedMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) {
       return side == kWhite ? kRejectedScore + black : kRejectedScore;
     }
   }
@@ -208,7 +210,7 @@ void countMaterial() {
 
 int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide) {
   const int sq = squareIndex(x, y);
-  const int32_t t = danger(v, attackPacked[otherSide(pieceSide) - 1][sq], attackPacked[pieceSide - 1][sq]);
+  const int32_t t = danger(v, attackMapAt(otherSide(pieceSide) - 1, sq), attackMapAt(pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 
@@ -223,7 +225,9 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
   const int tx = candidateToX;
   const int ty = candidateToY;
   const int sq = squareIndex(tx, ty);
-  int32_t squareBalance = attackSumAt(kWhite, sq) - attackSumAt(kBlack, sq);
+  const uint64_t white = attackMapAt(0, sq);
+  const uint64_t black = attackMapAt(1, sq);
+  int32_t squareBalance = packedSum(white) - packedSum(black);
   const int32_t balanceNow = whiteMaterial - blackMaterial;
   whiteMaterial = 0;
   blackMaterial = 0;
@@ -232,7 +236,7 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
     change = lastMaterialBalance - balanceNow;
     lastMaterialBalance = balanceNow;
   }
-  int32_t countBalance = attackListCount(kWhite, sq) - attackListCount(kBlack, sq);
+  int32_t countBalance = std::min(packedCount(white), kAttackListLength) - std::min(packedCount(black), kAttackListLength);
   if (side == kBlack) {
     change = -change;
     squareBalance = -squareBalance;

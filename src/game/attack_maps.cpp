@@ -202,44 +202,25 @@ inline void account(int id, uint64_t set, int sign) {
   attackTotal[a.side] += sign * a.value * marks;
 }
 
-// The squares whose compact map differs from the saved starting position's,
-// per side, while `mapsFromBase` says the maps are that position's changed
-// by updateAttackSummary (a full scan in between clears it).
-uint64_t changedBySide[kSideCount];
-bool mapsFromBase = false;
+inline int32_t bitCount(uint64_t set) {
+  int32_t n = 0;
+  for (; set != 0; set &= set - 1) ++n;
+  return n;
+}
 
-// Moves one piece's marks from the squares of `before` to those of `after`:
-// only the squares in one set and not the other change, and those are few
-// when a piece moves a step or a ray is cut or opened.
-inline void replaceMarks(int id, uint64_t before, uint64_t after) {
+// Notes that piece `id` attacks `after` instead of `before` after the step.
+inline void noteChange(int id, uint64_t before, uint64_t after) {
+  if (before == after) return;
   const PieceAttack& a = kPieceAttacks[id];
-  uint64_t* packed = attackPacked[a.side];
-  uint64_t removed = before & ~after;
-  const uint64_t added = after & ~before;
-  int32_t marks = 0;
-  uint64_t emptied = 0;
-  while (removed != 0) {
-    const int sq = __builtin_ctzll(removed);
-    packed[sq] -= a.increment;
-    emptied |= static_cast<uint64_t>(packed[sq] == 0) << sq;
-    removed &= removed - 1;
-    --marks;
-  }
-  for (uint64_t rest = added; rest != 0; rest &= rest - 1) {
-    packed[__builtin_ctzll(rest)] += a.increment;
-    ++marks;
-  }
-  attackAny[a.side] = (attackAny[a.side] & ~emptied) | added;
-  attackTotal[a.side] += a.value * marks;
-  changedBySide[a.side] |= before ^ after;
+  attackChanges[a.side][attackChangeCount[a.side]++] = AttackChange{before, after, a.increment};
+  attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
+  attackChanged |= before ^ after;
 }
 
 // The squares each piece attacked in the last full scan, and the maps then:
 // the search's starting point for judging its candidates.
 uint64_t attackSets[32];
-uint64_t basePacked[kSideCount][kSquareCount];
 int32_t baseTotal[kSideCount];
-uint64_t baseAny[kSideCount];
 uint64_t baseSets[32];
 uint64_t baseOccupied = 0;
 // For each square, the sliding pieces (bit id - kFirstSlider) whose rays
@@ -249,15 +230,13 @@ uint16_t sliderReach[kSquareCount];
 inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
 void scanPieces() {
-  mapsFromBase = false;
+  attackStepActive = false;
   occupied = occupiedSquares();
   std::memset(attackPacked, 0, sizeof attackPacked);
   attackTotal[0] = attackTotal[1] = 0;
-  attackAny[0] = attackAny[1] = 0;
   for (int id = 0; id < 32; ++id) {
     attackSets[id] = attackSetOf(id);
     account(id, attackSets[id], 1);
-    attackAny[kPieceAttacks[id].side] |= attackSets[id];
   }
 }
 
@@ -285,12 +264,10 @@ void buildAttackSummary() { scanPieces(); }
 
 void saveAttackBase() {
   scanPieces();
-  std::memcpy(basePacked, attackPacked, sizeof basePacked);
+  std::memcpy(attackBasePacked, attackPacked, sizeof attackBasePacked);
   std::memcpy(baseSets, attackSets, sizeof baseSets);
   baseTotal[0] = attackTotal[0];
   baseTotal[1] = attackTotal[1];
-  baseAny[0] = attackAny[0];
-  baseAny[1] = attackAny[1];
   baseOccupied = occupied;
   std::memset(sliderReach, 0, sizeof sliderReach);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
@@ -298,41 +275,24 @@ void saveAttackBase() {
       sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
     }
   }
-  changedBySide[0] = changedBySide[1] = 0;
-  attackChanged = 0;
-  mapsFromBase = true;
 }
 
 int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
 
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
-  // Back to the starting position: only the squares the last candidate
-  // changed, when the maps still hold it.
-  if (mapsFromBase) {
-    for (int s = 0; s < kSideCount; ++s) {
-      for (uint64_t set = changedBySide[s]; set != 0; set &= set - 1) {
-        const int sq = __builtin_ctzll(set);
-        attackPacked[s][sq] = basePacked[s][sq];
-      }
-    }
-  } else {
-    std::memcpy(attackPacked, basePacked, sizeof attackPacked);
-    mapsFromBase = true;
-  }
-  changedBySide[0] = changedBySide[1] = 0;
+  attackStepActive = true;
+  attackChangeCount[0] = attackChangeCount[1] = 0;
+  attackChanged = 0;
   attackTotal[0] = baseTotal[0];
   attackTotal[1] = baseTotal[1];
-  attackAny[0] = baseAny[0];
-  attackAny[1] = baseAny[1];
-  if (capturedId >= 0) replaceMarks(capturedId, baseSets[capturedId], 0);
+  if (capturedId >= 0) noteChange(capturedId, baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
   occupied = (baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
   unsigned rescan = (sliderReach[fromSquare] | sliderReach[toSquare]) & ~sliderBit(moverId) & ~sliderBit(capturedId);
   for (; rescan != 0; rescan &= rescan - 1) {
     const int id = kFirstSlider + __builtin_ctz(rescan);
-    replaceMarks(id, baseSets[id], attackSetOf(id));
+    noteChange(id, baseSets[id], attackSetOf(id));
   }
-  replaceMarks(moverId, baseSets[moverId], attackSetOf(moverId));
-  attackChanged = changedBySide[0] | changedBySide[1];
+  noteChange(moverId, baseSets[moverId], attackSetOf(moverId));
 }

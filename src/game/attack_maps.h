@@ -30,12 +30,35 @@ inline uint64_t attackPacked[kSideCount][kSquareCount];
 constexpr int32_t kAttackClassValue[5] = {1, 2, 3, 4, 8};
 // Sum of attackSum over the whole board, per side.
 inline int32_t attackTotal[kSideCount];
-// The squares each side attacks (bit x * 8 + y): those whose compact map is
-// not zero.
-inline uint64_t attackAny[kSideCount];
-// After updateAttackSummary: the squares where either side's compact map
-// differs from the starting position's saved by saveAttackBase.
+
+// After updateAttackSummary the compact maps are the starting position's
+// (saved by saveAttackBase) changed by a few pieces whose attacked squares
+// differ; a square's map is worked out when read (attackMapAt). A full scan
+// ends that state.
+struct AttackChange {
+  uint64_t before;  // the piece's attacked squares in the starting position
+  uint64_t after;   // and after the step
+  uint64_t increment;
+};
+constexpr int kMaxAttackChanges = 16;
+inline bool attackStepActive = false;
+inline uint64_t attackBasePacked[kSideCount][kSquareCount];
+inline AttackChange attackChanges[kSideCount][kMaxAttackChanges];
+inline int attackChangeCount[kSideCount];
+// The squares where either side's map may differ from the starting position's.
 inline uint64_t attackChanged = 0;
+
+// Side index s (0 White, 1 Black) at board index sq after the step.
+inline uint64_t steppedMapAt(int s, int sq) {
+  uint64_t p = attackBasePacked[s][sq];
+  for (int i = 0; i < attackChangeCount[s]; ++i) {
+    const AttackChange& c = attackChanges[s][i];
+    p += (((c.after >> sq) & 1) - ((c.before >> sq) & 1)) * c.increment;
+  }
+  return p;
+}
+// The compact map of side index s at board index sq, whichever way it is kept.
+inline uint64_t attackMapAt(int s, int sq) { return attackStepActive ? steppedMapAt(s, sq) : attackPacked[s][sq]; }
 
 // Scans every piece on the board, a pending piece from its target square.
 void buildAttackMaps();
@@ -68,13 +91,13 @@ inline int32_t packedValue(uint64_t p, int k) {
   return rest == 0 ? 0 : kAttackClassValue[__builtin_ctzll(rest) >> 3];
 }
 
-inline int32_t attackValue(int32_t side, int sq, int k) { return packedValue(attackPacked[side - 1][sq], k); }
+inline int32_t attackValue(int32_t side, int sq, int k) { return packedValue(attackMapAt(side - 1, sq), k); }
 // The list length: at most seven.
 inline int32_t attackListCount(int32_t side, int sq) {
-  const int32_t n = packedCount(attackPacked[side - 1][sq]);
+  const int32_t n = packedCount(attackMapAt(side - 1, sq));
   return n < kAttackListLength ? n : kAttackListLength;
 }
-inline int32_t attackSumAt(int32_t side, int sq) { return packedSum(attackPacked[side - 1][sq]); }
+inline int32_t attackSumAt(int32_t side, int sq) { return packedSum(attackMapAt(side - 1, sq)); }
 
 // Side `side` attacks (x, y) in the last build.
-inline bool isAttackedBy(int32_t side, int x, int y) { return attackPacked[side - 1][squareIndex(x, y)] != 0; }
+inline bool isAttackedBy(int32_t side, int x, int y) { return attackMapAt(side - 1, squareIndex(x, y)) != 0; }
