@@ -68,8 +68,7 @@ int main(int argc, char** argv) {
       ok = setUpPosition(SignaturePosition{"", line.c_str()}, 1) && bothKingsOn();
       if (!ok) break;
       std::vector<bool> captures;
-      const std::vector<std::string> moves =
-          acceptedMoves(sideToMove == kWhiteToMove ? kWhite : kBlack, captures);
+      const std::vector<std::string> moves = acceptedMoves(sideToMove == kWhiteToMove ? kWhite : kBlack, captures);
       if (moves.empty()) {
         ok = false;
         break;
@@ -89,8 +88,7 @@ int main(int argc, char** argv) {
       }
       line += next;
     }
-    if (!ok || !setUpPosition(SignaturePosition{"", line.c_str()}, 1) || !bothKingsOn() ||
-        sideToMove != kBlackToMove) {
+    if (!ok || !setUpPosition(SignaturePosition{"", line.c_str()}, 1) || !bothKingsOn() || sideToMove != kBlackToMove) {
       continue;
     }
     std::printf("%s\n", line.c_str());

@@ -236,7 +236,8 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
     change = lastMaterialBalance - balanceNow;
     lastMaterialBalance = balanceNow;
   }
-  int32_t countBalance = std::min(packedCount(white), kAttackListLength) - std::min(packedCount(black), kAttackListLength);
+  int32_t countBalance =
+      std::min(packedCount(white), kAttackListLength) - std::min(packedCount(black), kAttackListLength);
   if (side == kBlack) {
     change = -change;
     squareBalance = -squareBalance;

@@ -39,6 +39,10 @@ inline int32_t whiteAttackTotal = 0, blackAttackTotal = 0;
 
 // Number of candidates judged since start-up (for the bench signature).
 inline int64_t evaluationCount = 0;
+// For tests: when set, every candidate is judged again from a full scan of
+// its position, and each difference from the quick judgement is counted.
+inline bool verifySteps = false;
+inline int64_t stepMismatches = 0;
 
 // Fills the side's working list, copies it as searchSlot says and resets both
 // working lists. Leaves trialMode at 1 and the position as it was.
