@@ -113,6 +113,7 @@ constexpr auto kPieceSlots = pieceSlotTable();
 int8_t baseValueAt[kSquareCount];
 int32_t baseTerm[kSquareCount];
 uint64_t baseSideSquares[kSideCount];
+uint64_t baseThreatened[kSideCount];  // squares whose term is not 0
 int32_t baseDanger[kSideCount];
 int8_t baseSquareOf[32];  // -1 off the board
 // False when two pieces share a square or a piece's record is out of the
@@ -131,6 +132,7 @@ inline int32_t termAt(int s, int sq, int32_t v) {
 void saveEvaluationBase() {
   baseUsable = true;
   baseSideSquares[0] = baseSideSquares[1] = 0;
+  baseThreatened[0] = baseThreatened[1] = 0;
   baseDanger[0] = baseDanger[1] = 0;
   for (int id = 0; id < 32; ++id) {
     const Piece& p = pieceById(id);
@@ -149,6 +151,7 @@ void saveEvaluationBase() {
     // The maps describe the starting position here.
     baseTerm[sq] = termAt(slot.side, sq, slot.value);
     baseDanger[slot.side] += baseTerm[sq];
+    baseThreatened[slot.side] |= static_cast<uint64_t>(baseTerm[sq] != 0) << sq;
   }
 }
 
@@ -180,8 +183,8 @@ int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
   int32_t sideTerms[kSideCount];
   for (int s = 0; s < kSideCount; ++s) {
     int32_t t = baseDanger[s];
-    for (uint64_t set = baseSideSquares[s] & changed; set != 0; set &= set - 1) t -= baseTerm[__builtin_ctzll(set)];
-    for (uint64_t set = now[s] & changed; set != 0; set &= set - 1) {
+    for (uint64_t set = baseThreatened[s] & changed; set != 0; set &= set - 1) t -= baseTerm[__builtin_ctzll(set)];
+    for (uint64_t set = now[s] & changed & (attackBaseAny[1 - s] | attackGained[1 - s]); set != 0; set &= set - 1) {
       const int sq = __builtin_ctzll(set);
       const uint64_t enemies = steppedMapAt(1 - s, sq);
       if (enemies != 0) t += danger(sq == toSquare ? slot.value : baseValueAt[sq], enemies, steppedMapAt(s, sq));

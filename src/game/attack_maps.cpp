@@ -215,6 +215,7 @@ inline void noteChange(int id, uint64_t before, uint64_t after) {
   attackChanges[a.side][attackChangeCount[a.side]++] = AttackChange{before, after, a.increment};
   attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
   attackChanged |= before ^ after;
+  attackGained[a.side] |= after & ~before;
 }
 
 // The squares each piece attacked in the last full scan, and the maps then:
@@ -269,6 +270,8 @@ void saveAttackBase() {
   baseTotal[0] = attackTotal[0];
   baseTotal[1] = attackTotal[1];
   baseOccupied = occupied;
+  attackBaseAny[0] = attackBaseAny[1] = 0;
+  for (int id = 0; id < 32; ++id) attackBaseAny[kPieceAttacks[id].side] |= baseSets[id];
   std::memset(sliderReach, 0, sizeof sliderReach);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
     for (uint64_t set = baseSets[id]; set != 0; set &= set - 1) {
@@ -277,12 +280,11 @@ void saveAttackBase() {
   }
 }
 
-int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
-
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
   attackStepActive = true;
   attackChangeCount[0] = attackChangeCount[1] = 0;
   attackChanged = 0;
+  attackGained[0] = attackGained[1] = 0;
   attackTotal[0] = baseTotal[0];
   attackTotal[1] = baseTotal[1];
   if (capturedId >= 0) noteChange(capturedId, baseSets[capturedId], 0);

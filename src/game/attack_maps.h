@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "game/board.h"
 #include "game/types.h"
 
 constexpr int kAttackListLength = 7;
@@ -47,6 +48,11 @@ inline AttackChange attackChanges[kSideCount][kMaxAttackChanges];
 inline int attackChangeCount[kSideCount];
 // The squares where either side's map may differ from the starting position's.
 inline uint64_t attackChanged = 0;
+// Per side: the squares attacked in the starting position, and those the
+// changed pieces attack after the step and did not before. A square the side
+// attacks after the step is in one of the two.
+inline uint64_t attackBaseAny[kSideCount];
+inline uint64_t attackGained[kSideCount];
 
 // Side index s (0 White, 1 Black) at board index sq after the step.
 inline uint64_t steppedMapAt(int s, int sq) {
@@ -72,10 +78,9 @@ void buildAttackSummary();
 // `fromSquare` to `toSquare` (board indexes) that took the piece
 // `capturedId` (-1 for none), with the step set up on the board. Pieces are
 // named by attackPieceId.
-struct Piece;
 void saveAttackBase();
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId);
-int attackPieceId(const Piece& p);
+inline int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
 
 // Number of attackers (uncapped).
 inline int32_t packedCount(uint64_t p) { return static_cast<int32_t>(((p * 0x0101010101ULL) >> 32) & 0xFF); }
