@@ -1,7 +1,8 @@
 // Attack maps: for each side and square, the sum of the values of that side's
 // pieces that attack the square and the attackers one by one, cheapest first.
-// Rebuilt in full by every user; they stand for check and for the exchanges
-// the computer weighs.
+// Rebuilt in full by the rules; the computer's search reads them as one
+// starting position changed by a step. They stand for check and for the
+// exchanges the computer weighs.
 #pragma once
 
 #include <cstdint>
