@@ -1,5 +1,8 @@
 #include "computer/evaluation.h"
 
+#include <algorithm>
+#include <array>
+
 #include "computer/search.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
@@ -57,9 +60,9 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
   if (p.onBoard != 1) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
-  const uint64_t enemies = attackPacked[otherSide(p.side) - 1][sq];
+  const uint64_t enemies = attackMapAt(otherSide(p.side) - 1, sq);
   if (enemies == 0) return 0;
-  return weighted(danger(v, enemies, attackPacked[p.side - 1][sq]), side, p.side);
+  return weighted(danger(v, enemies, attackMapAt(p.side - 1, sq)), side, p.side);
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
@@ -80,11 +83,132 @@ void addSide(int s, int32_t side, int32_t& sum) {
   addKing(pieces.kings[s], side, sum);
 }
 
+// Where the pieces stand in the search's starting position, so that a
+// candidate's threat terms are recomputed only on the squares whose piece or
+// maps the candidate changed: for each square the value of the piece there
+// (0 for none) and its unweighted term, and per side the occupied squares.
+// The values are those of the attack maps' classes: pawn 1, king 2, knight
+// and bishop 3, rook 4, queen 8.
+struct PieceSlot {
+  int8_t side;  // 0 White, 1 Black
+  int8_t value;
+};
+// Side and value of each piece, in the order of the piece set.
+constexpr std::array<PieceSlot, 32> pieceSlotTable() {
+  std::array<PieceSlot, 32> t{};
+  for (int8_t s = 0; s < kSideCount; ++s) {
+    for (int i = 0; i < 8; ++i) t[8 * s + i] = {s, 1};
+    for (int i = 0; i < 2; ++i) {
+      t[16 + 2 * s + i] = {s, 3};  // knights
+      t[20 + 2 * s + i] = {s, 3};  // bishops
+      t[24 + 2 * s + i] = {s, 4};  // rooks
+    }
+    t[28 + s] = {s, 8};
+    t[30 + s] = {s, 2};
+  }
+  return t;
+}
+constexpr auto kPieceSlots = pieceSlotTable();
+
+int8_t baseValueAt[kSquareCount];
+int32_t baseTerm[kSquareCount];
+uint64_t baseSideSquares[kSideCount];
+uint64_t baseThreatened[kSideCount];  // squares whose term is not 0
+int32_t baseDanger[kSideCount];
+int8_t baseSquareOf[32];  // -1 off the board
+// False when two pieces share a square or a piece's record is out of the
+// ordinary: such positions are judged piece by piece.
+bool baseUsable = false;
+
+inline const Piece& pieceById(int id) { return (&pieces.pawns[0][0])[id]; }
+
+inline int32_t termAt(int s, int sq, int32_t v) {
+  const uint64_t enemies = attackPacked[1 - s][sq];
+  return enemies == 0 ? 0 : danger(v, enemies, attackPacked[s][sq]);
+}
+
 }  // namespace
 
 void resetEvaluation() {
   whiteMaterial = blackMaterial = lastMaterialBalance = 0;
   positionValue = kingTaken = tacticalBonus = mobility = 0;
+}
+
+void saveEvaluationBase() {
+  baseUsable = true;
+  baseSideSquares[0] = baseSideSquares[1] = 0;
+  baseThreatened[0] = baseThreatened[1] = 0;
+  baseDanger[0] = baseDanger[1] = 0;
+  for (int id = 0; id < 32; ++id) {
+    const Piece& p = pieceById(id);
+    const PieceSlot slot = kPieceSlots[id];
+    baseSquareOf[id] = -1;
+    if (p.onBoard != 1) continue;
+    const int sq = squareIndex(p.targetX, p.targetY);
+    if (p.side != slot.side + 1 || !onBoardCoord(p.targetX, p.targetY) ||
+        ((baseSideSquares[0] | baseSideSquares[1]) >> sq & 1) != 0) {
+      baseUsable = false;
+      return;
+    }
+    baseSquareOf[id] = static_cast<int8_t>(sq);
+    baseSideSquares[slot.side] |= 1ULL << sq;
+    baseValueAt[sq] = slot.value;
+    // The maps describe the starting position here.
+    baseTerm[sq] = termAt(slot.side, sq, slot.value);
+    baseDanger[slot.side] += baseTerm[sq];
+    baseThreatened[slot.side] |= static_cast<uint64_t>(baseTerm[sq] != 0) << sq;
+  }
+}
+
+int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
+  const int moverId = attackPieceId(mover);
+  if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0) ||
+      !onBoardCoord(mover.targetX, mover.targetY)) {
+    return evaluateSide(side);
+  }
+  uint64_t now[kSideCount] = {baseSideSquares[0], baseSideSquares[1]};
+  const PieceSlot slot = kPieceSlots[moverId];
+  const uint64_t fromBit = 1ULL << baseSquareOf[moverId];
+  uint64_t changed = attackChanged | fromBit;
+  now[slot.side] &= ~fromBit;
+  if (taken != nullptr) {
+    const int takenId = attackPieceId(*taken);
+    if (baseSquareOf[takenId] >= 0) {
+      const uint64_t bit = 1ULL << baseSquareOf[takenId];
+      now[kPieceSlots[takenId].side] &= ~bit;
+      changed |= bit;
+    }
+  }
+  const int toSquare = squareIndex(mover.targetX, mover.targetY);
+  const uint64_t toBit = 1ULL << toSquare;
+  if (((now[0] | now[1]) & toBit) != 0) return evaluateSide(side);
+  now[slot.side] |= toBit;
+  changed |= toBit;
+
+  int32_t sideTerms[kSideCount];
+  for (int s = 0; s < kSideCount; ++s) {
+    int32_t t = baseDanger[s];
+    for (uint64_t set = baseThreatened[s] & changed; set != 0; set &= set - 1) t -= baseTerm[__builtin_ctzll(set)];
+    for (uint64_t set = now[s] & changed & (attackBaseAny[1 - s] | attackGained[1 - s]); set != 0; set &= set - 1) {
+      const int sq = __builtin_ctzll(set);
+      const uint64_t enemies = steppedMapAt(1 - s, sq);
+      if (enemies != 0) t += danger(sq == toSquare ? slot.value : baseValueAt[sq], enemies, steppedMapAt(s, sq));
+    }
+    sideTerms[s] = t;
+  }
+  const int32_t white = weighted(sideTerms[0], side, kWhite);
+  const int32_t black = weighted(sideTerms[1], side, kBlack);
+  // The judged side's king in check rejects the position; White's mark comes
+  // before Black's terms are added, as in evaluateSide.
+  const Piece& king = pieces.kings[side - 1];
+  if (king.onBoard == 1) {
+    const int kx = king.atRest == 0 ? king.targetX : king.x;
+    const int ky = king.atRest == 0 ? king.targetY : king.y;
+    if (steppedMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) {
+      return side == kWhite ? kRejectedScore + black : kRejectedScore;
+    }
+  }
+  return white + black;
 }
 
 void countMaterial() {
@@ -94,7 +218,7 @@ void countMaterial() {
 
 int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide) {
   const int sq = squareIndex(x, y);
-  const int32_t t = danger(v, attackPacked[otherSide(pieceSide) - 1][sq], attackPacked[pieceSide - 1][sq]);
+  const int32_t t = danger(v, attackMapAt(otherSide(pieceSide) - 1, sq), attackMapAt(pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 
@@ -109,7 +233,9 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
   const int tx = candidateToX;
   const int ty = candidateToY;
   const int sq = squareIndex(tx, ty);
-  int32_t squareBalance = attackSumAt(kWhite, sq) - attackSumAt(kBlack, sq);
+  const uint64_t white = attackMapAt(0, sq);
+  const uint64_t black = attackMapAt(1, sq);
+  int32_t squareBalance = packedSum(white) - packedSum(black);
   const int32_t balanceNow = whiteMaterial - blackMaterial;
   whiteMaterial = 0;
   blackMaterial = 0;
@@ -118,7 +244,8 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
     change = lastMaterialBalance - balanceNow;
     lastMaterialBalance = balanceNow;
   }
-  int32_t countBalance = attackListCount(kWhite, sq) - attackListCount(kBlack, sq);
+  int32_t countBalance =
+      std::min(packedCount(white), kAttackListLength) - std::min(packedCount(black), kAttackListLength);
   if (side == kBlack) {
     change = -change;
     squareBalance = -squareBalance;

@@ -68,6 +68,20 @@ int32_t evaluatePosition(int32_t side) {
   return judge(side);
 }
 
+// Judges the step set up on the board again from a full scan and counts a
+// difference in the score or in the maps the score reads.
+void verifyStep(int32_t side) {
+  const int to = squareIndex(candidateToX, candidateToY);
+  const uint64_t white = attackMapAt(0, to);
+  const uint64_t black = attackMapAt(1, to);
+  const int32_t totals[kSideCount] = {attackTotal[0], attackTotal[1]};
+  buildAttackSummary();
+  if (evaluateSide(side) != positionValue || attackMapAt(0, to) != white || attackMapAt(1, to) != black ||
+      attackTotal[0] != totals[0] || attackTotal[1] != totals[1]) {
+    ++stepMismatches;
+  }
+}
+
 // One possible step of a piece: set it up, judge it, undo it exactly.
 void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int32_t notedAtRest) {
   const int32_t enemy = otherSide(side);
@@ -98,7 +112,8 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   const int32_t lost = capturedPiece != nullptr && capturedPiece->onBoard == 0 ? materialValue(taken.kind) : 0;
   whiteMaterial = baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   blackMaterial = baseBlackMaterial - (enemy == kBlack ? lost : 0);
-  positionValue = evaluateSide(side);
+  positionValue = evaluateStep(side, p, capturedPiece);
+  if (verifySteps) verifyStep(side);
 
   dest = savedDest;
   if (capture) takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, 1, taken.layer);
@@ -159,6 +174,7 @@ void searchSide(int32_t side) {
   resetScores(workingList[1]);
   trialMode = 1;
   saveAttackBase();
+  saveEvaluationBase();
   countMaterial();
   baseWhiteMaterial = whiteMaterial;
   baseBlackMaterial = blackMaterial;

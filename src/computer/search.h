@@ -40,6 +40,10 @@ inline int32_t whiteAttackTotal = 0, blackAttackTotal = 0;
 // Number of candidates judged since the process started (for the bench
 // signature); no reset touches it.
 inline int64_t evaluationCount = 0;
+// For tests: when set, every candidate is judged again from a full scan of
+// its position, and each difference from the quick judgement is counted.
+inline bool verifySteps = false;
+inline int64_t stepMismatches = 0;
 
 // Puts the state above back to its program-start values.
 void resetSearch();

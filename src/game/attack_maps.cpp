@@ -131,21 +131,46 @@ inline int originOf(const Piece& p) {
   return -1;
 }
 
-// Every square of each ray up to and including the first occupied one.
-inline uint64_t raySet(int origin, int firstDirection, int lastDirection) {
-  uint64_t set = 0;
-  for (int d = firstDirection; d <= lastDirection; ++d) {
-    const Ray& r = kRays[origin][d];
-    for (int k = 0; k < r.length; ++k) {
-      const int sq = r.squares[k];
-      set |= 1ULL << sq;
-      if (activeSide(board.squares[sq]) != kNoSide) break;
+// Every square of each ray from a square, as a set. A ray beyond its first
+// occupied square is that square's own ray in the same direction.
+constexpr std::array<std::array<uint64_t, 8>, kSquareCount> rayMaskTable() {
+  std::array<std::array<uint64_t, 8>, kSquareCount> table{};
+  for (int sq = 0; sq < kSquareCount; ++sq) {
+    for (int d = 0; d < 8; ++d) {
+      for (int k = 0; k < kRays[sq][d].length; ++k) table[sq][d] |= 1ULL << kRays[sq][d].squares[k];
     }
+  }
+  return table;
+}
+constexpr auto kRayMasks = rayMaskTable();
+// Directions whose squares follow in increasing index order; the nearest
+// blocker of the others is the highest set square.
+constexpr bool kRayAscends[8] = {true, true, false, false, true, false, false, true};
+
+// The occupied squares of the position the maps describe.
+uint64_t occupied = 0;
+
+uint64_t occupiedSquares() {
+  uint64_t set = 0;
+  for (int sq = 0; sq < kSquareCount; ++sq) {
+    set |= static_cast<uint64_t>(activeSide(board.squares[sq]) != kNoSide) << sq;
   }
   return set;
 }
 
-constexpr int kRookFirst = 0, kRookLast = 3, kBishopFirst = 4, kBishopLast = 7;
+// Every square of one ray up to and including the first occupied one. Square
+// 63 has no ascending ray and square 0 no descending one, so a sentinel there
+// stands for an open ray.
+template <int D>
+inline uint64_t rayTo(int origin) {
+  const uint64_t ray = kRayMasks[origin][D];
+  const uint64_t blockers = ray & occupied;
+  const int nearest = kRayAscends[D] ? __builtin_ctzll(blockers | (1ULL << 63)) : 63 - __builtin_clzll(blockers | 1);
+  return ray ^ kRayMasks[nearest][D];
+}
+
+inline uint64_t rookSet(int o) { return rayTo<0>(o) | rayTo<1>(o) | rayTo<2>(o) | rayTo<3>(o); }
+inline uint64_t bishopSet(int o) { return rayTo<4>(o) | rayTo<5>(o) | rayTo<6>(o) | rayTo<7>(o); }
 
 // The squares piece `id` attacks in the position on the board.
 inline uint64_t attackSetOf(int id) {
@@ -156,9 +181,9 @@ inline uint64_t attackSetOf(int id) {
     case Mover::BlackPawn: return kBlackPawnSets[o];
     case Mover::Knight: return kKnightSets[o];
     case Mover::King: return kKingSets[o];
-    case Mover::Bishop: return raySet(o, kBishopFirst, kBishopLast);
-    case Mover::Rook: return raySet(o, kRookFirst, kRookLast);
-    case Mover::Queen: return raySet(o, kRookFirst, kBishopLast);
+    case Mover::Bishop: return bishopSet(o);
+    case Mover::Rook: return rookSet(o);
+    case Mover::Queen: return rookSet(o) | bishopSet(o);
   }
   return 0;
 }
@@ -177,14 +202,37 @@ inline void account(int id, uint64_t set, int sign) {
   attackTotal[a.side] += sign * a.value * marks;
 }
 
+inline int32_t bitCount(uint64_t set) {
+  int32_t n = 0;
+  for (; set != 0; set &= set - 1) ++n;
+  return n;
+}
+
+// Notes that piece `id` attacks `after` instead of `before` after the step.
+inline void noteChange(int id, uint64_t before, uint64_t after) {
+  if (before == after) return;
+  const PieceAttack& a = kPieceAttacks[id];
+  attackChanges[a.side][attackChangeCount[a.side]++] = AttackChange{before, after, a.increment};
+  attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
+  attackChanged |= before ^ after;
+  attackGained[a.side] |= after & ~before;
+}
+
 // The squares each piece attacked in the last full scan, and the maps then:
 // the search's starting point for judging its candidates.
 uint64_t attackSets[32];
-uint64_t basePacked[kSideCount][kSquareCount];
 int32_t baseTotal[kSideCount];
 uint64_t baseSets[32];
+uint64_t baseOccupied = 0;
+// For each square, the sliding pieces (bit id - kFirstSlider) whose rays
+// reached it in the starting position.
+uint16_t sliderReach[kSquareCount];
+
+inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
 void scanPieces() {
+  attackStepActive = false;
+  occupied = occupiedSquares();
   std::memset(attackPacked, 0, sizeof attackPacked);
   attackTotal[0] = attackTotal[1] = 0;
   for (int id = 0; id < 32; ++id) {
@@ -217,29 +265,38 @@ void buildAttackSummary() { scanPieces(); }
 
 void saveAttackBase() {
   scanPieces();
-  std::memcpy(basePacked, attackPacked, sizeof basePacked);
+  std::memcpy(attackBasePacked, attackPacked, sizeof attackBasePacked);
   std::memcpy(baseSets, attackSets, sizeof baseSets);
   baseTotal[0] = attackTotal[0];
   baseTotal[1] = attackTotal[1];
+  baseOccupied = occupied;
+  attackBaseAny[0] = attackBaseAny[1] = 0;
+  for (int id = 0; id < 32; ++id) attackBaseAny[kPieceAttacks[id].side] |= baseSets[id];
+  std::memset(sliderReach, 0, sizeof sliderReach);
+  for (int id = kFirstSlider; id <= kLastSlider; ++id) {
+    for (uint64_t set = baseSets[id]; set != 0; set &= set - 1) {
+      sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
+    }
+  }
 }
 
-int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
-
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
-  std::memcpy(attackPacked, basePacked, sizeof attackPacked);
+  attackStepActive = true;
+  attackChangeCount[0] = attackChangeCount[1] = 0;
+  attackChanged = 0;
+  attackGained[0] = attackGained[1] = 0;
   attackTotal[0] = baseTotal[0];
   attackTotal[1] = baseTotal[1];
-  account(moverId, baseSets[moverId], -1);
-  if (capturedId >= 0) account(capturedId, baseSets[capturedId], -1);
+  if (capturedId >= 0) noteChange(capturedId, baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
-  const uint64_t changed = (1ULL << fromSquare) | (1ULL << toSquare);
-  for (int id = kFirstSlider; id <= kLastSlider; ++id) {
-    if (id == moverId || id == capturedId || (baseSets[id] & changed) == 0) continue;
-    account(id, baseSets[id], -1);
-    account(id, attackSetOf(id), 1);
+  occupied = (baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
+  unsigned rescan = (sliderReach[fromSquare] | sliderReach[toSquare]) & ~sliderBit(moverId) & ~sliderBit(capturedId);
+  for (; rescan != 0; rescan &= rescan - 1) {
+    const int id = kFirstSlider + __builtin_ctz(rescan);
+    noteChange(id, baseSets[id], attackSetOf(id));
   }
-  account(moverId, attackSetOf(moverId), 1);
+  noteChange(moverId, baseSets[moverId], attackSetOf(moverId));
 }
 
 void resetAttackMaps() {

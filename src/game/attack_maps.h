@@ -1,11 +1,13 @@
 // Attack maps: for each side and square, the sum of the values of that side's
 // pieces that attack the square and the attackers one by one, cheapest first.
-// Rebuilt in full by every user; they stand for check and for the exchanges
-// the computer weighs.
+// Rebuilt in full by the rules; the computer's search reads them as one
+// starting position changed by a step. They stand for check and for the
+// exchanges the computer weighs.
 #pragma once
 
 #include <cstdint>
 
+#include "game/board.h"
 #include "game/types.h"
 
 constexpr int kAttackListLength = 7;
@@ -33,6 +35,39 @@ inline int32_t attackTotal[kSideCount];
 
 // Every map back to its program-start value (nothing attacked).
 void resetAttackMaps();
+// After updateAttackSummary the compact maps are the starting position's
+// (saved by saveAttackBase) changed by a few pieces whose attacked squares
+// differ; a square's map is worked out when read (attackMapAt). A full scan
+// ends that state.
+struct AttackChange {
+  uint64_t before;  // the piece's attacked squares in the starting position
+  uint64_t after;   // and after the step
+  uint64_t increment;
+};
+constexpr int kMaxAttackChanges = 16;
+inline bool attackStepActive = false;
+inline uint64_t attackBasePacked[kSideCount][kSquareCount];
+inline AttackChange attackChanges[kSideCount][kMaxAttackChanges];
+inline int attackChangeCount[kSideCount];
+// The squares where either side's map may differ from the starting position's.
+inline uint64_t attackChanged = 0;
+// Per side: the squares attacked in the starting position, and those the
+// changed pieces attack after the step and did not before. A square the side
+// attacks after the step is in one of the two.
+inline uint64_t attackBaseAny[kSideCount];
+inline uint64_t attackGained[kSideCount];
+
+// Side index s (0 White, 1 Black) at board index sq after the step.
+inline uint64_t steppedMapAt(int s, int sq) {
+  uint64_t p = attackBasePacked[s][sq];
+  for (int i = 0; i < attackChangeCount[s]; ++i) {
+    const AttackChange& c = attackChanges[s][i];
+    p += (((c.after >> sq) & 1) - ((c.before >> sq) & 1)) * c.increment;
+  }
+  return p;
+}
+// The compact map of side index s at board index sq, whichever way it is kept.
+inline uint64_t attackMapAt(int s, int sq) { return attackStepActive ? steppedMapAt(s, sq) : attackPacked[s][sq]; }
 
 // Scans every piece on the board, a pending piece from its target square.
 void buildAttackMaps();
@@ -46,10 +81,9 @@ void buildAttackSummary();
 // `fromSquare` to `toSquare` (board indexes) that took the piece
 // `capturedId` (-1 for none), with the step set up on the board. Pieces are
 // named by attackPieceId.
-struct Piece;
 void saveAttackBase();
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId);
-int attackPieceId(const Piece& p);
+inline int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
 
 // Number of attackers (uncapped).
 inline int32_t packedCount(uint64_t p) { return static_cast<int32_t>(((p * 0x0101010101ULL) >> 32) & 0xFF); }
@@ -65,13 +99,13 @@ inline int32_t packedValue(uint64_t p, int k) {
   return rest == 0 ? 0 : kAttackClassValue[__builtin_ctzll(rest) >> 3];
 }
 
-inline int32_t attackValue(int32_t side, int sq, int k) { return packedValue(attackPacked[side - 1][sq], k); }
+inline int32_t attackValue(int32_t side, int sq, int k) { return packedValue(attackMapAt(side - 1, sq), k); }
 // The list length: at most seven.
 inline int32_t attackListCount(int32_t side, int sq) {
-  const int32_t n = packedCount(attackPacked[side - 1][sq]);
+  const int32_t n = packedCount(attackMapAt(side - 1, sq));
   return n < kAttackListLength ? n : kAttackListLength;
 }
-inline int32_t attackSumAt(int32_t side, int sq) { return packedSum(attackPacked[side - 1][sq]); }
+inline int32_t attackSumAt(int32_t side, int sq) { return packedSum(attackMapAt(side - 1, sq)); }
 
 // Side `side` attacks (x, y) in the last build.
-inline bool isAttackedBy(int32_t side, int x, int y) { return attackPacked[side - 1][squareIndex(x, y)] != 0; }
+inline bool isAttackedBy(int32_t side, int x, int y) { return attackMapAt(side - 1, squareIndex(x, y)) != 0; }

@@ -83,7 +83,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
     cancelMove(king);
     return 0;
   }
-  buildAttackMaps();
+  buildAttackSummary();
   if (pathAttacked(code, side)) {
     cancelMove(king);
     return 0;

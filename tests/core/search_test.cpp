@@ -3,7 +3,9 @@
 #include "computer/evaluation.h"
 #include "computer/search.h"
 #include "game/board.h"
+#include "random_game.h"
 #include "test_support.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -63,4 +65,32 @@ TEST(Search, BlackCandidatesAfterKingsPawn) {
                              {-20, "c7c5"},
                              {-27, "a7a5"},
                              {-30, "a7a6"}});
+}
+
+// The search judges each candidate from the starting position's maps and
+// pieces changed by the step; a full scan of the step's position must agree,
+// in random games with captures, castlings and promotions.
+TEST(Search, QuickJudgementOfEveryStepMatchesAFullScan) {
+  verifySteps = true;
+  stepMismatches = 0;
+  const int64_t before = evaluationCount;
+  for (int g = 0; g < 12; ++g) {
+    std::mt19937 rng(1300 + static_cast<uint32_t>(g));
+    startProgram();
+    secenek2Click();
+    for (int h = 0; h < 80; ++h) {
+      Drag d{};
+      if (playRandomMove(rng, d) != RandomMove::Made) break;
+      if (h % 3 != 0) continue;
+      const int32_t trial = trialMode;
+      for (int32_t side : {kWhite, kBlack}) {
+        searchSlot = 9;
+        searchSide(side);
+      }
+      trialMode = trial;
+    }
+  }
+  verifySteps = false;
+  EXPECT_EQ(stepMismatches, 0);
+  EXPECT_GT(evaluationCount - before, 10000);
 }

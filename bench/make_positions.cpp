@@ -1,0 +1,98 @@
+// Writes the fixed set of positions for timing the computer's levels: one
+// position from each of a number of random games, Black to move, as the
+// moves that reach it. Run once with a fixed seed; the output is kept in
+// bench/positions.txt so that every measurement uses the same positions.
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/board.h"
+#include "game/moves.h"
+#include "signature.h"
+
+namespace {
+
+std::string squareText(int x, int y) { return std::string(1, static_cast<char>('a' + x)) + static_cast<char>('1' + y); }
+
+// Every move of the side to move that its piece's generator accepts, plus
+// castling while the king has not moved; leaves the position as it was.
+std::vector<std::string> acceptedMoves(int32_t side, std::vector<bool>& captures) {
+  std::vector<std::string> moves;
+  static constexpr int32_t kKinds[6] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
+  for (int32_t kind : kKinds) {
+    const int count = kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2;
+    for (int i = 0; i < count; ++i) {
+      Piece* p = pieceOf(kind, side, i);
+      if (p == nullptr || p->onBoard != 1) continue;
+      for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
+        trialMode = 1;
+        int32_t result = kMoveRefused;
+        generateMove(kind, *p, code, result);
+        const int tx = p->targetX;
+        const int ty = p->targetY;
+        cancelMove(*p);
+        if (result != kMovePossible || !onBoardCoord(tx, ty)) continue;
+        moves.push_back(squareText(p->x, p->y) + squareText(tx, ty));
+        captures.push_back(activeSide(squareAt(tx, ty)) == otherSide(side));
+      }
+    }
+  }
+  const Piece& king = pieces.kings[side - 1];
+  const int r = homeRank(side);
+  if (king.onBoard == 1 && king.moved == 0 && king.x == 4 && king.y == r) {
+    moves.push_back(squareText(4, r) + squareText(6, r));
+    captures.push_back(false);
+  }
+  trialMode = 0;
+  return moves;
+}
+
+bool bothKingsOn() { return pieces.kings[0].onBoard == 1 && pieces.kings[1].onBoard == 1; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int games = argc > 1 ? std::atoi(argv[1]) : 120;
+  const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 13;
+  std::mt19937 rng(seed);
+  int written = 0;
+  while (written < games) {
+    // An odd number of plies leaves Black to move.
+    const int plies = 9 + 2 * static_cast<int>(rng() % 30);
+    std::string line;
+    bool ok = true;
+    int refused = 0;
+    for (int ply = 0; ply < plies && ok; ++ply) {
+      ok = setUpPosition(SignaturePosition{"", line.c_str()}, 1) && bothKingsOn();
+      if (!ok) break;
+      std::vector<bool> captures;
+      const std::vector<std::string> moves = acceptedMoves(sideToMove == kWhiteToMove ? kWhite : kBlack, captures);
+      if (moves.empty()) {
+        ok = false;
+        break;
+      }
+      // Captures half the time when there are some, so that games open up.
+      std::vector<std::string> taking;
+      for (size_t i = 0; i < moves.size(); ++i) {
+        if (captures[i]) taking.push_back(moves[i]);
+      }
+      const std::vector<std::string>& from = !taking.empty() && rng() % 2 == 0 ? taking : moves;
+      const std::string next = (line.empty() ? "" : " ") + from[rng() % from.size()];
+      if (!setUpPosition(SignaturePosition{"", (line + next).c_str()}, 1)) {
+        // A move the driver refuses (castling through check): try another.
+        ok = ++refused < 20;
+        --ply;
+        continue;
+      }
+      line += next;
+    }
+    if (!ok || !setUpPosition(SignaturePosition{"", line.c_str()}, 1) || !bothKingsOn() || sideToMove != kBlackToMove) {
+      continue;
+    }
+    std::printf("%s\n", line.c_str());
+    ++written;
+  }
+  return 0;
+}
