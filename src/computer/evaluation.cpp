@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "computer/search.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 
@@ -120,7 +119,7 @@ int8_t baseSquareOf[32];  // -1 off the board
 // ordinary: such positions are judged piece by piece.
 bool baseUsable = false;
 
-inline const Piece& pieceById(int id) { return (&pieces.pawns[0][0])[id]; }
+inline const Piece& pieceById(int id) { return *kPieceTable[id]; }
 
 inline int32_t termAt(int s, int sq, int32_t v) {
   const uint64_t enemies = attackPacked[1 - s][sq];
@@ -160,8 +159,9 @@ void saveEvaluationBase() {
   }
 }
 
-int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
-  const int moverId = attackPieceId(mover);
+int32_t evaluateStep(int32_t side, int moverId, int takenId) {
+  const Piece& mover = pieceById(moverId);
+  const Piece* taken = takenId >= 0 ? &pieceById(takenId) : nullptr;
   if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0) ||
       !onBoardCoord(mover.targetX, mover.targetY)) {
     return evaluateSide(side);
@@ -172,7 +172,6 @@ int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken) {
   uint64_t changed = attackChanged | fromBit;
   now[slot.side] &= ~fromBit;
   if (taken != nullptr) {
-    const int takenId = attackPieceId(*taken);
     if (baseSquareOf[takenId] >= 0) {
       const uint64_t bit = 1ULL << baseSquareOf[takenId];
       now[kPieceSlots[takenId].side] &= ~bit;
@@ -227,37 +226,4 @@ int32_t evaluateSide(int32_t side) {
   addSide(0, side, sum);
   addSide(1, side, sum);
   return sum;
-}
-
-int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
-  const int tx = candidateToX;
-  const int ty = candidateToY;
-  const int sq = squareIndex(tx, ty);
-  const uint64_t white = attackMapAt(0, sq);
-  const uint64_t black = attackMapAt(1, sq);
-  int32_t squareBalance = packedSum(white) - packedSum(black);
-  const int32_t balanceNow = whiteMaterial - blackMaterial;
-  whiteMaterial = 0;
-  blackMaterial = 0;
-  int32_t change = 0;
-  if (lastMaterialBalance != balanceNow) {
-    change = lastMaterialBalance - balanceNow;
-    lastMaterialBalance = balanceNow;
-  }
-  int32_t countBalance =
-      std::min(packedCount(white), kAttackListLength) - std::min(packedCount(black), kAttackListLength);
-  if (side == kBlack) {
-    change = -change;
-    squareBalance = -squareBalance;
-    countBalance = -countBalance;
-  }
-  // More enemy weight than own weight on the destination although own
-  // attackers outnumber the enemy's: a penalty.
-  int32_t bonus = squareBalance < 0 && countBalance > 0 ? squareBalance * kSquarePenaltyWeight : 0;
-  if (change < 0) bonus = bonus * kSquarePenaltyOnCapture - change * kMaterialWonWeight;
-  tacticalBonus = bonus;
-  const int32_t total = bonus + mobilityValue + countBalance + positionValue;
-  if (kingTaken == 1) return kKingCaptureScore;
-  if (total < workingList[side - 1].entries[4].score) return kRejectedScore;
-  return total;
 }

@@ -28,9 +28,8 @@ int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide)
 int32_t evaluateSide(int32_t side);
 // The search judges many positions one step away from its starting position:
 // saveEvaluationBase notes where the pieces stand there, and evaluateStep
-// gives evaluateSide after `mover`'s step (with `taken` captured, or
-// nullptr), set up on the board and in the attack maps.
-struct Piece;
+// gives evaluateSide after the step of piece number `moverId` (pieceIdOf)
+// that took piece `takenId` (-1 for none), set up on the board and in the
+// attack maps.
 void saveEvaluationBase();
-int32_t evaluateStep(int32_t side, const Piece& mover, const Piece* taken);
-int32_t scoreCandidate(int32_t side, int32_t mobilityValue);
+int32_t evaluateStep(int32_t side, int moverId, int takenId);

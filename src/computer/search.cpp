@@ -1,5 +1,6 @@
 #include "computer/search.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "computer/evaluation.h"
@@ -105,14 +106,15 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   setTarget(p, candidateToX, candidateToY, 0);
 
   const Piece* capturedPiece = capture ? pieceOf(taken.kind, enemy, taken.index) : nullptr;
-  updateAttackSummary(attackPieceId(p), squareIndex(startX, startY), squareIndex(candidateToX, candidateToY),
-                      capturedPiece != nullptr ? attackPieceId(*capturedPiece) : -1);
+  const int moverId = pieceIdOf(kind, side, index);
+  const int takenId = capturedPiece != nullptr ? pieceIdOf(taken.kind, enemy, taken.index) : -1;
+  updateAttackSummary(moverId, squareIndex(startX, startY), squareIndex(candidateToX, candidateToY), takenId);
   // The material of the step's position: the starting position's, less the
   // piece taken.
   const int32_t lost = capturedPiece != nullptr && capturedPiece->onBoard == 0 ? materialValue(taken.kind) : 0;
   whiteMaterial = baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   blackMaterial = baseBlackMaterial - (enemy == kBlack ? lost : 0);
-  positionValue = evaluateStep(side, p, capturedPiece);
+  positionValue = evaluateStep(side, moverId, takenId);
   if (verifySteps) verifyStep(side);
 
   dest = savedDest;
@@ -225,4 +227,40 @@ void resetSearch() {
   candidateFromX = candidateFromY = candidateToX = candidateToY = 0;
   whiteAttackTotal = blackAttackTotal = 0;
   baseWhiteMaterial = baseBlackMaterial = 0;
+}
+
+// The one number by which the search ranks the candidate set up on the board:
+// the position's value, the attack balances and the material won; rejected
+// when it cannot enter the side's working list.
+int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
+  const int tx = candidateToX;
+  const int ty = candidateToY;
+  const int sq = squareIndex(tx, ty);
+  const uint64_t white = attackMapAt(0, sq);
+  const uint64_t black = attackMapAt(1, sq);
+  int32_t squareBalance = packedSum(white) - packedSum(black);
+  const int32_t balanceNow = whiteMaterial - blackMaterial;
+  whiteMaterial = 0;
+  blackMaterial = 0;
+  int32_t change = 0;
+  if (lastMaterialBalance != balanceNow) {
+    change = lastMaterialBalance - balanceNow;
+    lastMaterialBalance = balanceNow;
+  }
+  int32_t countBalance =
+      std::min(packedCount(white), kAttackListLength) - std::min(packedCount(black), kAttackListLength);
+  if (side == kBlack) {
+    change = -change;
+    squareBalance = -squareBalance;
+    countBalance = -countBalance;
+  }
+  // More enemy weight than own weight on the destination although own
+  // attackers outnumber the enemy's: a penalty.
+  int32_t bonus = squareBalance < 0 && countBalance > 0 ? squareBalance * kSquarePenaltyWeight : 0;
+  if (change < 0) bonus = bonus * kSquarePenaltyOnCapture - change * kMaterialWonWeight;
+  tacticalBonus = bonus;
+  const int32_t total = bonus + mobilityValue + countBalance + positionValue;
+  if (kingTaken == 1) return kKingCaptureScore;
+  if (total < workingList[side - 1].entries[4].score) return kRejectedScore;
+  return total;
 }

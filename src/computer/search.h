@@ -52,5 +52,10 @@ void resetSearch();
 // working lists. Leaves trialMode at 1 and the position as it was.
 void searchSide(int32_t side);
 
+// The score of the candidate just judged (its destination in candidateToX
+// and candidateToY, its position's value in positionValue); kRejectedScore
+// when it is worse than the fifth entry of the side's working list.
+int32_t scoreCandidate(int32_t side, int32_t mobilityValue);
+
 inline bool isEmptyCandidate(const Candidate& c) { return c.kind == 0; }
 inline bool capturesKing(const Candidate& c) { return c.captures == 1 && c.capturedKind == 9; }

@@ -120,7 +120,7 @@ constexpr auto kPieceAttacks = pieceAttackTable();
 constexpr int kFirstSlider = 20;  // bishops, rooks and queens follow
 constexpr int kLastSlider = 29;
 
-inline const Piece& pieceById(int id) { return (&pieces.pawns[0][0])[id]; }
+inline const Piece& pieceById(int id) { return *kPieceTable[id]; }
 
 // A piece attacks from its target when it has a pending move; -1 when it
 // attacks nothing (off the board or in an unknown state).

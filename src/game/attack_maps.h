@@ -80,10 +80,9 @@ void buildAttackSummary();
 // updateAttackSummary gives the compact maps after one piece's step from
 // `fromSquare` to `toSquare` (board indexes) that took the piece
 // `capturedId` (-1 for none), with the step set up on the board. Pieces are
-// named by attackPieceId.
+// named by their number (pieceIdOf).
 void saveAttackBase();
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId);
-inline int attackPieceId(const Piece& p) { return static_cast<int>(&p - &pieces.pawns[0][0]); }
 
 // Number of attackers (uncapped).
 inline int32_t packedCount(uint64_t p) { return static_cast<int32_t>(((p * 0x0101010101ULL) >> 32) & 0xFF); }

@@ -3,6 +3,7 @@
 // computer player. All of it is static storage; nothing is allocated.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/types.h"
@@ -63,7 +64,7 @@ struct PieceSet {
 // bishops, rooks, queens, kings, White's before Black's in each.
 constexpr int kPieceCount = 32;
 template <class Set>
-auto& pieceById(Set& set, int id) {
+constexpr auto& pieceById(Set& set, int id) {
   if (id < 16) return set.pawns[id / 8][id % 8];
   if (id < 20) return set.knights[(id - 16) / 2][id % 2];
   if (id < 24) return set.bishops[(id - 20) / 2][id % 2];
@@ -130,6 +131,13 @@ constexpr int32_t backRankKinds[8] = {kRook, kKnight, kBishop, kQueen, kKing, kB
 
 inline Board board;
 inline PieceSet pieces;
+
+// The game's own pieces by number, for the computer's inner loops.
+inline constexpr std::array<Piece*, kPieceCount> kPieceTable = [] {
+  std::array<Piece*, kPieceCount> table{};
+  for (int id = 0; id < kPieceCount; ++id) table[id] = &pieceById(pieces, id);
+  return table;
+}();
 
 // Shared game variables.
 inline int32_t sideToMove = kWhiteToMove;  // 2 White to move, 1 Black
