@@ -11,19 +11,6 @@
 
 namespace {
 
-// Scripted answers that also note which buttons each question offered.
-struct CloseDialogs : ScriptedDialogs {
-  std::vector<bool> withCancel;
-  std::vector<std::string> captions;
-  CloseDialogs() { setDialogs(this); }
-  ~CloseDialogs() override { setDialogs(nullptr); }
-  Answer ask(const std::string& text, const std::string& caption, bool cancel) override {
-    withCancel.push_back(cancel);
-    captions.push_back(caption);
-    return ScriptedDialogs::ask(text, caption, cancel);
-  }
-};
-
 class Folder {
  public:
   Folder() {
@@ -48,7 +35,7 @@ void unsavedGame() {
 }  // namespace
 
 TEST(MainWindowClose, FreshGameClosesWithoutAQuestion) {
-  CloseDialogs d;
+  ScriptedDialogs d;
   startProgram();
   EXPECT_TRUE(FormClose());
   EXPECT_TRUE(d.questions.empty());
@@ -58,7 +45,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   Folder folder;
   {
     // Even a fresh game is asked about; Cancel does nothing.
-    CloseDialogs d;
+    ScriptedDialogs d;
     startProgram();
     d.answers = {Answer::Cancel};
     k1Click();
@@ -70,7 +57,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   }
   {
     // No: the window closes, and closing asks the two-button question.
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::No, Answer::No};
     k1Click();
@@ -85,7 +72,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   }
   {
     // Yes and a file name: saved, closed, no second question.
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes};
     d.saveNames = {folder.file("cikis")};
@@ -98,7 +85,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   }
   {
     // Yes but the save dialog cancelled: the unsaved game keeps its window.
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes};
     k1Click();
@@ -110,7 +97,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
 TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
   Folder folder;
   {
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes, Answer::Yes};
     EXPECT_FALSE(FormClose());  // save cancelled
@@ -122,7 +109,7 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     EXPECT_EQ(d.questions.size(), 2u);
   }
   {
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes};
     d.saveNames = {folder.file("kapat.oyk")};
@@ -131,7 +118,7 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     EXPECT_EQ(closeAnswered, 1);
   }
   {
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::No};
     EXPECT_TRUE(FormClose());
