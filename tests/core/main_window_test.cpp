@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 
@@ -10,19 +9,6 @@
 #include "test_support.h"
 
 namespace {
-
-class Folder {
- public:
-  Folder() {
-    char name[] = "/tmp/dedivud_close_XXXXXX";
-    path_ = ::mkdtemp(name);
-  }
-  ~Folder() { std::filesystem::remove_all(path_); }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 const char* const kQuestion = "Oyunu kaydetmek istiyormusunuz?";
 
@@ -42,7 +28,7 @@ TEST(MainWindowClose, FreshGameClosesWithoutAQuestion) {
 }
 
 TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
-  Folder folder;
+  TempFolder folder;
   {
     // Even a fresh game is asked about; Cancel does nothing.
     ScriptedDialogs d;
@@ -95,7 +81,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
 }
 
 TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
-  Folder folder;
+  TempFolder folder;
   {
     ScriptedDialogs d;
     unsavedGame();

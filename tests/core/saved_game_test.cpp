@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -20,23 +18,6 @@
 #include "ui/main_window.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// A folder of its own under /tmp for each test, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    char name[] = "/tmp/dedivud_saved_XXXXXX";
-    path_ = ::mkdtemp(name);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  size_t entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {})); }
-
- private:
-  std::string path_;
-};
 
 std::string readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

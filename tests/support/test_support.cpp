@@ -1,6 +1,9 @@
 #include "test_support.h"
 
+#include <stdlib.h>
+
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "game/pictures.h"
@@ -265,6 +268,17 @@ std::string stateDifference(const GameState& a, const GameState& b, Compare what
   if (a.gameSaved != b.gameSaved) return "gameSaved";
   if (!sameBytes(a.nextWhite, b.nextWhite) || !sameBytes(a.nextBlack, b.nextBlack)) return "history";
   return {};
+}
+
+TempFolder::TempFolder() {
+  char name[] = "/tmp/dedivud_test_XXXXXX";
+  path_ = ::mkdtemp(name);
+}
+
+TempFolder::~TempFolder() { std::filesystem::remove_all(path_); }
+
+size_t TempFolder::entries() const {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path_), {}));
 }
 
 Answer ScriptedDialogs::ask(const std::string& text, const std::string& caption, bool cancel) {

@@ -95,6 +95,18 @@ inline bool sameState(const GameState& a, const GameState& b) {
 }
 bool samePicture(const PictureControl& a, const PictureControl& b);
 
+// A folder of its own under /tmp, removed with everything in it afterwards.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  size_t entries() const;
+
+ private:
+  std::string path_;
+};
+
 // Dialogs with scripted answers (No, then cancel, once the script runs out),
 // recording every question and message. In use while it exists.
 class ScriptedDialogs : public Dialogs {
