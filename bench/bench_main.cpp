@@ -2,6 +2,10 @@
 // three levels on positions of the signature set.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 #include "computer/computer_turn.h"
 #include "computer/search.h"
 #include "controls/controls.h"
@@ -11,11 +15,12 @@
 
 namespace {
 
-const SignaturePosition& position(const char* name) {
-  for (const SignaturePosition& p : signaturePositions()) {
-    if (std::string(p.name) == name) return p;
-  }
-  return signaturePositions().front();
+// A position of the signature set by name; an unknown name stops the run
+// rather than timing some other position.
+const SignaturePosition& position(const std::string& name) {
+  if (const SignaturePosition* p = signaturePosition(name)) return *p;
+  std::fprintf(stderr, "dedivud_bench: no position named \"%s\"\n", name.c_str());
+  std::exit(1);
 }
 
 // A sparse endgame: kings, a rook each and a few pawns, reached by clearing

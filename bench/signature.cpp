@@ -1,54 +1,13 @@
 #include "signature.h"
 
-#include <cstring>
-#include <sstream>
-
 #include "computer/computer_turn.h"
-#include "computer/evaluation.h"
 #include "computer/search.h"
 #include "controls/controls.h"
 #include "game/board.h"
-#include "game/pictures.h"
-#include "input/board_input.h"
-#include "input/move_driver.h"
-#include "record/take_back.h"
+#include "test_support.h"
 #include "ui/main_window.h"
-#include "ui/start_up.h"
 
 namespace {
-
-void freshProgram() {
-  startUp();
-  FormCreate();
-}
-
-int pictureOn(int x, int y) {
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece* p = pieceOf(o.kind, o.side, o.index);
-    if (p->onBoard == 1 && p->x == x && p->y == y) return n;
-  }
-  return 0;
-}
-
-// One move by drag; false when the driver refused it.
-bool dragMove(const std::string& m) {
-  const int fx = m[0] - 'a';
-  const int fy = m[1] - '1';
-  const int tx = m[2] - 'a';
-  const int ty = m[3] - '1';
-  const int pic = pictureOn(fx, fy);
-  if (pic == 0) return false;
-  const int32_t before = sideToMove;
-  Image1MouseDown(pic, MouseButton::Left);
-  const int target = pictureOn(tx, ty);
-  if (target != 0) {
-    ImageDragDrop(target);
-  } else {
-    Shape41DragDrop((7 - ty) * 8 + tx + 1);
-  }
-  return sideToMove != before;
-}
 
 uint64_t fnv1a(uint64_t h, const std::string& s) {
   for (unsigned char c : s) {
@@ -82,14 +41,17 @@ const std::vector<SignaturePosition>& signaturePositions() {
   return positions;
 }
 
-bool setUpPosition(const SignaturePosition& position, int levelToPlay) {
-  freshProgram();
-  secenek2Click();
-  std::istringstream in(position.moves);
-  std::string m;
-  while (in >> m) {
-    if (!dragMove(m)) return false;
+const SignaturePosition* signaturePosition(const std::string& name) {
+  for (const SignaturePosition& p : signaturePositions()) {
+    if (p.name == name) return &p;
   }
+  return nullptr;
+}
+
+bool setUpPosition(const SignaturePosition& position, int levelToPlay) {
+  startProgram();
+  secenek2Click();
+  if (!playMoves(position.moves)) return false;
   secenek1Click();
   if (levelToPlay == kLevel1) BaslaClick();
   if (levelToPlay == kLevel2) seviye1Click();

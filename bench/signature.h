@@ -13,6 +13,8 @@ struct SignaturePosition {
 };
 
 const std::vector<SignaturePosition>& signaturePositions();
+// The position of that name; nullptr when there is none.
+const SignaturePosition* signaturePosition(const std::string& name);
 
 struct SignatureResult {
   std::vector<std::string> lines;  // "name level: chosen line"

@@ -15,8 +15,8 @@
 #include "record/new_game.h"
 #include "record/saved_game.h"
 #include "record/take_back.h"
+#include "test_support.h"
 #include "ui/main_window.h"
-#include "ui/start_up.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ void checkInStep() {
 
 // The program as it starts, then a new game as the open command makes it.
 void startOpenedGame() {
-  startUp();
-  FormCreate();
+  startProgram();
   gameOpened = 1;
   startNewGame();
 }

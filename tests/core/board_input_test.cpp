@@ -69,7 +69,7 @@ TEST(BoardInput, PressesAndSquareDrops) {
 
   // Square controls: a black piece dragged on White's turn, so nothing moves.
   stopTimer();
-  const WholeState before = wholeState();
+  const GameState before = gameState();
   const struct {
     int shape;
     int32_t x, y, left, top;
@@ -81,7 +81,7 @@ TEST(BoardInput, PressesAndSquareDrops) {
     SCOPED_TRACE("Shape" + std::to_string(s.shape));
     expectDrop(s.x, s.y, s.left, s.top);
   }
-  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_EQ(stateDifference(before, gameState()), "");
   // Against the computer a refused drop on a square still starts its turn.
   EXPECT_TRUE(form1.timer1Enabled);
   EXPECT_TRUE(form1.label19Visible);
@@ -129,19 +129,19 @@ TEST(BoardInput, DropsOnPiecePictures) {
   // anyway, a white piece does not; the pictures stay.
   playMoves("a6a5");
   stopTimer();
-  WholeState before = wholeState();
+  GameState before = gameState();
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(22);  // a2 onto f7
-  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_EQ(stateDifference(before, gameState()), "");
   EXPECT_TRUE(form1.timer1Enabled);
   stopTimer();
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(2);  // onto the own pawn b2
-  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_EQ(stateDifference(before, gameState()), "");
   EXPECT_FALSE(form1.timer1Enabled);
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(1);  // onto itself
-  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_EQ(stateDifference(before, gameState()), "");
   EXPECT_FALSE(form1.timer1Enabled);
   EXPECT_FALSE(form1.label19Visible);
 }
@@ -150,7 +150,6 @@ TEST(BoardInput, TakingAKingIsAWin) {
   // Against the computer: White's queen takes the black king.
   startProgram();
   ScriptedDialogs scripted;
-  setDialogs(&scripted);
   playMoves("e2e4 f7f6 d1h5 g7g5");
   // A refused drop on a king picture says nothing.
   stopTimer();
@@ -180,5 +179,4 @@ TEST(BoardInput, TakingAKingIsAWin) {
   EXPECT_FALSE(form1.image[13].visible);
   EXPECT_FALSE(form1.image[13].enabled);
   EXPECT_FALSE(form1.timer1Enabled);
-  setDialogs(nullptr);
 }

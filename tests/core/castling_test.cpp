@@ -66,9 +66,9 @@ void setUpKingsAndRooks() {
 // A drag that must change nothing at all.
 void expectRefused(const std::string& from, const std::string& to) {
   SCOPED_TRACE("drag " + from + "-" + to);
-  const WholeState before = wholeState();
+  const GameState before = gameState();
   ASSERT_TRUE(drag(from, to));
-  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_EQ(stateDifference(before, gameState()), "");
 }
 
 // A drag that must make a move (some line appears in the list).
@@ -289,7 +289,7 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   for (const Case& c : cases) {
     SCOPED_TRACE("code " + std::to_string(c.code) + " side " + std::to_string(c.side));
     setUpKingsAndRooks();
-    WholeState before = wholeState();
+    GameState before = gameState();
     trialMode = 1;  // as the search runs it
     EXPECT_EQ(castle(c.code, c.side, kCastleSearch), 1);
     trialMode = 0;
@@ -308,11 +308,11 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
     // Committed layers, pictures, list, history and turn untouched.
     for (const Cell& cell : c.cells) {
       const int i = squareIndex(fileOf(cell.square), rankOf(cell.square));
-      EXPECT_EQ(board.squares[i].kind, before.state.board.squares[i].kind) << cell.square;
-      before.state.board.squares[i] = board.squares[i];
+      EXPECT_EQ(board.squares[i].kind, before.board.squares[i].kind) << cell.square;
+      before.board.squares[i] = board.squares[i];
     }
-    before.state.pieces = pieces;
-    EXPECT_EQ(stateDifference(before, wholeState()), "");
+    before.pieces = pieces;
+    EXPECT_EQ(stateDifference(before, gameState()), "");
   }
 
   // Refused inside the search: king and rook exactly as before, also for a
@@ -320,17 +320,17 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   setUpKingsAndRooks();
   placePiece(kKnight, kBlack, 0, "h3");  // attacks g1
   trialMode = 1;
-  Snapshot before = snapshot();
+  GameState before = gameState();
   EXPECT_EQ(castle(9, kWhite, kCastleSearch), 0);
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
   EXPECT_EQ(castle(10, kWhite, kCastleSearch), 1);  // the long way is free
   setUpKingsAndRooks();
   setPending(squareNamed("e1"), kEmpty, kNoSide, kNoIndex, 0);
   setPending(squareNamed("f2"), kKing, kWhite, 0, 0);
   setTarget(pieces.kings[0], 5, 1, 0);
-  before = snapshot();
+  before = gameState();
   EXPECT_EQ(castle(9, kWhite, kCastleSearch), 0);
   EXPECT_EQ(castle(10, kWhite, kCastleSearch), 0);
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
   trialMode = 0;
 }

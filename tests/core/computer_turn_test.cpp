@@ -119,7 +119,7 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   syncPictures();
   sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
-    const Snapshot before = snapshot();
+    const GameState before = gameState();
     const auto lines = form1.listBox1.size();
     level = lv;
     form1.timer1Enabled = true;
@@ -136,7 +136,6 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
 
 TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   ScriptedDialogs dialogs;
-  setDialogs(&dialogs);
   clearedProgram();
   placePiece(kKing, kWhite, 0, "e1");
   // Black's king boxed in by its own pawns, which cannot move either.
@@ -151,7 +150,6 @@ TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   EXPECT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(trialMode, 0);
   EXPECT_EQ(consistencyFault(), "");
-  setDialogs(nullptr);
 }
 
 TEST(ComputerTurn, TimerAndHintOutsideTheirTurn) {

@@ -1,9 +1,7 @@
-// Position set-up and whole-state comparison for the rule and input tests.
+// Position set-up for the rule and input tests.
 #pragma once
 
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "controls/controls.h"
 #include "game/board.h"
@@ -21,12 +19,12 @@ inline void clearBoard() {
     const int32_t weight = s.weight;
     s = Square{1, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, weight};
   }
-  Piece* all = &pieces.pawns[0][0];
-  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) {
-    all[i].onBoard = 0;
-    all[i].atRest = 1;
-    all[i].targetX = all[i].x;
-    all[i].targetY = all[i].y;
+  for (int id = 0; id < kPieceCount; ++id) {
+    Piece& p = pieceById(pieces, id);
+    p.onBoard = 0;
+    p.atRest = 1;
+    p.targetX = p.x;
+    p.targetY = p.y;
   }
 }
 
@@ -61,68 +59,4 @@ inline void syncPictures() {
     pic.bitmap = stockPictureOf(o.side, o.kind, (p->x + p->y) % 2);
     pic.visible = pic.enabled = p->onBoard == 1;
   }
-}
-
-inline bool samePicture(const PictureControl& a, const PictureControl& b) {
-  return a.left == b.left && a.top == b.top && a.bitmap == b.bitmap && a.visible == b.visible && a.enabled == b.enabled;
-}
-
-// Everything a move may change, for "nothing changed" comparisons. The
-// generators' scratch outputs (probe, lastTry, ...) and the computer's timer
-// are left out.
-struct WholeState {
-  Snapshot state;
-  std::vector<ListLine> list;
-  PictureControl board[kLastStockPicture + 1];
-  Form3Controls lost;
-  bool mate;
-  bool checkNotice;
-  int32_t sideToMove;
-  int32_t moveCount;
-  int32_t moveNumber;
-  int32_t listSelection;
-  int32_t gameSaved;
-  HalfMoveRecord nextWhite;
-  HalfMoveRecord nextBlack;
-};
-
-inline WholeState wholeState() {
-  WholeState v{
-      snapshot(),    form1.listBox1, {}, form3, form1.label20Visible, form2.visible, sideToMove, moveCount, moveNumber,
-      listSelection, gameSaved,      {}, {}};
-  std::memcpy(v.board, form1.image, sizeof v.board);
-  if (moveCount < kHistoryCapacity) {
-    v.nextWhite = history[moveCount].white;
-    v.nextBlack = history[moveCount].black;
-  }
-  return v;
-}
-
-// Empty when both views agree, else the first difference found.
-inline std::string stateDifference(const WholeState& a, const WholeState& b) {
-  if (!sameState(a.state, b.state)) return "board or pieces";
-  if (a.list.size() != b.list.size()) return "list length";
-  for (size_t i = 0; i < a.list.size(); ++i) {
-    if (a.list[i].text != b.list[i].text || a.list[i].selected != b.list[i].selected) {
-      return "list line " + std::to_string(i);
-    }
-  }
-  for (int n = 1; n <= kLastStockPicture; ++n) {
-    if (!samePicture(a.board[n], b.board[n])) return "picture " + std::to_string(n);
-  }
-  if (a.lost.visible != b.lost.visible) return "Form3 visibility";
-  for (int n = 0; n < kLostPictureSlots; ++n) {
-    if (!samePicture(a.lost.image[n], b.lost.image[n])) return "Form3 picture " + std::to_string(n);
-  }
-  if (a.mate != b.mate) return "MAT label";
-  if (a.checkNotice != b.checkNotice) return "check notice";
-  if (a.sideToMove != b.sideToMove) return "sideToMove";
-  if (a.moveCount != b.moveCount || a.moveNumber != b.moveNumber) return "move counters";
-  if (a.listSelection != b.listSelection) return "listSelection";
-  if (a.gameSaved != b.gameSaved) return "gameSaved";
-  if (std::memcmp(&a.nextWhite, &b.nextWhite, sizeof a.nextWhite) != 0 ||
-      std::memcmp(&a.nextBlack, &b.nextBlack, sizeof a.nextBlack) != 0) {
-    return "history";
-  }
-  return {};
 }

@@ -9,7 +9,6 @@
 
 #include "computer/computer_turn.h"
 #include "game/game_over.h"
-#include "game_view.h"
 #include "input/move_list.h"
 #include "record/saved_game.h"
 #include "record/take_back.h"
@@ -36,7 +35,6 @@ void kingTakenAgainstTheComputer() {
 // replays whole.
 TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   ScriptedDialogs dialogs;
-  setDialogs(&dialogs);
   struct Case {
     const char* what;
     void (*act)();
@@ -56,9 +54,9 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
     SCOPED_TRACE(c.what);
     kingTakenAgainstTheComputer();
     ASSERT_TRUE(gameIsOver());
-    const GameView before = viewOfGame();
+    const GameState before = gameState();
     c.act();
-    EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+    EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
     EXPECT_FALSE(form1.timer1Enabled);
     EXPECT_EQ(form1.turnMark.text, kWhiteWonText);
   }
@@ -90,7 +88,6 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   EXPECT_TRUE(gameIsOver());
   EXPECT_EQ(form1.turnMark.text, kWhiteWonText);
   std::remove(path.c_str());
-  setDialogs(nullptr);
 }
 
 // The turn mark and the last move's squares after moves, take backs, a

@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 
@@ -10,32 +9,6 @@
 #include "test_support.h"
 
 namespace {
-
-// Scripted answers that also note which buttons each question offered.
-struct CloseDialogs : ScriptedDialogs {
-  std::vector<bool> withCancel;
-  std::vector<std::string> captions;
-  CloseDialogs() { setDialogs(this); }
-  ~CloseDialogs() override { setDialogs(nullptr); }
-  Answer ask(const std::string& text, const std::string& caption, bool cancel) override {
-    withCancel.push_back(cancel);
-    captions.push_back(caption);
-    return ScriptedDialogs::ask(text, caption, cancel);
-  }
-};
-
-class Folder {
- public:
-  Folder() {
-    char name[] = "/tmp/dedivud_close_XXXXXX";
-    path_ = ::mkdtemp(name);
-  }
-  ~Folder() { std::filesystem::remove_all(path_); }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 const char* const kQuestion = "Oyunu kaydetmek istiyormusunuz?";
 
@@ -48,17 +21,17 @@ void unsavedGame() {
 }  // namespace
 
 TEST(MainWindowClose, FreshGameClosesWithoutAQuestion) {
-  CloseDialogs d;
+  ScriptedDialogs d;
   startProgram();
   EXPECT_TRUE(FormClose());
   EXPECT_TRUE(d.questions.empty());
 }
 
 TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
-  Folder folder;
+  TempFolder folder;
   {
     // Even a fresh game is asked about; Cancel does nothing.
-    CloseDialogs d;
+    ScriptedDialogs d;
     startProgram();
     d.answers = {Answer::Cancel};
     k1Click();
@@ -70,7 +43,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   }
   {
     // No: the window closes, and closing asks the two-button question.
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::No, Answer::No};
     k1Click();
@@ -85,7 +58,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   }
   {
     // Yes and a file name: saved, closed, no second question.
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes};
     d.saveNames = {folder.file("cikis")};
@@ -98,7 +71,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
   }
   {
     // Yes but the save dialog cancelled: the unsaved game keeps its window.
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes};
     k1Click();
@@ -108,9 +81,9 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
 }
 
 TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
-  Folder folder;
+  TempFolder folder;
   {
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes, Answer::Yes};
     EXPECT_FALSE(FormClose());  // save cancelled
@@ -122,7 +95,7 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     EXPECT_EQ(d.questions.size(), 2u);
   }
   {
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::Yes};
     d.saveNames = {folder.file("kapat.oyk")};
@@ -131,7 +104,7 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     EXPECT_EQ(closeAnswered, 1);
   }
   {
-    CloseDialogs d;
+    ScriptedDialogs d;
     unsavedGame();
     d.answers = {Answer::No};
     EXPECT_TRUE(FormClose());

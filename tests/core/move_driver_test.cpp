@@ -36,9 +36,9 @@ std::vector<int> selectedLines() {
 
 void expectUnchangedBy(const std::string& from, const std::string& to) {
   SCOPED_TRACE(from + "-" + to);
-  const WholeState before = wholeState();
+  const GameState before = gameState();
   EXPECT_EQ(request(from, to), 0);
-  EXPECT_EQ(stateDifference(before, wholeState()), "");
+  EXPECT_EQ(stateDifference(before, gameState()), "");
 }
 
 }  // namespace
@@ -215,7 +215,6 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   startTwoPlayerGame();
   playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
   ScriptedDialogs scripted;
-  setDialogs(&scripted);
   moveCount = kHistoryCapacity - 1;
   EXPECT_EQ(request("d2", "d3"), 1);
   EXPECT_EQ(request("d7", "d6"), 1);
@@ -228,7 +227,6 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   EXPECT_FALSE(scripted.messages[0].empty());
   expectUnchangedBy("e1", "g1");  // castling finds no room either
   EXPECT_EQ(scripted.messages.size(), 2u);
-  setDialogs(nullptr);
 }
 
 TEST(MoveDriver, NoCheckNoticeForAKingAlreadyTaken) {

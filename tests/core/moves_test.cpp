@@ -25,16 +25,16 @@ int32_t trial(void (*generator)(Piece&, int32_t, int32_t&), Piece& p, int32_t co
   return result;
 }
 
-bool sameBoard(const Snapshot& a) { return std::memcmp(&a.board, &board, sizeof board) == 0; }
+bool sameBoard(const GameState& a) { return std::memcmp(&a.board, &board, sizeof board) == 0; }
 
 // Pieces equal apart from targets (a trial success leaves the mover's
 // target on the destination).
-bool samePiecesButTargets(const Snapshot& a) {
-  const Piece* pa = &a.pieces.pawns[0][0];
-  const Piece* pb = &pieces.pawns[0][0];
-  for (size_t i = 0; i < sizeof(PieceSet) / sizeof(Piece); ++i) {
-    if (pa[i].x != pb[i].x || pa[i].y != pb[i].y || pa[i].atRest != pb[i].atRest || pa[i].onBoard != pb[i].onBoard ||
-        pa[i].moved != pb[i].moved || pa[i].side != pb[i].side) {
+bool samePiecesButTargets(const GameState& a) {
+  for (int id = 0; id < kPieceCount; ++id) {
+    const Piece& p = pieceById(a.pieces, id);
+    const Piece& q = pieceById(pieces, id);
+    if (p.x != q.x || p.y != q.y || p.atRest != q.atRest || p.onBoard != q.onBoard || p.moved != q.moved ||
+        p.side != q.side) {
       return false;
     }
   }
@@ -113,7 +113,7 @@ TEST(PawnMoves, StepsDoubleStepAndCaptures) {
 
   // Never straight onto a piece, never diagonally onto an empty square or an
   // own piece; codes outside 1..4 name no step.
-  const Snapshot before = snapshot();
+  const GameState before = gameState();
   Piece& c2 = pieces.pawns[0][2];
   EXPECT_EQ(run(generatePawnMove, c2, 1), kMoveRefused);  // black bishop on c3
   EXPECT_EQ(run(generatePawnMove, c2, 2), kMoveRefused);
@@ -125,7 +125,7 @@ TEST(PawnMoves, StepsDoubleStepAndCaptures) {
   EXPECT_EQ(run(generatePawnMove, f2, 5), kMoveRefused);
   EXPECT_EQ(f2.targetX, 5);
   EXPECT_EQ(f2.targetY, 1);
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
 
   // On the last rank a pawn has no step left; nothing beyond the edge is read.
   clearBoard();
@@ -168,10 +168,10 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
     passed.stable = c.stable;
     Piece& pawn = pieces.pawns[c.side - 1][4];
     movingIndex = 4;
-    const Snapshot before = snapshot();
+    const GameState before = gameState();
     EXPECT_EQ(run(generatePawnMove, pawn, 2), c.expected);
     if (c.expected == kMoveRefused) {
-      EXPECT_TRUE(sameState(before, snapshot()));
+      EXPECT_TRUE(sameState(before, gameState()));
       expectLastTry(4, white ? 1 : 6, 4, white ? 1 : 6);  // the target stayed on the start square
     } else {
       expectPending(white ? "e4" : "e5", kPawn, c.side, 4);
@@ -181,9 +181,9 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
   // A free passed square but a held destination.
   startTwoPlayerGame();
   placePiece(kKnight, kBlack, 0, "e4");
-  const Snapshot before = snapshot();
+  const GameState before = gameState();
   EXPECT_EQ(run(generatePawnMove, pieces.pawns[0][4], 2), kMoveRefused);
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
 }
 
 TEST(ShortRangeMoves, KnightAndKingSteps) {
@@ -191,9 +191,9 @@ TEST(ShortRangeMoves, KnightAndKingSteps) {
   // The knight jumps over the pawns; it may not land on its own pawn.
   Piece& b1 = pieces.knights[0][0];
   movingIndex = 0;
-  const Snapshot start = snapshot();
+  const GameState start = gameState();
   EXPECT_EQ(run(generateKnightMove, b1, 3), kMoveRefused);
-  EXPECT_TRUE(sameState(start, snapshot()));
+  EXPECT_TRUE(sameState(start, gameState()));
   EXPECT_EQ(run(generateKnightMove, b1, 1), kMovePossible);
   expectPending("c3", kKnight, kWhite, 0);
   expectPending("b1", kEmpty, kNoSide, 99);
@@ -223,11 +223,11 @@ TEST(ShortRangeMoves, KnightAndKingSteps) {
   clearBoard();
   Piece& corner = placePiece(kKnight, kBlack, 1, "a1");
   probe = kUnreadProbe;
-  const Snapshot empty = snapshot();
+  const GameState empty = gameState();
   EXPECT_EQ(run(generateKnightMove, corner, 6), kMoveRefused);
   EXPECT_TRUE(probeUnread());
   expectLastTry(-2, -1, 0, 0);
-  EXPECT_TRUE(sameState(empty, snapshot()));
+  EXPECT_TRUE(sameState(empty, gameState()));
   Piece& edgeKing = placePiece(kKing, kBlack, 0, "h8");
   probe = kUnreadProbe;
   EXPECT_EQ(run(generateKingMove, edgeKing, 2), kMoveRefused);
@@ -264,10 +264,10 @@ TEST(ShortRangeMoves, KingNeverTakesItsOwnPieceOverACommittedEnemy) {
 TEST(ShortRangeMoves, CastlingTests) {
   startTwoPlayerGame();
   Piece& king = pieces.kings[0];
-  const Snapshot start = snapshot();
+  const GameState start = gameState();
   EXPECT_EQ(run(generateKingMove, king, 9), kMoveRefused);  // f1 held
   EXPECT_EQ(run(generateKingMove, king, 10), kMoveRefused);
-  EXPECT_TRUE(sameState(start, snapshot()));
+  EXPECT_TRUE(sameState(start, gameState()));
 
   // Free squares: the test answers 1 and writes nothing; castling itself
   // moves the pieces.
@@ -275,7 +275,7 @@ TEST(ShortRangeMoves, CastlingTests) {
   pieces.knights[0][0].onBoard = pieces.knights[0][1].onBoard = 0;
   pieces.bishops[0][0].onBoard = pieces.bishops[0][1].onBoard = 0;
   pieces.queens[0].onBoard = 0;
-  const Snapshot free = snapshot();
+  const GameState free = gameState();
   for (int32_t code : {9, 10}) {
     EXPECT_EQ(run(generateKingMove, king, code), kMovePossible) << "code " << code;
     EXPECT_TRUE(sameBoard(free));
@@ -317,7 +317,7 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("captured kind " + std::to_string(c.capturedKind) + " code " + std::to_string(c.code));
-    const Snapshot before = snapshot();
+    const GameState before = gameState();
     captureFound = 0;
     captureMade = 0;
     captured = CapturedPiece{};
@@ -359,7 +359,7 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
 
   // A piece off the board: no result, nothing read or written.
   Piece& taken = pieces.knights[1][1];
-  const Snapshot before = snapshot();
+  const GameState before = gameState();
   probe = kUnreadProbe;
   lastTry = LastTry{1, 2, 3, 4};
   for (auto generator : {generatePawnMove, generateKnightMove, generateKingMove, generateRookMove, generateBishopMove,
@@ -368,12 +368,12 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   }
   EXPECT_TRUE(probeUnread());
   expectLastTry(1, 2, 3, 4);
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
 }
 
 TEST(SlidingMoves, StartPositionRefusesEverything) {
   startTwoPlayerGame();
-  const Snapshot before = snapshot();
+  const GameState before = gameState();
   struct Slider {
     void (*generator)(Piece&, int32_t, int32_t&);
     Piece* piece;
@@ -392,7 +392,7 @@ TEST(SlidingMoves, StartPositionRefusesEverything) {
       EXPECT_EQ(run(s.generator, *s.piece, code), kMoveRefused) << "code " << code;
     }
   }
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
 }
 
 TEST(SlidingMoves, RookOnA1) {
@@ -430,11 +430,11 @@ TEST(SlidingMoves, RookOnA1) {
   // Off the board at distance 1: refused, nothing read.
   clearBoard();
   placePiece(kRook, kWhite, 0, "a1");
-  const Snapshot before = snapshot();
+  const GameState before = gameState();
   probe = kUnreadProbe;
   EXPECT_EQ(run(generateRookMove, rook, 22), kMoveRefused);
   EXPECT_TRUE(probeUnread());
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
 
   // A real move sets moved; the same move in trial mode changes nothing.
   rook.moved = 0;

@@ -11,48 +11,9 @@
 #include "test_support.h"
 #include "ui/main_window.h"
 
-namespace {
-
-// Stock bitmap of a piece on a dark / light square: white pawn, rook,
-// knight, bishop, queen, king, then the same for black.
-int expectedBitmap(int32_t side, int32_t kind, int parity) {
-  static const std::pair<int32_t, std::pair<int, int>> white[] = {{kPawn, {33, 45}},   {kRook, {34, 47}},
-                                                                  {kKnight, {35, 49}}, {kBishop, {36, 51}},
-                                                                  {kQueen, {37, 53}},  {kKing, {38, 55}}};
-  static const std::pair<int32_t, std::pair<int, int>> black[] = {{kPawn, {39, 46}},   {kRook, {40, 48}},
-                                                                  {kKnight, {41, 50}}, {kBishop, {42, 52}},
-                                                                  {kQueen, {43, 54}},  {kKing, {44, 56}}};
-  for (const auto& [k, bitmaps] : side == kWhite ? white : black) {
-    if (k == kind) return parity == 0 ? bitmaps.first : bitmaps.second;
-  }
-  return -1;
-}
-
-// Every picture of a piece on the board stands on its square with the bitmap
-// of that square's colour; every picture of a captured piece is hidden.
-std::string pictureFault() {
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece& p = *pieceOf(o.kind, o.side, o.index);
-    const PictureControl& pic = form1.image[n];
-    const std::string name = "Image" + std::to_string(n);
-    if (p.onBoard != 1) {
-      if (pic.visible || pic.enabled) return name + " of a captured piece still shown";
-      continue;
-    }
-    if (!pic.visible || !pic.enabled) return name + " hidden";
-    if (pic.left != 40 * p.x || pic.top != 280 - 40 * p.y) return name + " not on its square";
-    if (pic.bitmap != expectedBitmap(o.side, o.kind, (p.x + p.y) % 2)) return name + " wrong bitmap";
-  }
-  return {};
-}
-
-}  // namespace
-
 TEST(RandomDrags, NeverBreakTheGame) {
   startProgram();
   ScriptedDialogs scripted;
-  setDialogs(&scripted);
   std::mt19937 rng(0x0DED1F0D);
   auto roll = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
   int made = 0;
@@ -101,7 +62,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
       shape = (7 - mover.y) * 8 + (roll(2) == 0 ? 6 : 1) + 1;  // a castling drag
     }
 
-    const WholeState before = wholeState();
+    const GameState before = gameState();
     const size_t lines = form1.listBox1.size();
     const int32_t wasToMove = sideToMove;
     const bool dragging = Image1MouseDown(from, roll(20) == 0 ? MouseButton::Right : MouseButton::Left);
@@ -119,7 +80,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
     SCOPED_TRACE("drag " + std::to_string(i) + " of Image" + std::to_string(from) + " onto " +
                  (targetPicture != 0 ? "Image" + std::to_string(targetPicture) : "Shape" + std::to_string(shape)));
     if (form1.listBox1.size() == lines) {
-      ASSERT_EQ(stateDifference(before, wholeState()), "");
+      ASSERT_EQ(stateDifference(before, gameState()), "");
       continue;
     }
     ++made;
@@ -132,7 +93,6 @@ TEST(RandomDrags, NeverBreakTheGame) {
     if (text.find("ROK") != std::string::npos) ++castlings;
     if (text.find('x') != std::string::npos) ++captures;
   }
-  setDialogs(nullptr);
   // The run must have played real games, not only refusals.
   EXPECT_GT(made, 1500);
   EXPECT_GT(captures, 150);

@@ -10,7 +10,6 @@
 
 #include "game/board.h"
 #include "game/moves.h"
-#include "game_view.h"
 #include "test_support.h"
 
 struct Drag {
@@ -66,9 +65,8 @@ inline std::vector<Drag> acceptedDrags(int32_t side) {
 // Drags the piece on the drag's start square as the mouse would. True when
 // the move was made (the turn passed).
 inline bool playDrag(const Drag& d) {
-  const int32_t before = sideToMove;
-  drag(squareName(d.fromX, d.fromY), squareName(d.toX, d.toY));
-  return sideToMove != before;
+  const int picture = pictureAt(d.fromX, d.fromY);
+  return picture != 0 && dragPicture(picture, d.toX, d.toY);
 }
 
 // A castling whenever one is offered (half the time); else, a third of the

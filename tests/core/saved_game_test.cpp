@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -14,30 +12,12 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
-#include "game_view.h"
 #include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// A folder of its own under /tmp for each test, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    char name[] = "/tmp/dedivud_saved_XXXXXX";
-    path_ = ::mkdtemp(name);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-  size_t entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {})); }
-
- private:
-  std::string path_;
-};
 
 std::string readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -97,17 +77,11 @@ void gameOf(int32_t mode, const std::string& moves) {
   playMoves(moves);
 }
 
-// Installs scripted dialogs for one test.
-struct Answers : ScriptedDialogs {
-  Answers() { setDialogs(this); }
-  ~Answers() override { setDialogs(nullptr); }
-};
-
 }  // namespace
 
 TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   int whiteEnded = 0;
   int twoDigits = 0;
   for (int g = 0; g < 24; ++g) {
@@ -124,12 +98,12 @@ TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
     }
     whiteEnded += sideToMove == kBlackToMove ? 1 : 0;
     twoDigits += moveNumber >= 10 ? 1 : 0;
-    const GameView played = viewOfGame();
+    const GameState played = gameState();
     const std::string path = folder.file("oyun" + std::to_string(g) + ".oyk");
     ASSERT_TRUE(saveGameTo(path));
     EXPECT_EQ(gameSaved, 1);
     const std::string bytes = readBytes(path);
-    ASSERT_EQ(bytes, fileOfList(played.list));
+    ASSERT_EQ(bytes, fileOfList(listTexts()));
 
     // Opened in a new run of the program, in the same play mode.
     startProgram();
@@ -137,7 +111,7 @@ TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
     answers.messages.clear();
     answers.openNames = {path};
     A1Click();
-    EXPECT_EQ(firstDifference(played, viewOfGame()), "");
+    EXPECT_EQ(stateDifference(played, gameState(), Compare::Replay), "");
     EXPECT_EQ(gameSaved, 0);
     EXPECT_EQ(replaying, 0);
     EXPECT_FALSE(form2.visible);  // no check notice while replaying
@@ -205,7 +179,7 @@ TEST(SavedGame, ReadsTheMoveOfALine) {
 
 TEST(SavedGame, HandWrittenFilesOpen) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   // Both short castlings, code page 1254 with CR LF, written byte by byte.
   const std::string shortCastlings =
       "     TA\xDE        ILK SON \r\n"
@@ -265,7 +239,7 @@ TEST(SavedGame, HandWrittenFilesOpen) {
   EXPECT_EQ(moveCount, 5);
   EXPECT_EQ(listTexts()[15], "      BÜYÜK ROK");
   EXPECT_TRUE(answers.messages.empty());
-  const GameView fromLf = viewOfGame();
+  const GameState fromLf = gameState();
 
   // The same game from a UTF-8 editor.
   std::vector<std::string> utf8Lines = longLines;
@@ -274,7 +248,7 @@ TEST(SavedGame, HandWrittenFilesOpen) {
   writeBytes(path, joinLines(utf8Lines, "\r\n"));
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
-  EXPECT_EQ(firstDifference(fromLf, viewOfGame()), "");
+  EXPECT_EQ(stateDifference(fromLf, gameState(), Compare::Replay), "");
   EXPECT_TRUE(answers.messages.empty());
 
   // A saved game that ends with White's unanswered move.
@@ -289,7 +263,7 @@ TEST(SavedGame, HandWrittenFilesOpen) {
 
 TEST(SavedGame, MenuCommands) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   // "Kaydet" adds ".oyk" to a name without an extension and keeps ".doc".
   gameOf(kPlayComputer, "e2e4 e7e5");
   answers.saveNames = {folder.file("oyun"), folder.file("metin.doc")};
@@ -313,9 +287,9 @@ TEST(SavedGame, MenuCommands) {
   // A cancelled open leaves the current game exactly.
   gameOf(kPlayComputer, "e2e4 e7e5 g1f3 b8c6 f3e5 c6e5");
   form1.label20Visible = true;
-  const GameView before = viewOfGame();
+  const GameState before = gameState();
   A1Click();
-  EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+  EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   EXPECT_TRUE(form1.label20Visible);
   EXPECT_EQ(gameSaved, 0);
   EXPECT_EQ(gameOpened, 0);
@@ -327,7 +301,7 @@ TEST(SavedGame, MenuCommands) {
   ASSERT_TRUE(form2.visible);
   answers.saveNames = {folder.file("sah.oyk")};
   Kaydet1Click();
-  const GameView played = viewOfGame();
+  const GameState played = gameState();
   gameOf(kPlayComputer, "d2d4");
   Timer1Timer();
   answers.openNames = {folder.file("sah.oyk")};
@@ -335,13 +309,13 @@ TEST(SavedGame, MenuCommands) {
   EXPECT_FALSE(form2.visible);
   EXPECT_EQ(replaying, 0);
   EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_EQ(firstDifference(played, viewOfGame()), "");
+  EXPECT_EQ(stateDifference(played, gameState(), Compare::Replay), "");
   EXPECT_EQ(sideToMove, kWhiteToMove);
 }
 
 TEST(SavedGame, FailedSaveKeepsTheOldFile) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
 
   // A folder that does not exist.
@@ -379,7 +353,7 @@ TEST(SavedGame, FailedSaveKeepsTheOldFile) {
 
 TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   std::mt19937 rng(77);
   std::string noise(4096, '\0');
   for (char& c : noise) c = static_cast<char>(rng() & 0xFF);
@@ -403,12 +377,12 @@ TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     const std::string path = folder.file("bozuk.oyk");
     writeBytes(path, f.bytes);
     gameOf(kPlayComputer, "e2e4 e7e5 g1f3");
-    const GameView before = viewOfGame();
+    const GameState before = gameState();
     answers.messages.clear();
     answers.openNames = {path};
     A1Click();
     EXPECT_EQ(answers.messages.size(), 1u);
-    EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+    EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
     EXPECT_EQ(gameOpened, 0);
     EXPECT_EQ(replaying, 0);
   }
@@ -416,17 +390,17 @@ TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
   for (const std::string& path : {folder.file("yok.oyk"), folder.file("")}) {
     SCOPED_TRACE(path);
     gameOf(kPlayComputer, "e2e4");
-    const GameView before = viewOfGame();
+    const GameState before = gameState();
     answers.messages.clear();
     EXPECT_FALSE(openGameFrom(path));
     EXPECT_EQ(answers.messages.size(), 1u);
-    EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+    EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   }
 }
 
 TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   const std::vector<std::string> start = {kHeader1, kHeader2, "1- piyon(5)     E2-E4"};
   const struct {
     const char* what;
@@ -460,15 +434,15 @@ TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
         << answers.messages[0];
     EXPECT_EQ(replaying, 0);
     EXPECT_EQ(consistencyFault(), "");
-    const GameView opened = viewOfGame();
+    const GameState opened = gameState();
     gameOf(kPlayComputer, c.played);
-    EXPECT_EQ(firstDifference(opened, viewOfGame()), "");
+    EXPECT_EQ(stateDifference(opened, gameState(), Compare::Replay), "");
   }
 }
 
 TEST(SavedGame, RefusedMoveIsPassedOver) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   // e2-e5 is refused, and then Black's e7-e5 out of turn; the replay goes on
   // with White's d2-d4, which the driver numbers as the first move.
   const std::string path = folder.file("hatali.oyk");
@@ -484,7 +458,7 @@ TEST(SavedGame, RefusedMoveIsPassedOver) {
 
 TEST(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
   TempFolder folder;
-  Answers answers;
+  ScriptedDialogs answers;
   // Knights out and back, 1,100 full moves: more than the history holds.
   std::vector<std::string> lines = {kHeader1, kHeader2};
   for (int n = 1; n <= 1100; ++n) {

@@ -34,7 +34,7 @@ void expectList(const CandidateList& list, const std::vector<Expected>& expected
 
 TEST(Search, WhiteCandidatesInTheInitialPosition) {
   startProgram();
-  const Snapshot before = snapshot();
+  const GameState before = gameState();
   searchSlot = 1;
   searchSide(kWhite);
   expectList(resultList[1], {{38, "e2e3"},
@@ -47,7 +47,7 @@ TEST(Search, WhiteCandidatesInTheInitialPosition) {
                              {16, "c2c4"},
                              {9, "a2a4"},
                              {7, "a2a3"}});
-  EXPECT_TRUE(sameState(before, snapshot()));
+  EXPECT_TRUE(sameState(before, gameState()));
 }
 
 TEST(Search, BlackCandidatesAfterKingsPawn) {

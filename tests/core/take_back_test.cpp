@@ -12,13 +12,23 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/game_over.h"
-#include "game_view.h"
+#include "game/pictures.h"
 #include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 
 namespace {
+
+// White's material minus Black's, counted on the board.
+int32_t materialOnBoard() {
+  int32_t m = 0;
+  for (int n = 1; n <= kBoardPictureCount; ++n) {
+    const PictureOwner o = pictureOwner(n);
+    if (pieceOf(o.kind, o.side, o.index)->onBoard == 1) m += (o.side == kWhite ? 1 : -1) * materialValue(o.kind);
+  }
+  return m;
+}
 
 std::vector<Drag> dragsOf(const std::string& moves) {
   std::vector<Drag> out;
@@ -44,10 +54,10 @@ int replay(int32_t mode, const std::vector<Drag>& drags) {
 // The difference between the game on the board now and the same drags
 // replayed from the start in the same mode; the game is gone afterwards.
 std::string differenceFromReplay(int32_t mode, const std::vector<Drag>& drags) {
-  const GameView now = viewOfGame();
+  const GameState now = gameState();
   const int refused = replay(mode, drags);
   if (refused >= 0) return "replay refused drag " + std::to_string(refused);
-  return firstDifference(now, viewOfGame());
+  return stateDifference(now, gameState(), Compare::Replay);
 }
 
 std::string differenceFromReplay(int32_t mode, const std::string& moves) {
@@ -228,12 +238,12 @@ TEST(TakeBack, ListClickTakesBackFromTheClickedFullMove) {
 TEST(TakeBack, AtTheStartOnlyTheMateLabelGoes) {
   startProgram();
   form1.label20Visible = true;
-  const GameView before = viewOfGame();
+  const GameState before = gameState();
   const int32_t balance = lastMaterialBalance;
   Button2Click();
   Gerihamle1Click();
   EXPECT_FALSE(form1.label20Visible);
-  EXPECT_EQ(firstDifference(before, viewOfGame()), "");
+  EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   EXPECT_EQ(lastMaterialBalance, balance);
   EXPECT_EQ(listSelection, 0);
 }
@@ -282,7 +292,7 @@ size_t dragsLeftAfter(int line, size_t played) {
 }
 
 struct Checkpoint {
-  GameView view;
+  GameState view;
   std::vector<Drag> drags;  // the moves that should be on the board
   std::string what;
 };
@@ -298,7 +308,6 @@ Drag lastBlackReply() {
 // moves give when replayed from the start.
 void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
   ScriptedDialogs answers;
-  setDialogs(&answers);
   int takeBacks = 0;
   int castlings = 0;
   int captures = 0;
@@ -330,7 +339,7 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
           ASSERT_EQ(lastMaterialBalance, materialOnBoard()) << what;
         }
         ASSERT_EQ(sideToMove, kWhiteToMove) << what;
-        checkpoints.push_back(Checkpoint{viewOfGame(), played, what});
+        checkpoints.push_back(Checkpoint{gameState(), played, what});
         continue;
       }
       Drag d{};
@@ -357,15 +366,14 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
         played.push_back(reply);
       }
     }
-    if (!over) checkpoints.push_back(Checkpoint{viewOfGame(), played, "game " + std::to_string(g) + " end"});
+    if (!over) checkpoints.push_back(Checkpoint{gameState(), played, "game " + std::to_string(g) + " end"});
     for (const Checkpoint& c : checkpoints) {
       const int refused = replay(mode, c.drags);
       ASSERT_EQ(refused, -1) << c.what;
-      const std::string difference = firstDifference(c.view, viewOfGame());
+      const std::string difference = stateDifference(c.view, gameState(), Compare::Replay);
       ASSERT_EQ(difference, "") << "seed " << seed << " " << c.what;
     }
   }
-  setDialogs(nullptr);
   std::printf("[          ] %d take backs, %d castlings, %d captures\n", takeBacks, castlings, captures);
   // The games must hold what the test is about.
   EXPECT_GT(takeBacks, 4 * games);

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "controls/controls.h"
-#include "controls/dialogs.h"
 #include "game/board.h"
+#include "test_support.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/help_window_widget.h"
@@ -22,35 +22,6 @@
 namespace {
 
 QPoint centreOf(const char* square) { return {40 * (square[0] - 'a') + 20, 280 - 40 * (square[1] - '1') + 20}; }
-
-// Start square and start bitmap of every board picture after a new game:
-// Image1..Image8 white pawns, Image9..Image16 the white back rank from a to h,
-// then the same for black.
-struct StartPicture {
-  int left, top, bitmap;
-};
-// clang-format off
-constexpr StartPicture kStart[33] = {
-    {},
-    {0, 240, 45}, {40, 240, 33}, {80, 240, 45}, {120, 240, 33}, {160, 240, 45}, {200, 240, 33}, {240, 240, 45}, {280, 240, 33},
-    {0, 280, 34}, {40, 280, 49}, {80, 280, 36}, {120, 280, 53}, {160, 280, 38}, {200, 280, 51}, {240, 280, 35}, {280, 280, 47},
-    {0, 40, 39}, {40, 40, 46}, {80, 40, 39}, {120, 40, 46}, {160, 40, 39}, {200, 40, 46}, {240, 40, 39}, {280, 40, 46},
-    {0, 0, 48}, {40, 0, 41}, {80, 0, 52}, {120, 0, 43}, {160, 0, 56}, {200, 0, 42}, {240, 0, 50}, {280, 0, 40},
-};
-// clang-format on
-
-// Answers the questions in the order given; every file choice is cancelled.
-class ScriptedDialogs : public Dialogs {
- public:
-  std::vector<Answer> answers;
-  int questions = 0;
-  Answer ask(const std::string&, const std::string&, bool) override {
-    return questions < static_cast<int>(answers.size()) ? answers[questions++] : Answer::No;
-  }
-  void message(const std::string&) override {}
-  std::string chooseSaveFile() override { return {}; }
-  std::string chooseOpenFile() override { return {}; }
-};
 
 }  // namespace
 
@@ -106,9 +77,12 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(window().findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
     for (int n = 1; n <= 32; ++n) {
       QVERIFY2(picture(n)->isVisible(), qPrintable(QStringLiteral("Image%1").arg(n)));
-      QCOMPARE(picture(n)->pos(), QPoint(kStart[n].left, kStart[n].top));
-      QCOMPARE(picture(n)->property("bitmap").toInt(), kStart[n].bitmap);
+      QCOMPARE(picture(n)->pos(), QPoint(form1.image[n].left, form1.image[n].top));
+      QCOMPARE(picture(n)->property("bitmap").toInt(), form1.image[n].bitmap);
     }
+    // The records behind them: the start position, each picture on its piece.
+    QVERIFY(boardRows() == kStartRows);
+    QVERIFY2(pictureFault().empty(), pictureFault().c_str());
     QVERIFY(!board()->findChild<QLabel*>(QStringLiteral("Label20"))->isVisible());
     QVERIFY(!windows_->form3().findChild<QWidget*>(QStringLiteral("Image14"))->isVisibleTo(&windows_->form3()));
     QCOMPARE(window().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 2);
@@ -145,7 +119,6 @@ class MainWindowTest : public QObject {
     QVERIFY(windows_->form4().isVisible());
 
     ScriptedDialogs scripted;
-    setDialogs(&scripted);
     closeAnswered = 0;
     drag("e2", "e4");
     scripted.answers = {Answer::Cancel, Answer::Yes, Answer::Yes, Answer::No};
@@ -156,8 +129,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!window().close());  // Yes, save cancelled again: stays open
     QVERIFY(window().isVisible());
     QVERIFY(window().close());  // No: closes without saving
-    QCOMPARE(scripted.questions, 4);
-    setDialogs(nullptr);
+    QCOMPARE(scripted.questions.size(), size_t(4));
   }
 
   // The move list shows the record's lines and selection; Timer1 runs
