@@ -75,8 +75,7 @@ void BM_searchSide(benchmark::State& state, const char* name) {
   setUpPosition(position(name), 1);
   const int64_t before = evaluationCount;
   for (auto _ : state) {
-    searchSlot = 9;
-    searchSide(kBlack);
+    searchSide(kBlack, 9);
   }
   state.counters["evaluations/s"] =
       benchmark::Counter(static_cast<double>(evaluationCount - before), benchmark::Counter::kIsRate);

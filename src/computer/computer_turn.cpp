@@ -127,9 +127,8 @@ bool lineEntry(const CandidateList& list, int e, Candidate& entry) {
 // Sets a line's move up ("no move" sets up nothing) and fills result list
 // `slot` with the other side's answers to the position as it then stands.
 void applyAndSearch(const Candidate& c, int32_t side, int32_t slot) {
-  searchSlot = slot;
   if (!isEmptyCandidate(c)) applyCandidate(c, side);
-  searchSide(otherSide(side));
+  searchSide(otherSide(side), slot);
 }
 
 void undoLineEntry(const Candidate& c, int32_t side) {
@@ -176,8 +175,7 @@ int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, cons
   const int32_t whiteLine = levelThreeWhiteValue(first, reply, second, answer, fifth);
   if (whiteLine > bestReplyValue) {
     bestReplyValue = whiteLine;
-    searchSlot = 4;
-    searchSide(kBlack);
+    searchSide(kBlack, 4);
     lineEntry(resultList[4], 0, fifth);
     blackLine = levelThreeBlackValue(first, reply, second, answer, fifth);
   }
@@ -197,14 +195,12 @@ bool keepIfBetter(int32_t value, const Candidate& first) {
 }  // namespace
 
 void playLevelOne() {
-  searchSlot = 0;
-  searchSide(kBlack);
+  searchSide(kBlack, 0);
   finishBlackTurn(chooseBestOrFallback(resultList[0], kBlack));
 }
 
 void playHint() {
-  searchSlot = 1;
-  searchSide(kWhite);
+  searchSide(kWhite, 1);
   if (chooseBestOrFallback(resultList[1], kWhite)) {
     playAndRecord();
   } else {
@@ -215,8 +211,7 @@ void playHint() {
 // Black's ten best moves, each with White's best reply and Black's best
 // answer to that.
 void playLevelTwo() {
-  searchSlot = 0;
-  searchSide(kBlack);
+  searchSide(kBlack, 0);
   bool chosen = false;
   for (const Candidate& first : resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
@@ -239,8 +234,7 @@ void playLevelTwo() {
 // answers to those and White's best answer: White keeps its best reply per
 // first move, Black the first move whose line is best for Black.
 void playLevelThree() {
-  searchSlot = 0;
-  searchSide(kBlack);
+  searchSide(kBlack, 0);
   bool chosen = false;
   for (const Candidate& first : resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;

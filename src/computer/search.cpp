@@ -171,7 +171,8 @@ int32_t tryCastling(int32_t side, int32_t code) {
 
 }  // namespace
 
-void searchSide(int32_t side) {
+void searchSide(int32_t side, int32_t slot) {
+  searchSlot = slot;
   resetScores(workingList[0]);
   resetScores(workingList[1]);
   trialMode = 1;

@@ -32,7 +32,7 @@ struct CandidateList {
 
 inline CandidateList workingList[2];                // White's and Black's, filled by searchSide
 inline CandidateList resultList[kResultListCount];  // kept copies, chosen by searchSlot
-inline int32_t searchSlot = 0;                      // even slots keep Black's list, odd slots White's
+inline int32_t searchSlot = 0;                      // the slot of the search running or run last
 inline int32_t candidateFromX = 0, candidateFromY = 0;
 inline int32_t candidateToX = 0, candidateToY = 0;
 inline int32_t whiteAttackTotal = 0, blackAttackTotal = 0;
@@ -48,9 +48,11 @@ inline int64_t stepMismatches = 0;
 // Puts the state above back to its program-start values.
 void resetSearch();
 
-// Fills the side's working list, copies it as searchSlot says and resets both
-// working lists. Leaves trialMode at 1 and the position as it was.
-void searchSide(int32_t side);
+// Fills the side's working list, copies it into result list `slot` when the
+// slot keeps that side's lists (even slots Black's, odd slots White's; any
+// other slot keeps nothing) and resets both working lists. Leaves trialMode
+// at 1 and the position as it was.
+void searchSide(int32_t side, int32_t slot);
 
 // The score of the candidate just judged (its destination in candidateToX
 // and candidateToY, its position's value in positionValue); kRejectedScore

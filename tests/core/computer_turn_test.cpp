@@ -42,21 +42,18 @@ TEST(ComputerTurn, LevelOneAnswersKingsPawnWithE6) {
 TEST(ComputerTurn, LevelTwoLineValuesAfterKingsPawn) {
   startProgram();
   playMoves("e2e4");
-  searchSlot = 0;
-  searchSide(kBlack);
+  searchSide(kBlack, 0);
   const int expected[10] = {16, 17, -16, -50, -49, -37, -12, -19, -70, -74};
   for (int i = 0; i < 10; ++i) {
     const Candidate first = resultList[0].entries[i];
     applyCandidate(first, kBlack);
-    searchSlot = 1;
-    searchSide(kWhite);
+    searchSide(kWhite, 1);
     const Candidate reply = resultList[1].entries[0];
     EXPECT_EQ(reply.fromX, 3);
     EXPECT_EQ(reply.toX, 5);
     EXPECT_EQ(reply.toY, 2);  // Qd1-f3
     applyCandidate(reply, kWhite);
-    searchSlot = 2;
-    searchSide(kBlack);
+    searchSide(kBlack, 2);
     const Candidate answer = resultList[2].entries[0];
     EXPECT_EQ(first.bonus + answer.score - reply.bonus, expected[i]) << "candidate " << i;
     undoCandidate(reply, kWhite);
@@ -220,19 +217,16 @@ TEST(ComputerTurn, LevelTwoLineOfTheQueenRecapture) {
   seviye1Click();
   playAgainstComputer("e2e4");  // d7-d5
   drag("e4", "d5");             // the pawn takes; no computer reply yet
-  searchSlot = 0;
-  searchSide(kBlack);
+  searchSide(kBlack, 0);
   int best = kRejectedScore;
   int queenLine = kRejectedScore;
   for (const Candidate& first : resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyCandidate(first, kBlack);
-    searchSlot = 1;
-    searchSide(kWhite);
+    searchSide(kWhite, 1);
     const Candidate reply = resultList[1].entries[0];
     applyCandidate(reply, kWhite);
-    searchSlot = 2;
-    searchSide(kBlack);
+    searchSide(kBlack, 2);
     const Candidate answer = resultList[2].entries[0];
     const int value = first.bonus + answer.score - reply.bonus;
     best = std::max(best, value);

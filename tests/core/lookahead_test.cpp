@@ -16,8 +16,7 @@ int pairs = 0;  // apply/undo pairs checked
 // exactly as it was.
 void walk(int depth, int32_t side) {
   const GameState beforeSearch = gameState();
-  searchSlot = depth;
-  searchSide(side);
+  searchSide(side, depth);
   if (!sameState(beforeSearch, gameState())) ++faults;
   if (depth == 3) return;
   const CandidateList list = resultList[depth];

@@ -35,8 +35,7 @@ void expectList(const CandidateList& list, const std::vector<Expected>& expected
 TEST(Search, WhiteCandidatesInTheInitialPosition) {
   startProgram();
   const GameState before = gameState();
-  searchSlot = 1;
-  searchSide(kWhite);
+  searchSide(kWhite, 1);
   expectList(resultList[1], {{38, "e2e3"},
                              {36, "e2e4"},
                              {29, "d2d4"},
@@ -53,8 +52,7 @@ TEST(Search, WhiteCandidatesInTheInitialPosition) {
 TEST(Search, BlackCandidatesAfterKingsPawn) {
   startProgram();
   playMoves("e2e4");
-  searchSlot = 0;
-  searchSide(kBlack);
+  searchSide(kBlack, 0);
   expectList(resultList[0], {{2, "e7e6"},
                              {2, "d7d5"},
                              {0, "e7e5"},
@@ -84,8 +82,7 @@ TEST(Search, QuickJudgementOfEveryStepMatchesAFullScan) {
       if (h % 3 != 0) continue;
       const int32_t trial = trialMode;
       for (int32_t side : {kWhite, kBlack}) {
-        searchSlot = 9;
-        searchSide(side);
+        searchSide(side, 9);
       }
       trialMode = trial;
     }
