@@ -15,11 +15,7 @@ work=$3
 shot=$work/open.png
 export QT_QPA_PLATFORM=xcb
 
-fail() {
-  echo "FAIL: $*" >&2
-  cat "$work/open.log" >&2 2>/dev/null || true
-  exit 1
-}
+. "$(dirname "$0")/window_lib.sh"
 
 status=0
 "$game" one.oyk two.oyk 2>"$work/usage.txt" || status=$?
@@ -30,47 +26,14 @@ grep -q '^Kullanım: dedivud \[DOSYA.oyk\]$' "$work/usage.txt" || fail "no usage
 printf '     TA\336        ILK SON \r\n    --------       ------ -------- \r\n1- piyon(4)     D2-D4\r\n    piyon(4)     D7-D5\r\n    \r\n' \
   >"$work/d4d5.oyk"
 
-pid=
-wm=
-trap 'kill $pid $wm 2>/dev/null || true' EXIT
-# A window manager when there is one: frames and focus as on a desktop.
-if command -v openbox >/dev/null 2>&1; then
-  openbox >/dev/null 2>&1 &
-  wm=$!
-  sleep 0.5
-fi
-wid=
-# Xvfb now and then refuses a client's first connection: start again then.
-for attempt in 1 2 3; do
-  "$game" "$work/d4d5.oyk" >"$work/open.log" 2>&1 &
-  pid=$!
-  for wait in $(seq 200); do
-    wid=$(xdotool search --onlyvisible --name '^DEDIVUD$' 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -n "$wid" ] && break
-  kill $pid 2>/dev/null || true
-  wait $pid 2>/dev/null || true
-done
-[ -n "$wid" ] || fail "the game window did not appear"
-sleep 1
-# The client area's place on the screen: xdotool counts a window manager's
-# frame in, xwininfo does not.
-if command -v xwininfo >/dev/null 2>&1; then
-  info=$(xwininfo -id "$wid")
-  X=$(echo "$info" | awk '/Absolute upper-left X/ { print $4 }')
-  Y=$(echo "$info" | awk '/Absolute upper-left Y/ { print $4 }')
-  HEIGHT=$(echo "$info" | awk '/Height:/ { print $2 }')
-else
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-fi
+startWindowManager
+startGame "$work/d4d5.oyk"
+locateBoard
+sleep 0.5
 import -window root "$shot"
-# The board frame sits at (40, 31) in the 513 x 383 client area; a8 at its
-# origin, 40 pixels a square. The inside of square (file, rank), cropped.
+# The inside of square (file, rank), cropped.
 square() {
-  crop=36x36+$((X + 42 + 40 * $1))+$((Y + HEIGHT - 383 + 33 + 280 - 40 * $2))
+  crop=36x36+$(($(squareX "$1") + 2))+$(($(squareY "$2") + 2))
   shift 2
   /usr/bin/convert "$shot" -crop "$crop" +repage -colorspace gray "$@"
 }
