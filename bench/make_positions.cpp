@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/castling_squares.h"
 #include "game/moves.h"
 #include "signature.h"
 
@@ -20,10 +21,8 @@ std::string squareText(int x, int y) { return std::string(1, static_cast<char>('
 // castling while the king has not moved; leaves the position as it was.
 std::vector<std::string> acceptedMoves(int32_t side, std::vector<bool>& captures) {
   std::vector<std::string> moves;
-  static constexpr int32_t kKinds[6] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
-  for (int32_t kind : kKinds) {
-    const int count = kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2;
-    for (int i = 0; i < count; ++i) {
+  for (int32_t kind : kKindOrder) {
+    for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || p->onBoard != 1) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
@@ -41,8 +40,8 @@ std::vector<std::string> acceptedMoves(int32_t side, std::vector<bool>& captures
   }
   const Piece& king = pieces.kings[side - 1];
   const int r = homeRank(side);
-  if (king.onBoard == 1 && king.moved == 0 && king.x == 4 && king.y == r) {
-    moves.push_back(squareText(4, r) + squareText(6, r));
+  if (king.onBoard == 1 && king.moved == 0 && king.x == kKingStartFile && king.y == r) {
+    moves.push_back(squareText(kKingStartFile, r) + squareText(kShortCastlingSquares.kingTo, r));
     captures.push_back(false);
   }
   trialMode = 0;
