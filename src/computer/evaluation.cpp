@@ -11,11 +11,11 @@ namespace {
 int32_t sideMaterial(int s) {
   int32_t m = 0;
   for (const Piece& p : pieces.pawns[s]) m += p.onBoard;
-  for (const Piece& p : pieces.rooks[s]) m += p.onBoard == 1 ? materialValueTable[1] : 0;
-  for (const Piece& p : pieces.knights[s]) m += p.onBoard == 1 ? materialValueTable[2] : 0;
-  for (const Piece& p : pieces.bishops[s]) m += p.onBoard == 1 ? materialValueTable[3] : 0;
-  m += pieces.queens[s].onBoard == 1 ? materialValueTable[4] : 0;
-  m += pieces.kings[s].onBoard == 1 ? materialValueTable[5] : 0;
+  for (const Piece& p : pieces.rooks[s]) m += p.onBoard == 1 ? materialValue(kRook) : 0;
+  for (const Piece& p : pieces.knights[s]) m += p.onBoard == 1 ? materialValue(kKnight) : 0;
+  for (const Piece& p : pieces.bishops[s]) m += p.onBoard == 1 ? materialValue(kBishop) : 0;
+  m += pieces.queens[s].onBoard == 1 ? materialValue(kQueen) : 0;
+  m += pieces.kings[s].onBoard == 1 ? materialValue(kKing) : 0;
   return m;
 }
 
@@ -67,18 +67,18 @@ inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
 // The king's own term, then the in-check mark when it is the judged side's.
 inline void addKing(const Piece& king, int32_t side, int32_t& sum) {
   if (king.onBoard != 1) return;
-  sum += termOf(king, materialValueTable[5], side);
+  sum += termOf(king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
-  if (king.side == side && attackValue(otherSide(side), squareIndex(kx, ky), 0) > 0) sum = kRejectedScore;
+  if (king.side == side && attackMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) sum = kRejectedScore;
 }
 
 void addSide(int s, int32_t side, int32_t& sum) {
-  for (const Piece& p : pieces.pawns[s]) sum += termOf(p, materialValueTable[0], side);
-  for (const Piece& p : pieces.rooks[s]) sum += termOf(p, materialValueTable[1], side);
-  for (const Piece& p : pieces.knights[s]) sum += termOf(p, materialValueTable[2], side);
-  for (const Piece& p : pieces.bishops[s]) sum += termOf(p, materialValueTable[3], side);
-  sum += termOf(pieces.queens[s], materialValueTable[4], side);
+  for (const Piece& p : pieces.pawns[s]) sum += termOf(p, materialValue(kPawn), side);
+  for (const Piece& p : pieces.rooks[s]) sum += termOf(p, materialValue(kRook), side);
+  for (const Piece& p : pieces.knights[s]) sum += termOf(p, materialValue(kKnight), side);
+  for (const Piece& p : pieces.bishops[s]) sum += termOf(p, materialValue(kBishop), side);
+  sum += termOf(pieces.queens[s], materialValue(kQueen), side);
   addKing(pieces.kings[s], side, sum);
 }
 
@@ -122,8 +122,8 @@ bool baseUsable = false;
 inline const Piece& pieceById(int id) { return *kPieceTable[id]; }
 
 inline int32_t termAt(int s, int sq, int32_t v) {
-  const uint64_t enemies = attackPacked[1 - s][sq];
-  return enemies == 0 ? 0 : danger(v, enemies, attackPacked[s][sq]);
+  const uint64_t enemies = attackMapAt(1 - s, sq);
+  return enemies == 0 ? 0 : danger(v, enemies, attackMapAt(s, sq));
 }
 
 }  // namespace
