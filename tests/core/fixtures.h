@@ -62,12 +62,11 @@ inline void syncPictures() {
   }
 }
 
-// Sets up a position on an empty board from a list such as "K9e1 Ra1 Rh1 ke8":
-// the letter gives the kind (PRNBQK, upper case White), an optional number
-// the index (else the next of that kind and side from 0, for queens and kings
-// the start index 9), then the square. Pictures are left alone.
-inline void setUpPosition(const std::string& list) {
-  clearBoard();
+// Places pieces from a list such as "K9e1 Ra1 Rh1 ke8": the letter gives the
+// kind (PRNBQK, upper case White), an optional number the index (else the
+// next of that kind and side from 0, for queens and kings the start index 9),
+// then the square. Pictures are left alone.
+inline void placePieces(const std::string& list) {
   int next[2][kKindCount] = {};
   std::istringstream in(list);
   std::string word;
@@ -80,6 +79,12 @@ inline void setUpPosition(const std::string& list) {
     const int32_t fallback = kind == kQueen || kind == kKing ? 9 : next[side - 1][order]++;
     placePiece(kind, side, number.empty() ? fallback : std::stoi(number), word.substr(word.size() - 2));
   }
+}
+
+// The same on an empty board.
+inline void setUpPosition(const std::string& list) {
+  clearBoard();
+  placePieces(list);
 }
 
 // A square's layers in short: the stable flag, then the committed and the
