@@ -90,6 +90,7 @@ void expectCodes(const std::string& from, const std::string& codes) {
       trialMode = 0;
       EXPECT_EQ(result, kMovePossible);
       EXPECT_EQ(squareName(lastTry.targetX, lastTry.targetY), answer);
+      EXPECT_EQ(squareName(lastTry.startX, lastTry.startY), from);
       cancelMove(p);
     }
   }
