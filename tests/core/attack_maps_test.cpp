@@ -19,16 +19,12 @@ AttackerValues listOf(int32_t side, const std::string& square) {
 
 int32_t sumOf(int32_t side, const std::string& square) { return attackSum[side - 1][fileOf(square)][rankOf(square)]; }
 
-std::string nameOf(int x, int y) {
-  return std::string(1, static_cast<char>('a' + x)) + std::string(1, static_cast<char>('1' + y));
-}
-
 // Every square of one side's map: the listed squares with their attackers,
 // every other square unattacked; unused list entries hold 0.
 void expectMap(int32_t side, const std::map<std::string, AttackerValues>& expected) {
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
-      const std::string sq = nameOf(x, y);
+      const std::string sq = squareName(x, y);
       SCOPED_TRACE("side " + std::to_string(side) + " square " + sq);
       const auto it = expected.find(sq);
       const AttackerValues want = it == expected.end() ? AttackerValues{} : it->second;
@@ -53,7 +49,7 @@ const std::map<std::string, AttackerValues> kWhiteStartMap = {
 
 std::map<std::string, AttackerValues> mirrored(const std::map<std::string, AttackerValues>& m) {
   std::map<std::string, AttackerValues> out;
-  for (const auto& [sq, values] : m) out[nameOf(fileOf(sq), 7 - rankOf(sq))] = values;
+  for (const auto& [sq, values] : m) out[squareName(fileOf(sq), 7 - rankOf(sq))] = values;
   return out;
 }
 
@@ -62,7 +58,7 @@ std::vector<std::string> attackedSquares(int32_t side) {
   std::vector<std::string> out;
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
-      if (attackers[side - 1][x][y].count > 0) out.push_back(nameOf(x, y));
+      if (attackers[side - 1][x][y].count > 0) out.push_back(squareName(x, y));
     }
   }
   return out;
@@ -108,10 +104,7 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
   EXPECT_TRUE(attackedSquares(kWhite).empty());
 
   // The first piece met is marked, whatever its side, and nothing behind it.
-  clearBoard();
-  placePiece(kRook, kWhite, 0, "a1");
-  placePiece(kPawn, kBlack, 0, "a4");
-  placePiece(kPawn, kWhite, 2, "c1");
+  setUpPosition("R0a1 p0a4 P2c1");
   buildAttackMaps();
   EXPECT_EQ(sumOf(kWhite, "a2"), 4);
   EXPECT_EQ(sumOf(kWhite, "a3"), 4);
@@ -123,19 +116,14 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b3"}));
 
   // Pawns attack diagonally forward only, and only on the board.
-  clearBoard();
-  placePiece(kPawn, kWhite, 7, "h3");
-  placePiece(kPawn, kWhite, 0, "a8");
-  placePiece(kPawn, kBlack, 3, "d5");
-  placePiece(kPawn, kBlack, 1, "b1");
+  setUpPosition("P7h3 P0a8 p3d5 p1b1");
   buildAttackMaps();
   EXPECT_EQ(attackedSquares(kWhite), (std::vector<std::string>{"g4"}));
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"c4", "e4"}));
 
   // A ray stops on a piece that stands only in the pending layer and runs on
   // through a committed piece whose pending layer is the active one and empty.
-  clearBoard();
-  placePiece(kBishop, kBlack, 0, "a8");
+  setUpPosition("b0a8");
   setPending(squareNamed("c6"), kPawn, kWhite, 2, 0);
   Square& e4 = squareNamed("e4");
   e4 = Square{0, kKnight, kEmpty, kWhite, kNoSide, 0, kNoIndex, e4.weight};
@@ -156,9 +144,7 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
                            KindCase{kQueen, 9}, KindCase{kKing, 9}}) {
     SCOPED_TRACE("kind " + std::to_string(k.kind));
     startProgram();
-    clearBoard();
-    placePiece(kPawn, kBlack, 4, "e7");
-    placePiece(kPawn, kWhite, 7, "h2");
+    setUpPosition("p4e7 P7h2");
     placePiece(k.kind, kWhite, k.index, "e5");
     buildAttackMaps();
     const std::vector<std::string> fromE5 = attackedSquares(kWhite);
@@ -168,15 +154,11 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
     // The same piece standing on b2 with a pending move to e5, as the
     // computer leaves it while it weighs the move.
     startProgram();
-    clearBoard();
-    placePiece(kPawn, kBlack, 4, "e7");
-    placePiece(kPawn, kWhite, 7, "h2");
+    setUpPosition("p4e7 P7h2");
     Piece& p = placePiece(k.kind, kWhite, k.index, "b2");
     setPending(squareNamed("b2"), kEmpty, kNoSide, kNoIndex, 0);
     setPending(squareNamed("e5"), k.kind, kWhite, k.index, 0);
-    p.targetX = 4;
-    p.targetY = 4;
-    p.atRest = 0;
+    setTarget(p, 4, 4, 0);
     buildAttackMaps();
     EXPECT_EQ(attackedSquares(kWhite), fromE5);
     EXPECT_EQ(std::memcmp(sums, attackSum[0], sizeof sums), 0);
@@ -190,17 +172,7 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
 
 TEST(AttackMaps, CrowdedSquareKeepsSevenAttackers) {
   startProgram();
-  clearBoard();
-  // Nine white pieces attack d5.
-  placePiece(kPawn, kWhite, 2, "c4");
-  placePiece(kPawn, kWhite, 4, "e4");
-  placePiece(kKing, kWhite, 9, "e6");
-  placePiece(kKnight, kWhite, 0, "b4");
-  placePiece(kKnight, kWhite, 1, "f4");
-  placePiece(kBishop, kWhite, 0, "a8");
-  placePiece(kRook, kWhite, 0, "d1");
-  placePiece(kRook, kWhite, 1, "h5");
-  placePiece(kQueen, kWhite, 9, "d8");
+  setUpPosition("P2c4 P4e4 K9e6 N0b4 N1f4 B0a8 R0d1 R1h5 Q9d8");  // nine white pieces attack d5
   buildAttackMaps();
   EXPECT_EQ(sumOf(kWhite, "d5"), 29);
   EXPECT_EQ(attackers[0][3][4].count, 7);
@@ -215,7 +187,7 @@ TEST(AttackMaps, CrowdedSquareKeepsSevenAttackers) {
     for (int y = 0; y < 8; ++y) {
       const AttackList& l = attackers[0][x][y];
       EXPECT_LE(l.count, 7);
-      for (int k = 1; k < l.count; ++k) EXPECT_LE(l.values[k - 1], l.values[k]) << nameOf(x, y);
+      for (int k = 1; k < l.count; ++k) EXPECT_LE(l.values[k - 1], l.values[k]) << squareName(x, y);
     }
   }
 }

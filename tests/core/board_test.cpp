@@ -13,17 +13,6 @@
 
 namespace {
 
-// A stable square with an empty pending layer and this committed occupant.
-void expectOccupant(const Square& s, int32_t kind, int32_t side, int32_t index) {
-  EXPECT_EQ(s.stable, 1);
-  EXPECT_EQ(s.kind, kind);
-  EXPECT_EQ(s.side, side);
-  EXPECT_EQ(s.index, index);
-  EXPECT_EQ(s.pendingKind, 0);
-  EXPECT_EQ(s.pendingSide, 0);
-  EXPECT_EQ(s.pendingIndex, 99);
-}
-
 // The start position as a player sees it, and the records behind it: every
 // square stable with an empty pending layer, the weights rising by 2 from the
 // edge (2) to the centre (8), of each kind and side the piece nearer file a
@@ -70,16 +59,10 @@ void expectStartPictures() { EXPECT_EQ(pictureFault(), ""); }
 const std::vector<std::string> kHeaders = {"     TAŞ        ILK SON ", "    --------       ------ -------- "};
 
 void expectLostPlacementAtStart() {
-  EXPECT_EQ(whiteLost.x, 4);
-  EXPECT_EQ(whiteLost.y, 34);
-  EXPECT_EQ(whiteLost.row, 1);
-  EXPECT_EQ(whiteLost.count, 0);
-  EXPECT_EQ(whiteLost.odd, 0);
-  EXPECT_EQ(blackLost.x, 50);
-  EXPECT_EQ(blackLost.y, 34);
-  EXPECT_EQ(blackLost.row, 1);
-  EXPECT_EQ(blackLost.count, 0);
-  EXPECT_EQ(blackLost.odd, 0);
+  for (const LostPiecePlacement* l : {&whiteLost, &blackLost}) {
+    EXPECT_EQ((std::vector<int32_t>{l->x, l->y, l->row, l->count, l->odd}),
+              (std::vector<int32_t>{l == &whiteLost ? 4 : 50, 34, 1, 0, 0}));
+  }
 }
 
 }  // namespace
@@ -99,42 +82,22 @@ TEST(Board, ProgramStartsWithTheTabledPosition) {
   EXPECT_EQ(gameSaved, 1);
   EXPECT_EQ(replaying, 0);
   expectLostPlacementAtStart();
-  EXPECT_EQ(materialValue(kPawn), 1);
-  EXPECT_EQ(materialValue(kRook), 4);
-  EXPECT_EQ(materialValue(kKnight), 3);
-  EXPECT_EQ(materialValue(kBishop), 3);
-  EXPECT_EQ(materialValue(kQueen), 8);
-  EXPECT_EQ(materialValue(kKing), 2);
+  EXPECT_EQ((std::vector<int32_t>{materialValue(kPawn), materialValue(kRook), materialValue(kKnight),
+                                  materialValue(kBishop), materialValue(kQueen), materialValue(kKing)}),
+            (std::vector<int32_t>{1, 4, 3, 3, 8, 2}));
 }
 
 TEST(Board, ProbeSquareAndFileLetter) {
   startProgram();
-  const SquareProbe king = probeSquare(4, 0);
-  EXPECT_EQ(king.kind, 9);
-  EXPECT_EQ(king.side, 1);
-  EXPECT_EQ(king.index, 9);
-  EXPECT_EQ(king.stable, 1);
-  EXPECT_EQ(king.pendingKind, 0);
-  EXPECT_EQ(king.pendingSide, 0);
-  EXPECT_EQ(king.pendingIndex, 99);
-  EXPECT_EQ(king.weight, 2);
-  const SquareProbe centre = probeSquare(3, 3);
-  EXPECT_EQ(centre.kind, 0);
-  EXPECT_EQ(centre.side, 0);
-  EXPECT_EQ(centre.index, 99);
-  EXPECT_EQ(centre.weight, 8);
-
+  const auto fields = [](const SquareProbe& p) {
+    return std::vector<int32_t>{p.kind,        p.side,        p.index,        p.stable,
+                                p.pendingKind, p.pendingSide, p.pendingIndex, p.weight};
+  };
+  EXPECT_EQ(fields(probeSquare(4, 0)), (std::vector<int32_t>{9, 1, 9, 1, 0, 0, 99, 2}));
+  EXPECT_EQ(fields(probeSquare(3, 3)), (std::vector<int32_t>{0, 0, 99, 1, 0, 0, 99, 8}));
   // Field order: every field distinct, read from the square at x * 8 + y.
   board.squares[5 * 8 + 2] = Square{11, 12, 13, 14, 15, 16, 17, 18};
-  const SquareProbe p = probeSquare(5, 2);
-  EXPECT_EQ(p.kind, 12);
-  EXPECT_EQ(p.side, 14);
-  EXPECT_EQ(p.index, 16);
-  EXPECT_EQ(p.stable, 11);
-  EXPECT_EQ(p.pendingKind, 13);
-  EXPECT_EQ(p.pendingSide, 15);
-  EXPECT_EQ(p.pendingIndex, 17);
-  EXPECT_EQ(p.weight, 18);
+  EXPECT_EQ(fields(probeSquare(5, 2)), (std::vector<int32_t>{12, 14, 16, 11, 13, 15, 17, 18}));
 
   const char* letters[8] = {"A", "B", "C", "D", "E", "F", "G", "H"};
   for (int x = 0; x < 8; ++x) EXPECT_STREQ(fileLetter(x), letters[x]);
@@ -149,39 +112,29 @@ TEST(Board, CommittingSquaresAndMoves) {
   Square& d1 = squareNamed("d1");
   d1.stable = 0;
   commitSquare(d1);
-  expectOccupant(d1, 0, 0, 99);
+  EXPECT_EQ(layers("d1"), "1 .99 .99");
 
   // setPending leaves the committed layer; commitSquare moves the pending
   // layer over and empties it.
-  Square& c3 = squareNamed("c3");
-  setPending(c3, 3, 2, 1, 0);
-  EXPECT_EQ(c3.stable, 0);
-  EXPECT_EQ(c3.side, 0);
-  commitSquare(c3);
-  expectOccupant(c3, 3, 2, 1);
+  setPending(squareNamed("c3"), kKnight, kBlack, 1, 0);
+  EXPECT_EQ(layers("c3"), "0 .99 n1");
+  commitSquare(squareNamed("c3"));
+  EXPECT_EQ(layers("c3"), "1 n1 .99");
 
   // clearSquare keeps the pending index.
-  Square& h3 = squareNamed("h3");
-  setPending(h3, 1, 1, 7, 0);
-  clearSquare(h3);
-  EXPECT_EQ(h3.pendingIndex, 7);
-  h3.pendingIndex = 99;
-  expectOccupant(h3, 0, 0, 99);
+  setPending(squareNamed("h3"), kPawn, kWhite, 7, 0);
+  clearSquare(squareNamed("h3"));
+  EXPECT_EQ(layers("h3"), "1 .99 .7");
 
   // The pawn e2 committed to e4.
   Piece& pawn = pieces.pawns[0][4];
-  setPending(squareNamed("e4"), 1, 1, 4, 0);
-  setPending(squareNamed("e2"), 0, 0, 99, 0);
-  pawn.targetX = 4;
-  pawn.targetY = 3;
-  pawn.atRest = 0;
+  setPending(squareNamed("e4"), kPawn, kWhite, 4, 0);
+  setPending(squareNamed("e2"), kEmpty, kNoSide, kNoIndex, 0);
+  setTarget(pawn, 4, 3, 0);
   commitMove(pawn);
-  expectOccupant(squareNamed("e2"), 0, 0, 99);
-  expectOccupant(squareNamed("e4"), 1, 1, 4);
-  EXPECT_EQ(pawn.x, 4);
-  EXPECT_EQ(pawn.y, 3);
-  EXPECT_EQ(pawn.atRest, 1);
-  EXPECT_EQ(pawn.onBoard, 1);
+  EXPECT_EQ(layers("e2"), "1 .99 .99");
+  EXPECT_EQ(layers("e4"), "1 P4 .99");
+  EXPECT_EQ(pieceState(pawn), "e4 rest 1 moved 0");
 }
 
 TEST(Board, NewGameRestoresTheStartPosition) {
@@ -225,7 +178,6 @@ TEST(Board, NewGameRestoresTheStartPosition) {
   ASSERT_EQ(listTexts().size(), 6u);
   EXPECT_EQ(listTexts()[2], "1- piyon(5)     E2-E4");
   EXPECT_EQ(listTexts()[5], "2- piyon(5)     E4xD5");
-  EXPECT_EQ(form3.image[13].left, 90);
-  EXPECT_EQ(form3.image[13].top, 34);
+  EXPECT_EQ((std::pair{form3.image[13].left, form3.image[13].top}), (std::pair{90, 34}));
   EXPECT_EQ(consistencyFault(), "");
 }

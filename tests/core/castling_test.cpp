@@ -10,56 +10,12 @@
 
 namespace {
 
-void expectOccupant(const std::string& square, int32_t kind, int32_t side, int32_t index) {
-  const Square& s = squareNamed(square);
-  EXPECT_EQ(s.stable, 1) << square;
-  EXPECT_EQ(s.kind, kind) << square;
-  EXPECT_EQ(s.side, side) << square;
-  EXPECT_EQ(s.index, index) << square;
-  EXPECT_EQ(s.pendingSide, 0) << square;
-}
-
-void expectPicture(int n, int left, int top, int bitmap) {
-  EXPECT_EQ(form1.image[n].left, left) << "Image" << n;
-  EXPECT_EQ(form1.image[n].top, top) << "Image" << n;
-  EXPECT_EQ(form1.image[n].bitmap, bitmap) << "Image" << n;
-  EXPECT_TRUE(form1.image[n].visible) << "Image" << n;
-}
-
-void expectAt(const Piece& p, const std::string& square) {
-  EXPECT_EQ(p.x, fileOf(square));
-  EXPECT_EQ(p.y, rankOf(square));
-  EXPECT_EQ(p.targetX, fileOf(square));
-  EXPECT_EQ(p.targetY, rankOf(square));
-  EXPECT_EQ(p.atRest, 1);
-}
-
-void expectHistory(const HalfMoveRecord& h, int toX, int rank) {
-  EXPECT_EQ(h.kind, 9);
-  EXPECT_EQ(h.index, 99);
-  EXPECT_EQ(h.fromX, 4);
-  EXPECT_EQ(h.fromY, rank);
-  EXPECT_EQ(h.toX, toX);
-  EXPECT_EQ(h.toY, rank);
-}
-
-std::vector<std::string> lastLines(size_t n) {
-  const std::vector<std::string> all = listTexts();
-  return std::vector<std::string>(all.end() - static_cast<long>(n), all.end());
-}
-
 // Kings and rooks on their start squares and nothing else, pictures on their
 // pieces, two players.
 void setUpKingsAndRooks() {
   startProgram();
   secenek2Click();
-  clearBoard();
-  placePiece(kKing, kWhite, 9, "e1");
-  placePiece(kRook, kWhite, 0, "a1");
-  placePiece(kRook, kWhite, 1, "h1");
-  placePiece(kKing, kBlack, 9, "e8");
-  placePiece(kRook, kBlack, 0, "a8");
-  placePiece(kRook, kBlack, 1, "h8");
+  setUpPosition("K9e1 Ra1 Rh1 k9e8 ra8 rh8");
   syncPictures();
 }
 
@@ -81,98 +37,139 @@ void expectMade(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-TEST(Castling, ShortOnBothSides) {
-  startProgram();
-  secenek2Click();
-  playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
-  const int32_t selection = listSelection;
-  // The drag itself answers 0: castling carries itself out.
-  Image1MouseDown(13, MouseButton::Left);
-  dragToX = 6;
-  dragToY = 0;
-  dropLeft = 240;
-  dropTop = 280;
-  EXPECT_EQ(requestMove(kKing, kWhite, 0), 0);
-  expectOccupant("g1", kKing, kWhite, 99);
-  expectOccupant("f1", kRook, kWhite, 1);
-  expectOccupant("e1", kEmpty, kNoSide, 99);
-  expectOccupant("h1", kEmpty, kNoSide, 99);
-  expectAt(pieces.kings[0], "g1");
-  expectAt(pieces.rooks[0][1], "f1");
-  EXPECT_EQ(pieces.kings[0].moved, 1);
-  EXPECT_EQ(pieces.rooks[0][1].moved, 1);
-  expectPicture(13, 240, 280, 38);
-  expectPicture(16, 200, 280, 47);
-  EXPECT_EQ(listTexts().back(), "4-       KÜÇÜK ROK");
-  EXPECT_EQ(sideToMove, kBlackToMove);
-  EXPECT_EQ(moveNumber, 4);
-  EXPECT_EQ(moveCount, 3);
-  EXPECT_EQ(listSelection, selection);
-  EXPECT_EQ(gameSaved, 0);
-  expectHistory(history[3].white, 6, 0);
-  EXPECT_EQ(consistencyFault(), "");
-
-  expectMade("e8", "g8");
-  expectOccupant("g8", kKing, kBlack, 99);
-  expectOccupant("f8", kRook, kBlack, 1);
-  expectOccupant("e8", kEmpty, kNoSide, 99);
-  expectOccupant("h8", kEmpty, kNoSide, 99);
-  expectAt(pieces.kings[1], "g8");
-  expectAt(pieces.rooks[1][1], "f8");
-  EXPECT_EQ(pieces.kings[1].moved, 1);
-  expectPicture(29, 240, 0, 56);
-  expectPicture(32, 200, 0, 40);
-  EXPECT_EQ(lastLines(2), (std::vector<std::string>{"      KÜÇÜK ROK", "    "}));
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  EXPECT_EQ(moveNumber, 4);
-  EXPECT_EQ(moveCount, 4);
-  EXPECT_EQ(listSelection, selection);
-  expectHistory(history[3].black, 6, 7);
-  EXPECT_EQ(consistencyFault(), "");
-
+TEST(Castling, BothWaysOnBothSides) {
+  // White castles by the move request itself, which answers 0 (castling
+  // carries itself out); Black by a drag.
+  struct Case {
+    const char* opening;  // a new two-player game with these moves, or "" to go on
+    int32_t side;
+    const char* king[2];  // from, to
+    const char* rook[2];
+    const char* between;  // the square the long way passes, "" for the short way
+    int32_t rookIndex;
+    int kingPicture;
+    const char* kingShown;
+    int rookPicture;
+    const char* rookShown;
+    std::vector<std::string> lastLines;
+    int32_t moveNumber;
+    int32_t moveCount;
+    const char* backRank;
+  };
+  const Case cases[] = {
+      {"e2e4 e7e5 g1f3 g8f6 f1c4 f8c5",
+       kWhite,
+       {"e1", "g1"},
+       {"h1", "f1"},
+       "",
+       1,
+       13,
+       "240,280 38",
+       16,
+       "200,280 47",
+       {"4-       KÜÇÜK ROK"},
+       4,
+       3,
+       "RNBQ.RK."},
+      {"",
+       kBlack,
+       {"e8", "g8"},
+       {"h8", "f8"},
+       "",
+       1,
+       29,
+       "240,0 56",
+       32,
+       "200,0 40",
+       {"      KÜÇÜK ROK", "    "},
+       4,
+       4,
+       "rnbq.rk."},
+      {"d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7",
+       kWhite,
+       {"e1", "b1"},
+       {"a1", "c1"},
+       "d1",
+       0,
+       13,
+       "40,280 55",
+       9,
+       "80,280 34",
+       {"5-       BÜYÜK ROK"},
+       5,
+       4,
+       ".KR..BNR"},
+      {"",
+       kBlack,
+       {"e8", "b8"},
+       {"a8", "c8"},
+       "d8",
+       0,
+       29,
+       "40,0 44",
+       25,
+       "80,0 48",
+       {"      BÜYÜK ROK", "    "},
+       5,
+       5,
+       ".kr..bnr"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.king[0]) + "-" + c.king[1]);
+    if (*c.opening != '\0') {
+      startProgram();
+      secenek2Click();
+      playMoves(c.opening);
+    }
+    const int32_t selection = listSelection;
+    const int rank = homeRank(c.side);
+    if (c.side == kWhite) {
+      Image1MouseDown(13, MouseButton::Left);
+      dragToX = fileOf(c.king[1]);
+      dragToY = rank;
+      dropLeft = 40 * dragToX;
+      dropTop = 280;
+      EXPECT_EQ(requestMove(kKing, kWhite, 0), 0);
+    } else {
+      expectMade(c.king[0], c.king[1]);
+    }
+    const bool white = c.side == kWhite;
+    EXPECT_EQ(layers(c.king[1]), white ? "1 K99 .99" : "1 k99 .99");
+    EXPECT_EQ(layers(c.rook[1]), std::string(white ? "1 R" : "1 r") + std::to_string(c.rookIndex) + " .99");
+    for (const char* empty : {c.king[0], c.rook[0], c.between}) {
+      if (*empty != '\0') {
+        EXPECT_EQ(layers(empty), "1 .99 .99") << empty;
+      }
+    }
+    EXPECT_EQ(boardRows()[white ? 7 : 0], c.backRank);
+    EXPECT_EQ(pieceState(pieces.kings[c.side - 1]), std::string(c.king[1]) + " rest 1 moved 1");
+    EXPECT_EQ(pieceState(pieces.rooks[c.side - 1][c.rookIndex]), std::string(c.rook[1]) + " rest 1 moved 1");
+    EXPECT_EQ(pictureState(c.kingPicture), c.kingShown);
+    EXPECT_EQ(pictureState(c.rookPicture), c.rookShown);
+    const std::vector<std::string> all = listTexts();
+    EXPECT_EQ(std::vector<std::string>(all.end() - static_cast<long>(c.lastLines.size()), all.end()), c.lastLines);
+    EXPECT_EQ(sideToMove, white ? kBlackToMove : kWhiteToMove);
+    EXPECT_EQ(moveNumber, c.moveNumber);
+    EXPECT_EQ(moveCount, c.moveCount);
+    EXPECT_EQ(listSelection, selection);
+    EXPECT_EQ(gameSaved, 0);
+    const HalfMoveRecord& h = white ? history[c.moveNumber - 1].white : history[c.moveNumber - 1].black;
+    EXPECT_EQ((std::vector<int32_t>{h.kind, h.index, h.fromX, h.fromY, h.toX, h.toY}),
+              (std::vector<int32_t>{kKing, kNoIndex, 4, rank, fileOf(c.king[1]), rank}));
+    EXPECT_EQ(consistencyFault(), "");
+    EXPECT_EQ(pictureFault(), "");
+    if (!white) {
+      EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(c.moveCount));
+    }
+  }
   // Every full move is one history entry and three lines.
-  playMoves("d2d3 d7d6");
-  EXPECT_EQ(lastLines(3), (std::vector<std::string>{"5- piyon(4)     D2-D3", "    piyon(4)     D7-D6", "    "}));
-  EXPECT_EQ(moveCount, 5);
-  EXPECT_EQ(history[4].white.fromX, 3);
-  EXPECT_EQ(listTexts().size(), 2u + 3u * 5u);
-}
-
-TEST(Castling, LongOnBothSides) {
-  startProgram();
-  secenek2Click();
-  playMoves("d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7");
-  expectMade("e1", "b1");
-  expectOccupant("b1", kKing, kWhite, 99);
-  expectOccupant("c1", kRook, kWhite, 0);
-  expectOccupant("a1", kEmpty, kNoSide, 99);
-  expectOccupant("d1", kEmpty, kNoSide, 99);
-  expectOccupant("e1", kEmpty, kNoSide, 99);
-  expectAt(pieces.kings[0], "b1");
-  expectAt(pieces.rooks[0][0], "c1");
-  EXPECT_EQ(pieces.kings[0].moved, 1);
-  expectPicture(13, 40, 280, 55);
-  expectPicture(9, 80, 280, 34);
-  EXPECT_EQ(listTexts().back(), "5-       BÜYÜK ROK");
-  EXPECT_EQ(moveNumber, 5);
-  EXPECT_EQ(moveCount, 4);
-  expectHistory(history[4].white, 1, 0);
-
-  expectMade("e8", "b8");
-  expectOccupant("b8", kKing, kBlack, 99);
-  expectOccupant("c8", kRook, kBlack, 0);
-  expectOccupant("a8", kEmpty, kNoSide, 99);
-  expectOccupant("e8", kEmpty, kNoSide, 99);
-  expectAt(pieces.kings[1], "b8");
-  expectAt(pieces.rooks[1][0], "c8");
-  expectPicture(29, 40, 0, 44);
-  expectPicture(25, 80, 0, 48);
-  EXPECT_EQ(lastLines(2), (std::vector<std::string>{"      BÜYÜK ROK", "    "}));
-  EXPECT_EQ(moveNumber, 5);
-  EXPECT_EQ(moveCount, 5);
-  expectHistory(history[4].black, 1, 7);
-  EXPECT_EQ(consistencyFault(), "");
-  EXPECT_EQ(listTexts().size(), 2u + 3u * 5u);
+  playMoves("e2e3 e7e6");
+  const std::vector<std::string> all = listTexts();
+  EXPECT_EQ(std::vector<std::string>(all.end() - 3, all.end()),
+            (std::vector<std::string>{"6- piyon(5)     E2-E3", "    piyon(5)     E7-E6", "    "}));
+  EXPECT_EQ(moveCount, 6);
+  EXPECT_EQ(history[5].white.fromX, 4);
+  EXPECT_EQ(all.size(), 2u + 3u * 6u);
 }
 
 TEST(Castling, AttackedSquares) {
@@ -269,22 +266,19 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
 }
 
 TEST(Castling, SearchModeSetsUpPendingLayers) {
-  // Pending kind / side / index and layer flag of king destination, king
-  // start, rook destination and rook start.
-  struct Cell {
-    const char* square;
-    int32_t kind, side, index, stable;
-  };
+  // The layers of king destination, king start, rook destination and rook
+  // start.
   struct Case {
     int32_t code;
     int32_t side;
-    Cell cells[4];
+    const char* squares[4];
+    const char* layers[4];
   };
   const Case cases[] = {
-      {9, kWhite, {{"g1", 9, 1, 99, 1}, {"e1", 0, 0, 99, 1}, {"f1", 2, 1, 1, 1}, {"h1", 0, 0, 99, 1}}},
-      {10, kWhite, {{"b1", 9, 1, 99, 1}, {"e1", 0, 0, 99, 0}, {"c1", 2, 1, 0, 1}, {"a1", 0, 0, 99, 0}}},
-      {9, kBlack, {{"g8", 9, 2, 99, 0}, {"e8", 0, 0, 99, 0}, {"f8", 2, 2, 1, 0}, {"h8", 0, 0, 99, 0}}},
-      {10, kBlack, {{"b8", 9, 2, 99, 0}, {"e8", 0, 0, 99, 0}, {"c8", 2, 2, 0, 0}, {"a8", 0, 0, 99, 0}}},
+      {9, kWhite, {"g1", "e1", "f1", "h1"}, {"1 .99 K99", "1 K9 .99", "1 .99 R1", "1 R1 .99"}},
+      {10, kWhite, {"b1", "e1", "c1", "a1"}, {"1 .99 K99", "0 K9 .99", "1 .99 R0", "0 R0 .99"}},
+      {9, kBlack, {"g8", "e8", "f8", "h8"}, {"0 .99 k99", "0 k9 .99", "0 .99 r1", "0 r1 .99"}},
+      {10, kBlack, {"b8", "e8", "c8", "a8"}, {"0 .99 k99", "0 k9 .99", "0 .99 r0", "0 r0 .99"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("code " + std::to_string(c.code) + " side " + std::to_string(c.side));
@@ -293,24 +287,16 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
     trialMode = 1;  // as the search runs it
     EXPECT_EQ(castle(c.code, c.side, kCastleSearch), 1);
     trialMode = 0;
-    for (const Cell& cell : c.cells) {
-      const Square& s = squareNamed(cell.square);
-      EXPECT_EQ(s.pendingKind, cell.kind) << cell.square;
-      EXPECT_EQ(s.pendingSide, cell.side) << cell.square;
-      EXPECT_EQ(s.pendingIndex, cell.index) << cell.square;
-      EXPECT_EQ(s.stable, cell.stable) << cell.square;
-    }
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(layers(c.squares[k]), c.layers[k]) << c.squares[k];
     const Piece& king = pieces.kings[c.side - 1];
     const Piece& rook = pieces.rooks[c.side - 1][c.code == 9 ? 1 : 0];
     EXPECT_EQ(king.targetX, c.code == 9 ? 6 : 1);
     EXPECT_EQ(rook.targetX, c.code == 9 ? 5 : 2);
     EXPECT_EQ(king.atRest + rook.atRest + king.moved + rook.moved, 0);
-    // Committed layers, pictures, list, history and turn untouched.
-    for (const Cell& cell : c.cells) {
-      const int i = squareIndex(fileOf(cell.square), rankOf(cell.square));
-      EXPECT_EQ(board.squares[i].kind, before.board.squares[i].kind) << cell.square;
-      before.board.squares[i] = board.squares[i];
-    }
+    // Pictures, list, history and turn untouched.
+    for (const char* square : c.squares)
+      before.board.squares[squareIndex(fileOf(square), rankOf(square))] =
+          board.squares[squareIndex(fileOf(square), rankOf(square))];
     before.pieces = pieces;
     EXPECT_EQ(stateDifference(before, gameState()), "");
   }

@@ -1,6 +1,7 @@
 // Position set-up for the rule and input tests.
 #pragma once
 
+#include <sstream>
 #include <string>
 
 #include "controls/controls.h"
@@ -59,4 +60,71 @@ inline void syncPictures() {
     pic.bitmap = stockPictureOf(o.side, o.kind, (p->x + p->y) % 2);
     pic.visible = pic.enabled = p->onBoard == 1;
   }
+}
+
+// Places pieces from a list such as "K9e1 Ra1 Rh1 ke8": the letter gives the
+// kind (PRNBQK, upper case White), an optional number the index (else the
+// next of that kind and side from 0, for queens and kings the start index 9),
+// then the square. Pictures are left alone.
+inline void placePieces(const std::string& list) {
+  int next[2][kKindCount] = {};
+  std::istringstream in(list);
+  std::string word;
+  while (in >> word) {
+    const char c = word[0];
+    const int32_t side = c >= 'a' ? kBlack : kWhite;
+    const int order = static_cast<int>(std::string("PRNBQK").find(static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c)));
+    const int32_t kind = kKindOrder[order];
+    const std::string number = word.substr(1, word.size() - 3);
+    const int32_t fallback = kind == kQueen || kind == kKing ? 9 : next[side - 1][order]++;
+    placePiece(kind, side, number.empty() ? fallback : std::stoi(number), word.substr(word.size() - 2));
+  }
+}
+
+// The same on an empty board.
+inline void setUpPosition(const std::string& list) {
+  clearBoard();
+  placePieces(list);
+}
+
+// A square's layers in short: the stable flag, then the committed and the
+// pending occupant as a letter (PRNBQK, upper case White, '.' empty) and
+// index, e.g. "1 K99 .99"; an occupant that is no piece shows as kind/side.
+inline std::string layers(const std::string& square) {
+  const Square& s = squareNamed(square);
+  const auto occupant = [](int32_t kind, int32_t side, int32_t index) {
+    const int order = kindOrder(kind);
+    std::string letter;
+    if (kind == kEmpty && side == kNoSide) {
+      letter = ".";
+    } else if (order >= 0 && (side == kWhite || side == kBlack)) {
+      letter = std::string(1, (side == kWhite ? "PRNBQK" : "prnbqk")[order]);
+    } else {
+      letter = std::to_string(kind) + "/" + std::to_string(side) + ":";
+    }
+    return letter + std::to_string(index);
+  };
+  return std::to_string(s.stable) + " " + occupant(s.kind, s.side, s.index) + " " +
+         occupant(s.pendingKind, s.pendingSide, s.pendingIndex);
+}
+
+// A board picture in short: "left,top bitmap", with " hidden" when it is
+// neither visible nor enabled and the two flags when they differ.
+inline std::string pictureState(int n) {
+  const PictureControl& p = form1.image[n];
+  std::string text = std::to_string(p.left) + "," + std::to_string(p.top) + " " + std::to_string(p.bitmap);
+  if (!p.visible && !p.enabled) return text + " hidden";
+  if (!p.visible || !p.enabled)
+    text += " visible " + std::to_string(p.visible) + " enabled " + std::to_string(p.enabled);
+  return text;
+}
+
+// A piece record in short: its square, "->target" while that differs, then
+// the at-rest and moved flags, e.g. "e2->e4 rest 0 moved 1"; " off" when it
+// is off the board.
+inline std::string pieceState(const Piece& p) {
+  std::string text = squareName(p.x, p.y);
+  if (p.targetX != p.x || p.targetY != p.y) text += "->" + squareName(p.targetX, p.targetY);
+  text += " rest " + std::to_string(p.atRest) + " moved " + std::to_string(p.moved);
+  return p.onBoard == 1 ? text : text + " off";
 }

@@ -32,17 +32,12 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 // The move list's texts as code page 1254 bytes: the only letters beyond
 // ASCII that a list holds are those of "TAŞ", "KÜÇÜK" and "BÜYÜK".
 std::string cp1254Of(const std::string& utf8) {
+  const std::string letters = "ŞÜÇ";  // two bytes each, as DE, DC, C7
   std::string out;
   for (size_t i = 0; i < utf8.size(); ++i) {
-    const std::string two = utf8.substr(i, 2);
-    if (two == "Ş") {
-      out += '\xDE';
-      ++i;
-    } else if (two == "Ü") {
-      out += '\xDC';
-      ++i;
-    } else if (two == "Ç") {
-      out += '\xC7';
+    const size_t at = letters.find(utf8.substr(i, 2));
+    if (at != std::string::npos && at % 2 == 0) {
+      out += "\xDE\xDC\xC7"[at / 2];
       ++i;
     } else {
       EXPECT_LT(static_cast<unsigned char>(utf8[i]), 0x80) << utf8;

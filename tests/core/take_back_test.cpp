@@ -9,6 +9,7 @@
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
 #include "controls/controls.h"
+#include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/game_over.h"
@@ -85,12 +86,8 @@ TEST(TakeBack, FirstFullMoveGoesBackToTheStart) {
   EXPECT_EQ(moveCount, 0);
   EXPECT_EQ(sideToMove, kWhiteToMove);
   // Image5 back on e2 (light square), Image21 on e7 (dark square).
-  EXPECT_EQ(form1.image[5].left, 160);
-  EXPECT_EQ(form1.image[5].top, 240);
-  EXPECT_EQ(form1.image[5].bitmap, 45);
-  EXPECT_EQ(form1.image[21].left, 160);
-  EXPECT_EQ(form1.image[21].top, 40);
-  EXPECT_EQ(form1.image[21].bitmap, 39);
+  EXPECT_EQ(pictureState(5), "160,240 45");
+  EXPECT_EQ(pictureState(21), "160,40 39");
   EXPECT_EQ(consistencyFault(), "");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, ""), "");
 }
@@ -111,27 +108,17 @@ TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
   EXPECT_EQ(moveCount, 2);
   EXPECT_EQ(moveNumber, 2);
   EXPECT_EQ(sideToMove, kWhiteToMove);
-  const Square& f6 = squareAt(5, 5);
-  EXPECT_EQ(f6.kind, kKnight);
-  EXPECT_EQ(f6.side, kBlack);
-  EXPECT_EQ(f6.index, 1);
-  EXPECT_EQ(squareAt(4, 4).kind, kPawn);
-  EXPECT_EQ(squareAt(4, 4).side, kWhite);
+  EXPECT_EQ(layers("f6"), "1 n1 .99");
+  EXPECT_EQ(layers("e5"), "1 P4 .99");
   EXPECT_EQ(pieces.knights[1][1].onBoard, 1);
   EXPECT_FALSE(form3.image[19].visible);
-  EXPECT_TRUE(form1.image[31].visible);
-  EXPECT_TRUE(form1.image[31].enabled);
-  EXPECT_EQ(form1.image[31].left, 200);
-  EXPECT_EQ(form1.image[31].top, 80);
-  EXPECT_EQ(form1.image[31].bitmap, 41);  // f6 is a dark square
-  EXPECT_EQ(form1.image[5].left, 160);    // the pawn back on e5
-  EXPECT_EQ(form1.image[5].top, 120);
+  EXPECT_EQ(pictureState(31), "200,80 41");            // f6 is a dark square
+  EXPECT_EQ(pictureState(5).substr(0, 7), "160,120");  // the pawn back on e5
   EXPECT_EQ(lastMaterialBalance, 0);
-  EXPECT_EQ(blackLost.count, 0);
-  EXPECT_EQ(blackLost.odd, 0);
-  EXPECT_EQ(blackLost.row, 1);
-  EXPECT_EQ(listTexts().back(), "    ");
-  EXPECT_EQ(listTexts()[listTexts().size() - 2], "    piyon(1)     A7-A6");
+  EXPECT_EQ((std::vector<int32_t>{blackLost.count, blackLost.odd, blackLost.row}), (std::vector<int32_t>{0, 0, 1}));
+  const std::vector<std::string> lines = listTexts();
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+            (std::vector<std::string>{"    piyon(1)     A7-A6", "    "}));
   EXPECT_EQ(consistencyFault(), "");
   // Everything, the lost-piece placement included, as if the capture had
   // never been made.
@@ -148,49 +135,45 @@ TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
 }
 
 TEST(TakeBack, BlackCastlingsGoBackToTheirCorners) {
-  // Short castling.
-  const std::string beforeShort = "e2e4 e7e5 g1f3 g8f6 f1c4 f8c5";
-  twoPlayerGame(beforeShort + " d2d3 e8g8");
-  ASSERT_EQ(listTexts()[listTexts().size() - 2], "      KÜÇÜK ROK");
-  ASSERT_EQ(squareAt(6, 7).kind, kKing);
-  Button2Click();
-  EXPECT_EQ(moveCount, 3);
-  EXPECT_EQ(boardRows()[0], "rnbqk..r");
-  EXPECT_EQ(squareAt(4, 7).kind, kKing);
-  EXPECT_EQ(squareAt(7, 7).kind, kRook);
-  EXPECT_EQ(squareAt(7, 7).index, 1);
-  EXPECT_EQ(form1.image[29].left, 160);
-  EXPECT_EQ(form1.image[29].top, 0);
-  EXPECT_EQ(form1.image[29].bitmap, 56);  // black king on a light square
-  EXPECT_EQ(form1.image[32].left, 280);
-  EXPECT_EQ(form1.image[32].top, 0);
-  EXPECT_EQ(form1.image[32].bitmap, 40);  // black rook on a dark square
-  EXPECT_EQ(pieces.kings[1].moved, 0);
-  EXPECT_EQ(pieces.rooks[1][1].moved, 0);
-  EXPECT_EQ(consistencyFault(), "");
-  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, beforeShort), "");
-  // Castling is possible again.
-  twoPlayerGame(beforeShort + " d2d3 e8g8");
-  Button2Click();
-  playMoves("d2d3 e8g8");
-  EXPECT_EQ(moveCount, 4);
-  EXPECT_EQ(boardRows()[0], "rnbq.rk.");
-
-  // Long castling: the king goes to b8, the rook to c8.
-  const std::string beforeLong = "d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7";
-  twoPlayerGame(beforeLong + " e2e3 e8b8");
-  ASSERT_EQ(listTexts()[listTexts().size() - 2], "      BÜYÜK ROK");
-  ASSERT_EQ(boardRows()[0], ".kr..bnr");
-  Button2Click();
-  EXPECT_EQ(boardRows()[0], "r...kbnr");
-  EXPECT_EQ(form1.image[29].left, 160);
-  EXPECT_EQ(form1.image[29].bitmap, 56);
-  EXPECT_EQ(form1.image[25].left, 0);
-  EXPECT_EQ(form1.image[25].top, 0);
-  EXPECT_EQ(form1.image[25].bitmap, 48);  // black rook on a light square
-  EXPECT_EQ(pieces.kings[1].moved, 0);
-  EXPECT_EQ(pieces.rooks[1][0].moved, 0);
-  EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, beforeLong), "");
+  const struct {
+    std::string before;  // the game up to White's move before the castling
+    const char* castling;
+    const char* line;
+    const char* castled;
+    const char* backRank;
+    int rookPicture;
+    const char* rookShown;
+    int32_t rookIndex;
+  } cases[] = {
+      {"e2e4 e7e5 g1f3 g8f6 f1c4 f8c5", " d2d3 e8g8", "      KÜÇÜK ROK", "rnbq.rk.", "rnbqk..r", 32, "280,0 40",
+       1},  // rook on a dark square
+      {"d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7", " e2e3 e8b8", "      BÜYÜK ROK", ".kr..bnr", "r...kbnr", 25, "0,0 48",
+       0},  // rook on a light square
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    twoPlayerGame(c.before + c.castling);
+    ASSERT_EQ(listTexts()[listTexts().size() - 2], c.line);
+    ASSERT_EQ(boardRows()[0], c.castled);
+    Button2Click();
+    const int32_t fullMoves = static_cast<int32_t>(std::count(c.before.begin(), c.before.end(), ' ') + 1) / 2;
+    EXPECT_EQ(moveCount, fullMoves);
+    EXPECT_EQ(boardRows()[0], c.backRank);
+    EXPECT_EQ(layers("e8"), "1 k99 .99");
+    EXPECT_EQ(layers(c.rookIndex == 1 ? "h8" : "a8"), c.rookIndex == 1 ? "1 r1 .99" : "1 r0 .99");
+    EXPECT_EQ(pictureState(29), "160,0 56");  // black king on a light square
+    EXPECT_EQ(pictureState(c.rookPicture), c.rookShown);
+    EXPECT_EQ(pieces.kings[1].moved, 0);
+    EXPECT_EQ(pieces.rooks[1][c.rookIndex].moved, 0);
+    EXPECT_EQ(consistencyFault(), "");
+    EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, c.before), "");
+    // Castling is possible again.
+    twoPlayerGame(c.before + c.castling);
+    Button2Click();
+    playMoves(c.castling);
+    EXPECT_EQ(boardRows()[0], c.castled);
+    EXPECT_EQ(moveCount, fullMoves + 1);
+  }
 }
 
 TEST(TakeBack, MovedFlagsAreThoseBeforeTheMove) {
@@ -199,15 +182,11 @@ TEST(TakeBack, MovedFlagsAreThoseBeforeTheMove) {
   const std::string moves = "h2h4 h7h5 h1h3 a7a6 h3h1 a6a5 e2e4 b7b6 e1e2 b6b5 e2e1 c7c6";
   twoPlayerGame(moves);
   Button2Click();
-  EXPECT_EQ(pieces.kings[0].moved, 1);
-  EXPECT_EQ(pieces.kings[0].x, 4);
-  EXPECT_EQ(pieces.kings[0].y, 1);
+  EXPECT_EQ(pieceState(pieces.kings[0]), "e2 rest 1 moved 1");
   ListBox1Click(8);  // White's line of full move 3: the rook back on h3
-  EXPECT_EQ(pieces.rooks[0][1].y, 2);
-  EXPECT_EQ(pieces.rooks[0][1].moved, 1);
+  EXPECT_EQ(pieceState(pieces.rooks[0][1]), "h3 rest 1 moved 1");
   Button2Click();
-  EXPECT_EQ(pieces.rooks[0][1].y, 0);
-  EXPECT_EQ(pieces.rooks[0][1].moved, 0);
+  EXPECT_EQ(pieceState(pieces.rooks[0][1]), "h1 rest 1 moved 0");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "h2h4 h7h5"), "");
 }
 
@@ -256,9 +235,8 @@ TEST(TakeBack, UnansweredWhiteMoveIsTakenBackAlone) {
   EXPECT_EQ(moveCount, 1);
   EXPECT_EQ(moveNumber, 1);
   EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ(pictureState(20).substr(0, 7), "120,120");
   EXPECT_TRUE(form1.image[20].visible);
-  EXPECT_EQ(form1.image[20].left, 120);
-  EXPECT_EQ(form1.image[20].top, 120);
   EXPECT_EQ(lastMaterialBalance, 0);
   EXPECT_EQ(consistencyFault(), "");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "e2e4 d7d5"), "");
