@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
@@ -26,12 +28,27 @@ int32_t request(const std::string& from, const std::string& to) {
   return requestMove(movingKind, movingSide, movingIndex);
 }
 
-std::vector<int> selectedLines() {
-  std::vector<int> out;
+// The side to move, the move counters, the saved flag, the list selection and
+// the selected lines in short, e.g. "black 0/1 saved 0 selection 0 lines".
+std::string turnState() {
+  std::ostringstream text;
+  text << (sideToMove == kWhiteToMove ? "white " : "black ") << moveCount << "/" << moveNumber << " saved " << gameSaved
+       << " selection " << listSelection << " lines";
   for (size_t i = 0; i < form1.listBox1.size(); ++i) {
-    if (form1.listBox1[i].selected) out.push_back(static_cast<int>(i));
+    if (form1.listBox1[i].selected) text << " " << i;
   }
-  return out;
+  return text.str();
+}
+
+// A history record in short: kind, index, moved-before flag, the move, the
+// picture's old place; then the capture flag, the captured kind, index and
+// moved flag, its square and its picture's place.
+std::string recorded(const HalfMoveRecord& r) {
+  const auto n = [](int32_t v) { return std::to_string(v); };
+  return n(r.kind) + " " + n(r.index) + " m" + n(r.movedBefore) + " " + squareName(r.fromX, r.fromY) + "-" +
+         squareName(r.toX, r.toY) + " " + n(r.oldLeft) + "," + n(r.oldTop) + " x" + n(r.captureFlag) + " " +
+         n(r.capturedKind) + " " + n(r.capturedIndex) + " m" + n(r.capturedMoved) + " " +
+         squareName(r.captureX, r.captureY) + " " + n(r.newLeft) + "," + n(r.newTop);
 }
 
 void expectUnchangedBy(const std::string& from, const std::string& to) {
@@ -47,12 +64,7 @@ TEST(MoveDriver, TurnsListLinesAndSelection) {
   startTwoPlayerGame();
   EXPECT_EQ(request("e2", "e4"), 1);
   EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E4");
-  EXPECT_EQ(sideToMove, kBlackToMove);
-  EXPECT_EQ(moveCount, 0);
-  EXPECT_EQ(moveNumber, 1);
-  EXPECT_EQ(gameSaved, 0);
-  EXPECT_EQ(listSelection, 0);
-  EXPECT_TRUE(selectedLines().empty());  // a white pawn move leaves the selection
+  EXPECT_EQ(turnState(), "black 0/1 saved 0 selection 0 lines");  // a white pawn move leaves the selection
 
   // Out of turn and displacements that name no step change nothing.
   expectUnchangedBy("d2", "d4");
@@ -60,113 +72,63 @@ TEST(MoveDriver, TurnsListLinesAndSelection) {
 
   EXPECT_EQ(request("e7", "e5"), 1);
   ASSERT_EQ(listTexts().size(), 5u);
-  EXPECT_EQ(listTexts()[3], "    piyon(5)     E7-E5");
-  EXPECT_EQ(listTexts()[4], "    ");
-  EXPECT_EQ(moveCount, 1);
-  EXPECT_EQ(moveNumber, 1);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  EXPECT_EQ(listSelection, 4);
-  EXPECT_EQ(selectedLines(), std::vector<int>{4});
+  EXPECT_EQ(listTexts()[3] + "|" + listTexts()[4], "    piyon(5)     E7-E5|    ");
+  EXPECT_EQ(turnState(), "white 1/1 saved 0 selection 4 lines 4");
   expectUnchangedBy("d7", "d5");
 
   EXPECT_EQ(request("g1", "f3"), 1);
   EXPECT_EQ(listTexts().back(), "2-      at(2)     G1-F3");
-  EXPECT_EQ(listSelection, 5);
-  EXPECT_EQ(selectedLines(), std::vector<int>{5});
+  EXPECT_EQ(turnState(), "black 1/2 saved 0 selection 5 lines 5");
   EXPECT_EQ(request("b8", "c6"), 1);
-  EXPECT_EQ(selectedLines(), std::vector<int>{7});
+  EXPECT_EQ(turnState(), "white 2/2 saved 0 selection 7 lines 7");
   EXPECT_EQ(request("d2", "d4"), 1);  // white pawn: the selection stays
-  EXPECT_EQ(selectedLines(), std::vector<int>{7});
-  EXPECT_EQ(listSelection, 7);
+  EXPECT_EQ(turnState(), "black 2/3 saved 0 selection 7 lines 7");
 
-  expectUnchangedBy("e5", "f5");  // pawn sideways
-  expectUnchangedBy("e5", "e3");  // pawn two squares, not from its first move
-  expectUnchangedBy("c6", "f7");  // knight (3, 1)
-  expectUnchangedBy("e8", "c8");  // king two files toward a
-  expectUnchangedBy("f8", "f6");  // bishop straight
-  expectUnchangedBy("d8", "b7");  // queen, neither straight nor diagonal
-  expectUnchangedBy("c6", "c6");  // no displacement
+  for (const std::string move : {
+           "e5f5",  // pawn sideways
+           "e5e3",  // pawn two squares, not from its first move
+           "c6f7",  // knight (3, 1)
+           "e8c8",  // king two files toward a
+           "f8f6",  // bishop straight
+           "d8b7",  // queen, neither straight nor diagonal
+           "c6c6",  // no displacement
+       }) {
+    expectUnchangedBy(move.substr(0, 2), move.substr(2));
+  }
 }
 
 TEST(MoveDriver, HistoryRecordsWhatTakeBackNeeds) {
   startTwoPlayerGame();
-  playMoves("e2e4 d7d5");
-  const HalfMoveRecord& w1 = history[0].white;
-  EXPECT_EQ(w1.kind, 1);
-  EXPECT_EQ(w1.movedBefore, 0);
-  EXPECT_EQ(w1.index, 4);
-  EXPECT_EQ(w1.fromX, 4);
-  EXPECT_EQ(w1.fromY, 1);
-  EXPECT_EQ(w1.toX, 4);
-  EXPECT_EQ(w1.toY, 3);
-  EXPECT_EQ(w1.oldLeft, 160);
-  EXPECT_EQ(w1.oldTop, 240);
-  const HalfMoveRecord& b1 = history[0].black;
-  EXPECT_EQ(b1.kind, 1);
-  EXPECT_EQ(b1.index, 3);
-  EXPECT_EQ(b1.fromY, 6);
-  EXPECT_EQ(b1.toY, 4);
-  EXPECT_EQ(b1.oldLeft, 120);
-  EXPECT_EQ(b1.oldTop, 40);
-
-  // White's pawn takes the pawn d5; the black queen takes back.
-  playMoves("e4d5");
-  const HalfMoveRecord& w2 = history[1].white;
-  EXPECT_EQ(w2.kind, 1);
-  EXPECT_EQ(w2.movedBefore, 1);
-  EXPECT_EQ(w2.fromX, 4);
-  EXPECT_EQ(w2.fromY, 3);
-  EXPECT_EQ(w2.toX, 3);
-  EXPECT_EQ(w2.toY, 4);
-  EXPECT_EQ(w2.captureFlag, 1);
-  EXPECT_EQ(w2.capturedKind, 1);
-  EXPECT_EQ(w2.capturedIndex, 3);
-  EXPECT_EQ(w2.capturedMoved, 1);
-  EXPECT_EQ(w2.captureX, 3);
-  EXPECT_EQ(w2.captureY, 4);
-  EXPECT_EQ(w2.newLeft, 120);
-  EXPECT_EQ(w2.newTop, 120);
+  // White's pawn takes the pawn d5 and the black queen takes back; a captured
+  // knight leaves the captured-moved variable as it was: that value is
+  // recorded. Then the rook's and the king's moved flags before their moves.
+  playMoves("e2e4 d7d5 e4d5");
   EXPECT_EQ(capturedMovedBlack, 0);
   EXPECT_EQ(listTexts().back(), "2- piyon(5)     E4xD5");
   playMoves("d8d5");
-  const HalfMoveRecord& b2 = history[1].black;
-  EXPECT_EQ(b2.kind, 5);
-  EXPECT_EQ(b2.index, 0);
-  EXPECT_EQ(b2.fromX, 3);
-  EXPECT_EQ(b2.fromY, 7);
-  EXPECT_EQ(b2.oldLeft, 120);
-  EXPECT_EQ(b2.oldTop, 0);
-  EXPECT_EQ(b2.captureFlag, 1);
-  EXPECT_EQ(b2.capturedKind, 1);
-  EXPECT_EQ(b2.capturedIndex, 4);
-  EXPECT_EQ(b2.capturedMoved, 1);
   EXPECT_EQ(capturedMovedWhite, 0);
   EXPECT_EQ(listTexts()[listTexts().size() - 2], "        vezir      D8xD5");
   EXPECT_EQ(squareNamed("d5").index, 0);  // the queen carries the index board input gave it
-
-  // A captured knight leaves the variable as it was: that value is recorded.
   playMoves("g1f3");
   capturedMovedWhite = 1;
   playMoves("d5f3");
-  const HalfMoveRecord& b3 = history[2].black;
-  EXPECT_EQ(b3.capturedKind, 3);
-  EXPECT_EQ(b3.capturedIndex, 1);
-  EXPECT_EQ(b3.capturedMoved, 1);
-  EXPECT_EQ(b3.captureX, 5);
-  EXPECT_EQ(b3.captureY, 2);
   EXPECT_EQ(capturedMovedWhite, 0);
-
-  // The rook's and the king's moved flags before their moves.
   playMoves("h2h4 a7a6 h1h3 a6a5 h3h1 a5a4 e1e2 a4a3 e2e1");
-  EXPECT_EQ(history[4].white.kind, 2);
-  EXPECT_EQ(history[4].white.index, 1);
-  EXPECT_EQ(history[4].white.movedBefore, 0);
-  EXPECT_EQ(history[5].white.movedBefore, 1);
-  EXPECT_EQ(history[6].white.kind, 9);
-  EXPECT_EQ(history[6].white.movedBefore, 0);
-  EXPECT_EQ(history[7].white.movedBefore, 1);
-  EXPECT_EQ(history[7].white.fromY, 1);
-  EXPECT_EQ(history[7].white.toY, 0);
+  const struct {
+    const HalfMoveRecord& record;
+    const char* expected;
+  } cases[] = {
+      {history[0].white, "1 4 m0 e2-e4 160,240 x0 0 0 m0 a1 0,0"},
+      {history[0].black, "1 3 m0 d7-d5 120,40 x0 0 0 m0 a1 0,0"},
+      {history[1].white, "1 4 m1 e4-d5 160,160 x1 1 3 m1 d5 120,120"},
+      {history[1].black, "5 0 m0 d8-d5 120,0 x1 1 4 m1 d5 120,120"},
+      {history[2].black, "5 0 m0 d5-f3 120,120 x1 3 1 m1 f3 200,200"},
+      {history[4].white, "2 1 m0 h1-h3 280,280 x0 0 0 m0 a1 0,0"},
+      {history[5].white, "2 1 m1 h3-h1 280,200 x0 0 0 m0 a1 0,0"},
+      {history[6].white, "9 0 m0 e1-e2 160,280 x0 0 0 m0 a1 0,0"},
+      {history[7].white, "9 0 m1 e2-e1 160,240 x0 0 0 m0 a1 0,0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(recorded(c.record), c.expected);
   EXPECT_EQ(moveCount, 7);
   EXPECT_EQ(consistencyFault(), "");
 }
@@ -194,20 +156,29 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
   replaying = 0;
   EXPECT_FALSE(form2.visible);
 
-  // A black king move that uncovers the rook shows nothing; another piece
-  // uncovering it does.
-  for (int32_t kind : {kKing, kKnight}) {
-    SCOPED_TRACE("kind " + std::to_string(kind));
+  const struct {
+    const char* position;
+    const char* move;
+    bool kingTaken;  // the white king has been taken on e1
+    bool notice;
+  } cases[] = {
+      {"K9e1 r0e8 k0e5", "e5d5", false, false},      // the king uncovering the rook shows nothing
+      {"K9e1 r0e8 k9a8 n0e5", "e5c4", false, true},  // another piece uncovering it does
+      {"k0e8 r0a8 K0e1", "a8a1", true, false},       // a rook sweeping the rank of a taken king
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.position);
     startTwoPlayerGame();
-    clearBoard();
-    placePiece(kKing, kWhite, 9, "e1");
-    placePiece(kRook, kBlack, 0, "e8");
-    if (kind == kKnight) placePiece(kKing, kBlack, 9, "a8");
-    placePiece(kind, kBlack, 0, "e5");
+    setUpPosition(c.position);
+    if (c.kingTaken) {
+      clearSquare(squareNamed("e1"));
+      pieces.kings[0].onBoard = 0;
+    }
     syncPictures();
     sideToMove = kBlackToMove;
-    EXPECT_EQ(request("e5", kind == kKing ? "d5" : "c4"), 1);
-    EXPECT_EQ(form2.visible, kind != kKing);
+    const std::string move = c.move;
+    ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), 1);
+    EXPECT_EQ(form2.visible, c.notice);
   }
 }
 
@@ -227,28 +198,4 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   EXPECT_FALSE(scripted.messages[0].empty());
   expectUnchangedBy("e1", "g1");  // castling finds no room either
   EXPECT_EQ(scripted.messages.size(), 2u);
-}
-
-TEST(MoveDriver, NoCheckNoticeForAKingAlreadyTaken) {
-  // The white king has been taken on e1; a black rook now sweeps the first
-  // rank. There is no king to warn.
-  startProgram();
-  secenek2Click();
-  clearBoard();
-  placePiece(kKing, kBlack, 0, "e8");
-  placePiece(kRook, kBlack, 0, "a8");
-  Piece& whiteKing = placePiece(kKing, kWhite, 0, "e1");
-  clearSquare(squareNamed("e1"));
-  whiteKing.onBoard = 0;
-  syncPictures();
-  sideToMove = kBlackToMove;
-  dragFromX = 0;
-  dragFromY = 7;
-  dragToX = 0;
-  dragToY = 0;
-  movingKind = kRook;
-  movingSide = kBlack;
-  movingIndex = 0;
-  ASSERT_EQ(requestMove(kRook, kBlack, 0), 1);
-  EXPECT_FALSE(form2.visible);
 }
