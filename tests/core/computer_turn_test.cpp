@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
@@ -21,6 +22,27 @@ void playAgainstComputer(const std::string& move) {
   ASSERT_TRUE(form1.timer1Enabled);
   Timer1Timer();
 }
+
+// Black's candidate `first` followed to level two: White's best reply, Black's
+// best answer and the line's value.
+struct Line {
+  Candidate reply;
+  Candidate answer;
+  int value;
+};
+Line levelTwoLine(const Candidate& first) {
+  applyCandidate(first, kBlack);
+  searchSide(kWhite, 1);
+  const Candidate reply = resultList[1].entries[0];
+  applyCandidate(reply, kWhite);
+  searchSide(kBlack, 2);
+  const Candidate answer = resultList[2].entries[0];
+  undoCandidate(reply, kWhite);
+  undoCandidate(first, kBlack);
+  return {reply, answer, first.bonus + answer.score - reply.bonus};
+}
+
+std::string moveOf(const Candidate& c) { return squareName(c.fromX, c.fromY) + squareName(c.toX, c.toY); }
 
 std::vector<std::string> lastLines(int n) {
   std::vector<std::string> lines = listTexts();
@@ -45,19 +67,9 @@ TEST(ComputerTurn, LevelTwoLineValuesAfterKingsPawn) {
   searchSide(kBlack, 0);
   const int expected[10] = {16, 17, -16, -50, -49, -37, -12, -19, -70, -74};
   for (int i = 0; i < 10; ++i) {
-    const Candidate first = resultList[0].entries[i];
-    applyCandidate(first, kBlack);
-    searchSide(kWhite, 1);
-    const Candidate reply = resultList[1].entries[0];
-    EXPECT_EQ(reply.fromX, 3);
-    EXPECT_EQ(reply.toX, 5);
-    EXPECT_EQ(reply.toY, 2);  // Qd1-f3
-    applyCandidate(reply, kWhite);
-    searchSide(kBlack, 2);
-    const Candidate answer = resultList[2].entries[0];
-    EXPECT_EQ(first.bonus + answer.score - reply.bonus, expected[i]) << "candidate " << i;
-    undoCandidate(reply, kWhite);
-    undoCandidate(first, kBlack);
+    const Line line = levelTwoLine(resultList[0].entries[i]);
+    EXPECT_EQ(moveOf(line.reply), "d1f3") << "candidate " << i;
+    EXPECT_EQ(line.value, expected[i]) << "candidate " << i;
   }
 }
 
@@ -94,25 +106,11 @@ TEST(ComputerTurn, LevelsTwoAndThreeSeeThatWhiteHasNoAcceptableReply) {
   }
 }
 
-namespace {
-
-// A fresh program with an empty board; the tests place the pieces they need.
-void clearedProgram() {
-  startProgram();
-  clearBoard();
-}
-
-}  // namespace
-
 TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   // Every black king move walks into an attack and loses on mobility: the
   // list stays empty, so the king makes the first move it can.
-  clearedProgram();
-  placePiece(kKing, kBlack, 0, "a8");
-  placePiece(kKing, kWhite, 0, "h1");
-  placePiece(kQueen, kWhite, 0, "b6");
-  placePiece(kRook, kWhite, 0, "c1");
-  placePiece(kRook, kWhite, 1, "d2");
+  startProgram();
+  setUpPosition("k0a8 K0h1 Q0b6 R0c1 R1d2");
   syncPictures();
   sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
@@ -133,13 +131,9 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
 
 TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   ScriptedDialogs dialogs;
-  clearedProgram();
-  placePiece(kKing, kWhite, 0, "e1");
+  startProgram();
   // Black's king boxed in by its own pawns, which cannot move either.
-  placePiece(kKing, kBlack, 0, "a1");
-  placePiece(kPawn, kBlack, 0, "a2");
-  placePiece(kPawn, kBlack, 1, "b2");
-  placePiece(kPawn, kBlack, 2, "b1");
+  setUpPosition("K0e1 k0a1 p0a2 p1b2 p2b1");
   sideToMove = kBlackToMove;
   form1.timer1Enabled = true;
   Timer1Timer();
@@ -177,24 +171,26 @@ TEST(ComputerTurn, TimerAndHintOutsideTheirTurn) {
 }
 
 TEST(ComputerTurn, LevelHandlersKeepMenuAndRadioButtonsInStep) {
+  // The level, the selected radio button and the checked menu entries
+  // ("Başlangıç", "1.seviye", "2.seviye") after each handler.
+  const auto levelState = [] {
+    return std::to_string(level) + " radio " + std::to_string(form1.radioSelected) + " menu " +
+           std::to_string(form1.baslaChecked) + std::to_string(form1.seviye1Checked) +
+           std::to_string(form1.seviye2Checked);
+  };
   startProgram();
-  EXPECT_EQ(level, 1);
-  EXPECT_TRUE(form1.baslaChecked);
-  RadioButton3Click();
-  EXPECT_EQ(level, 3);
-  EXPECT_EQ(form1.radioSelected, 3);
-  EXPECT_TRUE(form1.seviye2Checked);
-  EXPECT_FALSE(form1.baslaChecked || form1.seviye1Checked);
-  seviye1Click();
-  EXPECT_EQ(level, 2);
-  EXPECT_EQ(form1.radioSelected, 2);
-  EXPECT_TRUE(form1.seviye1Checked);
-  EXPECT_FALSE(form1.baslaChecked || form1.seviye2Checked);
-  RadioButton4Click();
-  EXPECT_EQ(level, 2);
-  RadioButton1Click();
-  EXPECT_EQ(level, 1);
-  EXPECT_TRUE(form1.baslaChecked);
+  EXPECT_EQ(levelState(), "1 radio 1 menu 100");
+  const struct {
+    void (*handler)();
+    const char* expected;
+  } cases[] = {{RadioButton3Click, "3 radio 3 menu 001"},
+               {seviye1Click, "2 radio 2 menu 010"},
+               {RadioButton4Click, "2 radio 2 menu 010"},
+               {RadioButton1Click, "1 radio 1 menu 100"}};
+  for (const auto& c : cases) {
+    c.handler();
+    EXPECT_EQ(levelState(), c.expected);
+  }
 }
 
 TEST(ComputerTurn, EveryLevelLeavesThePositionAtRest) {
@@ -222,23 +218,15 @@ TEST(ComputerTurn, LevelTwoLineOfTheQueenRecapture) {
   int queenLine = kRejectedScore;
   for (const Candidate& first : resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
-    applyCandidate(first, kBlack);
-    searchSide(kWhite, 1);
-    const Candidate reply = resultList[1].entries[0];
-    applyCandidate(reply, kWhite);
-    searchSide(kBlack, 2);
-    const Candidate answer = resultList[2].entries[0];
-    const int value = first.bonus + answer.score - reply.bonus;
-    best = std::max(best, value);
+    const Line line = levelTwoLine(first);
+    best = std::max(best, line.value);
     if (first.kind == kQueen && first.toX == 3 && first.toY == 4) {
-      queenLine = value;
+      queenLine = line.value;
       EXPECT_EQ(first.bonus, 150);
-      EXPECT_EQ(reply.bonus, -40);  // Qd1-f3
-      EXPECT_EQ(reply.toX, 5);
-      EXPECT_EQ(answer.score, 166);  // Qd5xf3
+      EXPECT_EQ(line.reply.bonus, -40);
+      EXPECT_EQ(moveOf(line.reply), "d1f3");
+      EXPECT_EQ(line.answer.score, 166);  // Qd5xf3
     }
-    undoCandidate(reply, kWhite);
-    undoCandidate(first, kBlack);
   }
   EXPECT_EQ(queenLine, 356);
   EXPECT_EQ(best, 356);
