@@ -9,22 +9,18 @@
 
 namespace {
 
-void expectDragStart(int32_t x, int32_t y, int32_t kind, int32_t side, int32_t index) {
-  EXPECT_EQ(dragFromX, x);
-  EXPECT_EQ(dragFromY, y);
-  EXPECT_EQ(movingKind, kind);
-  EXPECT_EQ(movingSide, side);
-  EXPECT_EQ(movingIndex, index);
+// The drag's start in short: square, then kind/side/index of the moving piece.
+std::string dragStart() {
+  return squareName(dragFromX, dragFromY) + " " + std::to_string(movingKind) + "/" + std::to_string(movingSide) + "/" +
+         std::to_string(movingIndex);
+}
+
+// The drop in short: square, then the picture place it asks for.
+std::string dropAt() {
+  return squareName(dragToX, dragToY) + " " + std::to_string(dropLeft) + "," + std::to_string(dropTop);
 }
 
 int shapeOf(const std::string& square) { return ::shapeOf(fileOf(square), rankOf(square)); }
-
-void expectDrop(int32_t x, int32_t y, int32_t left, int32_t top) {
-  EXPECT_EQ(dragToX, x);
-  EXPECT_EQ(dragToY, y);
-  EXPECT_EQ(dropLeft, left);
-  EXPECT_EQ(dropTop, top);
-}
 
 void stopTimer() {
   form1.timer1Enabled = false;
@@ -36,34 +32,30 @@ void stopTimer() {
 TEST(BoardInput, PressesAndSquareDrops) {
   startProgram();
   // Every board picture stands for one piece; queen and king carry index 0.
-  struct Owner {
+  const struct {
     int picture;
-    const char* square;
-    int32_t kind;
-    int32_t side;
-    int32_t index;
+    const char* start;  // square, kind/side/index
+  } owners[] = {
+      {1, "a2 1/1/0"},  {8, "h2 1/1/7"},  {9, "a1 2/1/0"},  {10, "b1 3/1/0"}, {11, "c1 4/1/0"},
+      {12, "d1 5/1/0"}, {13, "e1 9/1/0"}, {14, "f1 4/1/1"}, {15, "g1 3/1/1"}, {16, "h1 2/1/1"},
+      {17, "a7 1/2/0"}, {24, "h7 1/2/7"}, {25, "a8 2/2/0"}, {26, "b8 3/2/0"}, {27, "c8 4/2/0"},
+      {28, "d8 5/2/0"}, {29, "e8 9/2/0"}, {30, "f8 4/2/1"}, {31, "g8 3/2/1"}, {32, "h8 2/2/1"},
   };
-  const Owner owners[] = {
-      {1, "a2", 1, 1, 0},  {8, "h2", 1, 1, 7},  {9, "a1", 2, 1, 0},  {10, "b1", 3, 1, 0}, {11, "c1", 4, 1, 0},
-      {12, "d1", 5, 1, 0}, {13, "e1", 9, 1, 0}, {14, "f1", 4, 1, 1}, {15, "g1", 3, 1, 1}, {16, "h1", 2, 1, 1},
-      {17, "a7", 1, 2, 0}, {24, "h7", 1, 2, 7}, {25, "a8", 2, 2, 0}, {26, "b8", 3, 2, 0}, {27, "c8", 4, 2, 0},
-      {28, "d8", 5, 2, 0}, {29, "e8", 9, 2, 0}, {30, "f8", 4, 2, 1}, {31, "g8", 3, 2, 1}, {32, "h8", 2, 2, 1},
-  };
-  for (const Owner& o : owners) {
+  for (const auto& o : owners) {
     dragFromX = dragFromY = movingKind = movingSide = movingIndex = -1;
     EXPECT_TRUE(Image1MouseDown(o.picture, MouseButton::Left)) << "Image" << o.picture;
-    expectDragStart(fileOf(o.square), rankOf(o.square), o.kind, o.side, o.index);
+    EXPECT_EQ(dragStart(), o.start);
   }
   // Any other button records the piece but starts no drag.
   dragFromX = dragFromY = movingKind = movingSide = movingIndex = -1;
   EXPECT_FALSE(Image1MouseDown(5, MouseButton::Right));
-  expectDragStart(4, 1, 1, 1, 4);
+  EXPECT_EQ(dragStart(), "e2 1/1/4");
   EXPECT_FALSE(Image1MouseDown(31, MouseButton::Middle));
-  expectDragStart(6, 7, 3, 2, 1);
+  EXPECT_EQ(dragStart(), "g8 3/2/1");
   // The stock pictures take part in nothing.
   for (int n : {33, 45, 56}) {
     EXPECT_FALSE(Image1MouseDown(n, MouseButton::Left));
-    expectDragStart(6, 7, 3, 2, 1);
+    EXPECT_EQ(dragStart(), "g8 3/2/1");
   }
   EXPECT_TRUE(Image4DragOver());
 
@@ -72,14 +64,14 @@ TEST(BoardInput, PressesAndSquareDrops) {
   const GameState before = gameState();
   const struct {
     int shape;
-    int32_t x, y, left, top;
-  } shapes[] = {{1, 0, 7, 0, 0},    {4, 3, 7, 120, 0},    {8, 7, 7, 280, 0},  {37, 4, 3, 160, 160},
-                {57, 0, 0, 0, 280}, {64, 7, 0, 280, 280}, {42, 1, 2, 40, 200}};
+    const char* drop;
+  } shapes[] = {{1, "a8 0,0"},    {4, "d8 120,0"},    {8, "h8 280,0"},  {37, "e4 160,160"},
+                {57, "a1 0,280"}, {64, "h1 280,280"}, {42, "b3 40,200"}};
   for (const auto& s : shapes) {
     Image1MouseDown(31, MouseButton::Left);
     Shape41DragDrop(s.shape);
     SCOPED_TRACE("Shape" + std::to_string(s.shape));
-    expectDrop(s.x, s.y, s.left, s.top);
+    EXPECT_EQ(dropAt(), s.drop);
   }
   EXPECT_EQ(stateDifference(before, gameState()), "");
   // Against the computer a refused drop on a square still starts its turn.
@@ -90,10 +82,9 @@ TEST(BoardInput, PressesAndSquareDrops) {
   stopTimer();
   Image1MouseDown(5, MouseButton::Left);
   Shape41DragDrop(shapeOf("e4"));
-  expectDrop(4, 3, 160, 160);
-  expectDragStart(4, 1, 1, 1, 4);
-  EXPECT_EQ(form1.image[5].left, 160);
-  EXPECT_EQ(form1.image[5].top, 160);
+  EXPECT_EQ(dropAt(), "e4 160,160");
+  EXPECT_EQ(dragStart(), "e2 1/1/4");
+  EXPECT_EQ(pictureState(5), "160,160 45");
   EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E4");
   EXPECT_TRUE(form1.timer1Enabled);
   EXPECT_TRUE(form1.label19Visible);
@@ -116,11 +107,9 @@ TEST(BoardInput, DropsOnPiecePictures) {
   stopTimer();
   Image1MouseDown(5, MouseButton::Left);
   ImageDragDrop(31);
-  expectDrop(5, 5, 200, 80);
-  EXPECT_FALSE(form1.image[31].visible);
-  EXPECT_FALSE(form1.image[31].enabled);
-  EXPECT_EQ(form1.image[5].left, 200);
-  EXPECT_EQ(form1.image[5].top, 80);
+  EXPECT_EQ(dropAt(), "f6 200,80");
+  EXPECT_EQ(pictureState(31), "200,80 41 hidden");
+  EXPECT_EQ(pictureState(5), "200,80 33");
   EXPECT_EQ(listTexts().back(), "3- piyon(5)     E5xF6");
   EXPECT_TRUE(form1.timer1Enabled);
   EXPECT_TRUE(form1.label19Visible);
@@ -162,8 +151,8 @@ TEST(BoardInput, TakingAKingIsAWin) {
   EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
   EXPECT_FALSE(form1.timer1Enabled);
   EXPECT_FALSE(form1.label19Visible);
-  EXPECT_FALSE(form1.image[29].visible);
-  EXPECT_EQ(pieces.kings[1].onBoard, 0);
+  EXPECT_EQ(pictureState(29), "160,0 56 hidden");
+  EXPECT_EQ(pieceState(pieces.kings[1]), "e8 rest 1 moved 0 off");
   EXPECT_EQ(listTexts().back(), "3-     vezir      H5xE8");
   EXPECT_TRUE(form1.label20Visible);
   EXPECT_TRUE(form3.image[44].visible);
@@ -176,7 +165,6 @@ TEST(BoardInput, TakingAKingIsAWin) {
   Image1MouseDown(28, MouseButton::Left);
   ImageDragDrop(13);
   EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
-  EXPECT_FALSE(form1.image[13].visible);
-  EXPECT_FALSE(form1.image[13].enabled);
+  EXPECT_EQ(pictureState(13), "160,280 38 hidden");
   EXPECT_FALSE(form1.timer1Enabled);
 }
