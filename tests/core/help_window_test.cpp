@@ -2,25 +2,38 @@
 // folding "1- MENULER" entry.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <sstream>
+#include <string>
 
 #include "controls/controls.h"
 #include "ui/help_window.h"
 
 namespace {
 
-std::vector<int> visiblePages() {
-  std::vector<int> pages;
+// The visible pages and the "Sonraki" and "Önceki" buttons in short, e.g.
+// "pages 3 next 1 back 0".
+std::string shown() {
+  std::ostringstream text;
+  text << "pages";
   for (int p = 1; p < kHelpPageCount; ++p) {
-    if (form4.pageVisible[p]) pages.push_back(p);
+    if (form4.pageVisible[p]) text << " " << p;
   }
-  return pages;
+  text << " next " << form4.button1Visible << " back " << form4.button2Visible;
+  return text.str();
 }
 
-// Tops of "2- OYUN", "3- PROGRAM", "4- STRATEJİ", "5- YAZAR".
-std::vector<int> lowerTopicTops() {
-  return {form4.label[3].top, form4.label[4].top, form4.label[5].top, form4.label[6].top};
+// The menu entry in short: the "+"/"-" caption, whether "A-Dosya" and
+// "B-Seçenekler" show, and the tops of "2- OYUN", "3- PROGRAM", "4- STRATEJİ",
+// "5- YAZAR".
+std::string menu() {
+  std::ostringstream text;
+  text << form4.label[8].caption << " " << form4.label[1].visible << form4.label[7].visible << " tops";
+  for (int n : {3, 4, 5, 6}) text << " " << form4.label[n].top;
+  return text.str();
 }
+
+const std::string kFolded = "+ 00 tops 104 128 152 176";
+const std::string kUnfolded = "- 11 tops 130 154 178 202";
 
 void clickSonraki(int times) {
   for (int i = 0; i < times; ++i) Form4Button1Click();
@@ -31,136 +44,95 @@ class HelpWindowTest : public ::testing::Test {
   void SetUp() override { Form4Initialise(); }
 };
 
-using Pages = std::vector<int>;
-using Tops = std::vector<int>;
-
 TEST_F(HelpWindowTest, FirstDisplayShowsDosyaPageWithMenuFolded) {
   EXPECT_FALSE(form4.visible);
   Yardm1Show();
   EXPECT_TRUE(form4.visible);
-
-  EXPECT_EQ(visiblePages(), Pages{1});
-  EXPECT_EQ(form4.label[8].caption, "+");
+  EXPECT_EQ(shown(), "pages 1 next 0 back 0");
+  EXPECT_EQ(menu(), kFolded);
   EXPECT_EQ(form4.label[2].caption, "1- MENULER");
   EXPECT_TRUE(form4.label[2].visible);
-  EXPECT_FALSE(form4.label[1].visible);
-  EXPECT_FALSE(form4.label[7].visible);
   EXPECT_EQ(form4.label[1].caption, "A-Dosya");
   EXPECT_EQ(form4.label[7].caption, "B-Seçenekler");
   EXPECT_EQ(form4.label[5].caption, "4- STRATEJİ");
-  EXPECT_EQ(lowerTopicTops(), (Tops{104, 128, 152, 176}));
-  EXPECT_FALSE(form4.button1Visible);
-  EXPECT_FALSE(form4.button2Visible);
 }
 
 TEST_F(HelpWindowTest, SonrakiAndOncekiPageThroughTheGameTopic) {
-  Form4Label3Click();
-  EXPECT_EQ(visiblePages(), Pages{3});
-  EXPECT_TRUE(form4.button1Visible);
-  EXPECT_FALSE(form4.button2Visible);
-
-  Form4Button1Click();
-  EXPECT_EQ(visiblePages(), Pages{4});
-  EXPECT_TRUE(form4.button1Visible);
-  EXPECT_TRUE(form4.button2Visible);
-
-  clickSonraki(4);
-  EXPECT_EQ(visiblePages(), Pages{8});
-  EXPECT_FALSE(form4.button1Visible);
-  EXPECT_TRUE(form4.button2Visible);
-
-  // "Sonraki" is only hidden: pressed anyway on the last page it does nothing.
-  Form4Button1Click();
-  EXPECT_EQ(visiblePages(), Pages{8});
-
-  // Going back leaves "Sonraki" hidden until the first page is reached.
-  for (int expected = 7; expected >= 4; --expected) {
-    Form4Button2Click();
-    EXPECT_EQ(visiblePages(), Pages{expected});
-    EXPECT_FALSE(form4.button1Visible) << "on page " << expected;
-    EXPECT_TRUE(form4.button2Visible) << "on page " << expected;
+  // "Sonraki" is only hidden: pressed anyway on the last page it does
+  // nothing. Going back leaves "Sonraki" hidden until the first page is
+  // reached.
+  const struct {
+    void (*click)();
+    const char* expected;
+  } steps[] = {
+      {Form4Label3Click, "pages 3 next 1 back 0"},  {Form4Button1Click, "pages 4 next 1 back 1"},
+      {Form4Button1Click, "pages 5 next 1 back 1"}, {Form4Button1Click, "pages 6 next 1 back 1"},
+      {Form4Button1Click, "pages 7 next 1 back 1"}, {Form4Button1Click, "pages 8 next 0 back 1"},
+      {Form4Button1Click, "pages 8 next 0 back 1"}, {Form4Button2Click, "pages 7 next 0 back 1"},
+      {Form4Button2Click, "pages 6 next 0 back 1"}, {Form4Button2Click, "pages 5 next 0 back 1"},
+      {Form4Button2Click, "pages 4 next 0 back 1"}, {Form4Button2Click, "pages 3 next 1 back 0"},
+  };
+  for (const auto& step : steps) {
+    step.click();
+    EXPECT_EQ(shown(), step.expected);
   }
-  Form4Button2Click();
-  EXPECT_EQ(visiblePages(), Pages{3});
-  EXPECT_TRUE(form4.button1Visible);
-  EXPECT_FALSE(form4.button2Visible);
 }
 
 TEST_F(HelpWindowTest, ReopeningTheGameTopicKeepsOncekiAndItThenDoesNothing) {
   Form4Label3Click();
   clickSonraki(2);
-  ASSERT_EQ(visiblePages(), Pages{5});
-
+  ASSERT_EQ(shown(), "pages 5 next 1 back 1");
   Form4Label3Click();
-  EXPECT_EQ(visiblePages(), Pages{3});
-  EXPECT_TRUE(form4.button1Visible);
-  EXPECT_TRUE(form4.button2Visible);
-
+  EXPECT_EQ(shown(), "pages 3 next 1 back 1");
   Form4Button2Click();
-  EXPECT_EQ(visiblePages(), Pages{3});
-  EXPECT_TRUE(form4.button2Visible);
+  EXPECT_EQ(shown(), "pages 3 next 1 back 1");
 }
 
 TEST_F(HelpWindowTest, OtherTopicsHideTheButtonsAndShowTheirPage) {
   Form4Label3Click();
   clickSonraki(2);
-
   Form4Label4Click();
-  EXPECT_EQ(visiblePages(), (Pages{8, 9}));
-  EXPECT_FALSE(form4.button1Visible);
-  EXPECT_FALSE(form4.button2Visible);
+  EXPECT_EQ(shown(), "pages 8 9 next 0 back 0");
   // No game page among 3..7 is showing, so "Sonraki" has nothing to turn.
   Form4Button1Click();
-  EXPECT_EQ(visiblePages(), (Pages{8, 9}));
-
+  EXPECT_EQ(shown(), "pages 8 9 next 0 back 0");
   Form4Label5Click();
-  EXPECT_EQ(visiblePages(), (Pages{8, 10}));
+  EXPECT_EQ(shown(), "pages 8 10 next 0 back 0");
   Form4Label6Click();
-  EXPECT_EQ(visiblePages(), (Pages{8, 11}));
+  EXPECT_EQ(shown(), "pages 8 11 next 0 back 0");
 
   Form4Label3Click();
   clickSonraki(1);
   Form4Label7Click();
-  EXPECT_EQ(visiblePages(), Pages{2});
-  EXPECT_FALSE(form4.button1Visible);
-  EXPECT_FALSE(form4.button2Visible);
+  EXPECT_EQ(shown(), "pages 2 next 0 back 0");
   Form4Label1Click();
-  EXPECT_EQ(visiblePages(), Pages{1});
+  EXPECT_EQ(shown(), "pages 1 next 0 back 0");
 }
 
 TEST_F(HelpWindowTest, MenuEntryFoldsAndUnfoldsByTwentySixPixels) {
   Form4Label8Click();
-  EXPECT_EQ(form4.label[8].caption, "-");
-  EXPECT_TRUE(form4.label[1].visible);
-  EXPECT_TRUE(form4.label[7].visible);
+  EXPECT_EQ(menu(), kUnfolded);
   EXPECT_EQ(form4.label[1].top, 96);
   EXPECT_EQ(form4.label[7].top, 112);
-  EXPECT_EQ(lowerTopicTops(), (Tops{130, 154, 178, 202}));
-
   Form4Label8Click();
-  EXPECT_EQ(form4.label[8].caption, "+");
-  EXPECT_FALSE(form4.label[1].visible);
-  EXPECT_FALSE(form4.label[7].visible);
-  EXPECT_EQ(lowerTopicTops(), (Tops{104, 128, 152, 176}));
+  EXPECT_EQ(menu(), kFolded);
 
-  // Hovering unfolds once; hovering again moves nothing.
-  Form4Label2MouseMove();
-  EXPECT_EQ(form4.label[8].caption, "-");
-  EXPECT_TRUE(form4.label[1].visible);
-  EXPECT_EQ(lowerTopicTops(), (Tops{130, 154, 178, 202}));
-  Form4Label2MouseMove();
-  EXPECT_EQ(lowerTopicTops(), (Tops{130, 154, 178, 202}));
-
-  // Folded again by the "-" label, the next hover unfolds again.
-  Form4Label8Click();
-  EXPECT_EQ(lowerTopicTops(), (Tops{104, 128, 152, 176}));
-  Form4Label2MouseMove();
-  EXPECT_EQ(lowerTopicTops(), (Tops{130, 154, 178, 202}));
-  EXPECT_EQ(form4.label[8].caption, "-");
+  // Hovering unfolds once; hovering again moves nothing. Folded again by the
+  // "-" label, the next hover unfolds again.
+  const struct {
+    void (*action)();
+    const std::string& expected;
+  } steps[] = {{Form4Label2MouseMove, kUnfolded},
+               {Form4Label2MouseMove, kUnfolded},
+               {Form4Label8Click, kFolded},
+               {Form4Label2MouseMove, kUnfolded}};
+  for (const auto& step : steps) {
+    step.action();
+    EXPECT_EQ(menu(), step.expected);
+  }
 
   // Folding leaves the page and the buttons alone.
-  EXPECT_EQ(visiblePages(), Pages{1});
-  EXPECT_FALSE(form4.button1Visible);
+  EXPECT_EQ(shown(), "pages 1 next 0 back 0");
 }
 
 }  // namespace
