@@ -46,11 +46,11 @@ TEST(RandomDrags, NeverBreakTheGame) {
     if (kindOfTarget < 7) {
       const int x = std::clamp(mover.x + roll(7) - 3, 0, 7);
       const int y = std::clamp(mover.y + roll(7) - 3, 0, 7);
-      const int onIt = pictureOn(std::string{static_cast<char>('a' + x), static_cast<char>('1' + y)});
+      const int onIt = pictureAt(x, y);
       if (onIt != 0 && roll(2) == 0) {
         targetPicture = onIt;
       } else {
-        shape = (7 - y) * 8 + x + 1;
+        shape = shapeOf(x, y);
       }
     } else if (kindOfTarget < 9) {
       shape = 1 + roll(64);
@@ -59,7 +59,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
     }
     if (owner.kind == kKing && mover.x == 4 && roll(2) == 0) {
       targetPicture = 0;
-      shape = (7 - mover.y) * 8 + (roll(2) == 0 ? 6 : 1) + 1;  // a castling drag
+      shape = shapeOf(roll(2) == 0 ? 6 : 1, mover.y);  // a castling drag
     }
 
     const GameState before = gameState();
