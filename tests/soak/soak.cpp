@@ -14,6 +14,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "computer/computer_turn.h"
@@ -238,55 +239,11 @@ struct Soak {
     roundTrip();
   }
 
-  // Everything an open replaces, to put the game back after a round trip.
-  struct WholeGame {
-    Board board;
-    PieceSet pieces;
-    std::vector<FullMoveRecord> history;
-    Form1Controls form1;
-    Form2Controls form2;
-    Form3Controls form3;
-    LostPiecePlacement whiteLost, blackLost;
-    int32_t sideToMove, moveCount, moveNumber, listSelection, gameSaved, gameOpened;
-    int32_t capturedMovedWhite, capturedMovedBlack;
-  };
-
-  WholeGame keep() {
-    return WholeGame{board,
-                     pieces,
-                     std::vector<FullMoveRecord>(history, history + kHistoryCapacity),
-                     form1,
-                     form2,
-                     form3,
-                     whiteLost,
-                     blackLost,
-                     sideToMove,
-                     moveCount,
-                     moveNumber,
-                     listSelection,
-                     gameSaved,
-                     gameOpened,
-                     capturedMovedWhite,
-                     capturedMovedBlack};
-  }
-
-  void putBack(const WholeGame& g) {
-    board = g.board;
-    pieces = g.pieces;
-    std::copy(g.history.begin(), g.history.end(), history);
-    form1 = g.form1;
-    form2 = g.form2;
-    form3 = g.form3;
-    whiteLost = g.whiteLost;
-    blackLost = g.blackLost;
-    sideToMove = g.sideToMove;
-    moveCount = g.moveCount;
-    moveNumber = g.moveNumber;
-    listSelection = g.listSelection;
-    gameSaved = g.gameSaved;
-    gameOpened = g.gameOpened;
-    capturedMovedWhite = g.capturedMovedWhite;
-    capturedMovedBlack = g.capturedMovedBlack;
+  // Everything an open replaces but the move history, to put the game back
+  // after a round trip.
+  static auto openReplaces() {
+    return std::tie(board, pieces, form1, form2, form3, whiteLost, blackLost, sideToMove, moveCount, moveNumber,
+                    listSelection, gameSaved, gameOpened, capturedMovedWhite, capturedMovedBlack);
   }
 
   // The game saved and opened again gives the same list, the same position
@@ -294,7 +251,8 @@ struct Soak {
   // king's square names its piece by side alone, so the index written there
   // is not compared.)
   void roundTrip() {
-    const WholeGame game = keep();
+    const auto game = std::apply([](const auto&... part) { return std::make_tuple(part...); }, openReplaces());
+    const std::vector<FullMoveRecord> kept(history, history + kHistoryCapacity);
     const GameState before = gameState();
     const std::vector<std::string> list = listTexts();
     const std::string path = folder + "/round-trip.oyk";
@@ -305,7 +263,7 @@ struct Soak {
     if (openGameFrom(path) != moves) fail(moves ? "open failed" : "an empty game was opened");
     ++roundTrips;
     if (listTexts() != list) fail("save and open changed the move list");
-    if (sideToMove != game.sideToMove) fail("save and open changed the side to move");
+    if (sideToMove != before.sideToMove) fail("save and open changed the side to move");
     GameState after = gameState();
     for (int sq = 0; sq < kSquareCount; ++sq) {
       Square& a = after.board.squares[sq];
@@ -314,7 +272,8 @@ struct Soak {
       a.pendingIndex = b.pendingIndex;
     }
     if (!sameState(before, after)) fail("save and open changed the position");
-    putBack(game);
+    openReplaces() = game;
+    std::copy(kept.begin(), kept.end(), history);
   }
 
   void game(int number) {
