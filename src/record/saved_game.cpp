@@ -16,6 +16,7 @@
 #include "game/captures.h"
 #include "game/castling_squares.h"
 #include "input/move_driver.h"
+#include "input/move_list.h"
 #include "record/codepage.h"
 #include "record/new_game.h"
 
@@ -95,6 +96,9 @@ bool writeFileAtomically(const std::string& path, const std::string& data) {
 
 bool readWholeFile(const std::string& path, std::string& bytes, bool& tooLarge) {
   tooLarge = false;
+  // A folder opens as a stream too, with a meaningless size.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   in.seekg(0, std::ios::end);
@@ -215,6 +219,16 @@ void Kaydet1Click() {
   saveGameTo(withDefaultExtension(name));
 }
 
+namespace {
+
+// The two header lines alone: a game saved before its first move.
+bool isGameWithoutMoves(const std::vector<std::string>& lines) {
+  std::string header1;
+  return lines.size() == 2 && utf8ToCp1254(kListHeader1, header1) && lines[0] == header1 && lines[1] == kListHeader2;
+}
+
+}  // namespace
+
 bool openGameFrom(const std::string& path) {
   std::string bytes;
   bool tooLarge = false;
@@ -227,7 +241,8 @@ bool openGameFrom(const std::string& path) {
   if (looksLikeUtf8(bytes) && utf8ToCp1254(bytes, text)) bytes = text;
   const std::vector<std::string> lines = splitLines(bytes);
   ParsedMove first{};
-  if (!isText(bytes) || lines.size() < 3 || !parseMoveLine(lines[2], kWhiteLine, first)) {
+  if (!isGameWithoutMoves(lines) &&
+      (!isText(bytes) || lines.size() < 3 || !parseMoveLine(lines[2], kWhiteLine, first))) {
     dialogs().message("Bu dosya kayıtlı bir oyun değil: " + quoted(path));
     return false;
   }

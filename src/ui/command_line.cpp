@@ -1,5 +1,7 @@
 #include "ui/command_line.h"
 
+#include <vector>
+
 namespace {
 
 constexpr const char* kUsageText =
@@ -11,11 +13,20 @@ LaunchRequest usage(const std::string& why) { return {kLaunchUsage, {}, "dedivud
 }  // namespace
 
 LaunchRequest readArguments(int argc, const char* const* argv) {
-  if (argc <= 1) return {kLaunchFresh, {}, {}};
+  std::vector<std::string> files;
+  bool optionsEnded = false;  // after "--" a name may start with "-"
   for (int i = 1; i < argc; ++i) {
-    // A lone "-" is no file either: the game does not read standard input.
-    if (argv[i][0] == '-') return usage("bilinmeyen seçenek: \"" + std::string(argv[i]) + "\"");
+    const std::string arg = argv[i];
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg[0] == '-') {
+      // A lone "-" is no file either: the game does not read standard input.
+      return usage("bilinmeyen seçenek: \"" + arg + "\"");
+    } else {
+      files.push_back(arg);
+    }
   }
-  if (argc > 2) return usage("yalnızca bir dosya açılabilir");
-  return {kLaunchOpenFile, argv[1], {}};
+  if (files.size() > 1) return usage("yalnızca bir dosya açılabilir");
+  if (files.empty()) return {kLaunchFresh, {}, {}};
+  return {kLaunchOpenFile, files[0], {}};
 }

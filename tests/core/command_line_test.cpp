@@ -23,6 +23,8 @@ TEST(CommandLine, NoneOneFileOrUsage) {
       {{"--help"}, kLaunchUsage, "", "dedivud: bilinmeyen seçenek: \"--help\"\n"},
       {{"a.oyk", "-x"}, kLaunchUsage, "", "dedivud: bilinmeyen seçenek: \"-x\"\n"},
       {{"-"}, kLaunchUsage, "", "dedivud: bilinmeyen seçenek: \"-\"\n"},
+      {{"--", "-x.oyk"}, kLaunchOpenFile, "-x.oyk", ""},
+      {{"--", "a.oyk", "b.oyk"}, kLaunchUsage, "", "dedivud: yalnızca bir dosya açılabilir\n"},
   };
   for (const Case& c : cases) {
     std::vector<const char*> argv{"dedivud"};

@@ -361,7 +361,7 @@ TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
   } files[] = {
       {"empty", ""},
       {"one line", kHeader1Bytes + "\r\n"},
-      {"two lines", kHeader1Bytes + "\r\n" + kHeader2 + "\r\n"},
+      {"two lines, the second no header", kHeader1Bytes + "\r\n" + kHeader2 + "-\r\n"},
       {"binary noise", noise},
       {"UTF-8 text", "Alışveriş listesi\r\nsüt, ekmek, çay\r\nşeker ve tuz\r\n"},
       {"first move cut short", kHeader1Bytes + "\r\n" + kHeader2 + "\r\n1- piyon(5)     E2-\r\n"},
@@ -388,9 +388,25 @@ TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     const GameState before = gameState();
     answers.messages.clear();
     EXPECT_FALSE(openGameFrom(path));
-    EXPECT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages, std::vector<std::string>{"Dosya açılamadı: \"" + path + "\""});
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   }
+}
+
+// A game saved before its first move holds the two headers alone: it opens
+// again as a new game.
+TEST(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
+  TempFolder folder;
+  ScriptedDialogs answers;
+  const std::string path = folder.file("bos.oyk");
+  startProgram();
+  const GameState fresh = gameState();
+  ASSERT_TRUE(saveGameTo(path));
+  gameOf(kPlayComputer, "e2e4 e7e5");
+  EXPECT_TRUE(openGameFrom(path));
+  EXPECT_EQ(answers.messages.size(), 0u);
+  EXPECT_EQ(stateDifference(fresh, gameState(), Compare::Replay), "");
+  EXPECT_EQ(gameOpened, 1);
 }
 
 TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {

@@ -43,12 +43,27 @@ void placeLabel(QLabel* label, int left, int top, int maxWidth) {
   }
 }
 
-void fitOuterSize(QWidget* window, const QSize& outer) {
-  QTimer::singleShot(0, window, [window, outer] {
+namespace {
+
+constexpr int kFrameTries = 25;  // a window manager frames a new window within
+constexpr int kFrameTryMs = 20;  // half a second, or there is none
+
+void fitOuterSizeLater(QWidget* window, const QSize& outer, int delayMs, int triesLeft) {
+  QTimer::singleShot(delayMs, window, [window, outer, triesLeft] {
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) window->setFixedSize(outer - frame);
+    if (frame.width() > 0 || frame.height() > 0) {
+      window->setFixedSize(outer - frame);
+    } else if (triesLeft > 0 && window->isVisible()) {
+      // Not framed yet: look again shortly, so that the size never depends
+      // on how fast the window manager is.
+      fitOuterSizeLater(window, outer, kFrameTryMs, triesLeft - 1);
+    }
   });
 }
+
+}  // namespace
+
+void fitOuterSize(QWidget* window, const QSize& outer) { fitOuterSizeLater(window, outer, 0, kFrameTries); }
 
 void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen) {
   const bool again = timesShown != seen;
