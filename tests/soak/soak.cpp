@@ -257,10 +257,8 @@ struct Soak {
     const std::vector<std::string> list = listTexts();
     const std::string path = folder + "/round-trip.oyk";
     if (!saveGameTo(path)) fail("save failed");
-    // A list of the two header lines alone is no saved game: opening it is
-    // refused and changes nothing.
-    const bool moves = form1.listBox1.size() > 2;
-    if (openGameFrom(path) != moves) fail(moves ? "open failed" : "an empty game was opened");
+    // A list of the two header lines alone opens as a new game.
+    if (!openGameFrom(path)) fail("open failed");
     ++roundTrips;
     if (listTexts() != list) fail("save and open changed the move list");
     if (sideToMove != before.sideToMove) fail("save and open changed the side to move");
