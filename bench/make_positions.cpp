@@ -10,7 +10,7 @@
 
 #include "game/board.h"
 #include "game/castling_squares.h"
-#include "game/moves.h"
+#include "random_game.h"
 #include "signature.h"
 
 namespace {
@@ -18,33 +18,14 @@ namespace {
 std::string squareText(int x, int y) { return std::string(1, static_cast<char>('a' + x)) + static_cast<char>('1' + y); }
 
 // Every move of the side to move that its piece's generator accepts, plus
-// castling while the king has not moved; leaves the position as it was.
+// short castling while the king has not moved.
 std::vector<std::string> acceptedMoves(int32_t side, std::vector<bool>& captures) {
   std::vector<std::string> moves;
-  for (int32_t kind : kKindOrder) {
-    for (int i = 0; i < pieceCountOf(kind); ++i) {
-      Piece* p = pieceOf(kind, side, i);
-      if (p == nullptr || p->onBoard != 1) continue;
-      for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
-        trialMode = 1;
-        int32_t result = kMoveRefused;
-        generateMove(kind, *p, code, result);
-        const int tx = p->targetX;
-        const int ty = p->targetY;
-        cancelMove(*p);
-        if (result != kMovePossible || !onBoardCoord(tx, ty)) continue;
-        moves.push_back(squareText(p->x, p->y) + squareText(tx, ty));
-        captures.push_back(activeSide(squareAt(tx, ty)) == otherSide(side));
-      }
-    }
+  for (const Drag& d : acceptedDrags(side)) {
+    if (d.castling && d.toX != kShortCastlingSquares.kingTo) continue;
+    moves.push_back(squareText(d.fromX, d.fromY) + squareText(d.toX, d.toY));
+    captures.push_back(d.capture);
   }
-  const Piece& king = pieces.kings[side - 1];
-  const int r = homeRank(side);
-  if (king.onBoard == 1 && king.moved == 0 && king.x == kKingStartFile && king.y == r) {
-    moves.push_back(squareText(kKingStartFile, r) + squareText(kShortCastlingSquares.kingTo, r));
-    captures.push_back(false);
-  }
-  trialMode = 0;
   return moves;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/castling_squares.h"
 #include "game/moves.h"
 #include "test_support.h"
 
@@ -50,9 +51,8 @@ inline std::vector<Drag> acceptedDrags(int32_t side) {
   }
   const Piece& king = pieces.kings[side - 1];
   const int r = homeRank(side);
-  if (king.onBoard == 1 && king.moved == 0 && king.x == 4 && king.y == r) {
-    drags.push_back(Drag{4, r, 6, r, false, true});
-    drags.push_back(Drag{4, r, 1, r, false, true});
+  if (king.onBoard == 1 && king.moved == 0 && king.x == kKingStartFile && king.y == r) {
+    for (const CastlingSquares& c : kCastlings) drags.push_back(Drag{kKingStartFile, r, c.kingTo, r, false, true});
   }
   probe = savedProbe;
   lastTry = savedLastTry;
