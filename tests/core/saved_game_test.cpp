@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "computer/computer_turn.h"
 #include "controls/controls.h"
@@ -47,23 +48,30 @@ std::string cp1254Of(const std::string& utf8) {
   return out;
 }
 
-// What the file of a move list must hold: each line in code page 1254
-// followed by CR LF.
-std::string fileOfList(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& l : lines) bytes += cp1254Of(l) + "\r\n";
-  return bytes;
-}
-
 std::string joinLines(const std::vector<std::string>& lines, const std::string& end) {
   std::string bytes;
   for (const std::string& l : lines) bytes += l + end;
   return bytes;
 }
 
+// What the file of a move list must hold: each line in code page 1254
+// followed by CR LF (or the given line end).
+std::string fileOfList(std::vector<std::string> lines, const std::string& end = "\r\n") {
+  for (std::string& l : lines) l = cp1254Of(l);
+  return joinLines(lines, end);
+}
+
 const std::string kHeader1 = "     TAŞ        ILK SON ";
 const std::string kHeader2 = "    --------       ------ -------- ";
 const std::string kHeader1Bytes = "     TA\xDE        ILK SON ";
+
+// A move list: the two headers, then the lines of `moves` split at '|'.
+std::vector<std::string> listOf(const std::string& moves) {
+  std::vector<std::string> lines = {kHeader1, kHeader2};
+  std::istringstream in(moves);
+  for (std::string line; std::getline(in, line, '|');) lines.push_back(line);
+  return lines;
+}
 
 // A fresh program in the given mode with the moves dragged.
 void gameOf(int32_t mode, const std::string& moves) {
@@ -74,17 +82,21 @@ void gameOf(int32_t mode, const std::string& moves) {
 
 }  // namespace
 
-TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
+// Every test saves into a folder of its own and answers the dialogs.
+class SavedGame : public testing::Test {
+ protected:
   TempFolder folder;
   ScriptedDialogs answers;
+};
+
+TEST_F(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
   int whiteEnded = 0;
   int twoDigits = 0;
   for (int g = 0; g < 24; ++g) {
     SCOPED_TRACE("game " + std::to_string(g));
     const int32_t mode = g % 4 == 3 ? kPlayComputer : kPlayTwoPlayers;
     std::mt19937 rng(500 + static_cast<uint32_t>(g));
-    startProgram();
-    if (mode == kPlayTwoPlayers) secenek2Click();
+    gameOf(mode, "");
     const int halfMoves = 20 + static_cast<int>(rng() % 60);
     for (int h = 0; h < halfMoves; ++h) {
       Drag d{};
@@ -101,8 +113,7 @@ TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
     ASSERT_EQ(bytes, fileOfList(listTexts()));
 
     // Opened in a new run of the program, in the same play mode.
-    startProgram();
-    if (mode == kPlayTwoPlayers) secenek2Click();
+    gameOf(mode, "");
     answers.messages.clear();
     answers.openNames = {path};
     A1Click();
@@ -120,7 +131,7 @@ TEST(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
   EXPECT_GT(twoDigits, 8);
 }
 
-TEST(SavedGame, ReadsTheMoveOfALine) {
+TEST_F(SavedGame, ReadsTheMoveOfALine) {
   const struct {
     std::string line;
     int32_t role;
@@ -143,12 +154,9 @@ TEST(SavedGame, ReadsTheMoveOfALine) {
     SCOPED_TRACE(c.line);
     ParsedMove m{-1, -1, -1, -1, -1, -1};
     ASSERT_TRUE(parseMoveLine(c.line, c.role, m));
-    EXPECT_EQ(m.kind, c.move.kind);
-    EXPECT_EQ(m.index, c.move.index);
-    EXPECT_EQ(m.fromX, c.move.fromX);
-    EXPECT_EQ(m.fromY, c.move.fromY);
-    EXPECT_EQ(m.toX, c.move.toX);
-    EXPECT_EQ(m.toY, c.move.toY);
+    const ParsedMove& e = c.move;
+    EXPECT_EQ(std::tie(m.kind, m.index, m.fromX, m.fromY, m.toX, m.toY),
+              std::tie(e.kind, e.index, e.fromX, e.fromY, e.toX, e.toY));
   }
   // Lines on which a scan runs to the end: no piece letter, no number, no
   // file letter, a square cut short, a letter where a rank digit belongs.
@@ -172,40 +180,17 @@ TEST(SavedGame, ReadsTheMoveOfALine) {
   EXPECT_EQ(splitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
 }
 
-TEST(SavedGame, HandWrittenFilesOpen) {
-  TempFolder folder;
-  ScriptedDialogs answers;
-  // Both short castlings, code page 1254 with CR LF, written byte by byte.
-  const std::string shortCastlings =
-      "     TA\xDE        ILK SON \r\n"
-      "    --------       ------ -------- \r\n"
-      "1- piyon(5)     E2-E4\r\n"
-      "    piyon(5)     E7-E5\r\n"
-      "    \r\n"
-      "2-      at(2)     G1-F3\r\n"
-      "         at(2)     G8-F6\r\n"
-      "    \r\n"
-      "3-       fil(2)     F1-C4\r\n"
-      "          fil(2)     F8-C5\r\n"
-      "    \r\n"
-      "4-       K\xDC\xC7\xDCK ROK\r\n"
-      "      K\xDC\xC7\xDCK ROK\r\n"
-      "    \r\n";
-  const std::vector<std::string> shortLines = {kHeader1,
-                                               kHeader2,
-                                               "1- piyon(5)     E2-E4",
-                                               "    piyon(5)     E7-E5",
-                                               "    ",
-                                               "2-      at(2)     G1-F3",
-                                               "         at(2)     G8-F6",
-                                               "    ",
-                                               "3-       fil(2)     F1-C4",
-                                               "          fil(2)     F8-C5",
-                                               "    ",
-                                               "4-       KÜÇÜK ROK",
-                                               "      KÜÇÜK ROK",
-                                               "    "};
+TEST_F(SavedGame, HandWrittenFilesOpen) {
+  // The test's own code page 1254 bytes of the letters a list holds.
+  ASSERT_EQ(cp1254Of("TAŞ KÜÇÜK"), "TA\xDE K\xDC\xC7\xDCK");
+  // Both short castlings, code page 1254 with CR LF.
+  const std::vector<std::string> shortLines = listOf(
+      "1- piyon(5)     E2-E4|    piyon(5)     E7-E5|    |"
+      "2-      at(2)     G1-F3|         at(2)     G8-F6|    |"
+      "3-       fil(2)     F1-C4|          fil(2)     F8-C5|    |"
+      "4-       KÜÇÜK ROK|      KÜÇÜK ROK|    ");
   const std::string path = folder.file("kisa.oyk");
+  const std::string shortCastlings = fileOfList(shortLines);
   writeBytes(path, shortCastlings);
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
@@ -221,26 +206,23 @@ TEST(SavedGame, HandWrittenFilesOpen) {
   EXPECT_EQ(readBytes(path), shortCastlings);
 
   // Black's long castling, LF line ends.
-  const std::vector<std::string> longLines = {"     TA\xDE        ILK SON ", kHeader2, "1- piyon(4)     D2-D4",
-                                              "    piyon(4)     D7-D5",      "    ",   "2-      at(1)     B1-C3",
-                                              "         at(1)     B8-C6",    "    ",   "3-       fil(1)     C1-F4",
-                                              "          fil(1)     C8-F5",  "    ",   "4-     vezir      D1-D2",
-                                              "        vezir      D8-D7",    "    ",   "5- piyon(5)     E2-E3",
-                                              "      B\xDCY\xDCK ROK",       "    "};
-  writeBytes(path, joinLines(longLines, "\n"));
+  const std::vector<std::string> longLines = listOf(
+      "1- piyon(4)     D2-D4|    piyon(4)     D7-D5|    |"
+      "2-      at(1)     B1-C3|         at(1)     B8-C6|    |"
+      "3-       fil(1)     C1-F4|          fil(1)     C8-F5|    |"
+      "4-     vezir      D1-D2|        vezir      D8-D7|    |"
+      "5- piyon(5)     E2-E3|      BÜYÜK ROK|    ");
+  writeBytes(path, fileOfList(longLines, "\n"));
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
   EXPECT_EQ(boardRows()[0], ".kr..bnr");  // king b8, rook c8
   EXPECT_EQ(moveCount, 5);
-  EXPECT_EQ(listTexts()[15], "      BÜYÜK ROK");
+  EXPECT_EQ(listTexts(), longLines);
   EXPECT_TRUE(answers.messages.empty());
   const GameState fromLf = gameState();
 
   // The same game from a UTF-8 editor.
-  std::vector<std::string> utf8Lines = longLines;
-  utf8Lines[0] = kHeader1;
-  utf8Lines[15] = "      BÜYÜK ROK";
-  writeBytes(path, joinLines(utf8Lines, "\r\n"));
+  writeBytes(path, joinLines(longLines, "\r\n"));
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
   EXPECT_EQ(stateDifference(fromLf, gameState(), Compare::Replay), "");
@@ -256,9 +238,7 @@ TEST(SavedGame, HandWrittenFilesOpen) {
   EXPECT_EQ(listTexts().size(), 3u);
 }
 
-TEST(SavedGame, MenuCommands) {
-  TempFolder folder;
-  ScriptedDialogs answers;
+TEST_F(SavedGame, MenuCommands) {
   // "Kaydet" adds ".oyk" to a name without an extension and keeps ".doc".
   gameOf(kPlayComputer, "e2e4 e7e5");
   answers.saveNames = {folder.file("oyun"), folder.file("metin.doc")};
@@ -308,9 +288,7 @@ TEST(SavedGame, MenuCommands) {
   EXPECT_EQ(sideToMove, kWhiteToMove);
 }
 
-TEST(SavedGame, FailedSaveKeepsTheOldFile) {
-  TempFolder folder;
-  ScriptedDialogs answers;
+TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
 
   // A folder that does not exist.
@@ -322,7 +300,7 @@ TEST(SavedGame, FailedSaveKeepsTheOldFile) {
   // The disk fills up while writing: the old file stays as it was and no
   // partial file is left behind.
   const std::string path = folder.file("eski.oyk");
-  const std::string old = fileOfList({kHeader1, kHeader2, "1- piyon(4)     D2-D4"});
+  const std::string old = fileOfList(listOf("1- piyon(4)     D2-D4"));
   writeBytes(path, old);
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -346,14 +324,12 @@ TEST(SavedGame, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(folder.entries(), 1u);
 }
 
-TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
-  TempFolder folder;
-  ScriptedDialogs answers;
+TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
   std::mt19937 rng(77);
   std::string noise(4096, '\0');
   for (char& c : noise) c = static_cast<char>(rng() & 0xFF);
   std::string huge;
-  const std::string game = fileOfList({kHeader1, kHeader2, "1- piyon(5)     E2-E4", "    piyon(5)     E7-E5", "    "});
+  const std::string game = fileOfList(listOf("1- piyon(5)     E2-E4|    piyon(5)     E7-E5|    "));
   while (huge.size() < 10u * 1024 * 1024) huge += game;
   const struct {
     const char* what;
@@ -395,9 +371,7 @@ TEST(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
 
 // A game saved before its first move holds the two headers alone: it opens
 // again as a new game.
-TEST(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
-  TempFolder folder;
-  ScriptedDialogs answers;
+TEST_F(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
   const std::string path = folder.file("bos.oyk");
   startProgram();
   const GameState fresh = gameState();
@@ -409,39 +383,30 @@ TEST(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
   EXPECT_EQ(gameOpened, 1);
 }
 
-TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
-  TempFolder folder;
-  ScriptedDialogs answers;
-  const std::vector<std::string> start = {kHeader1, kHeader2, "1- piyon(5)     E2-E4"};
+TEST_F(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
   const struct {
     const char* what;
-    std::string badLine;
-    std::vector<std::string> before;  // the lines after the first move
-    std::string played;               // the moves that stay
-    int lineNumber;                   // the bad line, counted from 1
+    std::string lines;   // after the first move, up to the bad line
+    std::string played;  // the moves that stay
+    int lineNumber;      // the bad line, counted from 1
   } cases[] = {
-      {"from rank is a letter", "    piyon(5)     EE-E5", {}, "e2e4", 4},
-      {"to square cut short", "2-      at(2)     G1-F", {"    piyon(5)     E7-E5", "    "}, "e2e4 e7e5", 6},
-      {"to rank is a letter",
-       "         at(2)     G8-FF",
-       {"    piyon(5)     E7-E5", "    ", "2-      at(2)     G1-F3"},
-       "e2e4 e7e5 g1f3",
-       7},
-      {"no piece letter", "2- ?", {"    piyon(5)     E7-E5", "    "}, "e2e4 e7e5", 6},
+      {"from rank is a letter", "    piyon(5)     EE-E5", "e2e4", 4},
+      {"to square cut short", "    piyon(5)     E7-E5|    |2-      at(2)     G1-F", "e2e4 e7e5", 6},
+      {"to rank is a letter", "    piyon(5)     E7-E5|    |2-      at(2)     G1-F3|         at(2)     G8-FF",
+       "e2e4 e7e5 g1f3", 7},
+      {"no piece letter", "    piyon(5)     E7-E5|    |2- ?", "e2e4 e7e5", 6},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    std::vector<std::string> lines = start;
-    lines.insert(lines.end(), c.before.begin(), c.before.end());
-    lines.push_back(c.badLine);
-    lines.push_back("    piyon(4)     D7-D5");
+    const std::vector<std::string> lines = listOf("1- piyon(5)     E2-E4|" + c.lines + "|    piyon(4)     D7-D5");
     const std::string path = folder.file("yarim.oyk");
     writeBytes(path, fileOfList(lines));
     gameOf(kPlayComputer, "d2d4 d7d5");
     answers.messages.clear();
     EXPECT_TRUE(openGameFrom(path));
     ASSERT_EQ(answers.messages.size(), 1u);
-    EXPECT_NE(answers.messages[0].find(" " + std::to_string(c.lineNumber) + "."), std::string::npos)
+    EXPECT_NE(answers.messages[0].find(std::string(" ").append(std::to_string(c.lineNumber)).append(".")),
+              std::string::npos)
         << answers.messages[0];
     EXPECT_EQ(replaying, 0);
     EXPECT_EQ(consistencyFault(), "");
@@ -451,25 +416,20 @@ TEST(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
   }
 }
 
-TEST(SavedGame, RefusedMoveIsPassedOver) {
-  TempFolder folder;
-  ScriptedDialogs answers;
+TEST_F(SavedGame, RefusedMoveIsPassedOver) {
   // e2-e5 is refused, and then Black's e7-e5 out of turn; the replay goes on
   // with White's d2-d4, which the driver numbers as the first move.
   const std::string path = folder.file("hatali.oyk");
-  writeBytes(path, fileOfList({kHeader1, kHeader2, "1- piyon(5)     E2-E5", "    piyon(5)     E7-E5", "    ",
-                               "2- piyon(4)     D2-D4"}));
+  writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E5|    piyon(5)     E7-E5|    |2- piyon(4)     D2-D4")));
   startProgram();
   EXPECT_TRUE(openGameFrom(path));
   EXPECT_TRUE(answers.messages.empty());
-  EXPECT_EQ(listTexts(), (std::vector<std::string>{kHeader1, kHeader2, "1- piyon(4)     D2-D4"}));
+  EXPECT_EQ(listTexts(), listOf("1- piyon(4)     D2-D4"));
   EXPECT_EQ(boardRows()[4], "...P....");
   EXPECT_EQ(sideToMove, kBlackToMove);
 }
 
-TEST(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
-  TempFolder folder;
-  ScriptedDialogs answers;
+TEST_F(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
   // Knights out and back, 1,100 full moves: more than the history holds.
   std::vector<std::string> lines = {kHeader1, kHeader2};
   for (int n = 1; n <= 1100; ++n) {
