@@ -65,29 +65,19 @@ std::string differenceFromReplay(int32_t mode, const std::string& moves) {
   return differenceFromReplay(mode, dragsOf(moves));
 }
 
-void twoPlayerGame(const std::string& moves) {
-  startProgram();
-  secenek2Click();
-  playMoves(moves);
-}
+void twoPlayerGame(const std::string& moves) { replay(kPlayTwoPlayers, dragsOf(moves)); }
 
 }  // namespace
 
+// Back to the start in every record: squares, pieces with their moved flags,
+// pictures (Image5 on e2's light square, Image21 on e7's dark one), list and
+// counters.
 TEST(TakeBack, FirstFullMoveGoesBackToTheStart) {
   twoPlayerGame("e2e4 e7e5");
   ASSERT_EQ(moveCount, 1);
   Button2Click();
-  EXPECT_EQ(boardRows()[1], "pppppppp");
-  EXPECT_EQ(boardRows()[6], "PPPPPPPP");
-  EXPECT_EQ(pieces.pawns[0][4].moved, 0);
-  EXPECT_EQ(pieces.pawns[1][4].moved, 0);
-  EXPECT_EQ(listTexts(), (std::vector<std::string>{"     TAŞ        ILK SON ", "    --------       ------ -------- "}));
-  EXPECT_EQ(moveNumber, 0);
-  EXPECT_EQ(moveCount, 0);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  // Image5 back on e2 (light square), Image21 on e7 (dark square).
-  EXPECT_EQ(pictureState(5), "160,240 45");
-  EXPECT_EQ(pictureState(21), "160,40 39");
+  EXPECT_EQ(boardRows(), kStartRows);
+  EXPECT_EQ(pictureState(5) + " " + pictureState(21), "160,240 45 160,40 39");
   EXPECT_EQ(consistencyFault(), "");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, ""), "");
 }
@@ -105,23 +95,13 @@ TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
   EXPECT_EQ(lastMaterialBalance, materialOnBoard());
 
   Button2Click();
-  EXPECT_EQ(moveCount, 2);
-  EXPECT_EQ(moveNumber, 2);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  EXPECT_EQ(layers("f6"), "1 n1 .99");
-  EXPECT_EQ(layers("e5"), "1 P4 .99");
-  EXPECT_EQ(pieces.knights[1][1].onBoard, 1);
+  EXPECT_EQ(layers("f6") + ", " + pictureState(31), "1 n1 .99, 200,80 41");  // f6 is a dark square
   EXPECT_FALSE(form3.image[19].visible);
-  EXPECT_EQ(pictureState(31), "200,80 41");            // f6 is a dark square
-  EXPECT_EQ(pictureState(5).substr(0, 7), "160,120");  // the pawn back on e5
   EXPECT_EQ(lastMaterialBalance, 0);
   EXPECT_EQ((std::vector<int32_t>{blackLost.count, blackLost.odd, blackLost.row}), (std::vector<int32_t>{0, 0, 1}));
-  const std::vector<std::string> lines = listTexts();
-  EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
-            (std::vector<std::string>{"    piyon(1)     A7-A6", "    "}));
   EXPECT_EQ(consistencyFault(), "");
-  // Everything, the lost-piece placement included, as if the capture had
-  // never been made.
+  // Everything else (squares, pieces, pictures, list, counters, the lost-piece
+  // placement) as if the capture had never been made.
   EXPECT_EQ(differenceFromReplay(kPlayComputer, "e2e4 g8f6 e4e5 a7a6"), "");
 
   // The next lost black piece takes the first place again.
@@ -134,21 +114,20 @@ TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
   EXPECT_EQ(form3.image[19].top, 34);
 }
 
+// The king back on e8 with its index, the rook in its corner (a dark square
+// for h8, a light one for a8), both unmoved; castling is possible again.
 TEST(TakeBack, BlackCastlingsGoBackToTheirCorners) {
   const struct {
     std::string before;  // the game up to White's move before the castling
-    const char* castling;
+    std::string castling;
     const char* line;
     const char* castled;
-    const char* backRank;
-    int rookPicture;
-    const char* rookShown;
-    int32_t rookIndex;
+    const char* corners;  // e8, the rook's corner and its picture
   } cases[] = {
-      {"e2e4 e7e5 g1f3 g8f6 f1c4 f8c5", " d2d3 e8g8", "      KÜÇÜK ROK", "rnbq.rk.", "rnbqk..r", 32, "280,0 40",
-       1},  // rook on a dark square
-      {"d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7", " e2e3 e8b8", "      BÜYÜK ROK", ".kr..bnr", "r...kbnr", 25, "0,0 48",
-       0},  // rook on a light square
+      {"e2e4 e7e5 g1f3 g8f6 f1c4 f8c5", " d2d3 e8g8", "      KÜÇÜK ROK", "rnbq.rk.",
+       "1 k99 .99, 1 r1 .99, 160,0 56, 280,0 40"},
+      {"d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7", " e2e3 e8b8", "      BÜYÜK ROK", ".kr..bnr",
+       "1 k99 .99, 1 r0 .99, 160,0 56, 0,0 48"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -156,23 +135,17 @@ TEST(TakeBack, BlackCastlingsGoBackToTheirCorners) {
     ASSERT_EQ(listTexts()[listTexts().size() - 2], c.line);
     ASSERT_EQ(boardRows()[0], c.castled);
     Button2Click();
-    const int32_t fullMoves = static_cast<int32_t>(std::count(c.before.begin(), c.before.end(), ' ') + 1) / 2;
-    EXPECT_EQ(moveCount, fullMoves);
-    EXPECT_EQ(boardRows()[0], c.backRank);
-    EXPECT_EQ(layers("e8"), "1 k99 .99");
-    EXPECT_EQ(layers(c.rookIndex == 1 ? "h8" : "a8"), c.rookIndex == 1 ? "1 r1 .99" : "1 r0 .99");
-    EXPECT_EQ(pictureState(29), "160,0 56");  // black king on a light square
-    EXPECT_EQ(pictureState(c.rookPicture), c.rookShown);
-    EXPECT_EQ(pieces.kings[1].moved, 0);
-    EXPECT_EQ(pieces.rooks[1][c.rookIndex].moved, 0);
+    const bool kingsSide = c.castled[6] == 'k';
+    EXPECT_EQ(layers("e8") + ", " + layers(kingsSide ? "h8" : "a8") + ", " + pictureState(29) + ", " +
+                  pictureState(kingsSide ? 32 : 25),
+              c.corners);
     EXPECT_EQ(consistencyFault(), "");
     EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, c.before), "");
-    // Castling is possible again.
     twoPlayerGame(c.before + c.castling);
     Button2Click();
     playMoves(c.castling);
     EXPECT_EQ(boardRows()[0], c.castled);
-    EXPECT_EQ(moveCount, fullMoves + 1);
+    EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, c.before + c.castling), "");
   }
 }
 
@@ -232,11 +205,7 @@ TEST(TakeBack, UnansweredWhiteMoveIsTakenBackAlone) {
   twoPlayerGame("e2e4 d7d5 e4d5");
   ASSERT_EQ(sideToMove, kBlackToMove);
   Button2Click();
-  EXPECT_EQ(moveCount, 1);
-  EXPECT_EQ(moveNumber, 1);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
   EXPECT_EQ(pictureState(20).substr(0, 7), "120,120");
-  EXPECT_TRUE(form1.image[20].visible);
   EXPECT_EQ(lastMaterialBalance, 0);
   EXPECT_EQ(consistencyFault(), "");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "e2e4 d7d5"), "");
@@ -275,12 +244,6 @@ struct Checkpoint {
   std::string what;
 };
 
-// The computer's last reply, as a drag.
-Drag lastBlackReply() {
-  const HalfMoveRecord& b = history[moveCount - 1].black;
-  return Drag{b.fromX, b.fromY, b.toX, b.toY, false, false};
-}
-
 // Plays random games of one mode with take backs at random points; after
 // every take back (and at the end) the game must be the one its remaining
 // moves give when replayed from the start.
@@ -291,8 +254,7 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
   int captures = 0;
   for (int g = 0; g < games; ++g) {
     std::mt19937 rng(seed + static_cast<uint32_t>(g));
-    startProgram();
-    if (mode == kPlayTwoPlayers) secenek2Click();
+    replay(mode, {});
     std::vector<Drag> played;
     std::vector<Checkpoint> checkpoints;
     const int steps = 30 + static_cast<int>(rng() % 50);
@@ -336,12 +298,12 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
           played.pop_back();
           break;
         }
-        const Drag reply = lastBlackReply();
-        castlings +=
-            history[moveCount - 1].black.kind == kKing && reply.fromX == 4 && (reply.toX == 6 || reply.toX == 1) ? 1
-                                                                                                                 : 0;
-        captures += history[moveCount - 1].black.captureFlag;
-        played.push_back(reply);
+        // The computer's reply, as a drag.
+        const HalfMoveRecord& b = history[moveCount - 1].black;
+        const bool castling = b.kind == kKing && b.fromX == 4 && (b.toX == 6 || b.toX == 1);
+        played.push_back(Drag{b.fromX, b.fromY, b.toX, b.toY, b.captureFlag != 0, castling});
+        castlings += castling ? 1 : 0;
+        captures += b.captureFlag;
       }
     }
     if (!over) checkpoints.push_back(Checkpoint{gameState(), played, "game " + std::to_string(g) + " end"});
