@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
+#include <functional>
 
 #include "computer/computer_turn.h"
 #include "game/game_over.h"
@@ -20,11 +20,27 @@ namespace {
 // White's queen takes the black king on e8 in five half-moves.
 const char* const kKingTaken = "e2e3 f7f6 d1h5 a7a6 h5e8";
 
-void kingTakenAgainstTheComputer() {
+void twoPlayers() {
   startProgram();
   secenek2Click();
+}
+
+void kingTakenAgainstTheComputer() {
+  twoPlayers();
   playMoves(kKingTaken);
   secenek1Click();
+}
+
+// The turn mark's side, its text when it is not the plain turn text of that
+// side, " over" once the game is over, then the last move's squares if shown:
+// "white", "black e2-e4".
+std::string marks() {
+  const TurnMark& t = form1.turnMark;
+  const LastMoveMark& m = form1.lastMove;
+  std::string text = t.side == kWhite ? "white" : t.side == kBlack ? "black" : "side " + std::to_string(t.side);
+  if (t.text != (t.side == kWhite ? kWhiteTurnText : kBlackTurnText)) text += " \"" + t.text + "\"";
+  if (t.gameOver) text += " over";
+  return m.shown ? text + " " + squareName(m.fromX, m.fromY) + "-" + squareName(m.toX, m.toY) : text;
 }
 
 }  // namespace
@@ -73,10 +89,10 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   EXPECT_EQ(listTexts().size(), 11u);
 
   // A file that goes on after the king was taken replays whole.
-  startProgram();
-  secenek2Click();
+  twoPlayers();
   playMoves(kKingTaken);
-  const std::string path = testing::TempDir() + "king_taken.oyk";
+  TempFolder folder;
+  const std::string path = folder.file("king_taken.oyk");
   ASSERT_TRUE(saveGameTo(path));
   std::ofstream(path, std::ios::app | std::ios::binary)
       << formatMoveLine(kPawn, kBlack, 0, 0, 5, 0, 4, '-', moveNumber) << "\r\n"
@@ -87,66 +103,35 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   EXPECT_EQ(squareAt(0, 4).kind, kPawn);
   EXPECT_TRUE(gameIsOver());
   EXPECT_EQ(form1.turnMark.text, kWhiteWonText);
-  std::remove(path.c_str());
 }
 
 // The turn mark and the last move's squares after moves, take backs, a
 // castling, a new game and an open.
 TEST(GameMarks, TurnAndLastMoveFollowTheGame) {
-  struct Step {
+  TempFolder folder;
+  const std::string path = folder.file("marks.oyk");
+  const struct {
     const char* what;
-    void (*act)();
-    int32_t side;      // whose turn the mark shows
-    const char* from;  // last move's squares; "" for none
-    const char* to;
+    std::function<void()> act;
+    const char* marks;
+  } steps[] = {
+      {"start", twoPlayers, "white"},
+      {"white move", [] { playMoves("e2e4"); }, "black e2-e4"},
+      {"black move", [] { playMoves("e7e5"); }, "white e7-e5"},
+      {"more moves", [] { playMoves("g1f3 b8c6 f1c4 g8f6"); }, "white g8-f6"},
+      {"castling", [] { playMoves("e1g1"); }, "black e1-g1"},
+      {"black reply", [] { playMoves("f8c5"); }, "white f8-c5"},
+      {"take back", [] { Button2Click(); }, "white g8-f6"},
+      {"save, open", [&] { ASSERT_TRUE(saveGameTo(path) && openGameFrom(path)); }, "white g8-f6"},
+      {"white move", [] { playMoves("d2d3"); }, "black d2-d3"},
+      {"its take back", [] { Button2Click(); }, "white g8-f6"},
+      {"take back all", [] { ListBox1Click(1); }, "white"},
+      {"white move again", [] { playMoves("d2d4"); }, "black d2-d4"},
+      {"new game", [] { Button3Click(); }, "white"},
   };
-  static std::string path;
-  path = testing::TempDir() + "marks.oyk";
-  const Step steps[] = {
-      {"start",
-       [] {
-         startProgram();
-         secenek2Click();
-       },
-       kWhite, "", ""},
-      {"white move", [] { playMoves("e2e4"); }, kBlack, "e2", "e4"},
-      {"black move", [] { playMoves("e7e5"); }, kWhite, "e7", "e5"},
-      {"more moves", [] { playMoves("g1f3 b8c6 f1c4 g8f6"); }, kWhite, "g8", "f6"},
-      {"castling", [] { playMoves("e1g1"); }, kBlack, "e1", "g1"},
-      {"black reply", [] { playMoves("f8c5"); }, kWhite, "f8", "c5"},
-      {"take back", [] { Button2Click(); }, kWhite, "g8", "f6"},
-      {"save, open",
-       [] {
-         saveGameTo(path);
-         openGameFrom(path);
-       },
-       kWhite, "g8", "f6"},
-      {"white move, take back",
-       [] {
-         playMoves("d2d3");
-         Button2Click();
-       },
-       kWhite, "g8", "f6"},
-      {"take back all", [] { ListBox1Click(1); }, kWhite, "", ""},
-      {"moves, new game",
-       [] {
-         playMoves("d2d4");
-         Button3Click();
-       },
-       kWhite, "", ""},
-  };
-  for (const Step& s : steps) {
+  for (const auto& s : steps) {
     SCOPED_TRACE(s.what);
     s.act();
-    EXPECT_EQ(form1.turnMark.side, s.side);
-    EXPECT_FALSE(form1.turnMark.gameOver);
-    EXPECT_EQ(form1.turnMark.text, s.side == kWhite ? kWhiteTurnText : kBlackTurnText);
-    const std::string from = s.from;
-    EXPECT_EQ(form1.lastMove.shown, !from.empty());
-    if (!from.empty()) {
-      EXPECT_EQ(squareName(form1.lastMove.fromX, form1.lastMove.fromY), from);
-      EXPECT_EQ(squareName(form1.lastMove.toX, form1.lastMove.toY), s.to);
-    }
+    EXPECT_EQ(marks(), s.marks);
   }
-  std::remove(path.c_str());
 }
