@@ -5,29 +5,13 @@
 #include <QtTest>
 #include <memory>
 
+#include "board_mouse.h"
+
 #include "controls/controls.h"
 #include "game/board.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/start_up.h"
-
-namespace {
-
-// Centre of a square in board-frame pixels, from its name ("e2").
-QPoint centreOf(const char* square) {
-  const int file = square[0] - 'a';
-  const int rank = square[1] - '1';
-  return {40 * file + 20, 280 - 40 * rank + 20};
-}
-
-// Start place of a black picture: Image17..Image24 pawns a..h, Image25..Image32
-// the back rank a..h.
-QPoint blackStartPlace(int picture) {
-  const bool pawn = picture <= 24;
-  return {40 * ((picture - 17) % 8), pawn ? 40 : 0};
-}
-
-}  // namespace
 
 class BoardDragTest : public QObject {
   Q_OBJECT
@@ -37,17 +21,13 @@ class BoardDragTest : public QObject {
   BoardWidget* board() { return windows_->form1().board(); }
   QWidget* picture(int n) { return board()->findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); }
 
-  void drag(QPoint from, QPoint to) {
-    QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, from);
-    QTest::mouseMove(board(), from + QPoint(3, 0));
-    QTest::mouseMove(board(), to);
-    QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, to);
-  }
-  void drag(const char* from, const char* to) { drag(centreOf(from), centreOf(to)); }
+  void drag(const std::string& moves) { mouseDrags(board(), moves); }
 
+  // A black picture away from its start place: Image17..Image24 the pawns
+  // a..h, Image25..Image32 the back rank a..h.
   bool blackHasMoved() {
     for (int n = 17; n <= 32; ++n)
-      if (picture(n)->pos() != blackStartPlace(n)) return true;
+      if (picture(n)->pos() != QPoint(40 * ((n - 17) % 8), n <= 24 ? 40 : 0)) return true;
     return false;
   }
 
@@ -83,10 +63,9 @@ class BoardDragTest : public QObject {
   // Two players: 1.e4 d5 2.exd5 by a drop on the black pawn's picture.
   void dropOnAnEnemyPieceCapturesIt() {
     windows_->form1().findChild<QAction*>(QStringLiteral("secenek2"))->trigger();
-    drag("e2", "e4");
-    drag("d7", "d5");
+    drag("e2e4 d7d5");
     QCOMPARE(picture(20)->pos(), QPoint(120, 120));
-    drag("e4", "d5");
+    drag("e4d5");
     QCOMPARE(picture(5)->pos(), QPoint(120, 120));
     QVERIFY(!picture(20)->isVisible());
     QCOMPARE(QString::fromStdString(form1.listBox1.back().text), QStringLiteral("2- piyon(5)     E4xD5"));
@@ -96,15 +75,12 @@ class BoardDragTest : public QObject {
   // picture goes back to its square.
   void releaseAwayFromTheBoardChangesNothing() {
     const auto lines = form1.listBox1.size();
-    const QPoint e2 = centreOf("e2");
-    drag(e2, QPoint(-20, 100));  // window background left of the board
-    QCOMPARE(picture(5)->pos(), QPoint(160, 240));
-    drag(e2, QPoint(320, 100));  // the frame's own border
-    QCOMPARE(picture(5)->pos(), QPoint(160, 240));
-    drag(e2, QPoint(360, 100));  // the move list
-    QCOMPARE(picture(5)->pos(), QPoint(160, 240));
-    drag(e2, QPoint(100, 336));  // a file letter under the board
-    QCOMPARE(picture(5)->pos(), QPoint(160, 240));
+    // The window background left of the board, the frame's own border, the
+    // move list, a file letter under the board.
+    for (QPoint away : {QPoint(-20, 100), QPoint(320, 100), QPoint(360, 100), QPoint(100, 336)}) {
+      mouseDrag(board(), centreOf("e2"), away);
+      QCOMPARE(picture(5)->pos(), QPoint(160, 240));
+    }
     QCOMPARE(form1.listBox1.size(), lines);
     QVERIFY(!form1.timer1Enabled);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -113,13 +89,13 @@ class BoardDragTest : public QObject {
   // A refused move and a drop on the piece's own square put the picture back;
   // a click without movement and a right-button drag move nothing.
   void refusedMovesReturnThePicture() {
-    drag("e2", "e2");  // onto its own picture: no computer turn
+    drag("e2e2");  // onto its own picture: no computer turn
     QCOMPARE(picture(5)->pos(), QPoint(160, 240));
     QVERIFY(!form1.timer1Enabled);
-    drag("g1", "e2");  // onto a white piece's picture: refused, no computer turn
+    drag("g1e2");  // onto a white piece's picture: refused, no computer turn
     QCOMPARE(picture(15)->pos(), QPoint(240, 280));
     QVERIFY(!form1.timer1Enabled);
-    drag("e2", "e5");
+    drag("e2e5");
     QCOMPARE(picture(5)->pos(), QPoint(160, 240));
     QCOMPARE(form1.listBox1.size(), 2u);
     QVERIFY(form1.timer1Enabled);  // the computer is asked even so

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "board_mouse.h"
 #include "controls/controls.h"
 #include "game/board.h"
 #include "test_support.h"
@@ -18,12 +19,6 @@
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/start_up.h"
-
-namespace {
-
-QPoint centreOf(const char* square) { return {40 * (square[0] - 'a') + 20, 280 - 40 * (square[1] - '1') + 20}; }
-
-}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -35,13 +30,6 @@ class MainWindowTest : public QObject {
   QWidget* picture(int n) { return board()->findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); }
   QAction* action(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
   QRadioButton* radio(int n) { return window().findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(n)); }
-
-  void drag(const char* from, const char* to) {
-    QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, centreOf(from));
-    QTest::mouseMove(board(), centreOf(from) + QPoint(3, 0));
-    QTest::mouseMove(board(), centreOf(to));
-    QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, centreOf(to));
-  }
 
   // Exactly the ticks and the radio button of one level.
   void expectLevel(int level) {
@@ -64,11 +52,7 @@ class MainWindowTest : public QObject {
   // leaves the two header lines.
   void newGameRestoresEveryPicture() {
     action("secenek2")->trigger();
-    drag("e2", "e4");
-    drag("d7", "d5");
-    drag("e4", "d5");  // takes the d-pawn
-    drag("d8", "d5");  // the queen takes back
-    drag("g1", "f3");
+    mouseDrags(board(), "e2e4 d7d5 e4d5 d8d5 g1f3");  // pawn and queen take on d5
     QVERIFY(!picture(5)->isVisible());
     QCOMPARE(picture(28)->pos(), QPoint(120, 120));
     form1.label20Visible = true;
@@ -120,7 +104,7 @@ class MainWindowTest : public QObject {
 
     ScriptedDialogs scripted;
     closeAnswered = 0;
-    drag("e2", "e4");
+    mouseDrags(board(), "e2e4");
     scripted.answers = {Answer::Cancel, Answer::Yes, Answer::Yes, Answer::No};
     action("k1")->trigger();  // Cancel
     QVERIFY(window().isVisible());
