@@ -63,7 +63,6 @@ std::string fileOfList(std::vector<std::string> lines, const std::string& end = 
 
 const std::string kHeader1 = "     TAŞ        ILK SON ";
 const std::string kHeader2 = "    --------       ------ -------- ";
-const std::string kHeader1Bytes = "     TA\xDE        ILK SON ";
 
 // A move list: the two headers, then the lines of `moves` split at '|'.
 std::vector<std::string> listOf(const std::string& moves) {
@@ -229,7 +228,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   EXPECT_TRUE(answers.messages.empty());
 
   // A saved game that ends with White's unanswered move.
-  writeBytes(path, std::string(kHeader1Bytes) + "\r\n" + kHeader2 + "\r\n1- piyon(5)     E2-E4\r\n");
+  writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E4")));
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
   EXPECT_EQ(sideToMove, kBlackToMove);
@@ -336,11 +335,11 @@ TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     std::string bytes;
   } files[] = {
       {"empty", ""},
-      {"one line", kHeader1Bytes + "\r\n"},
-      {"two lines, the second no header", kHeader1Bytes + "\r\n" + kHeader2 + "-\r\n"},
+      {"one line", fileOfList({kHeader1})},
+      {"two lines, the second no header", fileOfList({kHeader1, kHeader2 + "-"})},
       {"binary noise", noise},
       {"UTF-8 text", "Alışveriş listesi\r\nsüt, ekmek, çay\r\nşeker ve tuz\r\n"},
-      {"first move cut short", kHeader1Bytes + "\r\n" + kHeader2 + "\r\n1- piyon(5)     E2-\r\n"},
+      {"first move cut short", fileOfList(listOf("1- piyon(5)     E2-"))},
       {"10 MB", huge},
   };
   for (const auto& f : files) {
