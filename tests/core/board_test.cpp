@@ -13,20 +13,22 @@
 
 namespace {
 
-// The start position as a player sees it, and the records behind it: every
+// The start of a game as a player sees it, and the records behind it: every
 // square stable with an empty pending layer, the weights rising by 2 from the
 // edge (2) to the centre (8), of each kind and side the piece nearer file a
-// numbered first, queens and kings carrying `royalIndex` on their squares.
-void expectStartSquares(int32_t royalIndex) {
+// numbered first, queens and kings carrying `royalIndex` on their squares;
+// every piece on the board, unmoved, with its start value (the queen 10) and
+// its picture on it; the list's headers alone, White to move at move 0, no
+// "MAT!!!", the captured-pieces window empty and filled from the top.
+void expectStartOfGame(int32_t royalIndex) {
   EXPECT_EQ(boardRows(), kStartRows);
   EXPECT_EQ(consistencyFault(), "");
+  EXPECT_EQ(pictureFault(), "");
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
       SCOPED_TRACE("square " + squareName(x, y));
       const Square& s = squareAt(x, y);
-      EXPECT_EQ(s.pendingKind, kEmpty);
-      EXPECT_EQ(s.pendingSide, kNoSide);
-      EXPECT_EQ(s.pendingIndex, kNoIndex);
+      EXPECT_TRUE(layers(squareName(x, y)).ends_with(" .99"));
       EXPECT_EQ(s.weight, 2 * (1 + std::min({x, 7 - x, y, 7 - y})));
       int index = 0;
       for (int left = 0; left < x; ++left) {
@@ -37,28 +39,17 @@ void expectStartSquares(int32_t royalIndex) {
       EXPECT_EQ(s.index, index);
     }
   }
-}
-
-// Every piece on the board, unmoved, with its start value (the queen 10).
-void expectStartPieces() {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
     const Piece& p = *pieceOf(o.kind, o.side, o.index);
     SCOPED_TRACE("piece of Image" + std::to_string(n));
-    EXPECT_EQ(p.side, o.side);
-    EXPECT_EQ(p.onBoard, 1);
-    EXPECT_EQ(p.moved, 0);
-    EXPECT_EQ(p.value, o.kind == kQueen ? 10 : materialValue(o.kind));
+    EXPECT_EQ((std::vector<int32_t>{p.side, p.onBoard, p.moved, p.value}),
+              (std::vector<int32_t>{o.side, 1, 0, o.kind == kQueen ? 10 : materialValue(o.kind)}));
   }
-}
-
-// Every board picture on its piece's square with the bitmap of its kind,
-// side and square colour.
-void expectStartPictures() { EXPECT_EQ(pictureFault(), ""); }
-
-const std::vector<std::string> kHeaders = {"     TAŞ        ILK SON ", "    --------       ------ -------- "};
-
-void expectLostPlacementAtStart() {
+  EXPECT_EQ(listTexts(), (std::vector<std::string>{"     TAŞ        ILK SON ", "    --------       ------ -------- "}));
+  EXPECT_EQ((std::vector<int32_t>{sideToMove, moveNumber, moveCount, listSelection, form1.label20Visible}),
+            (std::vector<int32_t>{2, 0, 0, 0, 0}));
+  for (int n = 0; n < kLostPictureSlots; ++n) EXPECT_FALSE(form3.image[n].visible) << "Form3 Image" << n;
   for (const LostPiecePlacement* l : {&whiteLost, &blackLost}) {
     EXPECT_EQ((std::vector<int32_t>{l->x, l->y, l->row, l->count, l->odd}),
               (std::vector<int32_t>{l == &whiteLost ? 4 : 50, 34, 1, 0, 0}));
@@ -69,19 +60,9 @@ void expectLostPlacementAtStart() {
 
 TEST(Board, ProgramStartsWithTheTabledPosition) {
   startProgram();
-  expectStartSquares(9);
-  expectStartPieces();
-  expectStartPictures();
-  EXPECT_EQ(listTexts(), kHeaders);
-  EXPECT_EQ(sideToMove, 2);
-  EXPECT_EQ(playMode, 1);
-  EXPECT_EQ(level, 1);
-  EXPECT_EQ(trialMode, 0);
-  EXPECT_EQ(moveCount, 0);
-  EXPECT_EQ(moveNumber, 0);
-  EXPECT_EQ(gameSaved, 1);
-  EXPECT_EQ(replaying, 0);
-  expectLostPlacementAtStart();
+  expectStartOfGame(9);
+  EXPECT_EQ((std::vector<int32_t>{playMode, level, trialMode, gameSaved, replaying}),
+            (std::vector<int32_t>{1, 1, 0, 1, 0}));
   EXPECT_EQ((std::vector<int32_t>{materialValue(kPawn), materialValue(kRook), materialValue(kKnight),
                                   materialValue(kBishop), materialValue(kQueen), materialValue(kKing)}),
             (std::vector<int32_t>{1, 4, 3, 3, 8, 2}));
@@ -150,25 +131,11 @@ TEST(Board, NewGameRestoresTheStartPosition) {
   form2.visible = true;
 
   Button3Click();
-  expectStartSquares(99);
-  expectStartPieces();
-  expectStartPictures();
-  EXPECT_EQ(listTexts(), kHeaders);
-  EXPECT_EQ(sideToMove, 2);
-  EXPECT_EQ(moveNumber, 0);
-  EXPECT_EQ(moveCount, 0);
-  EXPECT_EQ(listSelection, 0);
-  EXPECT_FALSE(form1.label20Visible);
-  for (int n = 0; n < kLostPictureSlots; ++n) EXPECT_FALSE(form3.image[n].visible) << "Form3 Image" << n;
-  expectLostPlacementAtStart();
+  expectStartOfGame(99);
   // Left alone by the reset.
-  EXPECT_EQ(playMode, 1);
-  EXPECT_EQ(level, 3);
-  EXPECT_EQ(gameSaved, 0);
-  EXPECT_TRUE(form1.timer1Enabled);
-  EXPECT_TRUE(form1.label19Visible);
-  EXPECT_TRUE(form2.visible);
-  EXPECT_TRUE(form3.visible);
+  EXPECT_EQ((std::vector<int32_t>{playMode, level, gameSaved, form1.timer1Enabled, form1.label19Visible, form2.visible,
+                                  form3.visible}),
+            (std::vector<int32_t>{1, 3, 0, 1, 1, 1, 1}));
 
   // The next game starts from move 1 and places lost pieces from the top again.
   secenek2Click();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
@@ -39,127 +41,68 @@ void expectMade(const std::string& from, const std::string& to) {
 
 TEST(Castling, BothWaysOnBothSides) {
   // White castles by the move request itself, which answers 0 (castling
-  // carries itself out); Black by a drag.
-  struct Case {
-    const char* opening;  // a new two-player game with these moves, or "" to go on
-    int32_t side;
-    const char* king[2];  // from, to
-    const char* rook[2];
-    const char* between;  // the square the long way passes, "" for the short way
-    int32_t rookIndex;
-    int kingPicture;
-    const char* kingShown;
-    int rookPicture;
-    const char* rookShown;
-    std::vector<std::string> lastLines;
-    int32_t moveNumber;
-    int32_t moveCount;
-    const char* backRank;
+  // carries itself out); Black by a drag. Each case: a new two-player game
+  // with the opening (or "" to go on), the king's move, then what is shown:
+  // the king's and the rook's pictures, the back rank, the move number and
+  // count, and the list lines the castling added.
+  const struct {
+    const char* opening;
+    const char* king;
+    const char* shown;
+  } cases[] = {
+      {"e2e4 e7e5 g1f3 g8f6 f1c4 f8c5", "e1g1", "240,280 38|200,280 47|RNBQ.RK.|4 3|4-       KÜÇÜK ROK"},
+      {"", "e8g8", "240,0 56|200,0 40|rnbq.rk.|4 4|      KÜÇÜK ROK|    "},
+      {"d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7", "e1b1", "40,280 55|80,280 34|.KR..BNR|5 4|5-       BÜYÜK ROK"},
+      {"", "e8b8", "40,0 44|80,0 48|.kr..bnr|5 5|      BÜYÜK ROK|    "},
   };
-  const Case cases[] = {
-      {"e2e4 e7e5 g1f3 g8f6 f1c4 f8c5",
-       kWhite,
-       {"e1", "g1"},
-       {"h1", "f1"},
-       "",
-       1,
-       13,
-       "240,280 38",
-       16,
-       "200,280 47",
-       {"4-       KÜÇÜK ROK"},
-       4,
-       3,
-       "RNBQ.RK."},
-      {"",
-       kBlack,
-       {"e8", "g8"},
-       {"h8", "f8"},
-       "",
-       1,
-       29,
-       "240,0 56",
-       32,
-       "200,0 40",
-       {"      KÜÇÜK ROK", "    "},
-       4,
-       4,
-       "rnbq.rk."},
-      {"d2d4 d7d5 b1c3 b8c6 c1f4 c8f5 d1d2 d8d7",
-       kWhite,
-       {"e1", "b1"},
-       {"a1", "c1"},
-       "d1",
-       0,
-       13,
-       "40,280 55",
-       9,
-       "80,280 34",
-       {"5-       BÜYÜK ROK"},
-       5,
-       4,
-       ".KR..BNR"},
-      {"",
-       kBlack,
-       {"e8", "b8"},
-       {"a8", "c8"},
-       "d8",
-       0,
-       29,
-       "40,0 44",
-       25,
-       "80,0 48",
-       {"      BÜYÜK ROK", "    "},
-       5,
-       5,
-       ".kr..bnr"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.king[0]) + "-" + c.king[1]);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.king);
     if (*c.opening != '\0') {
       startProgram();
       secenek2Click();
       playMoves(c.opening);
     }
+    const std::string from(c.king, 2), to(c.king + 2, 2);
+    const bool white = from[1] == '1', kingside = to[0] == 'g';
+    const int32_t side = white ? kWhite : kBlack;
+    const int rank = homeRank(side);
+    const std::string rookFrom = (kingside ? "h" : "a") + from.substr(1),
+                      rookTo = (kingside ? "f" : "c") + from.substr(1);
     const int32_t selection = listSelection;
-    const int rank = homeRank(c.side);
-    if (c.side == kWhite) {
+    const size_t linesBefore = listTexts().size();
+    if (white) {
       Image1MouseDown(13, MouseButton::Left);
-      dragToX = fileOf(c.king[1]);
+      dragToX = fileOf(to);
       dragToY = rank;
       dropLeft = 40 * dragToX;
       dropTop = 280;
       EXPECT_EQ(requestMove(kKing, kWhite, 0), 0);
     } else {
-      expectMade(c.king[0], c.king[1]);
+      expectMade(from, to);
     }
-    const bool white = c.side == kWhite;
-    EXPECT_EQ(layers(c.king[1]), white ? "1 K99 .99" : "1 k99 .99");
-    EXPECT_EQ(layers(c.rook[1]), std::string(white ? "1 R" : "1 r") + std::to_string(c.rookIndex) + " .99");
-    for (const char* empty : {c.king[0], c.rook[0], c.between}) {
-      if (*empty != '\0') {
-        EXPECT_EQ(layers(empty), "1 .99 .99") << empty;
-      }
+    EXPECT_EQ(layers(to), white ? "1 K99 .99" : "1 k99 .99");
+    EXPECT_EQ(layers(rookTo), std::string(white ? "1 R" : "1 r") + (kingside ? "1" : "0") + " .99");
+    for (const std::string& empty : {from, rookFrom, kingside ? from : "d" + from.substr(1)}) {
+      EXPECT_EQ(layers(empty), "1 .99 .99") << empty;
     }
-    EXPECT_EQ(boardRows()[white ? 7 : 0], c.backRank);
-    EXPECT_EQ(pieceState(pieces.kings[c.side - 1]), std::string(c.king[1]) + " rest 1 moved 1");
-    EXPECT_EQ(pieceState(pieces.rooks[c.side - 1][c.rookIndex]), std::string(c.rook[1]) + " rest 1 moved 1");
-    EXPECT_EQ(pictureState(c.kingPicture), c.kingShown);
-    EXPECT_EQ(pictureState(c.rookPicture), c.rookShown);
+    EXPECT_EQ(pieceState(pieces.kings[side - 1]), to + " rest 1 moved 1");
+    EXPECT_EQ(pieceState(pieces.rooks[side - 1][kingside ? 1 : 0]), rookTo + " rest 1 moved 1");
     const std::vector<std::string> all = listTexts();
-    EXPECT_EQ(std::vector<std::string>(all.end() - static_cast<long>(c.lastLines.size()), all.end()), c.lastLines);
+    std::string shown = pictureState(white ? 13 : 29) + "|" + pictureState((white ? 0 : 16) + (kingside ? 16 : 9)) +
+                        "|" + boardRows()[white ? 7 : 0] + "|" + std::to_string(moveNumber) + " " +
+                        std::to_string(moveCount);
+    for (size_t i = linesBefore; i < all.size(); ++i) shown += "|" + all[i];
+    EXPECT_EQ(shown, c.shown);
     EXPECT_EQ(sideToMove, white ? kBlackToMove : kWhiteToMove);
-    EXPECT_EQ(moveNumber, c.moveNumber);
-    EXPECT_EQ(moveCount, c.moveCount);
     EXPECT_EQ(listSelection, selection);
     EXPECT_EQ(gameSaved, 0);
-    const HalfMoveRecord& h = white ? history[c.moveNumber - 1].white : history[c.moveNumber - 1].black;
+    const HalfMoveRecord& h = white ? history[moveNumber - 1].white : history[moveNumber - 1].black;
     EXPECT_EQ((std::vector<int32_t>{h.kind, h.index, h.fromX, h.fromY, h.toX, h.toY}),
-              (std::vector<int32_t>{kKing, kNoIndex, 4, rank, fileOf(c.king[1]), rank}));
+              (std::vector<int32_t>{kKing, kNoIndex, 4, rank, fileOf(to), rank}));
     EXPECT_EQ(consistencyFault(), "");
     EXPECT_EQ(pictureFault(), "");
     if (!white) {
-      EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(c.moveCount));
+      EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(moveCount));
     }
   }
   // Every full move is one history entry and three lines.
@@ -173,46 +116,35 @@ TEST(Castling, BothWaysOnBothSides) {
 }
 
 TEST(Castling, AttackedSquares) {
-  // One enemy knight attacks the named square. The rooks of the other side
-  // already attack a1 and h1 (open files), which never refuses castling.
-  struct Case {
-    int32_t side;
-    const char* from;
-    const char* to;
-    const char* knight;
-    bool made;
-  };
-  const Case cases[] = {
-      {kWhite, "e1", "g1", "c2", false},  // e1
-      {kWhite, "e1", "g1", "e3", false},  // f1
-      {kWhite, "e1", "g1", "h3", false},  // g1
-      {kWhite, "e1", "g1", "f2", true},   // h1 and d1 only
-      {kWhite, "e1", "b1", "a3", false},  // b1
-      {kWhite, "e1", "b1", "a2", false},  // c1
-      {kWhite, "e1", "b1", "b2", false},  // d1
-      {kWhite, "e1", "b1", "c2", false},  // e1
-      {kWhite, "e1", "b1", "g3", true},   // f1 and h1 only
-      {kBlack, "e8", "g8", "c7", false},  // e8
-      {kBlack, "e8", "g8", "e6", false},  // f8
-      {kBlack, "e8", "g8", "h6", false},  // g8
-      {kBlack, "e8", "g8", "f7", true},   // h8 and d8 only
-      {kBlack, "e8", "b8", "a6", false},  // b8
-      {kBlack, "e8", "b8", "a7", false},  // c8
-      {kBlack, "e8", "b8", "b7", false},  // d8
-      {kBlack, "e8", "b8", "c7", false},  // e8
-      {kBlack, "e8", "b8", "g6", true},   // f8 and h8 only
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.from) + "-" + c.to + " with a knight on " + c.knight);
-    setUpKingsAndRooks();
-    placePiece(kKnight, otherSide(c.side), 0, c.knight);
-    syncPictures();
-    if (c.side == kBlack) sideToMove = kBlackToMove;
-    if (c.made) {
-      expectMade(c.from, c.to);
-      EXPECT_EQ(pieces.kings[c.side - 1].x, fileOf(c.to));
-    } else {
-      expectRefused(c.from, c.to);
+  // One enemy knight on each square of the list in turn, "-" when castling
+  // is then refused: it attacks the king's start, a square it passes or its
+  // destination (e, f, g; or b, c, d, e). The last knight attacks only the
+  // rook's square and one outside the way; the other side's rooks attack a1
+  // and h1 (open files) throughout. Neither ever refuses castling.
+  const struct {
+    const char* king;
+    const char* knights;
+  } cases[] = {{"e1g1", "c2- e3- h3- f2+"},
+               {"e1b1", "a3- a2- b2- c2- g3+"},
+               {"e8g8", "c7- e6- h6- f7+"},
+               {"e8b8", "a6- a7- b7- c7- g6+"}};
+  for (const auto& c : cases) {
+    const std::string from(c.king, 2), to(c.king + 2, 2);
+    const int32_t side = from[1] == '1' ? kWhite : kBlack;
+    std::istringstream in(c.knights);
+    std::string knight;
+    while (in >> knight) {
+      SCOPED_TRACE(from + "-" + to + " with a knight on " + knight);
+      setUpKingsAndRooks();
+      placePiece(kKnight, otherSide(side), 0, knight.substr(0, 2));
+      syncPictures();
+      if (side == kBlack) sideToMove = kBlackToMove;
+      if (knight[2] == '+') {
+        expectMade(from, to);
+        EXPECT_EQ(pieces.kings[side - 1].x, fileOf(to));
+      } else {
+        expectRefused(from, to);
+      }
     }
   }
 }
@@ -245,22 +177,19 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
 
   // A square between king and rook, or the king's destination, held by an
   // own or an enemy piece; castling never captures.
-  struct Held {
-    const char* from;
-    const char* to;
-    const char* square;
-  };
-  const Held held[] = {{"e1", "g1", "f1"}, {"e1", "g1", "g1"}, {"e1", "b1", "d1"}, {"e1", "b1", "c1"},
-                       {"e1", "b1", "b1"}, {"e8", "g8", "f8"}, {"e8", "g8", "g8"}, {"e8", "b8", "d8"},
-                       {"e8", "b8", "c8"}, {"e8", "b8", "b8"}};
-  for (const Held& h : held) {
-    for (int32_t holder : {kWhite, kBlack}) {
-      SCOPED_TRACE(std::string(h.square) + " held by side " + std::to_string(holder));
-      setUpKingsAndRooks();
-      placePiece(kBishop, holder, 1, h.square);
-      syncPictures();
-      if (h.from[1] == '8') sideToMove = kBlackToMove;
-      expectRefused(h.from, h.to);
+  for (const char* way : {"e1g1 f1 g1", "e1b1 d1 c1 b1", "e8g8 f8 g8", "e8b8 d8 c8 b8"}) {
+    std::istringstream in(way);
+    std::string king, square;
+    in >> king;
+    while (in >> square) {
+      for (int32_t holder : {kWhite, kBlack}) {
+        SCOPED_TRACE(square + " held by side " + std::to_string(holder));
+        setUpKingsAndRooks();
+        placePiece(kBishop, holder, 1, square);
+        syncPictures();
+        if (king[1] == '8') sideToMove = kBlackToMove;
+        expectRefused(king.substr(0, 2), king.substr(2));
+      }
     }
   }
 }
@@ -268,35 +197,38 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
 TEST(Castling, SearchModeSetsUpPendingLayers) {
   // The layers of king destination, king start, rook destination and rook
   // start.
-  struct Case {
+  const struct {
     int32_t code;
     int32_t side;
-    const char* squares[4];
-    const char* layers[4];
+    const char* layers;
+  } cases[] = {
+      {9, kWhite, "1 .99 K99|1 K9 .99|1 .99 R1|1 R1 .99"},
+      {10, kWhite, "1 .99 K99|0 K9 .99|1 .99 R0|0 R0 .99"},
+      {9, kBlack, "0 .99 k99|0 k9 .99|0 .99 r1|0 r1 .99"},
+      {10, kBlack, "0 .99 k99|0 k9 .99|0 .99 r0|0 r0 .99"},
   };
-  const Case cases[] = {
-      {9, kWhite, {"g1", "e1", "f1", "h1"}, {"1 .99 K99", "1 K9 .99", "1 .99 R1", "1 R1 .99"}},
-      {10, kWhite, {"b1", "e1", "c1", "a1"}, {"1 .99 K99", "0 K9 .99", "1 .99 R0", "0 R0 .99"}},
-      {9, kBlack, {"g8", "e8", "f8", "h8"}, {"0 .99 k99", "0 k9 .99", "0 .99 r1", "0 r1 .99"}},
-      {10, kBlack, {"b8", "e8", "c8", "a8"}, {"0 .99 k99", "0 k9 .99", "0 .99 r0", "0 r0 .99"}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE("code " + std::to_string(c.code) + " side " + std::to_string(c.side));
     setUpKingsAndRooks();
     GameState before = gameState();
     trialMode = 1;  // as the search runs it
     EXPECT_EQ(castle(c.code, c.side, kCastleSearch), 1);
     trialMode = 0;
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(layers(c.squares[k]), c.layers[k]) << c.squares[k];
+    const std::string rank = c.side == kWhite ? "1" : "8";
+    const bool kingside = c.code == 9;
+    std::string shown;
+    for (const char* file : {kingside ? "g" : "b", "e", kingside ? "f" : "c", kingside ? "h" : "a"}) {
+      shown += (shown.empty() ? "" : "|") + layers(file + rank);
+      // Pictures, list, history and turn untouched.
+      const int i = squareIndex(fileOf(file + rank), rankOf(file + rank));
+      before.board.squares[i] = board.squares[i];
+    }
+    EXPECT_EQ(shown, c.layers);
     const Piece& king = pieces.kings[c.side - 1];
-    const Piece& rook = pieces.rooks[c.side - 1][c.code == 9 ? 1 : 0];
-    EXPECT_EQ(king.targetX, c.code == 9 ? 6 : 1);
-    EXPECT_EQ(rook.targetX, c.code == 9 ? 5 : 2);
+    const Piece& rook = pieces.rooks[c.side - 1][kingside ? 1 : 0];
+    EXPECT_EQ(king.targetX, kingside ? 6 : 1);
+    EXPECT_EQ(rook.targetX, kingside ? 5 : 2);
     EXPECT_EQ(king.atRest + rook.atRest + king.moved + rook.moved, 0);
-    // Pictures, list, history and turn untouched.
-    for (const char* square : c.squares)
-      before.board.squares[squareIndex(fileOf(square), rankOf(square))] =
-          board.squares[squareIndex(fileOf(square), rankOf(square))];
     before.pieces = pieces;
     EXPECT_EQ(stateDifference(before, gameState()), "");
   }

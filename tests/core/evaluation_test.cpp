@@ -9,10 +9,11 @@
 
 namespace {
 
-// An empty board; the tests place the pieces they need.
-void emptyBoard() {
-  startProgram();
-  clearBoard();
+// Both sides' evaluations, White's first, of pieces on an empty board.
+std::vector<int32_t> evaluations(const std::string& position) {
+  setUpPosition(position);
+  buildAttackMaps();
+  return {evaluateSide(kWhite), evaluateSide(kBlack)};
 }
 
 }  // namespace
@@ -21,64 +22,33 @@ TEST(Evaluation, ThreatTermsOfTheWorkedExamples) {
   startProgram();
   buildAttackMaps();
   countMaterial();
-  EXPECT_EQ(whiteMaterial, 38);
-  EXPECT_EQ(blackMaterial, 38);
-  EXPECT_EQ(evaluateSide(kWhite), 0);
-  EXPECT_EQ(evaluateSide(kBlack), 0);
+  EXPECT_EQ((std::vector<int32_t>{whiteMaterial, blackMaterial, evaluateSide(kWhite), evaluateSide(kBlack)}),
+            (std::vector<int32_t>{38, 38, 0, 0}));
 
   // A knight attacked by a pawn: -450 for its own side, +30 for the other,
-  // defended or not.
-  emptyBoard();
-  placePiece(kKing, kWhite, 0, "a1");
-  placePiece(kKing, kBlack, 0, "h8");
-  placePiece(kKnight, kWhite, 0, "d4");
-  placePiece(kPawn, kBlack, 4, "e5");
-  buildAttackMaps();
-  EXPECT_EQ(evaluateSide(kWhite), -450);
-  EXPECT_EQ(evaluateSide(kBlack), 30);
-  placePiece(kPawn, kWhite, 2, "c3");  // defends d4
-  buildAttackMaps();
-  EXPECT_EQ(evaluateSide(kWhite), -450);
+  // defended (from c3) or not.
+  EXPECT_EQ(evaluations("K0a1 k0h8 N0d4 p4e5"), (std::vector<int32_t>{-450, 30}));
+  EXPECT_EQ(evaluations("K0a1 k0h8 N0d4 p4e5 P2c3")[0], -450);
 
-  // An undefended rook attacked by the queen only: t = 4; defended by a pawn: 0.
-  emptyBoard();
-  placePiece(kKing, kWhite, 0, "a1");
-  placePiece(kKing, kBlack, 0, "h8");
-  placePiece(kRook, kWhite, 0, "d4");
-  placePiece(kQueen, kBlack, 0, "g7");  // on the diagonal, out of the rook's reach
-  buildAttackMaps();
-  EXPECT_EQ(evaluateSide(kWhite), -600);
-  EXPECT_EQ(evaluateSide(kBlack), 40);
-  placePiece(kPawn, kWhite, 2, "c3");
-  buildAttackMaps();
+  // An undefended rook attacked by the queen only (on the diagonal, out of
+  // the rook's reach): t = 4; defended by a pawn: 0.
+  EXPECT_EQ(evaluations("K0a1 k0h8 R0d4 q0g7"), (std::vector<int32_t>{-600, 40}));
+  evaluations("K0a1 k0h8 R0d4 q0g7 P2c3");
   EXPECT_EQ(threatTerm(3, 3, 4, kWhite, kWhite), 0);
 
   // A queen attacked by a bishop and a rook, defended by a pawn: t = 8 - 3.
-  emptyBoard();
-  placePiece(kKing, kWhite, 0, "a1");
-  placePiece(kKing, kBlack, 0, "h8");
-  placePiece(kQueen, kWhite, 0, "d4");
-  placePiece(kBishop, kBlack, 0, "f6");
-  placePiece(kRook, kBlack, 0, "d7");
-  placePiece(kPawn, kWhite, 2, "c3");
-  buildAttackMaps();
+  evaluations("K0a1 k0h8 Q0d4 b0f6 r0d7 P2c3");
   EXPECT_EQ(threatTerm(3, 3, 8, kWhite, kWhite), -750);
 }
 
 TEST(Evaluation, KingInCheckMarksThePosition) {
-  emptyBoard();
-  placePiece(kKing, kWhite, 0, "e1");
-  placePiece(kKing, kBlack, 0, "e8");
-  placePiece(kRook, kBlack, 0, "e5");  // checks the white king, undefended
-  placePiece(kRook, kWhite, 1, "a8");  // checks the black king along rank 8
-  buildAttackMaps();
-  // White: -10000 then Black's pieces' terms (the black rook on e5 is
-  // attacked by nothing); Black: exactly -10000, its king comes last.
-  EXPECT_EQ(evaluateSide(kWhite), -10000);
-  EXPECT_EQ(evaluateSide(kBlack), -10000);
-  placePiece(kPawn, kWhite, 3, "d4");  // attacks the black rook on e5
-  buildAttackMaps();
-  EXPECT_EQ(evaluateSide(kWhite), -10000 + 40);
+  startProgram();
+  // The black rook on e5 checks the white king, undefended; the white rook
+  // checks the black king along rank 8. White: -10000 then Black's pieces'
+  // terms (the rook on e5 is attacked by nothing, then by the pawn d4);
+  // Black: exactly -10000, its king comes last.
+  EXPECT_EQ(evaluations("K0e1 k0e8 r0e5 R1a8"), (std::vector<int32_t>{-10000, -10000}));
+  EXPECT_EQ(evaluations("K0e1 k0e8 r0e5 R1a8 P3d4")[0], -10000 + 40);
 }
 
 TEST(Evaluation, CandidateScoresOfTheFirstReply) {
@@ -98,14 +68,13 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
     buildAttackMaps();
     countMaterial();
     positionValue = evaluateSide(kBlack);
-    EXPECT_EQ(positionValue, c.expectedPosition);
     mobility = attackTotal[1] - attackTotal[0];
-    EXPECT_EQ(mobility, c.expectedMobility);
     candidateToX = c.tx;
     candidateToY = c.ty;
     for (Candidate& e : workingList[1].entries) e.score = kRejectedScore;
-    EXPECT_EQ(scoreCandidate(kBlack, mobility), c.expectedScore);
-    EXPECT_EQ(tacticalBonus, 0);
+    const int32_t score = scoreCandidate(kBlack, mobility);
+    EXPECT_EQ((std::vector<int32_t>{positionValue, mobility, score, tacticalBonus}),
+              (std::vector<int32_t>{c.expectedPosition, c.expectedMobility, c.expectedScore, 0}));
     setPending(squareAt(c.tx, c.ty), 0, 0, 99, 1);
     setPending(squareAt(c.fx, c.fy), 0, 0, 99, 1);
     setTarget(pawn, c.fx, c.fy, 1);
@@ -125,9 +94,8 @@ TEST(Evaluation, CaptureBonusAndTheCut) {
   positionValue = 0;
   kingTaken = 0;
   for (Candidate& e : workingList[1].entries) e.score = kRejectedScore;
-  EXPECT_EQ(scoreCandidate(kBlack, 0), 600);
-  EXPECT_EQ(tacticalBonus, 600);
-  EXPECT_EQ(lastMaterialBalance, -4);
+  const int32_t score = scoreCandidate(kBlack, 0);
+  EXPECT_EQ((std::vector<int32_t>{score, tacticalBonus, lastMaterialBalance}), (std::vector<int32_t>{600, 600, -4}));
   // A king capture scores 15000 whatever the cut.
   kingTaken = 1;
   workingList[1].entries[4].score = 20000;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
+#include <sstream>
 
 #include "controls/controls.h"
 #include "fixtures.h"
@@ -10,32 +12,17 @@
 
 namespace {
 
-// Board picture and the stock pictures for a dark and a light destination.
-struct PictureRow {
-  int32_t side;
-  int32_t kind;
-  int32_t index;
-  int picture;
-  int dark;
-  int light;
-};
-
-std::vector<PictureRow> pictureTable() {
-  std::vector<PictureRow> rows;
+// Each piece ("R1": a white rook of index 1, lower case Black) with its
+// board picture and the stock pictures for a dark and a light destination.
+std::string pictureTable() {
+  std::string table =
+      "R0 9 34 47 R1 16 34 47 N0 10 35 49 N1 15 35 49 B0 11 36 51 B1 14 36 51 Q0 12 37 53 K0 13 38 55 "
+      "r0 25 40 48 r1 32 40 48 n0 26 41 50 n1 31 41 50 b0 27 42 52 b1 30 42 52 q0 28 43 54 k0 29 44 56";
   for (int i = 0; i < 8; ++i) {
-    rows.push_back({kWhite, kPawn, i, 1 + i, 33, 45});
-    rows.push_back({kBlack, kPawn, i, 17 + i, 39, 46});
+    table += " P" + std::to_string(i) + " " + std::to_string(1 + i) + " 33 45";
+    table += " p" + std::to_string(i) + " " + std::to_string(17 + i) + " 39 46";
   }
-  const PictureRow backRank[] = {
-      {kWhite, kRook, 0, 9, 34, 47},    {kWhite, kRook, 1, 16, 34, 47},   {kWhite, kKnight, 0, 10, 35, 49},
-      {kWhite, kKnight, 1, 15, 35, 49}, {kWhite, kBishop, 0, 11, 36, 51}, {kWhite, kBishop, 1, 14, 36, 51},
-      {kWhite, kQueen, 0, 12, 37, 53},  {kWhite, kKing, 0, 13, 38, 55},   {kBlack, kRook, 0, 25, 40, 48},
-      {kBlack, kRook, 1, 32, 40, 48},   {kBlack, kKnight, 0, 26, 41, 50}, {kBlack, kKnight, 1, 31, 41, 50},
-      {kBlack, kBishop, 0, 27, 42, 52}, {kBlack, kBishop, 1, 30, 42, 52}, {kBlack, kQueen, 0, 28, 43, 54},
-      {kBlack, kKing, 0, 29, 44, 56},
-  };
-  rows.insert(rows.end(), std::begin(backRank), std::end(backRank));
-  return rows;
+  return table;
 }
 
 void setMoving(int32_t side, int32_t kind, int32_t index, int32_t parity) {
@@ -54,49 +41,42 @@ TEST(Pictures, PlacePictureMovesTheRightPictureWithTheRightBitmap) {
   int32_t oldLeft = -1;
   int32_t oldTop = -1;
   placePicture(160, 160, oldLeft, oldTop);
-  EXPECT_EQ(form1.image[5].bitmap, 45);
-  EXPECT_EQ(form1.image[5].left, 160);
-  EXPECT_EQ(form1.image[5].top, 160);
-  EXPECT_EQ(oldLeft, 160);
-  EXPECT_EQ(oldTop, 240);
-  EXPECT_EQ(sideToMove, kBlackToMove);
+  EXPECT_EQ(pictureState(5), "160,160 45");
+  EXPECT_EQ((std::vector<int32_t>{oldLeft, oldTop, sideToMove}), (std::vector<int32_t>{160, 240, kBlackToMove}));
   setMoving(kBlack, kKnight, 1, 0);
   placePicture(200, 80, oldLeft, oldTop);
   EXPECT_EQ(form1.image[31].bitmap, 41);
-  EXPECT_EQ(oldLeft, 240);
-  EXPECT_EQ(oldTop, 0);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ((std::vector<int32_t>{oldLeft, oldTop, sideToMove}), (std::vector<int32_t>{240, 0, kWhiteToMove}));
 
-  for (const PictureRow& row : pictureTable()) {
+  std::istringstream table(pictureTable());
+  std::string piece;
+  int picture = 0, dark = 0, light = 0, rows = 0;
+  while (table >> piece >> picture >> dark >> light) {
+    ++rows;
+    const int32_t side = piece[0] >= 'a' ? kBlack : kWhite;
+    const int32_t kind = kKindOrder[std::string("PRNBQK").find(static_cast<char>(std::toupper(piece[0])))];
     for (int32_t parity : {0, 1}) {
-      SCOPED_TRACE("side " + std::to_string(row.side) + " kind " + std::to_string(row.kind) + " index " +
-                   std::to_string(row.index) + " parity " + std::to_string(parity));
+      SCOPED_TRACE(piece + " parity " + std::to_string(parity));
       startProgram();
-      form1.image[row.picture] = PictureControl{11, 22, 0, false, false};
+      form1.image[picture] = PictureControl{11, 22, 0, false, false};
       PictureControl others[kLastStockPicture + 1];
       std::memcpy(others, form1.image, sizeof others);
       // Queens and kings are found whatever index the caller passes.
-      const int32_t index = row.kind == kQueen || row.kind == kKing ? 5 : row.index;
-      setMoving(row.side, row.kind, index, parity);
+      setMoving(side, kind, kind == kQueen || kind == kKing ? 5 : piece[1] - '0', parity);
       int32_t left = -1;
       int32_t top = -1;
       placePicture(123, 45, left, top);
-      const PictureControl& pic = form1.image[row.picture];
-      EXPECT_EQ(pic.bitmap, parity == 0 ? row.dark : row.light);
-      EXPECT_EQ(pic.left, 123);
-      EXPECT_EQ(pic.top, 45);
-      EXPECT_TRUE(pic.visible);
-      EXPECT_TRUE(pic.enabled);
-      EXPECT_EQ(left, 11);
-      EXPECT_EQ(top, 22);
-      EXPECT_EQ(sideToMove, row.side == kWhite ? kBlackToMove : kWhiteToMove);
+      EXPECT_EQ(pictureState(picture), "123,45 " + std::to_string(parity == 0 ? dark : light));
+      EXPECT_EQ((std::vector<int32_t>{left, top, sideToMove}),
+                (std::vector<int32_t>{11, 22, side == kWhite ? kBlackToMove : kWhiteToMove}));
       for (int n = 1; n <= kLastStockPicture; ++n) {
-        if (n != row.picture) {
+        if (n != picture) {
           EXPECT_TRUE(samePicture(others[n], form1.image[n])) << "Image" << n;
         }
       }
     }
   }
+  EXPECT_EQ(rows, kBoardPictureCount);
 }
 
 TEST(Pictures, NoSideOrNoPicture) {

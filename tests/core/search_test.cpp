@@ -9,25 +9,15 @@
 
 namespace {
 
-std::string moveText(const Candidate& c) {
-  std::string s;
-  s += static_cast<char>('a' + c.fromX);
-  s += static_cast<char>('1' + c.fromY);
-  s += static_cast<char>('a' + c.toX);
-  s += static_cast<char>('1' + c.toY);
-  return s;
-}
-
-struct Expected {
-  int score;
-  const char* move;
-};
-
-void expectList(const CandidateList& list, const std::vector<Expected>& expected) {
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(list.entries[i].score, expected[i].score) << "entry " << i;
-    EXPECT_EQ(moveText(list.entries[i]), expected[i].move) << "entry " << i;
+// The first ten entries of a list as "score move" items, e.g. "38 e2e3|36 e2e4".
+std::string listText(const CandidateList& list) {
+  std::string text;
+  for (size_t i = 0; i < 10; ++i) {
+    const Candidate& c = list.entries[i];
+    if (i > 0) text += '|';
+    text += std::to_string(c.score) + " " + squareName(c.fromX, c.fromY) + squareName(c.toX, c.toY);
   }
+  return text;
 }
 
 }  // namespace
@@ -36,16 +26,7 @@ TEST(Search, WhiteCandidatesInTheInitialPosition) {
   startProgram();
   const GameState before = gameState();
   searchSide(kWhite, 1);
-  expectList(resultList[1], {{38, "e2e3"},
-                             {36, "e2e4"},
-                             {29, "d2d4"},
-                             {23, "d2d3"},
-                             {21, "g1f3"},
-                             {21, "b1c3"},
-                             {19, "c2c3"},
-                             {16, "c2c4"},
-                             {9, "a2a4"},
-                             {7, "a2a3"}});
+  EXPECT_EQ(listText(resultList[1]), "38 e2e3|36 e2e4|29 d2d4|23 d2d3|21 g1f3|21 b1c3|19 c2c3|16 c2c4|9 a2a4|7 a2a3");
   EXPECT_TRUE(sameState(before, gameState()));
 }
 
@@ -53,16 +34,8 @@ TEST(Search, BlackCandidatesAfterKingsPawn) {
   startProgram();
   playMoves("e2e4");
   searchSide(kBlack, 0);
-  expectList(resultList[0], {{2, "e7e6"},
-                             {2, "d7d5"},
-                             {0, "e7e5"},
-                             {-5, "g8f6"},
-                             {-13, "d7d6"},
-                             {-15, "b8c6"},
-                             {-17, "c7c6"},
-                             {-20, "c7c5"},
-                             {-27, "a7a5"},
-                             {-30, "a7a6"}});
+  EXPECT_EQ(listText(resultList[0]),
+            "2 e7e6|2 d7d5|0 e7e5|-5 g8f6|-13 d7d6|-15 b8c6|-17 c7c6|-20 c7c5|-27 a7a5|-30 a7a6");
 }
 
 // The search judges each candidate from the starting position's maps and

@@ -18,11 +18,20 @@ void startProgram() {
 
 std::string squareName(int x, int y) { return std::string(1, static_cast<char>('a' + x)) + static_cast<char>('1' + y); }
 
+namespace {
+
+// The piece a board picture (1..32) stands for.
+const Piece& pieceOfPicture(int n) {
+  const PictureOwner o = pictureOwner(n);
+  return *pieceOf(o.kind, o.side, o.index);
+}
+
+}  // namespace
+
 int pictureAt(int x, int y) {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece* p = pieceOf(o.kind, o.side, o.index);
-    if (p->onBoard == 1 && p->x == x && p->y == y) return n;
+    const Piece& p = pieceOfPicture(n);
+    if (p.onBoard == 1 && p.x == x && p.y == y) return n;
   }
   return 0;
 }
@@ -51,8 +60,8 @@ bool playMoves(const std::string& moves) {
   std::string m;
   bool all = true;
   while (in >> m) {
-    const int picture = pictureOn(m.substr(0, 2));
-    all = picture != 0 && dragPicture(picture, fileOf(m.substr(2, 2)), rankOf(m.substr(2, 2))) && all;
+    const int picture = pictureOn(m);
+    all = picture != 0 && dragPicture(picture, fileOf(m.substr(2)), rankOf(m.substr(2))) && all;
   }
   return all;
 }
@@ -72,12 +81,8 @@ char letterOf(int32_t kind, int32_t side) {
   return side == kWhite ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// Piece has padding after onBoard: compared field by field.
-bool samePiece(const Piece& p, const Piece& q) {
-  return p.x == q.x && p.y == q.y && p.targetX == q.targetX && p.targetY == q.targetY && p.side == q.side &&
-         p.atRest == q.atRest && p.onBoard == q.onBoard && p.moved == q.moved && p.value == q.value;
-}
-
+// Every field of a piece (it has padding after onBoard, so pieces are
+// compared by this text rather than byte by byte).
 std::string pieceText(const Piece& p) {
   std::ostringstream o;
   o << "(x " << p.x << " y " << p.y << " target " << p.targetX << "," << p.targetY << " side " << p.side << " atRest "
@@ -132,7 +137,7 @@ const std::vector<std::string> kStartRows = {"rnbqkbnr", "pppppppp", "........",
 std::string pictureFault() {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    const Piece* p = pieceOf(o.kind, o.side, o.index);
+    const Piece* p = &pieceOfPicture(n);
     const PictureControl& pic = form1.image[n];
     const std::string name = "picture " + std::to_string(n);
     if (p->onBoard != 1) {
@@ -147,45 +152,28 @@ std::string pictureFault() {
 }
 
 std::string consistencyFault() {
-  std::ostringstream out;
   int occupied = 0;
-  for (int x = 0; x < 8; ++x) {
-    for (int y = 0; y < 8; ++y) {
-      const Square& s = squareAt(x, y);
-      if (s.stable != 1) {
-        out << "square " << x << "," << y << " not stable";
-        return out.str();
-      }
-      if (s.side != kNoSide) ++occupied;
-    }
+  for (int i = 0; i < kSquareCount; ++i) {
+    const Square& s = board.squares[i];
+    if (s.stable != 1) return "square " + squareName(i / 8, i % 8) + " not stable";
+    if (s.side != kNoSide) ++occupied;
   }
   int onBoard = 0;
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    const Piece* p = pieceOf(o.kind, o.side, o.index);
-    if (p->atRest != 1) {
-      out << "picture " << n << " piece not at rest";
-      return out.str();
-    }
-    if (p->targetX != p->x || p->targetY != p->y) {
-      out << "picture " << n << " target differs from position";
-      return out.str();
-    }
-    if (p->onBoard != 1) continue;
+    const Piece& p = pieceOfPicture(n);
+    const std::string name = "picture " + std::to_string(n);
+    if (p.atRest != 1) return name + " piece not at rest";
+    if (p.targetX != p.x || p.targetY != p.y) return name + " target differs from position";
+    if (p.onBoard != 1) continue;
     ++onBoard;
-    const Square& s = squareAt(p->x, p->y);
-    if (s.kind != o.kind || s.side != o.side) {
-      out << "picture " << n << " piece not on its square";
-      return out.str();
-    }
-    if (o.kind != kQueen && o.kind != kKing && s.index != o.index) {
-      out << "picture " << n << " square index " << s.index;
-      return out.str();
-    }
+    const Square& s = squareAt(p.x, p.y);
+    if (s.kind != o.kind || s.side != o.side) return name + " piece not on its square";
+    if (o.kind != kQueen && o.kind != kKing && s.index != o.index)
+      return name + " square index " + std::to_string(s.index);
   }
   if (onBoard != occupied) {
-    out << onBoard << " pieces on board but " << occupied << " occupied squares";
-    return out.str();
+    return std::to_string(onBoard) + " pieces on board but " + std::to_string(occupied) + " occupied squares";
   }
   return {};
 }
@@ -229,7 +217,8 @@ std::string stateDifference(const GameState& a, const GameState& b, Compare what
   for (int id = 0; id < kPieceCount; ++id) {
     const Piece& p = pieceById(a.pieces, id);
     const Piece& q = pieceById(b.pieces, id);
-    if (!samePiece(p, q)) return "piece " + std::to_string(id) + ": " + pieceText(p) + " vs " + pieceText(q);
+    if (pieceText(p) != pieceText(q))
+      return "piece " + std::to_string(id) + ": " + pieceText(p) + " vs " + pieceText(q);
   }
   if (what == Compare::Position) return {};
   for (int n = 1; n <= (replay ? kBoardPictureCount : kLastStockPicture); ++n) {
@@ -285,15 +274,5 @@ Answer ScriptedDialogs::ask(const std::string& text, const std::string& caption,
   questions.push_back(text);
   captions.push_back(caption);
   withCancel.push_back(cancel);
-  if (answers.empty()) return Answer::No;
-  const Answer a = answers.front();
-  answers.erase(answers.begin());
-  return a;
-}
-
-std::string ScriptedDialogs::next(std::vector<std::string>& names) {
-  if (names.empty()) return {};
-  std::string n = names.front();
-  names.erase(names.begin());
-  return n;
+  return next(answers, Answer::No);
 }

@@ -122,9 +122,16 @@ class ScriptedDialogs : public Dialogs {
   ~ScriptedDialogs() override { setDialogs(nullptr); }
   Answer ask(const std::string& text, const std::string& caption, bool cancel) override;
   void message(const std::string& text) override { messages.push_back(text); }
-  std::string chooseSaveFile() override { return next(saveNames); }
-  std::string chooseOpenFile() override { return next(openNames); }
+  std::string chooseSaveFile() override { return next(saveNames, std::string()); }
+  std::string chooseOpenFile() override { return next(openNames, std::string()); }
 
  private:
-  static std::string next(std::vector<std::string>& names);
+  // Takes the first of a script, or `none` once it has run out.
+  template <class T>
+  static T next(std::vector<T>& script, T none) {
+    if (script.empty()) return none;
+    T first = script.front();
+    script.erase(script.begin());
+    return first;
+  }
 };
