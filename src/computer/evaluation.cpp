@@ -92,18 +92,11 @@ struct PieceSlot {
   int8_t side;  // 0 White, 1 Black
   int8_t value;
 };
-// Side and value of each piece, in the order of the piece set.
-constexpr std::array<PieceSlot, 32> pieceSlotTable() {
-  std::array<PieceSlot, 32> t{};
-  for (int8_t s = 0; s < kSideCount; ++s) {
-    for (int i = 0; i < 8; ++i) t[8 * s + i] = {s, 1};
-    for (int i = 0; i < 2; ++i) {
-      t[16 + 2 * s + i] = {s, 3};  // knights
-      t[20 + 2 * s + i] = {s, 3};  // bishops
-      t[24 + 2 * s + i] = {s, 4};  // rooks
-    }
-    t[28 + s] = {s, 8};
-    t[30 + s] = {s, 2};
+// Side and value of each piece by number.
+constexpr std::array<PieceSlot, kPieceCount> pieceSlotTable() {
+  std::array<PieceSlot, kPieceCount> t{};
+  for (int id = 0; id < kPieceCount; ++id) {
+    t[id] = {static_cast<int8_t>(pieceSideOf(id) - 1), static_cast<int8_t>(materialValue(pieceKindOf(id)))};
   }
   return t;
 }
@@ -114,12 +107,10 @@ int32_t baseTerm[kSquareCount];
 uint64_t baseSideSquares[kSideCount];
 uint64_t baseThreatened[kSideCount];  // squares whose term is not 0
 int32_t baseDanger[kSideCount];
-int8_t baseSquareOf[32];  // -1 off the board
+int8_t baseSquareOf[kPieceCount];  // -1 off the board
 // False when two pieces share a square or a piece's record is out of the
 // ordinary: such positions are judged piece by piece.
 bool baseUsable = false;
-
-inline const Piece& pieceById(int id) { return *kPieceTable[id]; }
 
 inline int32_t termAt(int s, int sq, int32_t v) {
   const uint64_t enemies = attackMapAt(1 - s, sq);
@@ -138,8 +129,8 @@ void saveEvaluationBase() {
   baseSideSquares[0] = baseSideSquares[1] = 0;
   baseThreatened[0] = baseThreatened[1] = 0;
   baseDanger[0] = baseDanger[1] = 0;
-  for (int id = 0; id < 32; ++id) {
-    const Piece& p = pieceById(id);
+  for (int id = 0; id < kPieceCount; ++id) {
+    const Piece& p = gamePiece(id);
     const PieceSlot slot = kPieceSlots[id];
     baseSquareOf[id] = -1;
     if (p.onBoard != 1) continue;
@@ -160,8 +151,8 @@ void saveEvaluationBase() {
 }
 
 int32_t evaluateStep(int32_t side, int moverId, int takenId) {
-  const Piece& mover = pieceById(moverId);
-  const Piece* taken = takenId >= 0 ? &pieceById(takenId) : nullptr;
+  const Piece& mover = gamePiece(moverId);
+  const Piece* taken = takenId >= 0 ? &gamePiece(takenId) : nullptr;
   if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0) ||
       !onBoardCoord(mover.targetX, mover.targetY)) {
     return evaluateSide(side);

@@ -99,28 +99,41 @@ struct PieceAttack {
   uint64_t increment;
 };
 
-constexpr std::array<PieceAttack, 32> pieceAttackTable() {
-  std::array<PieceAttack, 32> t{};
-  for (int i = 0; i < 8; ++i) {
-    t[i] = {Mover::WhitePawn, 0, 1, kPawnClass};
-    t[8 + i] = {Mover::BlackPawn, 1, 1, kPawnClass};
+constexpr uint64_t classOf(int32_t kind) {
+  switch (kind) {
+    case kPawn: return kPawnClass;
+    case kKing: return kKingClass;
+    case kKnight:
+    case kBishop: return kMinorClass;
+    case kRook: return kRookClass;
+    default: return kQueenClass;
   }
-  for (int s = 0; s < 2; ++s) {
-    for (int i = 0; i < 2; ++i) {
-      t[16 + 2 * s + i] = {Mover::Knight, static_cast<uint8_t>(s), 3, kMinorClass};
-      t[20 + 2 * s + i] = {Mover::Bishop, static_cast<uint8_t>(s), 3, kMinorClass};
-      t[24 + 2 * s + i] = {Mover::Rook, static_cast<uint8_t>(s), 4, kRookClass};
-    }
-    t[28 + s] = {Mover::Queen, static_cast<uint8_t>(s), 8, kQueenClass};
-    t[30 + s] = {Mover::King, static_cast<uint8_t>(s), 2, kKingClass};
+}
+
+constexpr Mover moverOf(int32_t kind, int32_t side) {
+  switch (kind) {
+    case kPawn: return side == kWhite ? Mover::WhitePawn : Mover::BlackPawn;
+    case kKnight: return Mover::Knight;
+    case kKing: return Mover::King;
+    case kBishop: return Mover::Bishop;
+    case kRook: return Mover::Rook;
+    default: return Mover::Queen;
+  }
+}
+
+// The attack values are the material values (the queen counts 8).
+constexpr std::array<PieceAttack, kPieceCount> pieceAttackTable() {
+  std::array<PieceAttack, kPieceCount> t{};
+  for (int id = 0; id < kPieceCount; ++id) {
+    const int32_t kind = pieceKindOf(id);
+    const int32_t side = pieceSideOf(id);
+    t[id] = {moverOf(kind, side), static_cast<uint8_t>(side - 1), materialValue(kind), classOf(kind)};
   }
   return t;
 }
 constexpr auto kPieceAttacks = pieceAttackTable();
 constexpr int kFirstSlider = 20;  // bishops, rooks and queens follow
 constexpr int kLastSlider = 29;
-
-inline const Piece& pieceById(int id) { return *kPieceTable[id]; }
 
 // A piece attacks from its target when it has a pending move; -1 when it
 // attacks nothing (off the board or in an unknown state).
@@ -174,7 +187,7 @@ inline uint64_t bishopSet(int o) { return rayTo<4>(o) | rayTo<5>(o) | rayTo<6>(o
 
 // The squares piece `id` attacks in the position on the board.
 inline uint64_t attackSetOf(int id) {
-  const int o = originOf(pieceById(id));
+  const int o = originOf(gamePiece(id));
   if (o < 0) return 0;
   switch (kPieceAttacks[id].mover) {
     case Mover::WhitePawn: return kWhitePawnSets[o];
@@ -220,9 +233,9 @@ inline void noteChange(int id, uint64_t before, uint64_t after) {
 
 // The squares each piece attacked in the last full scan, and the maps then:
 // the search's starting point for judging its candidates.
-uint64_t attackSets[32];
+uint64_t attackSets[kPieceCount];
 int32_t baseTotal[kSideCount];
-uint64_t baseSets[32];
+uint64_t baseSets[kPieceCount];
 uint64_t baseOccupied = 0;
 // For each square, the sliding pieces (bit id - kFirstSlider) whose rays
 // reached it in the starting position.
@@ -235,7 +248,7 @@ void scanPieces() {
   occupied = occupiedSquares();
   std::memset(attackPacked, 0, sizeof attackPacked);
   attackTotal[0] = attackTotal[1] = 0;
-  for (int id = 0; id < 32; ++id) {
+  for (int id = 0; id < kPieceCount; ++id) {
     attackSets[id] = attackSetOf(id);
     account(id, attackSets[id], 1);
   }
@@ -271,7 +284,7 @@ void saveAttackBase() {
   baseTotal[1] = attackTotal[1];
   baseOccupied = occupied;
   attackBaseAny[0] = attackBaseAny[1] = 0;
-  for (int id = 0; id < 32; ++id) attackBaseAny[kPieceAttacks[id].side] |= baseSets[id];
+  for (int id = 0; id < kPieceCount; ++id) attackBaseAny[kPieceAttacks[id].side] |= baseSets[id];
   std::memset(sliderReach, 0, sizeof sliderReach);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
     for (uint64_t set = baseSets[id]; set != 0; set &= set - 1) {

@@ -72,6 +72,14 @@ constexpr auto& pieceById(Set& set, int id) {
   if (id < 30) return set.queens[id - 28];
   return set.kings[id - 30];
 }
+// Kind and side of piece number `id`.
+constexpr int32_t pieceKindOf(int id) {
+  return id < 16 ? kPawn : id < 20 ? kKnight : id < 24 ? kBishop : id < 28 ? kRook : id < 30 ? kQueen : kKing;
+}
+constexpr int32_t pieceSideOf(int id) {
+  const int n = id < 16 ? id / 8 : id < 28 ? (id - 16) % 4 / 2 : id % 2;
+  return n == 0 ? kWhite : kBlack;
+}
 // The number of (kind, side, index) in that order; queen and king by side.
 constexpr int pieceIdOf(int32_t kind, int32_t side, int32_t index) {
   const int s = side - 1;
@@ -138,6 +146,7 @@ inline constexpr std::array<Piece*, kPieceCount> kPieceTable = [] {
   for (int id = 0; id < kPieceCount; ++id) table[id] = &pieceById(pieces, id);
   return table;
 }();
+inline Piece& gamePiece(int id) { return *kPieceTable[id]; }
 
 // Shared game variables.
 inline int32_t sideToMove = kWhiteToMove;  // 2 White to move, 1 Black
