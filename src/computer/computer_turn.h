@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 // The move to play, copied from a candidate.
 struct ChosenMove {
   int32_t kind;
@@ -17,10 +19,10 @@ struct ChosenMove {
 // ---- the state -----------------------------------------------------------
 
 inline ChosenMove chosenMove{};
-inline int32_t bestLineValue = -10000;   // best line of a level-2 or level-3 turn so far
-inline int32_t bestReplyValue = -10000;  // level 3: White's best line against the current first move
-inline int32_t timerBusy = 0;            // re-entry counter of the timer handler
-inline int32_t hintRequested = 0;        // 1 from a hint until the next tick: the computer moves White
+inline int32_t bestLineValue = kRejectedScore;   // best line of a level-2 or level-3 turn so far
+inline int32_t bestReplyValue = kRejectedScore;  // level 3: White's best line against the current first move
+inline int32_t timerBusy = 0;                    // re-entry counter of the timer handler
+inline int32_t hintRequested = 0;                // 1 from a hint until the next tick: the computer moves White
 
 // Puts the state above back to its program-start values.
 void resetComputerTurn();

@@ -55,6 +55,7 @@ struct LastMoveMark {
   int32_t fromY;
   int32_t toX;
   int32_t toY;
+  bool operator==(const LastMoveMark&) const = default;
 };
 
 // Main window (Form1).

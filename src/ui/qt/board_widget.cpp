@@ -95,11 +95,9 @@ class LastMoveFrame : public QWidget {
     resize(kSquareSize * 8, kSquareSize * 8);
   }
   void setMark(const LastMoveMark& mark) {
-    const bool same =
-        mark.shown == mark_.shown && (!mark.shown || (mark.fromX == mark_.fromX && mark.fromY == mark_.fromY &&
-                                                      mark.toX == mark_.toX && mark.toY == mark_.toY));
+    if (mark == mark_) return;
     mark_ = mark;
-    if (!same) update();
+    update();
   }
 
  protected:
