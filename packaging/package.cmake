@@ -6,14 +6,15 @@ set(DEDIVUD_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(DEDIVUD_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 
 # The manual page and the changelog go compressed, without a time stamp, as
-# Debian wants them.
+# Debian wants them. The manual page names the project's version.
 find_program(GZIP_PROGRAM gzip REQUIRED)
-foreach(name dedivud.6 changelog)
+configure_file(${DEDIVUD_PACKAGING_DIR}/dedivud.6 ${DEDIVUD_PACKAGING_OUT}/dedivud.6 @ONLY)
+foreach(source ${DEDIVUD_PACKAGING_OUT}/dedivud.6 ${DEDIVUD_PACKAGING_DIR}/changelog)
+  get_filename_component(name ${source} NAME)
   add_custom_command(OUTPUT ${DEDIVUD_PACKAGING_OUT}/${name}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${DEDIVUD_PACKAGING_OUT}
-    COMMAND sh -c "${GZIP_PROGRAM} -9n -c \"$0\" > \"$1\"" ${DEDIVUD_PACKAGING_DIR}/${name}
-            ${DEDIVUD_PACKAGING_OUT}/${name}.gz
-    DEPENDS ${DEDIVUD_PACKAGING_DIR}/${name}
+    COMMAND sh -c "${GZIP_PROGRAM} -9n -c \"$0\" > \"$1\"" ${source} ${DEDIVUD_PACKAGING_OUT}/${name}.gz
+    DEPENDS ${source}
     VERBATIM)
 endforeach()
 add_custom_target(packaging_docs ALL DEPENDS ${DEDIVUD_PACKAGING_OUT}/dedivud.6.gz ${DEDIVUD_PACKAGING_OUT}/changelog.gz)

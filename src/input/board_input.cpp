@@ -14,15 +14,13 @@ namespace {
 constexpr int kWhiteKingPicture = 13;
 constexpr int kBlackKingPicture = 29;
 
-// Against the computer every drop hands the turn to the timer, which decides
-// whether Black has to move.
+}  // namespace
+
 void startComputerTurn() {
   if (playMode != kPlayComputer) return;
   form1.timer1Enabled = true;
   form1.label19Visible = true;
 }
-
-}  // namespace
 
 bool Image1MouseDown(int picture, MouseButton button) {
   const PictureOwner owner = pictureOwner(picture);

@@ -18,3 +18,7 @@ void Shape41DragDrop(int shape);
 
 // Drop on board picture Image1..Image32 (handlers Image1DragDrop..Image32DragDrop).
 void ImageDragDrop(int picture);
+
+// Against the computer: hands the turn to the timer, which decides whether
+// Black has to move ("Düşünüyorum..." shows meanwhile).
+void startComputerTurn();

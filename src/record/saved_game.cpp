@@ -5,16 +5,18 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
+#include "game/game_over.h"
+#include "input/board_input.h"
 #include "input/move_driver.h"
 #include "input/move_list.h"
 #include "record/codepage.h"
@@ -79,39 +81,129 @@ bool writeAll(int fd, const std::string& data) {
   return true;
 }
 
-// Writes to a temporary file beside the target and renames it over the target.
-bool writeFileAtomically(const std::string& path, const std::string& data) {
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a name stands for: a symbolic link is followed to its target
+// (which need not exist yet), so that saving replaces the target and the
+// link stays.
+std::string followLinks(std::string path) {
+  constexpr int kMaxLinks = 40;  // as the kernel allows
+  for (int i = 0; i < kMaxLinks; ++i) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<size_t>(n) >= target.size()) return path;
+    target.resize(static_cast<size_t>(n));
+    path = target[0] == '/' ? target : folderOf(path) + "/" + target;
+  }
+  return path;
+}
+
+// Creates a temporary file with a short name in `folder`, so that any name
+// the folder accepts can be saved. The kernel gives it the mode a new file
+// gets (0666 less the umask, or the folder's default ACL).
+int createTemporary(const std::string& folder, std::string& name) {
+  static uint32_t counter = 0;
+  const uint32_t seed = static_cast<uint32_t>(::getpid()) * 2654435761u;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%08x", seed + ++counter * 40503u);
+    name = folder + "/.dedivud-" + suffix;
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Writes to a temporary file beside the target and renames it over the
+// target. A replaced file keeps its permissions, set on the temporary file's
+// descriptor before the rename.
+bool writeFileAtomically(const std::string& name, const std::string& data) {
+  const std::string path = followLinks(name);
+  struct stat old {};
+  const bool replacing = ::stat(path.c_str(), &old) == 0;
+  if (replacing && !S_ISREG(old.st_mode)) return false;
+  std::string temp;
+  const int fd = createTemporary(folderOf(path), temp);
   if (fd < 0) return false;
-  const bool written = writeAll(fd, data) && ::fsync(fd) == 0;
+  const bool written = writeAll(fd, data) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }
-  ::chmod(path.c_str(), 0644);
   return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes, bool& tooLarge) {
-  tooLarge = false;
-  // A folder opens as a stream too, with a meaningless size.
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) return false;
-  if (static_cast<size_t>(size) > kMaxSavedGameBytes) {
-    tooLarge = true;
-    return false;
+// Why a file could not be read as a saved game.
+enum ReadFault : int32_t {
+  kReadDone = 0,
+  kNotFound = 1,
+  kNoPermission = 2,
+  kIsFolder = 3,
+  kNotRegularFile = 4,
+  kTooLarge = 5,
+  kReadFailed = 6,
+};
+
+std::string readFaultMessage(int32_t fault, const std::string& path) {
+  switch (fault) {
+    case kNotFound: return "Dosya açılamadı: " + quoted(path) + " adında bir dosya yok.";
+    case kNoPermission: return "Dosya açılamadı: " + quoted(path) + " dosyasını okuma izniniz yok.";
+    case kIsFolder: return "Dosya açılamadı: " + quoted(path) + " bir klasör, dosya değil.";
+    case kNotRegularFile: return "Dosya açılamadı: " + quoted(path) + " sıradan bir dosya değil.";
+    case kTooLarge: return "Dosya kayıtlı bir oyun için çok büyük: " + quoted(path);
+    default: return "Dosya açılamadı: " + quoted(path);
   }
-  in.seekg(0, std::ios::beg);
-  bytes.assign(static_cast<size_t>(size), '\0');
-  if (size > 0 && !in.read(bytes.data(), size)) return false;
-  return true;
+}
+
+// Reads a whole file through one descriptor, opened without blocking (a FIFO
+// put in the file's place cannot hold the window) and checked once open.
+int32_t readWholeFile(const std::string& path, std::string& bytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return kNotFound;
+    return errno == EACCES || errno == EPERM ? kNoPermission : kReadFailed;
+  }
+  int32_t fault = kReadDone;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    fault = kReadFailed;
+  } else if (S_ISDIR(info.st_mode)) {
+    fault = kIsFolder;
+  } else if (!S_ISREG(info.st_mode)) {
+    fault = kNotRegularFile;
+  } else if (static_cast<uintmax_t>(info.st_size) > kMaxSavedGameBytes) {
+    fault = kTooLarge;
+  }
+  // Read to the end, stopping past the limit should the file have grown.
+  bytes.clear();
+  char buffer[65536];
+  while (fault == kReadDone) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno != EINTR) fault = kReadFailed;
+      continue;
+    }
+    bytes.append(buffer, static_cast<size_t>(n));
+    if (bytes.size() > kMaxSavedGameBytes) fault = kTooLarge;
+  }
+  ::close(fd);
+  return fault;
+}
+
+// A line can be played only when its squares lie on the board and the piece
+// it names stands on its from-square.
+bool standsOnFromSquare(const ParsedMove& m, int32_t side) {
+  if (!onBoardCoord(m.fromX, m.fromY) || !onBoardCoord(m.toX, m.toY)) return false;
+  const Piece* p = pieceOf(m.kind, side, m.index);
+  return p != nullptr && p->onBoard == 1 && p->x == m.fromX && p->y == m.fromY;
 }
 
 // Text only: no control characters but tab and the line ends.
@@ -172,7 +264,7 @@ int32_t replayLines(const std::vector<std::string>& lines) {
     if (role == kBlankLine + 1) role = kWhiteLine;
     if (role != kBlankLine) {
       ParsedMove m{};
-      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m)) return i;
+      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(m, role)) return i;
       movingSide = role;
       movingKind = m.kind;
       movingIndex = m.index;
@@ -180,17 +272,18 @@ int32_t replayLines(const std::vector<std::string>& lines) {
       dragFromY = m.fromY;
       dragToX = m.toX;
       dragToY = m.toY;
-      if (onBoardCoord(m.toX, m.toY)) {
-        dropLeft = squareLeft(m.toX);
-        dropTop = squareTop(m.toY);
-      }
+      dropLeft = squareLeft(m.toX);
+      dropTop = squareTop(m.toY);
       // A full history would refuse every further line with a message of
       // its own: the replay ends with one.
       if (moveCount >= kHistoryCapacity) {
         dialogs().message(kHistoryFullMessage);
         return -1;
       }
+      // A castling is reported as no move made: the turn passing tells.
+      const int32_t turn = sideToMove;
       requestMove(m.kind, role, m.index);
+      if (sideToMove == turn) return i;
     }
     ++role;
   }
@@ -231,10 +324,9 @@ bool isGameWithoutMoves(const std::vector<std::string>& lines) {
 
 bool openGameFrom(const std::string& path) {
   std::string bytes;
-  bool tooLarge = false;
-  if (!readWholeFile(path, bytes, tooLarge)) {
-    dialogs().message(tooLarge ? "Dosya kayıtlı bir oyun için çok büyük: " + quoted(path)
-                               : "Dosya açılamadı: " + quoted(path));
+  const int32_t fault = readWholeFile(path, bytes);
+  if (fault != kReadDone) {
+    dialogs().message(readFaultMessage(fault, path));
     return false;
   }
   std::string text;
@@ -256,6 +348,8 @@ bool openGameFrom(const std::string& path) {
     dialogs().message("Dosyanın " + std::to_string(bad + 1) +
                       ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
   }
+  // Against the computer an opened game with Black to move goes on at once.
+  if (sideToMove == kBlackToMove && !gameIsOver()) startComputerTurn();
   return true;
 }
 

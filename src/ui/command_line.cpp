@@ -2,11 +2,16 @@
 
 #include <vector>
 
+const char* const kNoDisplayMessage =
+    "dedivud: ekrana bağlanılamadı; oyun bir masaüstü oturumunda (DISPLAY ya da WAYLAND_DISPLAY) çalışır.\n";
+
 namespace {
 
 constexpr const char* kUsageText =
     "Kullanım: dedivud [DOSYA.oyk]\n"
-    "DOSYA verilirse oyun, \"Dosya › Aç\" ile açılmış gibi o kayıtlı oyunla başlar.\n";
+    "DOSYA verilirse oyun, \"Dosya › Aç\" ile açılmış gibi o kayıtlı oyunla başlar.\n"
+    "  -h, --help   bu yardımı gösterir\n"
+    "  --version    sürümü gösterir\n";
 
 LaunchRequest usage(const std::string& why) { return {kLaunchUsage, {}, "dedivud: " + why + "\n" + kUsageText}; }
 
@@ -19,6 +24,10 @@ LaunchRequest readArguments(int argc, const char* const* argv) {
     const std::string arg = argv[i];
     if (!optionsEnded && arg == "--") {
       optionsEnded = true;
+    } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+      return {kLaunchPrint, {}, kUsageText};
+    } else if (!optionsEnded && arg == "--version") {
+      return {kLaunchPrint, {}, "dedivud " DEDIVUD_VERSION "\n"};
     } else if (!optionsEnded && arg[0] == '-') {
       // A lone "-" is no file either: the game does not read standard input.
       return usage("bilinmeyen seçenek: \"" + arg + "\"");

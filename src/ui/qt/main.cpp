@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "record/saved_game.h"
 #include "ui/command_line.h"
@@ -16,16 +19,47 @@
 #include "ui/qt/qt_translation.h"
 #include "ui/start_up.h"
 
+namespace {
+
+// The toolkit's messages while the application connects to the display. When
+// it cannot connect, the toolkit ends with a fatal message and an abort: one
+// line of the game's own is printed instead, and the program ends normally.
+std::vector<std::string> connectionMessages;
+
+void holdConnectionMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(kNoDisplayMessage, stderr);
+    std::fflush(stderr);
+    std::_Exit(kNoDisplayExitStatus);
+  }
+  connectionMessages.push_back(qFormatLogMessage(type, context, text).toStdString());
+}
+
+// Once connected, the held messages are printed as the toolkit would have.
+void releaseConnectionMessages() {
+  qInstallMessageHandler(nullptr);
+  for (const std::string& m : connectionMessages) std::fprintf(stderr, "%s\n", m.c_str());
+  connectionMessages.clear();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const LaunchRequest request = readArguments(argc, argv);
   if (request.action == kLaunchUsage) {
-    std::fputs(request.usage.c_str(), stderr);
+    std::fputs(request.text.c_str(), stderr);
     return kUsageExitStatus;
+  }
+  if (request.action == kLaunchPrint) {
+    std::fputs(request.text.c_str(), stdout);
+    return 0;
   }
   startUp();
 
   useTurkishDates();
+  qInstallMessageHandler(holdConnectionMessage);
   QApplication app(argc, argv);
+  releaseConnectionMessages();
   QApplication::setApplicationName(QStringLiteral("DEDIVUD"));
   QApplication::setWindowIcon(applicationIcon());
   installQtTurkish(app);
