@@ -41,12 +41,13 @@ void checkParsed(const ParsedMove& m) {
   check(m.fromY >= -1 && m.fromY <= 8 && m.toY >= -1 && m.toY <= 8);
 }
 
-// Between moves every square is stable, every piece at rest, and the list
+// Between moves the squares agree with the piece records, every board
+// picture stands on its piece's square with the right bitmap, and the list
 // holds three lines per full move after its two headers, plus White's line
 // of a move Black has not answered.
 void checkInStep() {
-  for (const Square& s : board.squares) check(s.stable == kCommittedLayer);
-  for (int id = 0; id < kPieceCount; ++id) check(pieceById(pieces, id).atRest == 1);
+  check(consistencyFault().empty());
+  check(pictureFault().empty());
   check(moveCount >= 0 && moveCount <= kHistoryCapacity);
   const int32_t unanswered = sideToMove == kBlackToMove ? 1 : 0;
   check(listLineCount() == 2 + 3 * moveCount + unanswered);

@@ -1,8 +1,12 @@
 #include "record/saved_game.h"
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <random>
@@ -70,6 +74,30 @@ std::vector<std::string> listOf(const std::string& moves) {
   std::istringstream in(moves);
   for (std::string line; std::getline(in, line, '|');) lines.push_back(line);
   return lines;
+}
+
+// Lowers the capabilities that let root read and write any file, so that
+// permissions act as they do for a user, and raises them again when done.
+// A user lacks them anyway.
+class AsAUser {
+ public:
+  AsAUser() { change(false); }
+  ~AsAUser() { change(true); }
+
+ private:
+  static void change(bool raise) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0) return;
+    const uint32_t bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+    data[0].effective = raise ? data[0].effective | (bits & data[0].permitted) : data[0].effective & ~bits;
+    ::syscall(SYS_capset, &header, data);
+  }
+};
+
+mode_t modeOf(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 // A fresh program in the given mode with the moves dragged.
@@ -285,6 +313,20 @@ TEST_F(SavedGame, MenuCommands) {
   EXPECT_FALSE(form1.timer1Enabled);
   EXPECT_EQ(stateDifference(played, gameState(), Compare::Replay), "");
   EXPECT_EQ(sideToMove, kWhiteToMove);
+
+  // A game opened with Black to move: the computer answers at once; two
+  // players go on with Black's drag.
+  const std::string path = folder.file("beyaz.oyk");
+  writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E4")));
+  for (const int32_t mode : {kPlayComputer, kPlayTwoPlayers}) {
+    gameOf(mode, "");
+    answers.openNames = {path};
+    A1Click();
+    EXPECT_EQ(form1.timer1Enabled, mode == kPlayComputer);
+    EXPECT_EQ(form1.label19Visible, mode == kPlayComputer);
+    if (form1.timer1Enabled) Timer1Timer();
+    EXPECT_EQ(sideToMove, mode == kPlayComputer ? kWhiteToMove : kBlackToMove);
+  }
 }
 
 TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
@@ -356,14 +398,29 @@ TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     EXPECT_EQ(gameOpened, 0);
     EXPECT_EQ(replaying, 0);
   }
-  // A file that does not exist, and a folder's name.
-  for (const std::string& path : {folder.file("yok.oyk"), folder.file("")}) {
-    SCOPED_TRACE(path);
+  // Names that cannot be opened as a file, with the reason in the message. A
+  // FIFO does not hold the window.
+  const std::string fifo = folder.file("fifo.oyk");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const std::string locked = folder.file("kilitli.oyk");
+  writeBytes(locked, game);
+  ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+  const struct {
+    std::string path;
+    const char* why;
+  } unopened[] = {
+      {folder.file("yok.oyk"), " adında bir dosya yok."}, {folder.file("yok/oyun.oyk"), " adında bir dosya yok."},
+      {folder.file(""), " bir klasör, dosya değil."},     {fifo, " sıradan bir dosya değil."},
+      {"/dev/null", " sıradan bir dosya değil."},         {locked, " dosyasını okuma izniniz yok."},
+  };
+  const AsAUser user;
+  for (const auto& f : unopened) {
+    SCOPED_TRACE(f.path);
     gameOf(kPlayComputer, "e2e4");
     const GameState before = gameState();
     answers.messages.clear();
-    EXPECT_FALSE(openGameFrom(path));
-    EXPECT_EQ(answers.messages, std::vector<std::string>{"Dosya açılamadı: \"" + path + "\""});
+    EXPECT_FALSE(openGameFrom(f.path));
+    EXPECT_EQ(answers.messages, std::vector<std::string>{"Dosya açılamadı: \"" + f.path + "\"" + f.why});
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   }
 }
@@ -382,50 +439,127 @@ TEST_F(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
   EXPECT_EQ(gameOpened, 1);
 }
 
-TEST_F(SavedGame, BadLineStopsTheReplayAfterTheMovesBeforeIt) {
+// Hand-made files: the replay plays the lines up to the first one whose move
+// is not made (unreadable, a piece that does not stand on the line's
+// from-square, a square off the board, a move the rules refuse), names that
+// line and keeps the moves before it. Every picture stands on its piece's
+// square afterwards.
+TEST_F(SavedGame, HandMadeFilesReplayUpToTheFirstLineNotPlayed) {
+  const std::string e4e5 = "1- piyon(5)     E2-E4|    piyon(5)     E7-E5|    |";
   const struct {
     const char* what;
-    std::string lines;   // after the first move, up to the bad line
+    std::string lines;   // the file after its two headers
     std::string played;  // the moves that stay
-    int lineNumber;      // the bad line, counted from 1
+    int lineNumber;      // the line named, counted from 1; 0 none
   } cases[] = {
-      {"from rank is a letter", "    piyon(5)     EE-E5", "e2e4", 4},
-      {"to square cut short", "    piyon(5)     E7-E5|    |2-      at(2)     G1-F", "e2e4 e7e5", 6},
-      {"to rank is a letter", "    piyon(5)     E7-E5|    |2-      at(2)     G1-F3|         at(2)     G8-FF",
-       "e2e4 e7e5 g1f3", 7},
-      {"no piece letter", "    piyon(5)     E7-E5|    |2- ?", "e2e4 e7e5", 6},
+      {"two moves and White's third",
+       e4e5 + "2-      at(2)     G1-F3|         at(1)     B8-C6|    |3- piyon(4)     D2-D4", "e2e4 e7e5 g1f3 b8c6 d2d4",
+       0},
+      {"a step the pawn cannot make",
+       e4e5 + "2- piyon(4)     D2-D4|    piyon(4)     D7-D3|    |3- piyon(3)     C2-C4|    piyon(3)     C7-C6",
+       "e2e4 e7e5 d2d4", 7},
+      {"a move refused first", "1- piyon(5)     E2-E5|    piyon(5)     E7-E5|    |2- piyon(4)     D2-D4", "", 3},
+      {"a blocked rook", e4e5 + "2-   kale(1)     A1-A3|    piyon(4)     D7-D5", "e2e4 e7e5", 6},
+      {"a piece named after it was taken",
+       "1- piyon(5)     E2-E4|    piyon(4)     D7-D5|    |2- piyon(5)     E4xD5|        vezir      D8xD5|    |"
+       "3- piyon(5)     D5-D6",
+       "e2e4 d7d5 e4d5 d8d5", 9},
+      {"an impossible castling", e4e5 + "2-       KÜÇÜK ROK", "e2e4 e7e5", 6},
+      {"a king that cannot castle long", e4e5 + "2- piyon(4)     D2-D4|      BÜYÜK ROK", "e2e4 e7e5 d2d4", 7},
+      {"a pawn that stands elsewhere", "1- piyon(4)     E2-E4|    piyon(5)     E7-E5", "", 3},
+      {"a knight that stands elsewhere", e4e5 + "2-      at(2)     B1-C3", "e2e4 e7e5", 6},
+      {"a queen that stands elsewhere", e4e5 + "2-     vezir      E1-H5", "e2e4 e7e5", 6},
+      {"a from-square off the board", e4e5 + "2-   kale(1)     A0-A2", "e2e4 e7e5", 6},
+      {"a to-square off the board", e4e5 + "2-      at(2)     G1-H9", "e2e4 e7e5", 6},
+      {"from rank is a letter", "1- piyon(5)     E2-E4|    piyon(5)     EE-E5", "e2e4", 4},
+      {"to square cut short", e4e5 + "2-      at(2)     G1-F|    piyon(4)     D7-D5", "e2e4 e7e5", 6},
+      {"to rank is a letter", e4e5 + "2-      at(2)     G1-F3|         at(2)     G8-FF", "e2e4 e7e5 g1f3", 7},
+      {"no piece letter", e4e5 + "2- ?|    piyon(4)     D7-D5", "e2e4 e7e5", 6},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::vector<std::string> lines = listOf("1- piyon(5)     E2-E4|" + c.lines + "|    piyon(4)     D7-D5");
-    const std::string path = folder.file("yarim.oyk");
-    writeBytes(path, fileOfList(lines));
-    gameOf(kPlayComputer, "d2d4 d7d5");
+    const std::string path = folder.file("elle.oyk");
+    writeBytes(path, fileOfList(listOf(c.lines)));
+    gameOf(kPlayTwoPlayers, "d2d4 d7d5");
     answers.messages.clear();
     EXPECT_TRUE(openGameFrom(path));
-    ASSERT_EQ(answers.messages.size(), 1u);
-    EXPECT_NE(answers.messages[0].find(std::string(" ").append(std::to_string(c.lineNumber)).append(".")),
-              std::string::npos)
-        << answers.messages[0];
+    if (c.lineNumber == 0) {
+      EXPECT_EQ(answers.messages, std::vector<std::string>{});
+    } else {
+      EXPECT_EQ(answers.messages,
+                std::vector<std::string>{"Dosyanın " + std::to_string(c.lineNumber) +
+                                         ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor."});
+    }
     EXPECT_EQ(replaying, 0);
     EXPECT_EQ(consistencyFault(), "");
+    EXPECT_EQ(pictureFault(), "");
     const GameState opened = gameState();
-    gameOf(kPlayComputer, c.played);
+    gameOf(kPlayTwoPlayers, c.played);
     EXPECT_EQ(stateDifference(opened, gameState(), Compare::Replay), "");
   }
 }
 
-TEST_F(SavedGame, RefusedMoveIsPassedOver) {
-  // e2-e5 is refused, and then Black's e7-e5 out of turn; the replay goes on
-  // with White's d2-d4, which the driver numbers as the first move.
-  const std::string path = folder.file("hatali.oyk");
-  writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E5|    piyon(5)     E7-E5|    |2- piyon(4)     D2-D4")));
-  startProgram();
-  EXPECT_TRUE(openGameFrom(path));
-  EXPECT_TRUE(answers.messages.empty());
-  EXPECT_EQ(listTexts(), listOf("1- piyon(4)     D2-D4"));
-  EXPECT_EQ(boardRows()[4], "...P....");
-  EXPECT_EQ(sideToMove, kBlackToMove);
+// Saving keeps what the file was: a replaced file its permissions, a link
+// its place (the file it points to is written); a new file gets the umask;
+// a name of any length the folder accepts can be saved. A save that fails
+// leaves the folder as it was.
+TEST_F(SavedGame, SavingKeepsWhatTheFileWas) {
+  gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
+  const std::string game = fileOfList(listTexts());
+  const std::string old = fileOfList(listOf("1- piyon(4)     D2-D4"));
+  const mode_t umaskBefore = ::umask(027);
+  const struct {
+    const char* what;
+    std::string name;  // the name saved to
+    std::string link;  // when set, `name` is a symbolic link to this
+    mode_t oldMode;    // of the file there before; 0 none
+    bool readOnlyFolder;
+    mode_t mode;  // of the file afterwards; 0 when the save fails
+  } cases[] = {
+      {"a new file", "yeni.oyk", "", 0, false, 0640},
+      {"a 0600 file", "eski.oyk", "", 0600, false, 0600},
+      {"a 0664 file", "eski.oyk", "", 0664, false, 0664},
+      {"a link to a file", "bag.oyk", "hedef.oyk", 0604, false, 0604},
+      {"a link to no file yet", "bag.oyk", "hedef.oyk", 0, false, 0640},
+      {"a 250-byte name", std::string(246, 'a') + ".oyk", "", 0, false, 0640},
+      {"a 255-byte name replaced", std::string(251, 'b') + ".oyk", "", 0600, false, 0600},
+      {"a file in a read-only folder", "eski.oyk", "", 0644, true, 0},
+      {"a new file in a read-only folder", "yeni.oyk", "", 0, true, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TempFolder dir;
+    const std::string path = dir.file(c.name);
+    const std::string file = c.link.empty() ? path : dir.file(c.link);
+    if (!c.link.empty()) {
+      ASSERT_EQ(::symlink(c.link.c_str(), path.c_str()), 0);
+    }
+    if (c.oldMode != 0) {
+      writeBytes(file, old);
+      ASSERT_EQ(::chmod(file.c_str(), c.oldMode), 0);
+    }
+    if (c.readOnlyFolder) {
+      ASSERT_EQ(::chmod(dir.file("").c_str(), 0555), 0);
+    }
+    answers.messages.clear();
+    bool saved = false;
+    {
+      const AsAUser user;
+      saved = saveGameTo(path);
+    }
+    ::chmod(dir.file("").c_str(), 0700);
+    EXPECT_EQ(saved, c.mode != 0);
+    EXPECT_EQ(answers.messages.size(), saved ? 0u : 1u);
+    EXPECT_EQ(readBytes(file), saved ? game : c.oldMode != 0 ? old : "");
+    EXPECT_EQ(modeOf(file), saved ? c.mode : c.oldMode);
+    // Nothing beside the file and its link: no temporary file is left.
+    EXPECT_EQ(dir.entries(), (c.link.empty() ? 0u : 1u) + (saved || c.oldMode != 0 ? 1u : 0u));
+    struct stat info {};
+    if (!c.link.empty()) {
+      EXPECT_TRUE(::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
+    }
+  }
+  ::umask(umaskBefore);
 }
 
 TEST_F(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {

@@ -21,6 +21,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game_over.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
@@ -118,6 +119,15 @@ struct Soak {
     twoPlayerCapture = playMode != kPlayComputer;
     if (listTexts() != before) fail("save and open changed the move list");
     if (sideToMove != turn) fail("save and open changed the side to move");
+    // Against the computer a game opened with Black to move goes on at once.
+    if (form1.timer1Enabled != (playMode == kPlayComputer && turn == kBlackToMove && !gameIsOver())) {
+      fail("the computer's turn after the open");
+    }
+    if (form1.timer1Enabled) {
+      const int32_t lines = listLineCount();
+      Timer1Timer();
+      if (listLineCount() != lines) ++movesMade;
+    }
   }
 
   int offBoardCount() {
