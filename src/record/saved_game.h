@@ -13,11 +13,14 @@ void Kaydet1Click();  // "Kaydet"
 void A1Click();       // "Aç"
 
 // Writes the move list to `path` through a temporary file, so an existing
-// file is replaced only by a complete new one. False (after a message) when
-// writing failed.
+// file is replaced only by a complete new one that keeps its permissions; a
+// symbolic link stays and its target is written. False (after a message)
+// when writing failed.
 bool saveGameTo(const std::string& path);
-// Reads and replays a saved game. False (after a message) when the file was
-// not read or is not a saved game; the current game then stays.
+// Reads and replays a saved game. False (after a message saying why) when
+// the file was not read or is not a saved game; the current game then stays.
+// Against the computer, a game opened with Black to move goes on with the
+// computer's turn.
 bool openGameFrom(const std::string& path);
 
 // A move read from a line of a saved game.
@@ -37,9 +40,11 @@ bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move);
 // Splits file contents into lines; CR LF and LF both end a line.
 std::vector<std::string> splitLines(const std::string& bytes);
 
-// Replays lines 2.. of a saved game through the move driver. Returns the
-// number of the first line that could not be read, or -1. A replay that
-// fills the history ends there with a message.
+// Replays lines 2.. of a saved game through the move driver, up to the first
+// line whose move is not made: unreadable, naming a piece that does not
+// stand on its from-square, a square off the board, or refused by the
+// driver. Returns that line's number, or -1. A replay that fills the history
+// ends there with a message.
 int32_t replayLines(const std::vector<std::string>& lines);
 
 constexpr size_t kMaxSavedGameBytes = 1 << 20;
