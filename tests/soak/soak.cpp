@@ -79,8 +79,7 @@ struct Soak {
         continue;
       }
       trialMode = 1;
-      int32_t result = kMoveRefused;
-      generateMove(o.kind, *p, code, result);
+      const int32_t result = generateMove(o.kind, *p, code);
       tx = p->targetX;
       ty = p->targetY;
       cancelMove(*p);
@@ -141,8 +140,7 @@ struct Soak {
       if (p->onBoard != 1) continue;
       for (int32_t code = 1; code <= moveCodeCount(o.kind); ++code) {
         trialMode = 1;
-        int32_t result = kMoveRefused;
-        generateMove(o.kind, *p, code, result);
+        const int32_t result = generateMove(o.kind, *p, code);
         const bool hits = result == kMovePossible && p->targetX == king.x && p->targetY == king.y;
         cancelMove(*p);
         trialMode = 0;
