@@ -69,8 +69,7 @@ bool chooseFirstPossibleMove(int32_t side) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || p->onBoard != 1) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
-        int32_t result = kMoveRefused;
-        generateMove(kind, *p, code, result);
+        const int32_t result = generateMove(kind, *p, code);
         const int32_t tx = p->targetX;
         const int32_t ty = p->targetY;
         cancelMove(*p);

@@ -16,24 +16,6 @@ namespace {
 int32_t baseWhiteMaterial = 0;
 int32_t baseBlackMaterial = 0;
 
-// The kinds in visiting order with their pieces.
-struct KindVisit {
-  int32_t kind;
-  int count;
-};
-constexpr KindVisit kVisitOrder[6] = {{kPawn, 8}, {kRook, 2}, {kKnight, 2}, {kBishop, 2}, {kQueen, 1}, {kKing, 1}};
-
-Piece& pieceAt(int32_t kind, int s, int i) {
-  switch (kind) {
-    case kPawn: return pieces.pawns[s][i];
-    case kRook: return pieces.rooks[s][i];
-    case kKnight: return pieces.knights[s][i];
-    case kBishop: return pieces.bishops[s][i];
-    case kQueen: return pieces.queens[s];
-    default: return pieces.kings[s];
-  }
-}
-
 bool isSliding(int32_t kind) { return kind == kRook || kind == kBishop || kind == kQueen; }
 
 void resetScores(CandidateList& list) {
@@ -181,26 +163,24 @@ void searchSide(int32_t side, int32_t slot) {
   countMaterial();
   baseWhiteMaterial = whiteMaterial;
   baseBlackMaterial = blackMaterial;
-  const int s = side - 1;
-  for (const KindVisit& visit : kVisitOrder) {
-    const int32_t codes = moveCodeCount(visit.kind);
-    for (int i = 0; i < visit.count; ++i) {
-      Piece& p = pieceAt(visit.kind, s, i);
+  for (const int32_t kind : kKindOrder) {
+    const int32_t codes = moveCodeCount(kind);
+    for (int i = 0; i < pieceCountOf(kind); ++i) {
+      Piece& p = gamePiece(pieceIdOf(kind, side, i));
       for (int32_t code = 1; code <= codes; ++code) {
         if (p.onBoard != 1) break;
         candidateFromX = p.targetX;
         candidateFromY = p.targetY;
         const int32_t notedAtRest = p.atRest;
         captureFound = 0;
-        int32_t result = kMoveRefused;
-        generateMove(visit.kind, p, code, result);
+        const int32_t result = generateMove(kind, p, code);
         if (result != kMovePossible) {
           setTarget(p, lastTry.startX, lastTry.startY, notedAtRest);
           // The rest of a blocked direction is refused as well.
-          if (isSliding(visit.kind)) code = ((code - 1) / kCodesPerDirection + 1) * kCodesPerDirection;
+          if (isSliding(kind)) code = ((code - 1) / kCodesPerDirection + 1) * kCodesPerDirection;
           continue;
         }
-        tryStep(side, visit.kind, i, p, code, notedAtRest);
+        tryStep(side, kind, i, p, code, notedAtRest);
       }
     }
   }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game/board.h"
+#include "game/moves.h"
 
 namespace {
 
@@ -20,25 +21,20 @@ struct Ray {
   uint8_t squares[7];
 };
 
-struct Offset {
-  int dx;
-  int dy;
-};
-
-constexpr Offset kKnightOffsets[8] = {{1, 2}, {2, 1}, {2, -1}, {-2, 1}, {-1, -2}, {-2, -1}, {1, -2}, {-1, 2}};
-constexpr Offset kKingOffsets[8] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
-constexpr Offset kWhitePawnOffsets[2] = {{1, 1}, {-1, 1}};
-constexpr Offset kBlackPawnOffsets[2] = {{-1, -1}, {1, -1}};
+// The knight's and the king's steps are the move generators' (kKnightSteps,
+// kKingSteps); the maps use them as sets, so their order does not matter.
+constexpr Step kWhitePawnOffsets[2] = {{1, 1}, {-1, 1}};
+constexpr Step kBlackPawnOffsets[2] = {{-1, -1}, {1, -1}};
 // Rook directions first, then the bishop's: the queen uses all eight.
-constexpr Offset kRayDirections[8] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+constexpr Step kRayDirections[8] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
 
 template <int N>
-constexpr std::array<Targets, kSquareCount> targetTable(const Offset (&offsets)[N]) {
+constexpr std::array<Targets, kSquareCount> targetTable(const Step (&offsets)[N]) {
   std::array<Targets, kSquareCount> table{};
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
       Targets& t = table[squareIndex(x, y)];
-      for (const Offset& o : offsets) {
+      for (const Step& o : offsets) {
         if (onBoardCoord(x + o.dx, y + o.dy))
           t.squares[t.count++] = static_cast<uint8_t>(squareIndex(x + o.dx, y + o.dy));
       }
@@ -63,8 +59,8 @@ constexpr std::array<std::array<Ray, 8>, kSquareCount> rayTable() {
   return table;
 }
 
-constexpr auto kKnightTargets = targetTable(kKnightOffsets);
-constexpr auto kKingTargets = targetTable(kKingOffsets);
+constexpr auto kKnightTargets = targetTable(kKnightSteps);
+constexpr auto kKingTargets = targetTable(kKingSteps);
 constexpr auto kWhitePawnTargets = targetTable(kWhitePawnOffsets);
 constexpr auto kBlackPawnTargets = targetTable(kBlackPawnOffsets);
 constexpr auto kRays = rayTable();

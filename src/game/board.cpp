@@ -129,17 +129,10 @@ void clearSquare(Square& s) {
 }
 
 Piece* pieceOf(int32_t kind, int32_t side, int32_t index) {
-  if (side != kWhite && side != kBlack) return nullptr;
-  const int s = side - 1;
-  switch (kind) {
-    case kPawn: return index >= 0 && index < 8 ? &pieces.pawns[s][index] : nullptr;
-    case kRook: return index >= 0 && index < 2 ? &pieces.rooks[s][index] : nullptr;
-    case kKnight: return index >= 0 && index < 2 ? &pieces.knights[s][index] : nullptr;
-    case kBishop: return index >= 0 && index < 2 ? &pieces.bishops[s][index] : nullptr;
-    case kQueen: return &pieces.queens[s];
-    case kKing: return &pieces.kings[s];
-    default: return nullptr;
-  }
+  if ((side != kWhite && side != kBlack) || kindOrder(kind) < 0) return nullptr;
+  const bool royal = kind == kQueen || kind == kKing;
+  if (!royal && (index < 0 || index >= pieceCountOf(kind))) return nullptr;
+  return &gamePiece(pieceIdOf(kind, side, index));
 }
 
 void commitMove(Piece& p) {

@@ -77,9 +77,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
   // pending move (inside the computer's lookahead) or one that has left its
   // square cannot castle.
   if (king.onBoard != 1 || king.atRest != 1 || king.x != kKingStartFile || king.y != r) return 0;
-  int32_t result = kMoveRefused;
-  generateKingMove(king, code, result);
-  if (result != kMovePossible) {
+  if (generateKingMove(king, code) != kMovePossible) {
     cancelMove(king);
     return 0;
   }
@@ -92,9 +90,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
     cancelMove(king);
     return 0;
   }
-  result = kMoveRefused;
-  generateRookMove(rook, c.rookCode, result);
-  if (result != kMovePossible) {
+  if (generateRookMove(rook, c.rookCode) != kMovePossible) {
     cancelMove(king);
     cancelMove(rook);
     return 0;

@@ -24,10 +24,10 @@ void startFrom(Piece& p, int& sx, int& sy) {
   sy = p.targetY;
 }
 
-void refuse(Piece& p, int32_t& result) {
+int32_t refuse(Piece& p) {
   p.targetX = p.x;
   p.targetY = p.y;
-  result = kMoveRefused;
+  return kMoveRefused;
 }
 
 // Writes the tentative move: the mover pending on the destination, the start
@@ -39,13 +39,12 @@ void writePending(Square& dest, Square& start, const DestinationRule& rule, int3
 
 // The common end of every generator: test the destination (the piece's
 // target) and move or capture there, or refuse.
-void resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule, int32_t& result) {
+int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule) {
   const int tx = p.targetX;
   const int ty = p.targetY;
   lastTry = LastTry{tx, ty, sx, sy};
   if (!onBoardCoord(tx, ty)) {
-    refuse(p, result);
-    return;
+    return refuse(p);
   }
   probe = probeSquare(tx, ty);
   const int32_t occupant = probe.stable == kCommittedLayer ? probe.side : probe.pendingSide;
@@ -53,23 +52,20 @@ void resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule, i
   const bool movesFlag = rule.ownKind == kPawn || rule.ownKind == kKing || rule.ownKind == kRook;
   if (occupant == kNoSide) {
     if (!rule.emptyAllowed) {
-      refuse(p, result);
-      return;
+      return refuse(p);
     }
     if (trialMode != 1 && !rule.testOnly) {
       p.atRest = 0;
       writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
       if (movesFlag) p.moved = 1;
     }
-    result = kMovePossible;
-    return;
+    return kMovePossible;
   }
   // Only a piece in the active layer can be taken. (A king accepting an
   // enemy in the other layer would take its own piece standing on a square
   // that an own piece has just taken inside the computer's lookahead.)
   if (occupant != enemy || !rule.captureAllowed) {
-    refuse(p, result);
-    return;
+    return refuse(p);
   }
   if (trialMode != 1) {
     p.atRest = 0;
@@ -79,24 +75,22 @@ void resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule, i
     captureMade = 1;
     if (movesFlag) p.moved = 1;
   }
-  result = kMovePossible;
   captureFound = 1;
   captured = probe.stable == kCommittedLayer ? CapturedPiece{probe.kind, kCommittedLayer, probe.index}
                                              : CapturedPiece{probe.pendingKind, kPendingLayer, probe.pendingIndex};
+  return kMovePossible;
 }
 
 // Sliding pieces: direction and distance from the code, path test, then the
 // destination.
-void generateSlidingMove(Piece& p, int32_t code, const Step* directions, int directionCount, int32_t ownKind,
-                         int32_t& result) {
-  if (p.onBoard != 1) return;
+int32_t generateSlidingMove(Piece& p, int32_t code, const Step* directions, int directionCount, int32_t ownKind) {
+  if (p.onBoard != 1) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
   const DestinationRule rule{ownKind, true, true, false};
   if (code < 1 || code > directionCount * kCodesPerDirection) {
-    resolveDestination(p, sx, sy, rule, result);  // names no step: the own square, refused
-    return;
+    return resolveDestination(p, sx, sy, rule);  // names no step: the own square, refused
   }
   const Step u = directions[(code - 1) / kCodesPerDirection];
   const int k = (code - 1) % kCodesPerDirection + 1;
@@ -106,13 +100,12 @@ void generateSlidingMove(Piece& p, int32_t code, const Step* directions, int dir
     if (!onBoardCoord(px, py) || activeSide(squareAt(px, py)) != kNoSide) {
       lastTry.startX = sx;
       lastTry.startY = sy;
-      refuse(p, result);
-      return;
+      return refuse(p);
     }
   }
   p.targetX = sx + k * u.dx;
   p.targetY = sy + k * u.dy;
-  resolveDestination(p, sx, sy, rule, result);
+  return resolveDestination(p, sx, sy, rule);
 }
 
 // A square passed over by a pawn's double step. White counts a piece in either
@@ -126,8 +119,8 @@ bool passedSquareFree(int x, int y, int32_t side) {
 
 }  // namespace
 
-void generatePawnMove(Piece& p, int32_t code, int32_t& result) {
-  if (p.onBoard != 1) return;
+int32_t generatePawnMove(Piece& p, int32_t code) {
+  if (p.onBoard != 1) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -147,11 +140,11 @@ void generatePawnMove(Piece& p, int32_t code, int32_t& result) {
       break;
     default: break;  // no step: the own square, refused below
   }
-  resolveDestination(p, sx, sy, rule, result);
+  return resolveDestination(p, sx, sy, rule);
 }
 
-void generateKnightMove(Piece& p, int32_t code, int32_t& result) {
-  if (p.onBoard != 1) return;
+int32_t generateKnightMove(Piece& p, int32_t code) {
+  if (p.onBoard != 1) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -159,11 +152,11 @@ void generateKnightMove(Piece& p, int32_t code, int32_t& result) {
     p.targetX = sx + kKnightSteps[code - 1].dx;
     p.targetY = sy + kKnightSteps[code - 1].dy;
   }
-  resolveDestination(p, sx, sy, DestinationRule{kKnight, true, true, false}, result);
+  return resolveDestination(p, sx, sy, DestinationRule{kKnight, true, true, false});
 }
 
-void generateKingMove(Piece& p, int32_t code, int32_t& result) {
-  if (p.onBoard != 1) return;
+int32_t generateKingMove(Piece& p, int32_t code) {
+  if (p.onBoard != 1) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -180,44 +173,40 @@ void generateKingMove(Piece& p, int32_t code, int32_t& result) {
     if (!free) {
       lastTry.startX = sx;
       lastTry.startY = sy;
-      refuse(p, result);
-      return;
+      return refuse(p);
     }
     p.targetX = kingTo;
-    resolveDestination(p, sx, sy, DestinationRule{kKing, true, false, true}, result);
-    return;
+    return resolveDestination(p, sx, sy, DestinationRule{kKing, true, false, true});
   }
   if (code >= 1 && code <= 8) {
     p.targetX = sx + kKingSteps[code - 1].dx;
     p.targetY = sy + kKingSteps[code - 1].dy;
   }
-  resolveDestination(p, sx, sy, DestinationRule{kKing, true, true, false}, result);
+  return resolveDestination(p, sx, sy, DestinationRule{kKing, true, true, false});
 }
 
-void generateRookMove(Piece& p, int32_t code, int32_t& result) {
-  generateSlidingMove(p, code, kRookDirections, 4, kRook, result);
+int32_t generateRookMove(Piece& p, int32_t code) { return generateSlidingMove(p, code, kRookDirections, 4, kRook); }
+
+int32_t generateBishopMove(Piece& p, int32_t code) {
+  return generateSlidingMove(p, code, kBishopDirections, 4, kBishop);
 }
 
-void generateBishopMove(Piece& p, int32_t code, int32_t& result) {
-  generateSlidingMove(p, code, kBishopDirections, 4, kBishop, result);
-}
-
-void generateQueenMove(Piece& p, int32_t code, int32_t& result) {
+int32_t generateQueenMove(Piece& p, int32_t code) {
   static constexpr Step queenDirections[8] = {kBishopDirections[0], kBishopDirections[1], kBishopDirections[2],
                                               kBishopDirections[3], kRookDirections[0],   kRookDirections[1],
                                               kRookDirections[2],   kRookDirections[3]};
-  generateSlidingMove(p, code, queenDirections, 8, kQueen, result);
+  return generateSlidingMove(p, code, queenDirections, 8, kQueen);
 }
 
-void generateMove(int32_t kind, Piece& p, int32_t code, int32_t& result) {
+int32_t generateMove(int32_t kind, Piece& p, int32_t code) {
   switch (kind) {
-    case kPawn: generatePawnMove(p, code, result); break;
-    case kRook: generateRookMove(p, code, result); break;
-    case kKnight: generateKnightMove(p, code, result); break;
-    case kBishop: generateBishopMove(p, code, result); break;
-    case kQueen: generateQueenMove(p, code, result); break;
-    case kKing: generateKingMove(p, code, result); break;
-    default: result = kMoveRefused; break;
+    case kPawn: return generatePawnMove(p, code);
+    case kRook: return generateRookMove(p, code);
+    case kKnight: return generateKnightMove(p, code);
+    case kBishop: return generateBishopMove(p, code);
+    case kQueen: return generateQueenMove(p, code);
+    case kKing: return generateKingMove(p, code);
+    default: return kMoveRefused;
   }
 }
 

@@ -1,5 +1,5 @@
 // Move generators, one per kind, with one contract: given a piece and a move
-// code, answer 1 (possible) or 2 (refused). Outside trial mode a possible move
+// code, return kMovePossible or kMoveRefused. Outside trial mode a possible move
 // is also made tentatively: the destination and start squares get pending
 // layers and the piece's target is set, awaiting commitMove. In trial mode the
 // generator only answers (and leaves the target on the destination).
@@ -10,22 +10,22 @@
 //   king    1..8 the eight neighbours, 9 short castling test, 10 long
 //   rook, bishop: 28 codes, 7 per direction in increasing distance;
 //   queen: 56 codes, bishop's 1..28 then rook's as 29..56.
-// A generator does nothing for a piece that is not on the board.
+// A generator refuses, touching nothing, for a piece that is not on the board.
 #pragma once
 
 #include <cstdint>
 
 #include "game/board.h"
 
-void generatePawnMove(Piece& p, int32_t code, int32_t& result);
-void generateKnightMove(Piece& p, int32_t code, int32_t& result);
-void generateKingMove(Piece& p, int32_t code, int32_t& result);
-void generateRookMove(Piece& p, int32_t code, int32_t& result);
-void generateBishopMove(Piece& p, int32_t code, int32_t& result);
-void generateQueenMove(Piece& p, int32_t code, int32_t& result);
+int32_t generatePawnMove(Piece& p, int32_t code);
+int32_t generateKnightMove(Piece& p, int32_t code);
+int32_t generateKingMove(Piece& p, int32_t code);
+int32_t generateRookMove(Piece& p, int32_t code);
+int32_t generateBishopMove(Piece& p, int32_t code);
+int32_t generateQueenMove(Piece& p, int32_t code);
 
 // The generator of a kind.
-void generateMove(int32_t kind, Piece& p, int32_t code, int32_t& result);
+int32_t generateMove(int32_t kind, Piece& p, int32_t code);
 
 // Number of move codes of a kind (the search walks 1..count).
 int32_t moveCodeCount(int32_t kind);

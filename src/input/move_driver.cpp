@@ -142,8 +142,7 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   const int32_t fromY = piece->y;
   const int32_t movedBefore = piece->moved;
 
-  int32_t result = kMoveRefused;
-  generateMove(kind, *piece, code, result);
+  const int32_t result = generateMove(kind, *piece, code);
   if (result != kMovePossible) return 0;
   commitMove(*piece);
 

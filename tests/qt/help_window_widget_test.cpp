@@ -8,6 +8,7 @@
 #include <set>
 
 #include "controls/controls.h"
+#include "test_support.h"
 #include "ui/help_window.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/help_window_widget.h"
@@ -66,6 +67,7 @@ class HelpWindowWidgetTest : public QObject {
 
  private slots:
   void init() {
+    startProgram();  // every event checks the game: there is one, as the program starts
     Form4Initialise();
     Yardm1Show();
     window_ = std::make_unique<HelpWindow>();

@@ -38,8 +38,7 @@ inline std::vector<Drag> acceptedDrags(int32_t side) {
       if (p == nullptr || p->onBoard != 1) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
         trialMode = 1;
-        int32_t result = kMoveRefused;
-        generateMove(kind, *p, code, result);
+        const int32_t result = generateMove(kind, *p, code);
         const int tx = p->targetX;
         const int ty = p->targetY;
         cancelMove(*p);

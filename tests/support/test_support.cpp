@@ -134,50 +134,6 @@ std::vector<std::string> boardRows() {
 const std::vector<std::string> kStartRows = {"rnbqkbnr", "pppppppp", "........", "........",
                                              "........", "........", "PPPPPPPP", "RNBQKBNR"};
 
-std::string pictureFault() {
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece* p = &pieceOfPicture(n);
-    const PictureControl& pic = form1.image[n];
-    const std::string name = "picture " + std::to_string(n);
-    if (p->onBoard != 1) {
-      if (pic.visible || pic.enabled) return name + " of a captured piece still shown";
-      continue;
-    }
-    if (!pic.visible || !pic.enabled) return name + " hidden on the board";
-    if (pic.left != squareLeft(p->x) || pic.top != squareTop(p->y)) return name + " not on its piece's square";
-    if (pic.bitmap != stockPictureOf(o.side, o.kind, (p->x + p->y) % 2)) return name + " has the wrong bitmap";
-  }
-  return {};
-}
-
-std::string consistencyFault() {
-  int occupied = 0;
-  for (int i = 0; i < kSquareCount; ++i) {
-    const Square& s = board.squares[i];
-    if (s.stable != 1) return "square " + squareName(i / 8, i % 8) + " not stable";
-    if (s.side != kNoSide) ++occupied;
-  }
-  int onBoard = 0;
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece& p = pieceOfPicture(n);
-    const std::string name = "picture " + std::to_string(n);
-    if (p.atRest != 1) return name + " piece not at rest";
-    if (p.targetX != p.x || p.targetY != p.y) return name + " target differs from position";
-    if (p.onBoard != 1) continue;
-    ++onBoard;
-    const Square& s = squareAt(p.x, p.y);
-    if (s.kind != o.kind || s.side != o.side) return name + " piece not on its square";
-    if (o.kind != kQueen && o.kind != kKing && s.index != o.index)
-      return name + " square index " + std::to_string(s.index);
-  }
-  if (onBoard != occupied) {
-    return std::to_string(onBoard) + " pieces on board but " + std::to_string(occupied) + " occupied squares";
-  }
-  return {};
-}
-
 GameState gameState() {
   GameState v{board,
               pieces,

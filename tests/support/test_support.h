@@ -10,6 +10,7 @@
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/consistency.h"
 #include "input/move_driver.h"
 
 // Program start: state, controls and the main window's creation handler.
@@ -46,15 +47,9 @@ std::vector<std::string> boardRows();
 // boardRows() of the start position.
 extern const std::vector<std::string> kStartRows;
 
-// The first board picture that does not show its piece as a player should see
-// it: on the piece's square with the bitmap of its kind, side and square
-// colour, visible and enabled; hidden and disabled once the piece is off the
-// board.
-std::string pictureFault();
-
-// Every square stable with an empty-looking active layer matching the piece
-// records, every piece at rest; returns a description of the first fault.
-std::string consistencyFault();
+// The squares against the piece records (pictureFault, the board pictures
+// against their pieces, comes with game/consistency.h).
+inline std::string consistencyFault() { return pieceFault(); }
 
 // Everything a move may change, taken as one value. The generators' scratch
 // outputs (probe, lastTry, ...) and the computer's timer are left out.

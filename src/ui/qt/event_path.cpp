@@ -2,8 +2,15 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "game/consistency.h"
 
 namespace {
+
+int handlersRunning = 0;
 
 std::function<void()>& redrawHook() {
   static std::function<void()> redraw;
@@ -20,4 +27,17 @@ void setRedrawEveryWindow(std::function<void()> redraw) { redrawHook() = std::mo
 
 void redrawEveryWindow() {
   if (redrawHook()) redrawHook()();
+}
+
+void enterHandler() { ++handlersRunning; }
+
+void leaveHandler() {
+  if (--handlersRunning > 0) return;
+#if !defined(NDEBUG) || defined(DEDIVUD_CHECK_EVENTS)
+  const std::string fault = checkConsistency();
+  if (!fault.empty()) {
+    std::fprintf(stderr, "dedivud: after an event: %s\n", fault.c_str());
+    std::abort();
+  }
+#endif
 }

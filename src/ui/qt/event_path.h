@@ -1,5 +1,6 @@
 // The one path every event of every window takes: the core handler runs
-// behind one error guard, then every window is redrawn from the records.
+// behind one error guard, debug builds check the game's consistency, then
+// every window is redrawn from the records.
 #pragma once
 
 #include <exception>
@@ -14,10 +15,17 @@ void showHandlerError(QWidget* parent, const char* what);
 void setRedrawEveryWindow(std::function<void()> redraw);
 void redrawEveryWindow();
 
+// Around every handler. A handler may run inside another while a dialog is
+// open; once the outermost one ends, debug builds check the game's
+// consistency and abort with the first broken invariant.
+void enterHandler();
+void leaveHandler();
+
 // Runs one event handler of the core, then redraws. An exception does not
 // cross the Qt event loop: it is shown in an error box instead.
 template <typename Handler>
 void runHandler(QWidget* parent, Handler&& handler) {
+  enterHandler();
   try {
     handler();
   } catch (const std::exception& e) {
@@ -25,5 +33,6 @@ void runHandler(QWidget* parent, Handler&& handler) {
   } catch (...) {
     showHandlerError(parent, "Bilinmeyen hata");
   }
+  leaveHandler();
   redrawEveryWindow();
 }
