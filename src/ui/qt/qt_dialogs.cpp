@@ -79,8 +79,9 @@ std::string QtDialogs::chooseSaveFile() {
   QFileDialog dialog(parent_, QStringLiteral("Kaydet"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  // Saving replaces an existing file without a further question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // An existing file is replaced only after the dialog's own question, in
+  // Turkish through Qt's translation.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setNameFilters({QStringLiteral("radozid (*.oyk)"), QStringLiteral("Word (*.doc)")});
   dialog.setDefaultSuffix(QStringLiteral("oyk"));
   return runFileDialog(dialog, QStringLiteral("&Kaydet"));
