@@ -10,6 +10,7 @@
 #include "ui/notice_window.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 const QColor kNoticeColour(183, 0, 91);
@@ -22,7 +23,6 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
   setWindowTitle(QStringLiteral("UYARI"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(201, 89);
-  move(300, 234);
   setBackgroundColour(this, kNoticeColour);
 
   label1_ = makeLabel(this, QStringLiteral("ŞAH!!!"), 32, false, Qt::white);
@@ -48,6 +48,7 @@ void CheckNoticeWindow::syncFromRecords() {
     form2TimerEnabled ? timer1_.start() : timer1_.stop();
   }
   if (label1_->isVisibleTo(this) != form2.label1Visible) label1_->setVisible(form2.label1Visible);
+  if (form2.visible && !isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
   bringForward(this, form2.visible, form2.timesShown, timesShown_);
 }
 

@@ -17,13 +17,12 @@
 #include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 
 constexpr int kWindowWidth = 330;
 constexpr int kWindowHeight = 447;
-constexpr int kWindowLeft = 443;
-constexpr int kWindowTop = 84;
 
 // Window font: DejaVu Sans for the designed 8-point sans serif, by pixel
 // height so that the layout's pixel positions hold.
@@ -108,7 +107,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
   setFixedSize(kWindowWidth, kWindowHeight);
-  move(kWindowLeft, kWindowTop);
   setFont(gameFont(kFontPixels, false));
   setBackgroundColour(this, kFormColour);
 
@@ -192,6 +190,7 @@ void HelpWindow::createButtons() {
 void HelpWindow::syncFromRecords() {
   syncChildren();
   if (form4.visible && !isVisible()) {
+    placeBeside(this, mainWindow_, kHelpWindowPlace);
     show();
   } else if (!form4.visible && isVisible()) {
     hide();

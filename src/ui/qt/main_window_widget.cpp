@@ -26,6 +26,7 @@
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/menu_keys.h"
 #include "ui/qt/turn_mark_widget.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ MainWindow::MainWindow() {
   setWindowTitle(QStringLiteral("DEDIVUD"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  move(101, 92);
+  move(kMainWindowPlace);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
@@ -296,6 +297,7 @@ GameWindows::GameWindows() {
   form1_->setCompanionMaker([this] { makeCompanions(); });
   form1_->syncFromRecords();
   form1_->show();
+  keepOnScreen(form1_.get());
   QTimer::singleShot(kCompanionDelayMs, form1_.get(), [this] { makeCompanions(); });
 }
 
@@ -303,6 +305,7 @@ void GameWindows::makeCompanions() {
   if (form4_) return;
   form4_ = std::make_unique<HelpWindow>();
   form4_->setAttribute(Qt::WA_QuitOnClose, false);
+  form4_->setMainWindow(form1_.get());
   form3_ = std::make_unique<LostPiecesWindow>(form1_.get());
   form2_ = std::make_unique<CheckNoticeWindow>(form1_.get());
   form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());

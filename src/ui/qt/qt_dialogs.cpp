@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTreeView>
 
+#include "ui/qt/event_path.h"
+
 namespace {
 
 const QString kApplicationTitle = QStringLiteral("DEDIVUD");
@@ -70,7 +72,10 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, bool 
   return Answer::Cancel;
 }
 
+// The windows show what the message is about (the board after the move that
+// ended the game) before it opens.
 void QtDialogs::message(const std::string& text) {
+  redrawEveryWindow();
   QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, fromUtf8(text), QMessageBox::Ok, parent_);
   box.exec();
 }
