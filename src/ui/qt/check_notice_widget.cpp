@@ -1,6 +1,7 @@
 #include "ui/qt/check_notice_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -74,6 +75,15 @@ void CheckNoticeWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     activationLine_ = true;
     update();
+  }
+}
+
+// Escape presses OK, as in a message box.
+void CheckNoticeWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    bitBtn1_->click();
+  } else {
+    QWidget::keyPressEvent(event);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
@@ -212,6 +213,15 @@ void HelpWindow::syncChildren() {
   for (int page = 1; page < kHelpPageCount; ++page) pages_[page]->setVisible(form4.pageVisible[page]);
   nextButton_->setVisible(form4.button1Visible);
   previousButton_->setVisible(form4.button2Visible);
+}
+
+// Escape closes the window, as the caption bar's close button does.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 // Closing only hides the window; it keeps its page for the next time.

@@ -39,6 +39,7 @@ class HelpWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void createPages();
