@@ -4,13 +4,9 @@
 #   new_game_test.sh GAME WORKDIR
 set -eu
 . "$(dirname "$0")/window_lib.sh"
-inXServer 1024x768 "$@"
-startWindowManager
-startGame
-locateBoard
+startInXServer 1024x768 "$@"
 
-drag e2 e4
-waitFor 10 squareEmptied e2 || fail "e2-e4 was not played"
+playFirstMove
 sleep 1 # Black's answer
 clickClient 476 368 # "Başlat": Left 448, Top 360, 57 x 17
 waitFor 5 windowNamed Uyar || fail "Başlat asked nothing"

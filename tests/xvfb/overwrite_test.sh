@@ -4,15 +4,11 @@
 #   overwrite_test.sh GAME WORKDIR
 set -eu
 . "$(dirname "$0")/window_lib.sh"
-inXServer 1024x768 "$@"
+startInXServer 1024x768 "$@"
 saved=$work/kayit.oyk
 printf 'eski\r\n' >"$saved"
-startWindowManager
-startGame
-locateBoard
 
-drag e2 e4
-waitFor 10 squareEmptied e2 || fail "e2-e4 was not played"
+playFirstMove
 xdotool key ctrl+s
 waitFor 5 windowNamed Kaydet || fail "Kaydet opened no file dialog"
 sleep 0.5

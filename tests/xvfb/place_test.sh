@@ -5,9 +5,7 @@
 #   place_test.sh GAME WORKDIR
 set -eu
 . "$(dirname "$0")/window_lib.sh"
-inXServer 1024x768 "$@"
-startWindowManager
-startGame
+startInXServer 1024x768 "$@"
 set -- $(outerRect "$wid") $(geometry "$wid")
 xdotool windowmove "$wid" $((1024 - $3 + $5)) $((768 - $4 + $6))
 sleep 0.5

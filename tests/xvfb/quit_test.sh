@@ -4,13 +4,9 @@
 #   quit_test.sh GAME WORKDIR
 set -eu
 . "$(dirname "$0")/window_lib.sh"
-inXServer 1024x768 "$@"
-startWindowManager
-startGame
-locateBoard
+startInXServer 1024x768 "$@"
 
-drag e2 e4
-waitFor 10 squareEmptied e2 || fail "e2-e4 was not played"
+playFirstMove
 xdotool key ctrl+q
 waitFor 5 windowNamed Uyar || fail "Çıkış asked nothing"
 import -window root "$work/question.png"

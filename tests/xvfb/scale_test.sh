@@ -4,10 +4,8 @@
 #   scale_test.sh GAME WORKDIR
 set -eu
 . "$(dirname "$0")/window_lib.sh"
-inXServer 1280x900 "$@"
 export QT_SCALE_FACTOR=2
-startWindowManager
-startGame
+startInXServer 1280x900 "$@"
 waitFor 5 onScreen "$wid" || fail "the main window is not wholly on the screen: $(outerRect "$wid")"
 import -window root "$work/scale.png"
 echo "PASS: the main window lies on the screen at scale 2"

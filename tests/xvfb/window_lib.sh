@@ -21,6 +21,14 @@ inXServer() {
   shot=$work/shot.ppm
 }
 
+# inXServer, then the window manager and the game, its board located.
+startInXServer() {
+  inXServer "$@"
+  startWindowManager
+  startGame
+  locateBoard
+}
+
 fail() {
   echo "FAIL: $*" >&2
   cat "$work/game.log" "$work/wm.log" >&2 2>/dev/null || true
@@ -125,6 +133,11 @@ squareEmptied() {
   isEmpty $(fileOf "$1") $(rankOf "$1")
 }
 squareFilled() { ! squareEmptied "$1"; }
+# Plays e2-e4, so that the game has a move that was not saved.
+playFirstMove() {
+  drag e2 e4
+  waitFor 10 squareEmptied e2 || fail "e2-e4 was not played"
+}
 
 # Window ids in the window manager's stacking order, bottom to top, decimal.
 stacking() {
