@@ -259,6 +259,7 @@ void playLevelThree() {
 }
 
 void Timer1Timer() {
+  bool tookKing = false;
   timerBusy += 1;
   if (timerBusy == 1) {
     // With a king taken the game is over: the computer does not move.
@@ -271,6 +272,7 @@ void Timer1Timer() {
         case kLevel3: playLevelThree(); break;
         default: break;
       }
+      tookKing = gameIsOver();
     } else {
       hintRequested = 0;
     }
@@ -278,6 +280,8 @@ void Timer1Timer() {
   }
   form1.timer1Enabled = false;
   timerBusy = 0;
+  // Said once the turn is over, with the timer stopped.
+  if (tookKing) announceGameEnd(KingTaker::Computer);
 }
 
 void resetComputerTurn() {
@@ -288,9 +292,11 @@ void resetComputerTurn() {
   hintRequested = 0;
 }
 
-// No hint once the game is over.
+// No hint once the game is over; a hint that takes a king wins for the
+// player.
 void Yardmal1Click() {
   if (gameIsOver()) return;
   hintRequested = 1;
   playHint();
+  if (gameIsOver()) announceGameEnd(KingTaker::Player);
 }

@@ -1,6 +1,11 @@
 #include "game/game_over.h"
 
+#include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
+
+const char* const kYouWonMessage = "Kazandınız";
+const char* const kYouLostMessage = "Kaybettiniz";
 
 namespace {
 
@@ -15,4 +20,12 @@ int32_t winnerSide() {
   const bool black = kingOnBoard(kBlack);
   if (white == black) return kNoSide;
   return white ? kWhite : kBlack;
+}
+
+void announceGameEnd(KingTaker taker) {
+  form2.visible = false;
+  // Nothing is left for the computer to play.
+  form1.timer1Enabled = false;
+  form1.label19Visible = false;
+  dialogs().message(taker == KingTaker::Player ? kYouWonMessage : kYouLostMessage);
 }

@@ -12,3 +12,12 @@ bool gameIsOver();
 // game goes on, or when both kings have been taken (a replayed file may go on
 // after the first).
 int32_t winnerSide();
+
+// Who made the move that took a king: the player (a drop, or the hint played
+// for him) or the computer.
+enum class KingTaker { Player, Computer };
+
+// Once a move has taken a king: closes the check notice, stops the computer's
+// turn and tells the player how the game ended ("Kazandınız" or
+// "Kaybettiniz", one OK button).
+void announceGameEnd(KingTaker taker);

@@ -1,13 +1,10 @@
 #include "input/board_input.h"
 
 #include "controls/controls.h"
-#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/game_over.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
-
-const char* const kYouWonMessage = "Kazandınız";
 
 namespace {
 
@@ -62,7 +59,7 @@ void ImageDragDrop(int picture) {
     form1.image[picture].visible = false;
   }
   if (picture == kWhiteKingPicture || picture == kBlackKingPicture) {
-    if (made != 0) dialogs().message(kYouWonMessage);
+    if (made != 0) announceGameEnd(KingTaker::Player);
   } else if (owner.side == kBlack) {
     startComputerTurn();
   }

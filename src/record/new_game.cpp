@@ -1,13 +1,19 @@
 #include "record/new_game.h"
 
 #include "controls/controls.h"
+#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/pictures.h"
 #include "input/game_marks.h"
 #include "input/move_list.h"
 
+const char* const kSaveQuestion = "Oyunu kaydetmek istiyormusunuz?";
+const char* const kSaveQuestionCaption = "Uyarı";
+
 namespace {
+
+constexpr int32_t kHeaderLineCount = 2;
 
 // A board picture on its piece's start square with the bitmap for that
 // square's colour.
@@ -43,4 +49,14 @@ void startNewGame() {
   form1.listBox1.clear();
   writeListHeaders();
   updateGameMarks();
+}
+
+bool mayReplaceGame(void (*save)()) {
+  if (gameSaved == 1 || listLineCount() <= kHeaderLineCount) return true;
+  switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
+    case Answer::Yes: save(); return gameSaved == 1;
+    case Answer::No: return true;
+    case Answer::Cancel: break;
+  }
+  return false;
 }

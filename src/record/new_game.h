@@ -1,5 +1,5 @@
 // A new game: the one reset behind the "Başlat" button and the opening of a
-// saved game.
+// saved game, and the question asked before a game is replaced.
 #pragma once
 
 // The two header lines every move list starts with.
@@ -8,3 +8,14 @@ void writeListHeaders();
 // Pieces, squares, counters, pictures, captured pieces and move list back to
 // the start of a game. Play mode and level stay as chosen.
 void startNewGame();
+
+// The question asked before a game with unsaved moves is left.
+extern const char* const kSaveQuestion;         // "Oyunu kaydetmek istiyormusunuz?"
+extern const char* const kSaveQuestionCaption;  // "Uyarı"
+
+// Before a new game or an opened one replaces the game on the board: when it
+// has moves that were not saved, asks whether to save it (Evet/Hayır/İptal)
+// and on Evet runs `save` (the save command). True when the game may be
+// replaced: nothing to lose, saved, or Hayır; false keeps it (İptal, or a save
+// cancelled or failed).
+bool mayReplaceGame(void (*save)());

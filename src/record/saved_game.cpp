@@ -356,6 +356,7 @@ bool openGameFrom(const std::string& path) {
 void resetSavedGame() { gameOpened = 0; }
 
 void A1Click() {
+  if (!mayReplaceGame(Kaydet1Click)) return;
   const std::string name = dialogs().chooseOpenFile();
   if (name.empty()) return;
   openGameFrom(name);

@@ -9,9 +9,6 @@
 #include "record/saved_game.h"
 #include "ui/help_window.h"
 
-const char* const kSaveQuestion = "Oyunu kaydetmek istiyormusunuz?";
-const char* const kSaveQuestionCaption = "Uyarı";
-
 namespace {
 
 void setLevel(int32_t newLevel) {
@@ -37,7 +34,10 @@ void FormCreate() {
   updateGameMarks();
 }
 
-void Button3Click() { startNewGame(); }
+// A game with unsaved moves is kept unless the player lets it go.
+void Button3Click() {
+  if (mayReplaceGame(Kaydet1Click)) startNewGame();
+}
 
 void Balat1Click() { Button3Click(); }
 
@@ -63,6 +63,8 @@ void RadioButton4Click() {}
 
 void Yardm1Click() { Yardm1Show(); }
 
+// The player's answer here is the close question's answer too: closing after
+// it asks nothing more.
 void k1Click() {
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
     case Answer::Yes:
@@ -73,6 +75,7 @@ void k1Click() {
     case Answer::No: form1.closeRequested = true; break;
     case Answer::Cancel: break;
   }
+  if (form1.closeRequested) closeAnswered = 1;
 }
 
 bool FormClose() {

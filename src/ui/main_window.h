@@ -27,7 +27,7 @@ void RadioButton4Click();
 void Yardm1Click();
 
 // "Çıkış": asks whether to save, then asks the window to close
-// (form1.closeRequested).
+// (form1.closeRequested); that answer stands for the close question too.
 void k1Click();
 // The window is closing: asks once whether to save an unsaved game. Returns
 // false when the window must stay open (the player wanted the game saved and

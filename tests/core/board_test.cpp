@@ -129,7 +129,10 @@ TEST(Board, NewGameRestoresTheStartPosition) {
   ASSERT_TRUE(form3.image[44].visible);
   ASSERT_EQ(listTexts().size(), 2u + 13u);
   form2.visible = true;
+  form1.timer1Enabled = true;
+  form1.label19Visible = true;
 
+  scripted.answers = {Answer::No};  // not saved
   Button3Click();
   expectStartOfGame(99);
   // Left alone by the reset.

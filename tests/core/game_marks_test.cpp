@@ -107,6 +107,44 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
 
 // The turn mark and the last move's squares after moves, take backs, a
 // castling, a new game and an open.
+// The move that takes a king says how the game ended, once, and closes the
+// check notice: the player's drop or the hint he asked for wins, the
+// computer's move loses.
+TEST(GameOver, TheEndIsSaidOnce) {
+  struct Case {
+    const char* what;
+    int32_t playMode;
+    const char* moves;  // the king can be taken after them
+    void (*takeKing)();
+    const char* message;
+  };
+  const Case cases[] = {
+      {"White's drop", kPlayComputer, "e2e3 f7f6 d1h5 a7a6", [] { drag("h5", "e8"); }, "Kazandınız"},
+      {"Black's drop, two players", kPlayTwoPlayers, "f2f3 e7e5 g2g4 d8h4 a2a3", [] { drag("h4", "e1"); },
+       "Kazandınız"},
+      {"the hint", kPlayComputer, "e2e3 f7f6 d1h5 a7a6", Yardmal1Click, "Kazandınız"},
+      {"the computer", kPlayComputer, "f2f3 e7e5 g2g4 d8h4 a2a3",
+       [] {
+         form1.timer1Enabled = true;
+         Timer1Timer();
+       },
+       "Kaybettiniz"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScriptedDialogs dialogs;
+    twoPlayers();
+    ASSERT_TRUE(playMoves(c.moves));
+    if (c.playMode == kPlayComputer) secenek1Click();
+    form2.visible = true;
+    c.takeKing();
+    ASSERT_TRUE(gameIsOver());
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{c.message});
+    EXPECT_FALSE(form2.visible);
+    EXPECT_FALSE(form1.timer1Enabled);
+  }
+}
+
 TEST(GameMarks, TurnAndLastMoveFollowTheGame) {
   TempFolder folder;
   const std::string path = folder.file("marks.oyk");

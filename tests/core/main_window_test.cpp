@@ -6,6 +6,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "record/saved_game.h"
 #include "test_support.h"
 
 namespace {
@@ -27,7 +28,7 @@ TEST(MainWindowClose, FreshGameClosesWithoutAQuestion) {
   EXPECT_TRUE(d.questions.empty());
 }
 
-TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
+TEST(MainWindowClose, ExitAsksOnceYesNoCancel) {
   TempFolder folder;
   {
     // Even a fresh game is asked about; Cancel does nothing.
@@ -42,19 +43,14 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
     EXPECT_FALSE(form1.closeRequested);
   }
   {
-    // No: the window closes, and closing asks the two-button question.
+    // No: the window closes and the first answer counts, no second question.
     ScriptedDialogs d;
     unsavedGame();
-    d.answers = {Answer::No, Answer::No};
+    d.answers = {Answer::No};
     k1Click();
     EXPECT_TRUE(form1.closeRequested);
     EXPECT_TRUE(FormClose());
-    ASSERT_EQ(d.questions.size(), 2u);
-    EXPECT_EQ(d.questions[1], kQuestion);
-    EXPECT_FALSE(d.withCancel[1]);
-    EXPECT_EQ(closeAnswered, 1);
-    EXPECT_TRUE(FormClose());  // asked once only
-    EXPECT_EQ(d.questions.size(), 2u);
+    EXPECT_EQ(d.questions.size(), 1u);
   }
   {
     // Yes and a file name: saved, closed, no second question.
@@ -77,6 +73,7 @@ TEST(MainWindowClose, ExitAlwaysAsksYesNoCancel) {
     k1Click();
     EXPECT_FALSE(form1.closeRequested);
     EXPECT_EQ(gameSaved, 0);
+    EXPECT_EQ(closeAnswered, 0);  // the title bar's close still asks
   }
 }
 
@@ -109,5 +106,64 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     d.answers = {Answer::No};
     EXPECT_TRUE(FormClose());
     EXPECT_EQ(d.questions.size(), 1u);
+  }
+}
+
+// "Başlat" (button and menu) and "Aç" leave a game with unsaved moves only
+// when the player lets it go; a saved game or one without moves goes without
+// a question.
+TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
+  TempFolder folder;
+  const std::string opened = folder.file("acilan.oyk");
+  startProgram();
+  playMoves("d2d4 d7d5");
+  ASSERT_TRUE(saveGameTo(opened));
+  enum Game { NoMoves, Saved, Unsaved };
+  struct Case {
+    const char* what;
+    void (*act)();
+    Game game;
+    std::vector<Answer> answers;
+    const char* saveName;  // given to the save dialog, if asked
+    bool asked;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {"Başlat, no moves", Button3Click, NoMoves, {}, "", false, true},
+      {"Başlat, saved", Button3Click, Saved, {}, "", false, true},
+      {"Başlat, Hayır", Button3Click, Unsaved, {Answer::No}, "", true, true},
+      {"Başlat, İptal", Button3Click, Unsaved, {Answer::Cancel}, "", true, false},
+      {"Başlat, Evet and saved", Button3Click, Unsaved, {Answer::Yes}, "yeni", true, true},
+      {"Başlat, Evet, save cancelled", Button3Click, Unsaved, {Answer::Yes}, "", true, false},
+      {"Başlat, Evet, save failed", Button3Click, Unsaved, {Answer::Yes}, "yok/yeni", true, false},
+      {"menu Başlat, İptal", Balat1Click, Unsaved, {Answer::Cancel}, "", true, false},
+      {"Aç, saved", A1Click, Saved, {}, "", false, true},
+      {"Aç, Hayır", A1Click, Unsaved, {Answer::No}, "", true, true},
+      {"Aç, İptal", A1Click, Unsaved, {Answer::Cancel}, "", true, false},
+      {"Aç, Evet and saved", A1Click, Unsaved, {Answer::Yes}, "ac", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScriptedDialogs d;
+    startProgram();
+    if (c.game != NoMoves) playMoves("e2e4 e7e5");
+    if (c.game == Saved) {
+      ASSERT_TRUE(saveGameTo(folder.file("kayitli.oyk")));
+    }
+    // Any new game, and every open, hides "MAT!!!".
+    form1.label20Visible = true;
+    d.answers = c.answers;
+    if (*c.saveName) d.saveNames = {folder.file(c.saveName)};
+    d.openNames = {opened};
+    c.act();
+    EXPECT_EQ(d.questions, std::vector<std::string>(c.asked ? 1 : 0, kQuestion));
+    if (c.asked) {
+      EXPECT_TRUE(d.withCancel[0]);
+    }
+    EXPECT_EQ(!form1.label20Visible, c.replaced);
+    // A game the player wanted saved is on the disk before it goes.
+    if (c.replaced && !c.answers.empty() && c.answers[0] == Answer::Yes) {
+      EXPECT_TRUE(std::filesystem::exists(folder.file(c.saveName) + ".oyk"));
+    }
   }
 }

@@ -142,6 +142,10 @@ class HelpWindowWidgetTest : public QObject {
     window_->syncFromRecords();
     QVERIFY(window_->isVisible());
     QCOMPARE(seen(), QStringLiteral("8 10"));
+
+    QTest::keyClick(window_.get(), Qt::Key_Escape);  // closes as well
+    QVERIFY(!form4.visible);
+    QVERIFY(!window_->isVisible());
   }
 
   void everyPageDecodesToItsSize() {

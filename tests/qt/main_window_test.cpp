@@ -75,6 +75,8 @@ class MainWindowTest : public QObject {
   // Play mode items tick exclusively; level items and radio buttons agree
   // whichever of them the player uses.
   void menuTicksAndRadioButtonsStayInStep() {
+    QCOMPARE(window().findChild<QPushButton*>(QStringLiteral("Button1"))->toolTip(),
+             QStringLiteral("Yardım al (Ctrl+H)"));  // the hint button says what it does
     expectLevel(1);
     QVERIFY(!radio(4)->isVisible());
     action("secenek2")->trigger();

@@ -14,6 +14,7 @@
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
+#include "ui/qt/window_place.h"
 #include "ui/start_up.h"
 
 namespace {
@@ -119,6 +120,47 @@ class SideWindowsTest : public QObject {
     QVERIFY(!notice.isVisible());
     QVERIFY(!form2.visible);
     QVERIFY(form2TimerEnabled);  // still blinking for the next check
+
+    // Escape on the notice presses its OK.
+    form2.visible = true;
+    windows_->form1().syncFromRecords();
+    QVERIFY(notice.isVisible());
+    QTest::keyClick(notice.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::Key_Escape);
+    QVERIFY(!notice.isVisible());
+    QVERIFY(!form2.visible);
+  }
+
+  // A window moves just enough to lie in the area; one larger than the area
+  // keeps its top-left corner in it.
+  void windowsAreFittedIntoTheScreen() {
+    const QRect area(0, 0, 800, 600);
+    const struct {
+      QRect window;
+      QPoint fitted;
+    } cases[] = {
+        {{100, 100, 200, 100}, {100, 100}},  // inside: stays
+        {{700, 550, 200, 100}, {600, 500}},  // over the lower right corner
+        {{-50, -10, 200, 100}, {0, 0}},      // over the upper left corner
+        {{700, 20, 900, 700}, {0, 0}},       // larger than the area
+    };
+    for (const auto& c : cases) QCOMPARE(fitInto(c.window, area), QRect(c.fitted, c.window.size()));
+  }
+
+  // The side windows open at their designed distance from where the main
+  // window is, moved onto the screen where that is off it.
+  void sideWindowsOpenBesideTheMainWindow() {
+    MainWindow& main = windows_->form1();
+    main.move(150, 120);
+    const QPoint place = main.geometry().topLeft();
+    form2.visible = true;
+    form3.visible = true;
+    main.syncFromRecords();
+    QCOMPARE(windows_->form2().geometry().topLeft(), place + QPoint(199, 142));
+    const QRect screen = main.screen()->availableGeometry();
+    const QRect lost = windows_->form3().frameGeometry();
+    QVERIFY(screen.contains(lost));
+    QCOMPARE(windows_->form3().geometry().top(), place.y() + 21);
+    QVERIFY(lost.right() == screen.right() || windows_->form3().geometry().left() == place.x() + 521);
   }
 };
 

@@ -19,41 +19,11 @@ fi
 scenario=$2
 game=$3
 work=$4
-shot=$work/shot.ppm
-convert=/usr/bin/convert
 
 . "$(dirname "$0")/window_lib.sh"
 startWindowManager
 startGame
 locateBoard
-
-# "min mean max" of the grey level (0..1) of a W x H region at (X, Y) of the
-# last shot.
-regionStats() {
-  "$convert" "$shot" -crop "$1x$2+$3+$4" +repage -colorspace gray -format '%[fx:minima] %[fx:mean] %[fx:maxima]' info:
-}
-# The inside of one square (file, rank).
-squareStats() { regionStats 36 36 $(($(squareX "$1") + 2)) $(($(squareY "$2") + 2)); }
-# Empty: one flat colour (white or silver).
-isEmpty() { squareStats "$1" "$2" | awk '{ exit !($3 - $1 < 0.02) }'; }
-# A white piece: dark outline on a mostly light picture.
-isWhitePiece() { squareStats "$1" "$2" | awk '{ exit !($1 < 0.3 && $2 > 0.6) }'; }
-takeShot() { import -window root "$shot"; }
-# A square by name ("e2") as file and rank numbers.
-fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
-rankOf() { echo $((${1#?} - 1)); }
-squareCentre() { echo $(($(squareX $(fileOf "$1")) + 20)) $(($(squareY $(rankOf "$1")) + 20)); }
-
-# Drags the piece on one square to another with the real mouse.
-drag() {
-  set -- $(squareCentre "$1") $(squareCentre "$2")
-  xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 3)) "$2" mousemove "$3" "$4" mouseup 1
-}
-squareEmptied() {
-  takeShot
-  isEmpty $(fileOf "$1") $(rankOf "$1")
-}
-squareFilled() { ! squareEmptied "$1"; }
 
 dragScenario() {
   takeShot
@@ -126,11 +96,6 @@ levelsScenario() {
   echo "PASS: every level button takes its own clicks alone"
 }
 
-# Window ids in the window manager's stacking order, bottom to top, decimal.
-stacking() {
-  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' | xargs -n 1 printf '%d\n'
-}
-noticeId() { xdotool search --onlyvisible --name '^UYARI$' | head -n 1; }
 # The notice is mapped and stands above the main window.
 noticeOnTop() {
   notice=$(noticeId)

@@ -1,6 +1,33 @@
 # Shared by the real-window tests, sourced inside xvfb-run with $game and
-# $work set: a window manager (openbox), the game started with its window
-# found, and where the board lies on the screen.
+# $work set (or before it, see inXServer): a window manager (openbox), the
+# game started with its window found, where the board lies on the screen, the
+# mouse on the board and the screen read back.
+
+convert=/usr/bin/convert
+shot=${work:-/tmp}/shot.ppm
+
+# Runs the calling test again inside an X server of its own, screen WxH, with
+# the test's arguments GAME WORKDIR; inside, sets $game, $work and $shot.
+#   inXServer 1024x768 "$@"
+inXServer() {
+  size=$1
+  shift
+  if [ "${1:-}" != "--inside" ]; then
+    mkdir -p "$2"
+    exec xvfb-run -a -s "-screen 0 ${size}x24" "$0" --inside "$@"
+  fi
+  game=$2
+  work=$3
+  shot=$work/shot.ppm
+}
+
+# inXServer, then the window manager and the game, its board located.
+startInXServer() {
+  inXServer "$@"
+  startWindowManager
+  startGame
+  locateBoard
+}
 
 fail() {
   echo "FAIL: $*" >&2
@@ -78,3 +105,61 @@ boardTop=$((clientTop + 31))
 squareX() { echo $((boardLeft + 40 * $1)); }
 squareY() { echo $((boardTop + 280 - 40 * $1)); }
 
+
+# "min mean max" of the grey level (0..1) of a W x H region at (X, Y) of the
+# last shot.
+regionStats() {
+  "$convert" "$shot" -crop "$1x$2+$3+$4" +repage -colorspace gray -format '%[fx:minima] %[fx:mean] %[fx:maxima]' info:
+}
+# The inside of one square (file, rank).
+squareStats() { regionStats 36 36 $(($(squareX "$1") + 2)) $(($(squareY "$2") + 2)); }
+# Empty: one flat colour (white or silver).
+isEmpty() { squareStats "$1" "$2" | awk '{ exit !($3 - $1 < 0.02) }'; }
+# A white piece: dark outline on a mostly light picture.
+isWhitePiece() { squareStats "$1" "$2" | awk '{ exit !($1 < 0.3 && $2 > 0.6) }'; }
+takeShot() { import -window root "$shot"; }
+# A square by name ("e2") as file and rank numbers.
+fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
+rankOf() { echo $((${1#?} - 1)); }
+squareCentre() { echo $(($(squareX $(fileOf "$1")) + 20)) $(($(squareY $(rankOf "$1")) + 20)); }
+
+# Drags the piece on one square to another with the real mouse.
+drag() {
+  set -- $(squareCentre "$1") $(squareCentre "$2")
+  xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 3)) "$2" mousemove "$3" "$4" mouseup 1
+}
+squareEmptied() {
+  takeShot
+  isEmpty $(fileOf "$1") $(rankOf "$1")
+}
+squareFilled() { ! squareEmptied "$1"; }
+# Plays e2-e4, so that the game has a move that was not saved.
+playFirstMove() {
+  drag e2 e4
+  waitFor 10 squareEmptied e2 || fail "e2-e4 was not played"
+}
+
+# Window ids in the window manager's stacking order, bottom to top, decimal.
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' | xargs -n 1 printf '%d\n'
+}
+noticeId() { windowNamed UYARI; }
+
+
+# Clicks at (X, Y) of the main window's client area.
+clickClient() { xdotool mousemove $((clientLeft + $1)) $((clientTop + $2)) click 1; }
+
+# The first visible window whose title starts with $1, if any.
+windowNamed() { xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1; }
+
+# A window's outer rectangle, the window manager's frame included, as
+# "left top right bottom".
+outerRect() {
+  set -- $(geometry "$1") $(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g; /[^0-9 ]/d')
+  echo $(($1 - ${5:-0})) $(($2 - ${7:-0})) $(($1 + $3 + ${6:-0})) $(($2 + $4 + ${8:-0}))
+}
+# The window lies wholly on the screen.
+onScreen() {
+  set -- $(outerRect "$1") $(xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w, h }')
+  [ "$1" -ge 0 ] && [ "$2" -ge 0 ] && [ "$3" -le "$5" ] && [ "$4" -le "$6" ]
+}

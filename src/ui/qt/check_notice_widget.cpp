@@ -1,6 +1,7 @@
 #include "ui/qt/check_notice_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "ui/notice_window.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 const QColor kNoticeColour(183, 0, 91);
@@ -22,7 +24,6 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
   setWindowTitle(QStringLiteral("UYARI"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(201, 89);
-  move(300, 234);
   setBackgroundColour(this, kNoticeColour);
 
   label1_ = makeLabel(this, QStringLiteral("ŞAH!!!"), 32, false, Qt::white);
@@ -48,6 +49,7 @@ void CheckNoticeWindow::syncFromRecords() {
     form2TimerEnabled ? timer1_.start() : timer1_.stop();
   }
   if (label1_->isVisibleTo(this) != form2.label1Visible) label1_->setVisible(form2.label1Visible);
+  if (form2.visible && !isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
   bringForward(this, form2.visible, form2.timesShown, timesShown_);
 }
 
@@ -73,6 +75,15 @@ void CheckNoticeWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     activationLine_ = true;
     update();
+  }
+}
+
+// Escape presses OK, as in a message box.
+void CheckNoticeWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    bitBtn1_->click();
+  } else {
+    QWidget::keyPressEvent(event);
   }
 }
 

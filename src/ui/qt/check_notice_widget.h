@@ -21,6 +21,7 @@ class CheckNoticeWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool activationLine_ = false;  // the white line drawn once on activation

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
@@ -17,13 +18,12 @@
 #include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 
 constexpr int kWindowWidth = 330;
 constexpr int kWindowHeight = 447;
-constexpr int kWindowLeft = 443;
-constexpr int kWindowTop = 84;
 
 // Window font: DejaVu Sans for the designed 8-point sans serif, by pixel
 // height so that the layout's pixel positions hold.
@@ -108,7 +108,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
   setFixedSize(kWindowWidth, kWindowHeight);
-  move(kWindowLeft, kWindowTop);
   setFont(gameFont(kFontPixels, false));
   setBackgroundColour(this, kFormColour);
 
@@ -192,6 +191,7 @@ void HelpWindow::createButtons() {
 void HelpWindow::syncFromRecords() {
   syncChildren();
   if (form4.visible && !isVisible()) {
+    placeBeside(this, mainWindow_, kHelpWindowPlace);
     show();
   } else if (!form4.visible && isVisible()) {
     hide();
@@ -213,6 +213,15 @@ void HelpWindow::syncChildren() {
   for (int page = 1; page < kHelpPageCount; ++page) pages_[page]->setVisible(form4.pageVisible[page]);
   nextButton_->setVisible(form4.button1Visible);
   previousButton_->setVisible(form4.button2Visible);
+}
+
+// Escape closes the window, as the caption bar's close button does.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 // Closing only hides the window; it keeps its page for the next time.

@@ -33,9 +33,13 @@ class HelpWindow : public QWidget {
   // Makes every child, and the window's own visibility, match form4.
   void syncFromRecords();
 
+  // The window it opens beside.
+  void setMainWindow(const QWidget* mainWindow) { mainWindow_ = mainWindow; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void createPages();
@@ -46,6 +50,7 @@ class HelpWindow : public QWidget {
   HelpTopicLabel* labels_[kHelpLabelCount] = {};  // by label number; 0 unused
   QLabel* pages_[kHelpPageCount] = {};            // by page number; 0 unused
   bool pagesLoaded_ = false;
+  const QWidget* mainWindow_ = nullptr;
   QPushButton* nextButton_ = nullptr;      // "Sonraki"
   QPushButton* previousButton_ = nullptr;  // "Onceki"
 };

@@ -8,6 +8,7 @@
 #include "game/types.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 const QColor kWindowColour(255, 196, 196);
@@ -48,7 +49,6 @@ LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt
   setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(170, 300);
-  move(622, 113);
   setBackgroundColour(this, kWindowColour);
 
   placeLabel(makeLabel(this, QStringLiteral("BEYAZ"), 13, true, kMaroon), 16, 8, kDividerX - 16);
@@ -79,6 +79,7 @@ void LostPiecesWindow::syncFromRecords() {
     if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
+  if (form3.visible && !isVisible()) placeBeside(this, parentWidget(), kLostPiecesPlace);
   bringForward(this, form3.visible, form3.timesShown, timesShown_);
 }
 

@@ -26,6 +26,7 @@
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/menu_keys.h"
 #include "ui/qt/turn_mark_widget.h"
+#include "ui/qt/window_place.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ constexpr int kTimerMs = 100;
 constexpr int kRadioLeft = 416;
 constexpr int kRadioWidth = 25;
 constexpr int kRadioPitch = 32;
+constexpr int kRadioCaptionGap = 2;
 const QColor kListColour(255, 255, 202);
 const QColor kPurple(128, 0, 64);
 
@@ -66,7 +68,7 @@ MainWindow::MainWindow() {
   setWindowTitle(QStringLiteral("DEDIVUD"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  move(101, 92);
+  move(kMainWindowPlace);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
@@ -129,6 +131,7 @@ void MainWindow::buildControls(QWidget* client) {
 
   auto* button1 = place(new QPushButton(client), 312, 8, 27, 17);
   button1->setObjectName(QStringLiteral("Button1"));
+  button1->setToolTip(QStringLiteral("Yardım al (Ctrl+H)"));  // the menu item's caption and key
   connect(button1, &QPushButton::clicked, this, [this] { runHandler(this, Yardmal1Click); });
   auto* button2 = place(new QPushButton(QStringLiteral("Geri Hamle"), client), 376, 360, 65, 17);
   button2->setObjectName(QStringLiteral("Button2"));
@@ -145,6 +148,9 @@ void MainWindow::buildControls(QWidget* client) {
     auto* radio = new QRadioButton(captions[n - 1], client);
     radio->setObjectName(QStringLiteral("RadioButton%1").arg(n));
     radio->setLayoutDirection(Qt::RightToLeft);
+    // Each caption stands close to its own circle, the wider gap before it,
+    // so that no caption is read as the next circle's.
+    radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: %1px; }").arg(kRadioCaptionGap));
     // The designed 25 pixels are too narrow for this style's indicator and
     // caption: the button grows to the left, its circle stays in place, but
     // never beyond its neighbour's right end, so that no button takes the
@@ -296,6 +302,7 @@ GameWindows::GameWindows() {
   form1_->setCompanionMaker([this] { makeCompanions(); });
   form1_->syncFromRecords();
   form1_->show();
+  keepOnScreen(form1_.get());
   QTimer::singleShot(kCompanionDelayMs, form1_.get(), [this] { makeCompanions(); });
 }
 
@@ -303,6 +310,7 @@ void GameWindows::makeCompanions() {
   if (form4_) return;
   form4_ = std::make_unique<HelpWindow>();
   form4_->setAttribute(Qt::WA_QuitOnClose, false);
+  form4_->setMainWindow(form1_.get());
   form3_ = std::make_unique<LostPiecesWindow>(form1_.get());
   form2_ = std::make_unique<CheckNoticeWindow>(form1_.get());
   form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTreeView>
 
+#include "ui/qt/event_path.h"
+
 namespace {
 
 const QString kApplicationTitle = QStringLiteral("DEDIVUD");
@@ -70,7 +72,10 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, bool 
   return Answer::Cancel;
 }
 
+// The windows show what the message is about (the board after the move that
+// ended the game) before it opens.
 void QtDialogs::message(const std::string& text) {
+  redrawEveryWindow();
   QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, fromUtf8(text), QMessageBox::Ok, parent_);
   box.exec();
 }
@@ -79,8 +84,9 @@ std::string QtDialogs::chooseSaveFile() {
   QFileDialog dialog(parent_, QStringLiteral("Kaydet"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  // Saving replaces an existing file without a further question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // An existing file is replaced only after the dialog's own question, in
+  // Turkish through Qt's translation.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setNameFilters({QStringLiteral("radozid (*.oyk)"), QStringLiteral("Word (*.doc)")});
   dialog.setDefaultSuffix(QStringLiteral("oyk"));
   return runFileDialog(dialog, QStringLiteral("&Kaydet"));
