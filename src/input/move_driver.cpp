@@ -52,10 +52,6 @@ int32_t kingCode(int32_t dx, int32_t dy) {
   return stepCode(kKingSteps, 8, dx, dy);
 }
 
-bool sidesTurn(int32_t side) {
-  return (side == kWhite && sideToMove == kWhiteToMove) || (side == kBlack && sideToMove == kBlackToMove);
-}
-
 int32_t parityOf(int32_t x, int32_t y) { return ((x + y) % 2 + 2) % 2; }
 
 // After Black's move: a blinking notice when the white king stands attacked.
@@ -112,6 +108,10 @@ int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy) {
     }
     default: return 0;
   }
+}
+
+bool sidesTurn(int32_t side) {
+  return (side == kWhite && sideToMove == kWhiteToMove) || (side == kBlack && sideToMove == kBlackToMove);
 }
 
 HalfMoveRecord& currentHalfMove(int32_t side) {

@@ -42,5 +42,6 @@ void startNewGame() {
   }
   form1.listBox1.clear();
   writeListHeaders();
+  form1.selectedPicture = 0;  // a piece chosen in the old game is let go
   updateGameMarks();
 }
