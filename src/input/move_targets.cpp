@@ -7,7 +7,7 @@
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/history.h"
-#include "input/move_driver.h"
+#include "input/move_codes.h"
 
 uint64_t moveTargets(int32_t kind, int32_t side, int32_t index) {
   Piece* piece = pieceOf(kind, side, index);
