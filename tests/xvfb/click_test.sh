@@ -6,14 +6,6 @@
 #   click_test.sh GAME [WORKDIR]
 set -eu
 
-if [ "${1:-}" != "--inside" ]; then
-  work=${2:-$(mktemp -d)}
-  mkdir -p "$work"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$1" "$work"
-fi
-game=$2
-work=$3
-
 . "$(dirname "$0")/window_lib.sh"
 startWindowManager
 startGame

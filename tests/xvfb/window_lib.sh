@@ -1,6 +1,16 @@
-# Shared by the real-window tests, sourced inside xvfb-run with $game and
-# $work set: a window manager (openbox), the game started with its window
-# found, and where the board lies on the screen.
+# Shared by the real-window tests: a window manager (openbox), the game
+# started with its window found, where the board lies on the screen, and what
+# a screenshot shows there. A test run as SCRIPT GAME [WORKDIR] sources it
+# first: the script runs itself again inside xvfb-run and comes back with
+# $game and $work set. A test with other arguments sources it inside
+# xvfb-run with $game and $work already set.
+if [ "${1:-}" != "--inside" ]; then
+  work=${2:-$(mktemp -d)}
+  mkdir -p "$work"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$1" "$work"
+fi
+game=${game:-$2}
+work=${work:-$3}
 
 fail() {
   echo "FAIL: $*" >&2

@@ -286,7 +286,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // need makes the other windows at once.
 constexpr int kCompanionDelayMs = 30;
 
-GameWindows::GameWindows() {
+GameWindows::GameWindows(const std::function<void(MainWindow&)>& beforeShow) {
   form1_ = std::make_unique<MainWindow>();
   setRedrawEveryWindow([this] { form1_->syncFromRecords(); });
   // The creation handler of the check notice runs now (the help window's
@@ -294,6 +294,7 @@ GameWindows::GameWindows() {
   // follow once the main window is on the screen.
   Form2FormCreate();
   form1_->setCompanionMaker([this] { makeCompanions(); });
+  if (beforeShow) beforeShow(*form1_);
   form1_->syncFromRecords();
   form1_->show();
   QTimer::singleShot(kCompanionDelayMs, form1_.get(), [this] { makeCompanions(); });

@@ -70,7 +70,8 @@ class MainWindow : public QMainWindow {
 // (or at once when something needs them), so they do not delay it.
 class GameWindows {
  public:
-  GameWindows();
+  // `beforeShow` runs on the main window just before it is first shown.
+  explicit GameWindows(const std::function<void(MainWindow&)>& beforeShow = {});
   ~GameWindows();
 
   MainWindow& form1() { return *form1_; }
