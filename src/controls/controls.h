@@ -75,6 +75,11 @@ struct Form1Controls {
   bool closeRequested;    // the window should close (exit command)
   TurnMark turnMark;
   LastMoveMark lastMove;
+  // Click to move: the board picture chosen by a click (0 none), framed on
+  // its square, and a dot on every square that the piece held by the mouse,
+  // or else the chosen one, can go to (bit x * 8 + y for file x, rank y).
+  int32_t selectedPicture;
+  uint64_t moveTargets;
 };
 
 // Check notice (Form2).

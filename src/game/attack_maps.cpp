@@ -272,6 +272,17 @@ void buildAttackMaps() {
 
 void buildAttackSummary() { scanPieces(); }
 
+uint64_t squaresAttackedBy(int32_t side) {
+  const uint64_t mapsOccupied = occupied;
+  occupied = occupiedSquares();
+  uint64_t set = 0;
+  for (int id = 0; id < kPieceCount; ++id) {
+    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(id);
+  }
+  occupied = mapsOccupied;
+  return set;
+}
+
 void saveAttackBase() {
   scanPieces();
   std::memcpy(attackBasePacked, attackPacked, sizeof attackBasePacked);

@@ -74,6 +74,9 @@ void buildAttackMaps();
 // The same scan filling only the compact maps and totals, for the computer's
 // many positions.
 void buildAttackSummary();
+// The squares `side` attacks in the position on the board (bit x * 8 + y),
+// worked out without touching the maps.
+uint64_t squaresAttackedBy(int32_t side);
 
 // The computer judges many positions that differ from one starting position
 // by a single step: saveAttackBase scans the starting position, and

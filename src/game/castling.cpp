@@ -8,17 +8,29 @@
 
 namespace {
 
-// The king's path, which the opponent must not attack.
-bool pathAttacked(int32_t code, int32_t side) {
+// The king's path, which the opponent must not attack: read from the maps,
+// or from `attacked` (bit x * 8 + y) when that is given.
+bool pathAttacked(int32_t code, int32_t side, const uint64_t* attacked = nullptr) {
   const int r = homeRank(side);
   const int32_t enemy = otherSide(side);
   const int kingTo = castlingSquares(code).kingTo;
   const int from = kingTo < kKingStartFile ? kingTo : kKingStartFile;
   const int to = kingTo < kKingStartFile ? kKingStartFile : kingTo;
   for (int x = from; x <= to; ++x) {
-    if (isAttackedBy(enemy, x, r)) return true;
+    const bool hit = attacked ? ((*attacked >> squareIndex(x, r)) & 1) != 0 : isAttackedBy(enemy, x, r);
+    if (hit) return true;
   }
   return false;
+}
+
+// Both pieces must stand at rest on their start squares: a piece with a
+// pending move (inside the computer's lookahead) or one that has left its
+// square cannot castle.
+bool kingInPlace(const Piece& king, int r) {
+  return king.onBoard == 1 && king.atRest == 1 && king.x == kKingStartFile && king.y == r;
+}
+bool rookInPlace(const Piece& rook, const CastlingSquares& c, int r) {
+  return rook.onBoard == 1 && rook.moved == 0 && rook.atRest == 1 && rook.x == c.rookFrom && rook.y == r;
 }
 
 // Pending layers written by a castling trial, with the layer flag each square
@@ -73,10 +85,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
   const int r = homeRank(side);
   Piece& king = pieces.kings[side - 1];
   Piece& rook = pieces.rooks[side - 1][c.rookIndex];
-  // Both pieces must stand at rest on their start squares: a piece with a
-  // pending move (inside the computer's lookahead) or one that has left its
-  // square cannot castle.
-  if (king.onBoard != 1 || king.atRest != 1 || king.x != kKingStartFile || king.y != r) return 0;
+  if (!kingInPlace(king, r)) return 0;
   if (generateKingMove(king, code) != kMovePossible) {
     cancelMove(king);
     return 0;
@@ -86,7 +95,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
     cancelMove(king);
     return 0;
   }
-  if (rook.onBoard != 1 || rook.moved != 0 || rook.atRest != 1 || rook.x != c.rookFrom || rook.y != r) {
+  if (!rookInPlace(rook, c, r)) {
     cancelMove(king);
     return 0;
   }
@@ -103,4 +112,33 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
   setTarget(rook, c.rookTo, r, 0);
   setTarget(king, c.kingTo, r, 0);
   return 1;
+}
+
+bool castlingAllowed(int32_t code, int32_t side) {
+  if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return false;
+  const CastlingSquares& c = castlingSquares(code);
+  const int r = homeRank(side);
+  Piece& king = pieces.kings[side - 1];
+  Piece& rook = pieces.rooks[side - 1][c.rookIndex];
+  if (!kingInPlace(king, r) || !rookInPlace(rook, c, r)) return false;
+  // The same tests as a castling in play, the generators in trial mode; what
+  // they write in passing is put back.
+  const Piece savedKing = king;
+  const Piece savedRook = rook;
+  const SquareProbe savedProbe = probe;
+  const LastTry savedLastTry = lastTry;
+  const int32_t savedTrialMode = trialMode;
+  trialMode = 1;
+  const int32_t kingResult = generateKingMove(king, code);
+  const uint64_t attacked = squaresAttackedBy(otherSide(side));
+  int32_t rookResult = kMoveRefused;
+  if (kingResult == kMovePossible && !pathAttacked(code, side, &attacked)) {
+    rookResult = generateRookMove(rook, c.rookCode);
+  }
+  king = savedKing;
+  rook = savedRook;
+  probe = savedProbe;
+  lastTry = savedLastTry;
+  trialMode = savedTrialMode;
+  return rookResult == kMovePossible;
 }

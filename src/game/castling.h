@@ -16,3 +16,6 @@ constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers on
 // Returns 1 when castling was made (play) or set up (search), 0 otherwise; a
 // refused castling leaves king and rook exactly as they were.
 int32_t castle(int32_t code, int32_t side, int32_t mode);
+
+// Whether castle(code, side, kCastlePlay) would castle now. Changes nothing.
+bool castlingAllowed(int32_t code, int32_t side);

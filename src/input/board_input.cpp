@@ -5,6 +5,7 @@
 #include "game/game_over.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
+#include "input/move_targets.h"
 
 namespace {
 
@@ -19,7 +20,17 @@ void startComputerTurn() {
   form1.label19Visible = true;
 }
 
-bool Image1MouseDown(int picture, MouseButton button) {
+namespace {
+
+// A drop ends the choice, whatever it played.
+void letGo() {
+  form1.selectedPicture = 0;
+  form1.moveTargets = 0;
+}
+
+// The drag variables of a press on a board picture; false for any other
+// picture.
+bool recordDragStart(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
   if (p == nullptr) return false;
@@ -28,7 +39,24 @@ bool Image1MouseDown(int picture, MouseButton button) {
   movingKind = owner.kind;
   movingSide = owner.side;
   movingIndex = owner.index;
-  return button == MouseButton::Left;
+  return true;
+}
+
+// Chooses a piece of the side to move, while the game goes on.
+void choose(int picture) {
+  const PictureOwner owner = pictureOwner(picture);
+  const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
+  if (p == nullptr || p->onBoard != 1 || !sidesTurn(owner.side) || gameIsOver()) return;
+  form1.selectedPicture = picture;
+  form1.moveTargets = pictureTargets(picture);
+}
+
+}  // namespace
+
+bool Image1MouseDown(int picture, MouseButton button) {
+  if (!recordDragStart(picture) || button != MouseButton::Left) return false;
+  form1.moveTargets = pictureTargets(picture);
+  return true;
 }
 
 bool Image4DragOver() { return true; }
@@ -36,6 +64,7 @@ bool Image4DragOver() { return true; }
 // Once a king is taken every drop is refused and the computer is not asked to
 // move: the dragged picture goes back to its square.
 void Shape41DragDrop(int shape) {
+  letGo();
   if (shape < 1 || shape > kSquareCount || gameIsOver()) return;
   dragToX = shapeFile(shape);
   dragToY = shapeRank(shape);
@@ -46,6 +75,7 @@ void Shape41DragDrop(int shape) {
 }
 
 void ImageDragDrop(int picture) {
+  letGo();
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
   if (target == nullptr || gameIsOver()) return;
@@ -64,3 +94,30 @@ void ImageDragDrop(int picture) {
     startComputerTurn();
   }
 }
+
+void ImageClick(int picture) {
+  if (picture < 1 || picture > kBoardPictureCount) return;
+  const int chosen = form1.selectedPicture;
+  if (chosen == 0) {
+    choose(picture);
+    return;
+  }
+  if (picture == chosen) {
+    letGo();
+    return;
+  }
+  recordDragStart(chosen);
+  ImageDragDrop(picture);
+  // A click on another piece of the chosen one's side chooses it instead.
+  if (pictureOwner(picture).side == pictureOwner(chosen).side) choose(picture);
+}
+
+void ShapeClick(int shape) {
+  if (form1.selectedPicture == 0) return;
+  recordDragStart(form1.selectedPicture);
+  Shape41DragDrop(shape);
+}
+
+void Image1EndDrag() { refreshSelection(); }
+
+void Form1KeyEscape() { letGo(); }

@@ -4,6 +4,7 @@
 #include "game/board.h"
 #include "game/game_over.h"
 #include "input/history.h"
+#include "input/move_targets.h"
 
 const char* const kWhiteTurnText = "Beyaz";
 const char* const kBlackTurnText = "Siyah";
@@ -43,4 +44,5 @@ void updateGameMarks() {
   form1.turnMark = turnMarkNow();
   const HalfMoveRecord* h = lastHalfMove();
   form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};
+  refreshSelection();
 }

@@ -10,5 +10,6 @@ extern const char* const kWhiteWonText;
 extern const char* const kBlackWonText;
 extern const char* const kGameOverText;
 
-// Writes form1.turnMark and form1.lastMove from the position and the history.
+// Writes form1.turnMark and form1.lastMove from the position and the history,
+// and keeps the chosen piece and its dots in step with the position.
 void updateGameMarks();

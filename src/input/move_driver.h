@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "input/history.h"
+#include "input/move_codes.h"
 
 inline char moveMark = '-';  // '-' plain move, 'x' capture
 
@@ -16,9 +17,6 @@ void resetMoveDriver();
 // variables. Returns 1 when the move was made, 0 otherwise; castling drags
 // are carried out by castling and also return 0.
 int32_t requestMove(int32_t kind, int32_t side, int32_t index);
-
-// The move code of a displacement for a kind and side; 0 when none.
-int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy);
 
 // The history half of the move being made by `side` now.
 HalfMoveRecord& currentHalfMove(int32_t side);

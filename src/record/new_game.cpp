@@ -48,6 +48,7 @@ void startNewGame() {
   }
   form1.listBox1.clear();
   writeListHeaders();
+  form1.selectedPicture = 0;  // a piece chosen in the old game is let go
   updateGameMarks();
 }
 

@@ -61,6 +61,15 @@ void RadioButton2Click() { seviye1Click(); }
 void RadioButton3Click() { seviye2Click(); }
 void RadioButton4Click() {}
 
+void restoreChoices(int32_t keptLevel, int32_t keptPlayMode) {
+  for (const ChoiceHandler& h : kLevelHandlers) {
+    if (h.value == keptLevel) h.choose();
+  }
+  for (const ChoiceHandler& h : kPlayModeHandlers) {
+    if (h.value == keptPlayMode) h.choose();
+  }
+}
+
 void Yardm1Click() { Yardm1Show(); }
 
 // The player's answer here is the close question's answer too: closing after

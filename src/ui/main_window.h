@@ -3,6 +3,10 @@
 // them from its widgets and then redraws from the control records.
 #pragma once
 
+#include <cstdint>
+
+#include "game/types.h"
+
 // Form1 creation: play mode and level 1, dark-square bitmaps, list headers.
 void FormCreate();
 
@@ -22,6 +26,20 @@ void RadioButton1Click();
 void RadioButton2Click();
 void RadioButton3Click();
 void RadioButton4Click();
+
+// The menu handler of each level and play mode: a level or play mode kept
+// from the last run is chosen again through them, as by the menu.
+struct ChoiceHandler {
+  int32_t value;
+  void (*choose)();
+};
+inline constexpr ChoiceHandler kLevelHandlers[] = {
+    {kLevel1, BaslaClick}, {kLevel2, seviye1Click}, {kLevel3, seviye2Click}};
+inline constexpr ChoiceHandler kPlayModeHandlers[] = {{kPlayComputer, secenek1Click}, {kPlayTwoPlayers, secenek2Click}};
+
+// Chooses a kept level and play mode through their handlers; a value that
+// no handler stands for (a damaged setting) leaves the present one.
+void restoreChoices(int32_t keptLevel, int32_t keptPlayMode);
 
 // "Yardım": shows the help window.
 void Yardm1Click();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
@@ -167,4 +169,83 @@ TEST(BoardInput, TakingAKingIsAWin) {
   EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
   EXPECT_EQ(pictureState(13), "160,280 38 hidden");
   EXPECT_FALSE(form1.timer1Enabled);
+}
+
+namespace {
+
+// The dots of the records as square names, e.g. "e3 e4".
+std::string dots() {
+  std::string names;
+  for (int sq = 0; sq < kSquareCount; ++sq) {
+    if (((form1.moveTargets >> sq) & 1) == 0) continue;
+    if (!names.empty()) names += ' ';
+    names += squareName(sq / 8, sq % 8);
+  }
+  return names;
+}
+
+// A click on a square as the board sends it: on the picture standing there,
+// else on the square control.
+void click(const std::string& square) {
+  const int picture = pictureOn(square);
+  picture != 0 ? ImageClick(picture) : ShapeClick(shapeOf(square));
+}
+
+}  // namespace
+
+TEST(BoardInput, ClickToMove) {
+  // Each step: clicks (a square name, or "esc"), then the chosen picture, its
+  // dots and the last line of the move list.
+  const struct {
+    const char* clicks;
+    int chosen;
+    const char* dots;
+    const char* lastLine;
+  } steps[] = {
+      {"e2", 5, "e3 e4", "    --------       ------ -------- "},
+      {"e2", 0, "", "    --------       ------ -------- "},           // the chosen piece again lets it go
+      {"e7 e5", 0, "", "    --------       ------ -------- "},        // not the side to move: nothing
+      {"g1 b1", 10, "a3 c3", "    --------       ------ -------- "},  // another own piece is chosen instead
+      {"esc", 0, "", "    --------       ------ -------- "},
+      {"e2 e5", 0, "", "    --------       ------ -------- "},  // a drop there is refused
+      {"e2 e4", 0, "", "1- piyon(5)     E2-E4"},
+      {"e4", 0, "", "1- piyon(5)     E2-E4"},  // Black to move
+      {"e7 e5 g1 f3 b8 c6 f1 c4 g8 f6", 0, "", "    "},
+      {"e1", 13, "e2 f1 g1", "    "},  // the king's two-square step is castling
+      {"g1", 0, "", "4-       KÜÇÜK ROK"},
+  };
+  startProgram();
+  secenek2Click();
+  for (const auto& s : steps) {
+    std::istringstream in(s.clicks);
+    for (std::string square; in >> square;) square == "esc" ? Form1KeyEscape() : click(square);
+    SCOPED_TRACE(s.clicks);
+    EXPECT_EQ(form1.selectedPicture, s.chosen);
+    EXPECT_EQ(dots(), s.dots);
+    EXPECT_EQ(listTexts().back(), s.lastLine);
+  }
+
+  // A click plays exactly what a drop plays: against the computer, e2-e4 and
+  // the computer's turn.
+  startProgram();
+  drag("e2", "e4");
+  const GameState dropped = gameState();
+  const bool timerAfterDrop = form1.timer1Enabled;
+  startProgram();
+  click("e2");
+  click("e4");
+  EXPECT_EQ(stateDifference(dropped, gameState()), "");
+  EXPECT_EQ(form1.timer1Enabled, timerAfterDrop);
+
+  // A held piece shows its own dots; when its drag ends they are the chosen
+  // piece's again. A new game lets the chosen piece go.
+  startProgram();
+  click("b1");
+  Image1MouseDown(pictureOn("g1"), MouseButton::Left);
+  EXPECT_EQ(dots(), "f3 h3");
+  Image1EndDrag();
+  EXPECT_EQ(dots(), "a3 c3");
+  Button3Click();
+  EXPECT_EQ(form1.selectedPicture, 0);
+  EXPECT_EQ(dots(), "");
 }

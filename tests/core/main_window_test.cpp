@@ -167,3 +167,31 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
     }
   }
 }
+
+// A level and play mode kept from the last run are chosen through the menu
+// handlers, ticks and radio buttons with them; a value no handler stands for
+// keeps the designed one.
+TEST(MainWindowSettings, KeptChoicesComeBackThroughTheHandlers) {
+  const struct {
+    int32_t keptLevel;
+    int32_t keptPlayMode;
+    int32_t level;
+    int32_t playMode;
+    const char* ticks;  // Başlangıç 1.seviye 2.seviye, Bilgisayarla Karşılıklı
+  } cases[] = {
+      {3, 2, 3, 2, "001 01"}, {2, 1, 2, 1, "010 10"},  {1, 2, 1, 2, "100 01"},
+      {0, 0, 1, 1, "100 10"}, {7, -1, 1, 1, "100 10"}, {-3, 3, 1, 1, "100 10"},
+  };
+  for (const auto& c : cases) {
+    startProgram();
+    restoreChoices(c.keptLevel, c.keptPlayMode);
+    SCOPED_TRACE(std::to_string(c.keptLevel) + " " + std::to_string(c.keptPlayMode));
+    EXPECT_EQ(level, c.level);
+    EXPECT_EQ(playMode, c.playMode);
+    EXPECT_EQ(form1.radioSelected, c.level);
+    const std::string ticks = std::string{form1.baslaChecked ? '1' : '0',    form1.seviye1Checked ? '1' : '0',
+                                          form1.seviye2Checked ? '1' : '0',  ' ',
+                                          form1.secenek1Checked ? '1' : '0', form1.secenek2Checked ? '1' : '0'};
+    EXPECT_EQ(ticks, c.ticks);
+  }
+}

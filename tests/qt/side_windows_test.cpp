@@ -125,6 +125,8 @@ class SideWindowsTest : public QObject {
     form2.visible = true;
     windows_->form1().syncFromRecords();
     QVERIFY(notice.isVisible());
+    notice.activateWindow();  // the notice has the focus, not the board
+    QVERIFY(QTest::qWaitForWindowActive(&notice));
     QTest::keyClick(notice.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::Key_Escape);
     QVERIFY(!notice.isVisible());
     QVERIFY(!form2.visible);

@@ -44,43 +44,6 @@ dragScenario() {
   echo "PASS: e2-e4 dragged and answered"
 }
 
-# Level button n (1..3): designed at Left 416 + 32 (n - 1), Top 8, 25 x 17,
-# its circle at the right end and the caption left of it.
-radioLeft() { echo $((clientLeft + 416 + 32 * ($1 - 1))); }
-radioY=$((clientTop + 17))
-# The game's windows on the screen number $1 (the main window and menus).
-popupsOpen() { [ "$(xdotool search --onlyvisible --classname dedivud | wc -l)" -ge "$1" ]; }
-# Which level button shows its dot, and which "Düzey" item its tick, as
-# "dot tick"; 0 for none, 9 for more than one.
-levelsShown() {
-  xdotool key alt+s
-  waitFor 5 popupsOpen 2 || true
-  xdotool key d
-  waitFor 5 popupsOpen 3 || true
-  sleep 0.15
-  takeShot
-  # The submenu: the popup furthest to the right.
-  menu=$(for w in $(xdotool search --onlyvisible --classname dedivud); do
-    [ "$w" = "$wid" ] || echo "$(geometry "$w")"
-  done | sort -n | tail -n 1)
-  xdotool key Escape Escape
-  [ -n "$menu" ] || { echo "no menu"; return; }
-  set -- $menu
-  # One dark-or-light answer per region: the three dots, then the three ticks
-  # (the tick box of item n, 22 pixels per item, its inside 8 x 8).
-  regions=
-  for n in 1 2 3; do
-    regions="$regions ( -clone 0 -crop 4x4+$(($(radioLeft $n) + 16))+$((radioY - 2)) )"
-  done
-  for n in 1 2 3; do
-    regions="$regions ( -clone 0 -crop 8x8+$(($1 + 10))+$(($2 + 22 * (n - 1) + 7)) )"
-  done
-  # shellcheck disable=SC2086
-  "$convert" "$shot" -colorspace gray $regions -delete 0 -format '%[fx:minima < 0.4]\n' info: |
-    awk 'NR <= 3 && $1 { dot = dot ? 9 : NR } NR > 3 && $1 { tick = tick ? 9 : NR - 3 }
-      END { print dot + 0, tick + 0 }'
-}
-
 levelsScenario() {
   xdotool windowactivate --sync "$wid"
   [ "$(levelsShown)" = "1 1" ] || fail "level 1 is not the only one chosen at the start: $(levelsShown)"

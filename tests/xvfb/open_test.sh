@@ -5,17 +5,8 @@
 #   open_test.sh GAME [WORKDIR]
 set -eu
 
-if [ "${1:-}" != "--inside" ]; then
-  work=${2:-$(mktemp -d)}
-  mkdir -p "$work"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$1" "$work"
-fi
-game=$2
-work=$3
-shot=$work/open.png
-export QT_QPA_PLATFORM=xcb
-
 . "$(dirname "$0")/window_lib.sh"
+inXServer 1024x768 "$@"
 
 status=0
 "$game" one.oyk two.oyk 2>"$work/usage.txt" || status=$?

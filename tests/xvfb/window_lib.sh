@@ -19,6 +19,7 @@ inXServer() {
   game=$2
   work=$3
   shot=$work/shot.ppm
+  export XDG_CONFIG_HOME="$work/config"
 }
 
 # inXServer, then the window manager and the game, its board located.
@@ -47,6 +48,9 @@ waitFor() {
 }
 
 export QT_QPA_PLATFORM=xcb
+# Settings of the test's own, never the user's (inXServer sets them for a
+# test that starts its own X server).
+if [ -n "${work:-}" ]; then export XDG_CONFIG_HOME="$work/config"; fi
 pid=
 wm=
 trap 'kill $pid $wm 2>/dev/null || true' EXIT
@@ -101,6 +105,7 @@ clientLeft=$1
 clientTop=$(($2 + $4 - 383))
 boardLeft=$((clientLeft + 40))
 boardTop=$((clientTop + 31))
+radioY=$((clientTop + 17))
 }
 squareX() { echo $((boardLeft + 40 * $1)); }
 squareY() { echo $((boardTop + 280 - 40 * $1)); }
@@ -163,3 +168,40 @@ onScreen() {
   set -- $(outerRect "$1") $(xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w, h }')
   [ "$1" -ge 0 ] && [ "$2" -ge 0 ] && [ "$3" -le "$5" ] && [ "$4" -le "$6" ]
 }
+
+# Level button n (1..3): designed at Left 416 + 32 (n - 1), Top 8, 25 x 17,
+# its circle at the right end and the caption left of it.
+radioLeft() { echo $((clientLeft + 416 + 32 * ($1 - 1))); }
+# The game's windows on the screen number $1 (the main window and menus).
+popupsOpen() { [ "$(xdotool search --onlyvisible --classname dedivud | wc -l)" -ge "$1" ]; }
+# Which level button shows its dot, and which "Düzey" item its tick, as
+# "dot tick"; 0 for none, 9 for more than one.
+levelsShown() {
+  xdotool key alt+s
+  waitFor 5 popupsOpen 2 || true
+  xdotool key d
+  waitFor 5 popupsOpen 3 || true
+  sleep 0.15
+  takeShot
+  # The submenu: the popup furthest to the right.
+  menu=$(for w in $(xdotool search --onlyvisible --classname dedivud); do
+    [ "$w" = "$wid" ] || echo "$(geometry "$w")"
+  done | sort -n | tail -n 1)
+  xdotool key Escape Escape
+  [ -n "$menu" ] || { echo "no menu"; return; }
+  set -- $menu
+  # One dark-or-light answer per region: the three dots, then the three ticks
+  # (the tick box of item n, 22 pixels per item, its inside 8 x 8).
+  regions=
+  for n in 1 2 3; do
+    regions="$regions ( -clone 0 -crop 4x4+$(($(radioLeft $n) + 16))+$((radioY - 2)) )"
+  done
+  for n in 1 2 3; do
+    regions="$regions ( -clone 0 -crop 8x8+$(($1 + 10))+$(($2 + 22 * (n - 1) + 7)) )"
+  done
+  # shellcheck disable=SC2086
+  "$convert" "$shot" -colorspace gray $regions -delete 0 -format '%[fx:minima < 0.4]\n' info: |
+    awk 'NR <= 3 && $1 { dot = dot ? 9 : NR } NR > 3 && $1 { tick = tick ? 9 : NR - 3 }
+      END { print dot + 0, tick + 0 }'
+}
+

@@ -20,6 +20,10 @@ const QColor kThinkingColour(128, 0, 64);
 // squares alike, and from the pieces' black and white.
 const QColor kLastMoveColour(0, 90, 210);
 constexpr int kLastMovePen = 2;
+// The chosen piece's frame and the dots where a piece can go: orange, apart
+// from the last move's blue.
+const QColor kChoiceColour(230, 110, 0);
+constexpr qreal kDotRadius = 5;
 
 MouseButton buttonOf(Qt::MouseButton b) {
   switch (b) {
@@ -84,9 +88,11 @@ class PiecePicture : public QWidget {
   QPixmap pixmap_;
 };
 
-// A thin frame on the two squares of the last move, drawn over the pieces'
-// pictures (their bitmaps fill the squares) and under the labels. It lets
-// the mouse through to the pictures and squares below.
+// A thin frame on the two squares of the last move, a frame on the chosen
+// piece's square and a dot on every square the piece held or chosen can go
+// to, drawn over the pieces' pictures (their bitmaps fill the squares) and
+// under the labels. It lets the mouse through to the pictures and squares
+// below.
 class LastMoveFrame : public QWidget {
  public:
   explicit LastMoveFrame(QWidget* parent) : QWidget(parent) {
@@ -94,28 +100,43 @@ class LastMoveFrame : public QWidget {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(kSquareSize * 8, kSquareSize * 8);
   }
-  void setMark(const LastMoveMark& mark) {
-    if (mark == mark_) return;
+  void setMarks(const LastMoveMark& mark, QPoint chosen, uint64_t targets) {
+    if (mark == mark_ && chosen == chosen_ && targets == targets_) return;
     mark_ = mark;
+    chosen_ = chosen;
+    targets_ = targets;
     update();
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (!mark_.shown) return;
     QPainter painter(this);
-    painter.setPen(QPen(kLastMoveColour, kLastMovePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     const qreal inset = kLastMovePen / 2.0;
-    for (const auto& [x, y] : {std::pair{mark_.fromX, mark_.fromY}, std::pair{mark_.toX, mark_.toY}}) {
-      if (!onBoardCoord(x, y)) continue;
+    const auto frame = [&](QPoint topLeft) {
       painter.drawRect(
-          QRectF(squareLeft(x) + inset, squareTop(y) + inset, kSquareSize - kLastMovePen, kSquareSize - kLastMovePen));
+          QRectF(topLeft.x() + inset, topLeft.y() + inset, kSquareSize - kLastMovePen, kSquareSize - kLastMovePen));
+    };
+    painter.setPen(QPen(kLastMoveColour, kLastMovePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    for (const auto& [x, y] : {std::pair{mark_.fromX, mark_.fromY}, std::pair{mark_.toX, mark_.toY}}) {
+      if (mark_.shown && onBoardCoord(x, y)) frame(QPoint(squareLeft(x), squareTop(y)));
+    }
+    painter.setPen(QPen(kChoiceColour, kLastMovePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    if (chosen_.x() >= 0) frame(chosen_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kChoiceColour);
+    for (int sq = 0; sq < 64; ++sq) {
+      if (((targets_ >> sq) & 1) == 0) continue;
+      const QPointF centre(squareLeft(sq / 8) + kSquareSize / 2.0, squareTop(sq % 8) + kSquareSize / 2.0);
+      painter.drawEllipse(centre, kDotRadius, kDotRadius);
     }
   }
 
  private:
   LastMoveMark mark_{};
+  QPoint chosen_{-1, -1};  // the chosen piece's picture place; x -1 for none
+  uint64_t targets_ = 0;   // bit x * 8 + y
 };
 
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
@@ -166,7 +187,11 @@ void BoardWidget::syncFromRecords() {
       pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
-  lastMove_->setMark(form1.lastMove);
+  const int chosen = form1.selectedPicture;
+  const QPoint chosenAt = chosen > 0 && chosen <= kBoardPictureCount
+                              ? QPoint(form1.image[chosen].left, form1.image[chosen].top)
+                              : QPoint(-1, -1);
+  lastMove_->setMarks(form1.lastMove, chosenAt, form1.moveTargets);
   // The two large labels are sized when first shown: their fonts are loaded
   // only then, which keeps them out of the start-up.
   if (form1.label19Visible && !labelsPlaced_[0]) {
@@ -189,8 +214,14 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     endDrag();
   }
   const QPoint pos = event->position().toPoint();
+  pressedSquare_ = 0;
   auto* pic = dynamic_cast<PiecePicture*>(childAt(pos));
-  if (!pic || !pic->isEnabled()) return;
+  if (!pic || !pic->isEnabled()) {
+    // A left press on a square: a click there may play the chosen piece.
+    BoardSquare* sq = squareAt(pos);
+    if (sq && event->button() == Qt::LeftButton) pressedSquare_ = sq->number();
+    return;
+  }
   bool startDrag = false;
   runHandler(this, [&] { startDrag = Image1MouseDown(pic->number(), buttonOf(event->button())); });
   if (startDrag && event->button() == Qt::LeftButton) {
@@ -210,9 +241,16 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  if (event->button() != Qt::LeftButton || pressedPicture_ == 0) return;
+  if (event->button() != Qt::LeftButton) return;
+  if (pressedPicture_ == 0) {
+    const int shape = std::exchange(pressedSquare_, 0);
+    if (shape != 0) runHandler(this, [shape] { ShapeClick(shape); });
+    return;
+  }
   if (!dragging_) {
-    pressedPicture_ = 0;  // a plain click
+    // A plain click on a piece.
+    const int picture = std::exchange(pressedPicture_, 0);
+    runHandler(this, [picture] { ImageClick(picture); });
     return;
   }
   dropAt(event->position().toPoint(), event->globalPosition().toPoint());
@@ -276,5 +314,6 @@ void BoardWidget::dropAt(QPoint boardPos, QPoint globalPos) {
     } else if (auto* sq = dynamic_cast<BoardSquare*>(target)) {
       onItself ? ImageDragDrop(dragged) : Shape41DragDrop(sq->number());
     }
+    Image1EndDrag();
   });
 }

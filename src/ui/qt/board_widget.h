@@ -1,7 +1,8 @@
 // The board frame of the main window (GroupBox1): 64 square controls, the 32
 // piece pictures and the two labels drawn over them ("Düşünüyorum...",
 // "MAT!!!"). A piece is dragged with press, move and release handled here,
-// so the drag works the same on a real display and under test.
+// so the drag works the same on a real display and under test; a press and
+// release without a move is a click (click to move).
 #pragma once
 
 #include <QPixmap>
@@ -55,6 +56,7 @@ class BoardWidget : public QWidget {
   // The drag: armed by a left press that the core accepted, started by the
   // first movement with the button held.
   int pressedPicture_ = 0;
+  int pressedSquare_ = 0;  // a left press on a square without a picture
   bool dragging_ = false;
   QPoint pressPos_;
   QPoint grabOffset_;

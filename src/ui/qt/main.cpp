@@ -1,6 +1,7 @@
 // DEDIVUD: the game's state is set up before any window exists, then the
-// windows are created in their start-up order and the event loop runs until
-// the main window closes.
+// windows are created in their start-up order, the settings kept from the
+// last run are put back and the event loop runs until the main window
+// closes.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "record/saved_game.h"
 #include "ui/command_line.h"
 #include "ui/qt/event_path.h"
+#include "ui/qt/kept_settings.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(holdConnectionMessage);
   QApplication app(argc, argv);
   releaseConnectionMessages();
+  QApplication::setOrganizationName(QStringLiteral("DEDIVUD"));
   QApplication::setApplicationName(QStringLiteral("DEDIVUD"));
   QApplication::setWindowIcon(applicationIcon());
   installQtTurkish(app);
@@ -67,13 +70,17 @@ int main(int argc, char** argv) {
   // An error while the windows are created is shown, and the program ends.
   std::unique_ptr<GameWindows> windows;
   try {
-    windows = std::make_unique<GameWindows>();
+    windows = std::make_unique<GameWindows>([](MainWindow& form1) { restoreSettings(&form1); });
   } catch (const std::exception& e) {
     showHandlerError(nullptr, e.what());
     return 1;
   }
   QtDialogs qtDialogs(&windows->form1());
+  qtDialogs.setFolder(keptFolder());
   setDialogs(&qtDialogs);
+  // The player's choices and the window's place are kept for the next run.
+  QObject::connect(&app, &QApplication::aboutToQuit, &app,
+                   [&windows, &qtDialogs] { keepSettings(&windows->form1(), qtDialogs.folder()); });
   // A saved game named on the command line opens once the window is up, as
   // "Dosya › Aç" opens it after its dialog.
   if (request.action == kLaunchOpenFile) {

@@ -1,6 +1,7 @@
 #include "ui/qt/main_window_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 
 #include "computer/computer_turn.h"
 #include "game/types.h"
+#include "input/board_input.h"
 #include "record/saved_game.h"
 #include "record/take_back.h"
 #include "ui/help_window.h"
@@ -282,6 +284,14 @@ void MainWindow::syncList() {
 }
 
 // The close question of the core; the window stays open when it says so.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    runHandler(this, Form1KeyEscape);
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
   runHandler(this, [&] { mayClose = FormClose(); });
@@ -292,7 +302,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // need makes the other windows at once.
 constexpr int kCompanionDelayMs = 30;
 
-GameWindows::GameWindows() {
+GameWindows::GameWindows(const std::function<void(MainWindow&)>& beforeShow) {
   form1_ = std::make_unique<MainWindow>();
   setRedrawEveryWindow([this] { form1_->syncFromRecords(); });
   // The creation handler of the check notice runs now (the help window's
@@ -300,6 +310,7 @@ GameWindows::GameWindows() {
   // follow once the main window is on the screen.
   Form2FormCreate();
   form1_->setCompanionMaker([this] { makeCompanions(); });
+  if (beforeShow) beforeShow(*form1_);
   form1_->syncFromRecords();
   form1_->show();
   keepOnScreen(form1_.get());

@@ -40,6 +40,10 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape, wherever the focus is in this window, lets the chosen piece go.
+  // (A shortcut would also take Escape from the check notice, a tool window
+  // of this one, whose OK it presses.)
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildControls(QWidget* client);
@@ -70,7 +74,8 @@ class MainWindow : public QMainWindow {
 // (or at once when something needs them), so they do not delay it.
 class GameWindows {
  public:
-  GameWindows();
+  // `beforeShow` runs on the main window just before it is first shown.
+  explicit GameWindows(const std::function<void(MainWindow&)>& beforeShow = {});
   ~GameWindows();
 
   MainWindow& form1() { return *form1_; }

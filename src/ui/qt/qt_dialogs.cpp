@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,10 +38,13 @@ void fitFileDialog(QFileDialog& dialog) {
     splitter->setSizes({kPlacesWidth, kWidth - kPlacesWidth});
 }
 
-// Runs a file dialog with Turkish labels and gives the chosen name, or ""
-// when cancelled.
-std::string runFileDialog(QFileDialog& dialog, const QString& acceptText) {
+}  // namespace
+
+// Runs a file dialog with Turkish labels in the folder last used and gives
+// the chosen name, or "" when cancelled.
+std::string QtDialogs::runFileDialog(QFileDialog& dialog, const QString& acceptText) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (!folder_.isEmpty()) dialog.setDirectory(folder_);
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Konum:"));
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosya adı:"));
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dosya türü:"));
@@ -50,10 +54,9 @@ std::string runFileDialog(QFileDialog& dialog, const QString& acceptText) {
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty()) return {};
+  folder_ = QFileInfo(files.first()).absolutePath();
   return QFile::encodeName(files.first()).toStdString();
 }
-
-}  // namespace
 
 Answer QtDialogs::ask(const std::string& text, const std::string& caption, bool withCancel) {
   QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, parent_);

@@ -2,10 +2,12 @@
 // dialogs.
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "controls/dialogs.h"
 
+class QFileDialog;
 class QWidget;
 
 class QtDialogs : public Dialogs {
@@ -16,6 +18,14 @@ class QtDialogs : public Dialogs {
   std::string chooseSaveFile() override;
   std::string chooseOpenFile() override;
 
+  // The folder the file dialogs start in: the one last saved to or opened
+  // from.
+  const QString& folder() const { return folder_; }
+  void setFolder(const QString& folder) { folder_ = folder; }
+
  private:
+  std::string runFileDialog(QFileDialog& dialog, const QString& acceptText);
+
   QWidget* parent_;
+  QString folder_;
 };

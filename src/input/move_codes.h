@@ -1,0 +1,11 @@
+// How the move driver reads a drag: the move code of a displacement, and
+// whose turn it is.
+#pragma once
+
+#include <cstdint>
+
+// The move code of a displacement for a kind and side; 0 when none.
+int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy);
+
+// Whether `side` (kWhite or kBlack) is to move.
+bool sidesTurn(int32_t side);

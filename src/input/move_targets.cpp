@@ -1,0 +1,65 @@
+#include "input/move_targets.h"
+
+#include "controls/controls.h"
+#include "game/board.h"
+#include "game/castling.h"
+#include "game/game_over.h"
+#include "game/moves.h"
+#include "game/pictures.h"
+#include "input/history.h"
+#include "input/move_codes.h"
+
+uint64_t moveTargets(int32_t kind, int32_t side, int32_t index) {
+  Piece* piece = pieceOf(kind, side, index);
+  if (piece == nullptr || piece->onBoard != 1 || piece->atRest != 1) return 0;
+  if (!sidesTurn(side) || gameIsOver() || moveCount >= kHistoryCapacity) return 0;
+  const Piece saved = *piece;
+  const SquareProbe savedProbe = probe;
+  const LastTry savedLastTry = lastTry;
+  const CapturedPiece savedCaptured = captured;
+  const int32_t savedCaptureFound = captureFound;
+  const int32_t savedTrialMode = trialMode;
+  uint64_t targets = 0;
+  // Square by square as the driver reads a drop: the displacement's code,
+  // then castling or the kind's generator.
+  for (int x = 0; x < kBoardSize; ++x) {
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int32_t code = moveCodeFor(kind, side, x - saved.x, y - saved.y);
+      if (code == 0) continue;
+      bool possible = false;
+      if (isCastlingMove(kind, code)) {
+        possible = castlingAllowed(code, side);
+      } else {
+        trialMode = 1;
+        const int32_t result = generateMove(kind, *piece, code);
+        *piece = saved;
+        possible = result == kMovePossible;
+      }
+      if (possible) targets |= uint64_t{1} << squareIndex(x, y);
+    }
+  }
+  probe = savedProbe;
+  lastTry = savedLastTry;
+  captured = savedCaptured;
+  captureFound = savedCaptureFound;
+  trialMode = savedTrialMode;
+  return targets;
+}
+
+uint64_t pictureTargets(int picture) {
+  if (picture < 1 || picture > kBoardPictureCount) return 0;
+  const PictureOwner owner = pictureOwner(picture);
+  return moveTargets(owner.kind, owner.side, owner.index);
+}
+
+void refreshSelection() {
+  const int picture = form1.selectedPicture;
+  if (picture == 0) {
+    form1.moveTargets = 0;
+    return;
+  }
+  const PictureOwner owner = pictureOwner(picture);
+  const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
+  if (p == nullptr || p->onBoard != 1 || !sidesTurn(owner.side) || gameIsOver()) form1.selectedPicture = 0;
+  form1.moveTargets = pictureTargets(form1.selectedPicture);
+}

@@ -1,0 +1,20 @@
+// Where a piece can go, for the dots on the board while a piece is held or
+// chosen: the squares a drop would make a move on.
+#pragma once
+
+#include <cstdint>
+
+// Every square (bit x * 8 + y) on which a drop of the piece (kind, side,
+// index) would be played by the move driver, castling included (the king's
+// two-square step and long castling's square). None when the piece is off
+// the board, not of the side to move, or the game is over. Changes nothing:
+// the generators run in trial mode and what they write in passing is put
+// back.
+uint64_t moveTargets(int32_t kind, int32_t side, int32_t index);
+
+// The dots of a board picture's piece (1..32).
+uint64_t pictureTargets(int picture);
+
+// The chosen piece stays chosen while it may move; its dots follow the
+// position. Called whenever the game's state changes.
+void refreshSelection();

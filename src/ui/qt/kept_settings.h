@@ -1,0 +1,20 @@
+// What the player chose, kept in the user's configuration (QSettings) from one
+// run to the next: the level, the play mode, the folder the file dialogs
+// last used and the main window's place. A missing or damaged setting leaves
+// the designed value.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Chooses the kept level and play mode through their menu handlers and puts
+// the window at its kept place, wholly on the screen.
+void restoreSettings(QWidget* mainWindow);
+
+// The folder the file dialogs start in; empty when none is kept or it is
+// gone.
+QString keptFolder();
+
+// Keeps the present level, play mode, window place and dialog folder.
+void keepSettings(const QWidget* mainWindow, const QString& folder);

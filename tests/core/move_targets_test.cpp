@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <sstream>
+
+#include "game/attack_maps.h"
+#include "game/pictures.h"
+#include "input/move_targets.h"
+#include "random_game.h"
+#include "test_support.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// What the rules share besides the game's state: the generators' outputs,
+// the drag variables and the attack maps, as one text.
+std::string scratchText() {
+  std::ostringstream o;
+  o << probe.kind << ' ' << probe.side << ' ' << probe.index << ' ' << probe.stable << ' ' << probe.pendingKind << ' '
+    << probe.pendingSide << ' ' << probe.pendingIndex << ' ' << probe.weight << " | " << lastTry.targetX << ' '
+    << lastTry.targetY << ' ' << lastTry.startX << ' ' << lastTry.startY << " | " << captured.kind << ' '
+    << captured.layer << ' ' << captured.index << ' ' << captureFound << ' ' << captureMade << ' ' << trialMode << " | "
+    << dragFromX << dragFromY << dragToX << dragToY << movingKind << movingSide << movingIndex << dropLeft << ' '
+    << dropTop << ' ' << targetParity << " | ";
+  const auto bytes = [&o](const void* p, size_t n) {
+    uint64_t h = 1469598103934665603ULL;  // FNV-1a of the bytes
+    for (size_t i = 0; i < n; ++i) h = (h ^ static_cast<const unsigned char*>(p)[i]) * 1099511628211ULL;
+    o << h << ' ';
+  };
+  bytes(attackPacked, sizeof attackPacked);
+  bytes(attackSum, sizeof attackSum);
+  bytes(attackers, sizeof attackers);
+  bytes(attackTotal, sizeof attackTotal);
+  o << attackStepActive;
+  return o.str();
+}
+
+}  // namespace
+
+// Over random two-player games: at every position, the dots of each piece of
+// the side to move are exactly the squares where a drop of it is played, and
+// asking for them changes nothing at all. The other side's pieces have none.
+TEST(MoveTargets, AreTheDropsTheDriverPlays) {
+  ScriptedDialogs scripted;
+  std::mt19937 rng(20261208);
+  int positions = 0;
+  int moves = 0;
+  int castlings[2] = {0, 0};  // short, long
+  for (int game = 0; game < 4; ++game) {
+    std::vector<Drag> played;
+    const auto replay = [&played] {
+      startProgram();
+      secenek2Click();
+      for (const Drag& d : played) ASSERT_TRUE(playDrag(d));
+    };
+    replay();
+    for (int ply = 0; ply < 40; ++ply) {
+      ++positions;
+      const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+      for (int picture = 1; picture <= kBoardPictureCount; ++picture) {
+        const GameState before = gameState();
+        const std::string scratch = scratchText();
+        const uint64_t targets = pictureTargets(picture);
+        ASSERT_EQ(stateDifference(before, gameState()), "") << "Image" << picture;
+        ASSERT_EQ(scratchText(), scratch) << "Image" << picture;
+        if (pictureOwner(picture).side != side) {
+          ASSERT_EQ(targets, 0u) << "Image" << picture << " of the side not to move";
+          continue;
+        }
+        const PictureOwner owner = pictureOwner(picture);
+        const Piece from = *pieceOf(owner.kind, owner.side, owner.index);
+        for (int sq = 0; sq < kSquareCount; ++sq) {
+          const int x = sq / kBoardSize;
+          const int y = sq % kBoardSize;
+          const bool marked = ((targets >> squareIndex(x, y)) & 1) != 0;
+          const size_t lines = form1.listBox1.size();
+          const bool made = dragPicture(picture, x, y);
+          ASSERT_EQ(made, marked) << "Image" << picture << " from " << squareName(from.x, from.y) << " to "
+                                  << squareName(x, y) << " after " << played.size() << " moves of game " << game;
+          if (!made) {
+            ASSERT_EQ(form1.listBox1.size(), lines);
+            continue;
+          }
+          ++moves;
+          if (owner.kind == kKing && std::abs(x - from.x) > 1) ++castlings[x < from.x ? 1 : 0];
+          replay();
+        }
+      }
+      Drag d{};
+      if (playRandomMove(rng, d) != RandomMove::Made) break;
+      played.push_back(d);
+    }
+  }
+  EXPECT_GT(positions, 100);
+  EXPECT_GT(moves, 2000);
+  EXPECT_GT(castlings[0], 0);
+  EXPECT_GT(castlings[1], 0);
+}

@@ -1,0 +1,51 @@
+#!/bin/sh
+# Settings that stay, in a real window under openbox: the level chosen with
+# its button and the window moved are back at the next start; a damaged
+# configuration starts with level 1 at the designed place.
+#   settings_test.sh GAME [WORKDIR]
+set -eu
+
+. "$(dirname "$0")/window_lib.sh"
+inXServer 1024x768 "$@"
+rm -rf "$XDG_CONFIG_HOME"
+startWindowManager
+
+# Closes the game with Alt+F4 (no move made: nothing is asked) and waits for
+# it to end.
+closeGame() {
+  xdotool windowactivate --sync "$wid" key alt+F4
+  waitFor 10 sh -c "! kill -0 $pid" || fail "the game did not end on Alt+F4"
+  wait $pid 2>/dev/null || true
+}
+# The window's place (its frame's outer corner as xdotool moves it).
+place() { geometry "$wid" | awk '{ print $1, $2 }'; }
+
+startGame
+locateBoard
+xdotool windowactivate --sync "$wid"
+[ "$(levelsShown)" = "1 1" ] || fail "level 1 is not chosen at the first start: $(levelsShown)"
+designed=$(place)
+xdotool mousemove $(($(radioLeft 3) + 18)) $radioY click 1
+sleep 0.2
+[ "$(levelsShown)" = "3 3" ] || fail "level 3 is not chosen after its button: $(levelsShown)"
+xdotool windowmove "$wid" 300 200
+sleep 0.5
+moved=$(place)
+[ "$moved" != "$designed" ] || fail "the window did not move"
+closeGame
+
+startGame
+locateBoard
+xdotool windowactivate --sync "$wid"
+[ "$(levelsShown)" = "3 3" ] || fail "level 3 is not chosen at the next start: $(levelsShown)"
+[ "$(place)" = "$moved" ] || fail "the window stands at $(place), not at $moved where it was left"
+closeGame
+
+printf 'level=\0\377@Point(\n[[[\nwindowPlace=@Point(-9999 x)\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
+startGame
+locateBoard
+xdotool windowactivate --sync "$wid"
+[ "$(levelsShown)" = "1 1" ] || fail "a damaged configuration does not start with level 1: $(levelsShown)"
+[ "$(place)" = "$designed" ] || fail "a damaged configuration puts the window at $(place), not at $designed"
+kill -0 $pid 2>/dev/null || fail "the game has ended"
+echo "PASS: the level and the window's place stay; a damaged configuration gives the designed ones"
