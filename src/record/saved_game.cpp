@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "computer/level_four.h"
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
@@ -262,6 +263,7 @@ bool openGameFrom(const std::string& path) {
 void resetSavedGame() { gameOpened = 0; }
 
 void A1Click() {
+  stopLevelFour();
   const std::string name = dialogs().chooseOpenFile();
   if (name.empty()) return;
   openGameFrom(name);

@@ -14,10 +14,12 @@ void Balat1Click();
 void secenek1Click();
 void secenek2Click();
 
-// Levels; each radio button calls its menu handler.
+// Levels; each radio button calls its menu handler. A level change, a new
+// game, a mode change and closing stop level 4's thinking.
 void BaslaClick();
 void seviye1Click();
 void seviye2Click();
+void seviye3Click();  // level 4, the engine
 void RadioButton1Click();
 void RadioButton2Click();
 void RadioButton3Click();
