@@ -279,6 +279,7 @@ void Timer1Timer() {
       }
     } else {
       hintRequested = 0;
+      stopLevelFour();  // nothing left to think about
     }
     form1.label19Visible = false;
   }
@@ -331,6 +332,7 @@ bool playEngineMove(int moveTimeMs) {
 }
 
 void resetComputerTurn() {
+  stopLevelFour();
   chosenMove = ChosenMove{};
   bestLineValue = kRejectedScore;
   bestReplyValue = kRejectedScore;

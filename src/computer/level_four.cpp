@@ -3,18 +3,22 @@
 #include "engine/thinker.h"
 #include "game/board.h"
 #include "game/castling_squares.h"
+#include "input/board_input.h"
 #include "input/move_driver.h"
 
 namespace {
 
-// One searcher for the program: its table is allocated on first use.
-engine::Searcher& searcher() {
-  static engine::Searcher s;
-  return s;
-}
-engine::Thinker& thinker() {
-  static engine::Thinker t(searcher());
-  return t;
+// The program's searcher and its thread, made on first use (the table is
+// allocated then, once).
+struct Engine {
+  engine::Searcher searcher;
+  engine::Thinker thinker{searcher};
+};
+bool engineMade = false;
+Engine& theEngine() {
+  static Engine e;
+  engineMade = true;
+  return e;
 }
 // The position the running search started from.
 engine::Position thinkingAbout{};
@@ -37,29 +41,34 @@ ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
 }
 
 Thought thinkLevelFour(ChosenMove& move) {
-  engine::Thinker& t = thinker();
+  engine::Thinker& t = theEngine().thinker;
   const engine::Position now = engine::positionFromGame();
   if (t.busy() && now.key != thinkingAbout.key) t.stop();  // the game moved on: think again
   if (!t.busy()) {
     thinkingAbout = now;
-    t.start(now, engine::SearchLimits{kLevelFourMoveMs, 64, nullptr});
+    t.start(now, engine::SearchLimits{levelFourMoveMs, 64, nullptr});
+    dropsRefused = true;
     return Thought::Thinking;
   }
   const std::optional<engine::SearchResult> result = t.take();
   if (!result) return Thought::Thinking;
+  dropsRefused = false;
   if (result->best == engine::kNoMove) return Thought::NoMove;
   move = chosenFromEngine(thinkingAbout, result->best);
   return Thought::Ready;
 }
 
-bool levelFourThinking() { return thinker().busy(); }
+bool levelFourThinking() { return engineMade && theEngine().thinker.busy(); }
 
-void stopLevelFour() { thinker().stop(); }
+void stopLevelFour() {
+  if (engineMade) theEngine().thinker.stop();
+  dropsRefused = false;
+}
 
 bool chooseEngineMove(int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
   stopLevelFour();
   const engine::Position now = engine::positionFromGame();
-  const engine::SearchResult result = searcher().think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
+  const engine::SearchResult result = theEngine().searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
   if (info != nullptr) *info = result;
   if (result.best == engine::kNoMove) return false;
   move = chosenFromEngine(now, result.best);

@@ -80,8 +80,8 @@ constexpr int kKingEndTable[64] = {
     -30, -30, 0,   0,   0,   0,   -30, -30,  //
     -50, -30, -30, -30, -30, -30, -30, -50,
 };
-constexpr const int* kTables[kKinds] = {kPawnTable, kKnightTable, kBishopTable, kRookTable, kQueenTable,
-                                        kKingMiddleTable};
+constexpr const int* kTables[kKinds] = {kPawnTable, kKnightTable, kBishopTable,
+                                        kRookTable, kQueenTable,  kKingMiddleTable};
 
 constexpr int tableIndex(int s, int colour) { return colour == 0 ? (7 - rankOf(s)) * 8 + fileOf(s) : s; }
 

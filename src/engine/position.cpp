@@ -35,8 +35,7 @@ void addSteps(const Position& p, const Targets& t, int from, int colour, MoveLis
   }
 }
 
-void addSlides(const Position& p, int from, int firstDir, int lastDir, int colour, MoveList& list,
-               bool capturesOnly) {
+void addSlides(const Position& p, int from, int firstDir, int lastDir, int colour, MoveList& list, bool capturesOnly) {
   for (int d = firstDir; d < lastDir; ++d) {
     const Ray& r = kRays[from][d];
     for (int i = 0; i < r.count; ++i) {

@@ -23,9 +23,7 @@ constexpr int8_t kindOfPiece(int id) {
   return id < 16 ? kP : id < 20 ? kN : id < 24 ? kB : id < 28 ? kR : id < 30 ? kQ : kK;
 }
 // 0 White, 1 Black.
-constexpr int8_t colourOfPiece(int id) {
-  return id < 16 ? id / 8 : id < 28 ? (id - 16) % 4 / 2 : id % 2;
-}
+constexpr int8_t colourOfPiece(int id) { return id < 16 ? id / 8 : id < 28 ? (id - 16) % 4 / 2 : id % 2; }
 constexpr int kingOf(int colour) { return 30 + colour; }
 
 // Squares: y * 8 + x (a1 0, h1 7, a8 56).
@@ -46,11 +44,11 @@ constexpr int moveTo(Move m) { return (m >> 6) & 63; }
 constexpr int moveFlag(Move m) { return m >> 12; }
 
 struct Position {
-  int8_t board[64];         // piece number on each square, kNone when empty
-  int8_t square[kPieces];   // square of each piece, kNone when taken
-  uint8_t castling;         // rights still open
-  uint8_t colour;           // side to move: 0 White, 1 Black
-  uint64_t key;             // Zobrist key of all of the above
+  int8_t board[64];        // piece number on each square, kNone when empty
+  int8_t square[kPieces];  // square of each piece, kNone when taken
+  uint8_t castling;        // rights still open
+  uint8_t colour;          // side to move: 0 White, 1 Black
+  uint64_t key;            // Zobrist key of all of the above
 };
 
 // What make() changes that unmake() cannot work out.

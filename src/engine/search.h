@@ -18,15 +18,15 @@ constexpr int kInfinity = 32000;
 constexpr int kMaxPly = 96;
 
 struct SearchLimits {
-  int moveTimeMs = 1000;                        // hard limit; 0 for none
-  int maxDepth = 64;                            // deepest iteration
-  const std::atomic<bool>* stop = nullptr;      // set from elsewhere to stop at once
+  int moveTimeMs = 1000;                    // hard limit; 0 for none
+  int maxDepth = 64;                        // deepest iteration
+  const std::atomic<bool>* stop = nullptr;  // set from elsewhere to stop at once
 };
 
 struct SearchResult {
-  Move best = kNoMove;   // kNoMove when the side has no move at all
-  int score = 0;         // from the mover's view
-  int depth = 0;         // deepest iteration completed
+  Move best = kNoMove;  // kNoMove when the side has no move at all
+  int score = 0;        // from the mover's view
+  int depth = 0;        // deepest iteration completed
   uint64_t nodes = 0;
   bool stopped = false;  // the stop flag ended the search
 };

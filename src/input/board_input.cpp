@@ -41,7 +41,7 @@ bool Image4DragOver() { return true; }
 // Once a king is taken every drop is refused and the computer is not asked to
 // move: the dragged picture goes back to its square.
 void Shape41DragDrop(int shape) {
-  if (shape < 1 || shape > kSquareCount || gameIsOver()) return;
+  if (shape < 1 || shape > kSquareCount || gameIsOver() || dropsRefused) return;
   dragToX = shapeFile(shape);
   dragToY = shapeRank(shape);
   dropLeft = squareLeft(dragToX);
@@ -53,7 +53,7 @@ void Shape41DragDrop(int shape) {
 void ImageDragDrop(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
-  if (target == nullptr || gameIsOver()) return;
+  if (target == nullptr || gameIsOver() || dropsRefused) return;
   dragToX = target->x;
   dragToY = target->y;
   dropLeft = form1.image[picture].left;
