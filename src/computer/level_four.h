@@ -21,7 +21,7 @@ struct ChosenMove {
 
 // Thinking time of a move: with the timer's tick, about a second. Tests
 // shorten it.
-inline int32_t levelFourMoveMs = 900;
+inline int32_t levelFourMoveMs = 1000;
 
 // Engine moves that the move driver refused; level 3's choice (the hint's
 // for White) is played instead. Any at all is a fault.

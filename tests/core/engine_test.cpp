@@ -121,3 +121,36 @@ TEST(Engine, Perft) {
     EXPECT_EQ(engine::perft(p, c.depth), c.leaves) << c.moves;
   }
 }
+
+// A king that can be taken is taken at once; a king capture that can be
+// forced is found well before the time is up; a king under attack is saved.
+TEST(Engine, KingCaptures) {
+  struct Case {
+    const char* moves;
+    const char* best;  // "" when any move that keeps the king will do
+    bool win;          // the mover takes the king
+  };
+  const Case cases[] = {
+      {"e2e4 f7f5 d1h5 a7a6", "h5e8", true},
+      {"f2f3 e7e5 g2g4", "d8h4", true},
+      {"e2e4 f7f5 d1h5", "", false},
+  };
+  engine::Searcher searcher(1);
+  for (const Case& c : cases) {
+    const engine::Position p = positionAfter(c.moves);
+    const auto start = std::chrono::steady_clock::now();
+    const engine::SearchResult r = searcher.think(p, engine::SearchLimits{600, 64, nullptr});
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const std::string best =
+        squareName(engine::fileOf(engine::moveFrom(r.best)), engine::rankOf(engine::moveFrom(r.best))) +
+        squareName(engine::fileOf(engine::moveTo(r.best)), engine::rankOf(engine::moveTo(r.best)));
+    if (*c.best != '\0') {
+      EXPECT_EQ(best, c.best) << c.moves;
+    }
+    EXPECT_EQ(r.score > engine::kMateScore - 1000, c.win) << c.moves;
+    EXPECT_GT(r.score, -engine::kMateScore + 1000) << c.moves;
+    if (c.win) {
+      EXPECT_LT(ms, 200.0) << c.moves;
+    }
+  }
+}

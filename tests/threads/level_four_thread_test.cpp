@@ -19,6 +19,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// Sets level 4's thinking time for one test.
+class MoveTime {
+ public:
+  explicit MoveTime(int32_t ms) : saved_(levelFourMoveMs) { levelFourMoveMs = ms; }
+  ~MoveTime() { levelFourMoveMs = saved_; }
+
+ private:
+  int32_t saved_;
+};
+
 double millisecondsOf(const std::function<void()>& f) {
   const auto start = Clock::now();
   f();
@@ -38,7 +48,6 @@ void tickUntilBlackMoved(int ms) {
 void startThinking() {
   startProgram();
   seviye3Click();
-  levelFourMoveMs = 5000;
   ASSERT_TRUE(drag("e2", "e4"));
   Timer1Timer();
   ASSERT_TRUE(levelFourThinking());
@@ -76,7 +85,7 @@ TEST(LevelFour, PlaysThroughTheTimerWhileTheThreadThinks) {
   EXPECT_TRUE(form1.seviye3Checked);
   EXPECT_FALSE(form1.baslaChecked || form1.seviye1Checked || form1.seviye2Checked);
   EXPECT_EQ(form1.radioSelected, 0);
-  levelFourMoveMs = 100;
+  const MoveTime moveTime(100);
   const int32_t refusals = levelFourRefusals;
   ASSERT_TRUE(drag("e2", "e4"));
   Timer1Timer();
@@ -90,12 +99,12 @@ TEST(LevelFour, PlaysThroughTheTimerWhileTheThreadThinks) {
   EXPECT_EQ(listTexts().size(), 5u);
   EXPECT_EQ(levelFourRefusals, refusals);
   EXPECT_EQ(consistencyFault(), "");
-  levelFourMoveMs = 900;
 }
 
 // Each command stops the search within 50 ms, and its move is never played.
 TEST(LevelFour, CommandsStopTheSearch) {
   ScriptedDialogs scripted;
+  const MoveTime moveTime(5000);
   struct Case {
     const char* name;
     std::function<void()> command;
@@ -116,5 +125,4 @@ TEST(LevelFour, CommandsStopTheSearch) {
       EXPECT_EQ(listTexts().size(), lines) << c.name;
     }
   }
-  levelFourMoveMs = 900;
 }
