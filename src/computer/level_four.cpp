@@ -67,6 +67,7 @@ void stopLevelFour() {
 
 bool chooseEngineMove(int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
   stopLevelFour();
+  theEngine().thinker.wait();  // the searcher is free again
   const engine::Position now = engine::positionFromGame();
   const engine::SearchResult result = theEngine().searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
   if (info != nullptr) *info = result;

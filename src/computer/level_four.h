@@ -34,7 +34,8 @@ enum class Thought { Thinking, Ready, NoMove };
 Thought thinkLevelFour(ChosenMove& move);
 // True while a search runs or waits to be taken.
 bool levelFourThinking();
-// Stops a running search within milliseconds; its move is never handed out.
+// Stops a running search (its thread ends within a millisecond or so) and
+// returns at once; its move is never handed out.
 void stopLevelFour();
 
 // Thinks for `moveTimeMs` on this thread about the side to move. False when

@@ -8,28 +8,9 @@
 
 #include <cstdint>
 
+#include "engine/squares.h"
+
 namespace engine {
-
-// Piece numbers are the game's (pieceById): 0..15 pawns, 16..19 knights,
-// 20..23 bishops, 24..27 rooks, 28..29 queens, 30..31 kings.
-constexpr int kPieces = 32;
-constexpr int8_t kNone = -1;
-
-// Kinds inside the engine, in order of value.
-enum Kind : int8_t { kP = 0, kN = 1, kB = 2, kR = 3, kQ = 4, kK = 5 };
-constexpr int kKinds = 6;
-
-constexpr int8_t kindOfPiece(int id) {
-  return id < 16 ? kP : id < 20 ? kN : id < 24 ? kB : id < 28 ? kR : id < 30 ? kQ : kK;
-}
-// 0 White, 1 Black.
-constexpr int8_t colourOfPiece(int id) { return id < 16 ? id / 8 : id < 28 ? (id - 16) % 4 / 2 : id % 2; }
-constexpr int kingOf(int colour) { return 30 + colour; }
-
-// Squares: y * 8 + x (a1 0, h1 7, a8 56).
-constexpr int sq(int x, int y) { return y * 8 + x; }
-constexpr int fileOf(int s) { return s & 7; }
-constexpr int rankOf(int s) { return s >> 3; }
 
 // Castling rights.
 constexpr uint8_t kWhiteShort = 1, kWhiteLong = 2, kBlackShort = 4, kBlackLong = 8;

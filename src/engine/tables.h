@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/position.h"
+#include "engine/squares.h"
 
 namespace engine {
 

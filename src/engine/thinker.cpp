@@ -4,6 +4,7 @@ namespace engine {
 
 void Thinker::start(const Position& position, const SearchLimits& limits) {
   stop();
+  wait();
   stop_.store(false);
   done_.store(false);
   busy_ = true;
@@ -17,8 +18,11 @@ void Thinker::start(const Position& position, const SearchLimits& limits) {
 
 void Thinker::stop() {
   stop_.store(true);
-  if (worker_.joinable()) worker_.join();
   busy_ = false;
+}
+
+void Thinker::wait() {
+  if (worker_.joinable()) worker_.join();
 }
 
 std::optional<SearchResult> Thinker::take() {
