@@ -1,9 +1,10 @@
 # Thin wrapper over CMake: `make run` starts the game, `make test` runs every test.
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
+TSAN_DIR  ?= build-tsan
 JOBS      ?= 2
 
-.PHONY: all deps build run test test-asan bench package clean
+.PHONY: all deps build run test test-asan test-tsan bench package clean
 
 all: build
 
@@ -20,10 +21,12 @@ run: build
 	./$(BUILD_DIR)/src/ui/qt/dedivud
 
 # Every test twice: in the Release build, then under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; the tests that start threads a third time under
+# ThreadSanitizer.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory test-tsan
 
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/xvfb/lsan.supp
@@ -43,8 +46,14 @@ package: build
 	cd $(BUILD_DIR) && rm -f dedivud_*.deb && cpack
 	lintian --fail-on error,warning $(BUILD_DIR)/dedivud_*.deb
 
+# Only the threaded tests: Qt's libraries are not built for ThreadSanitizer.
+test-tsan: deps
+	cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDEDIVUD_TSAN=ON -DDEDIVUD_GUI=OFF -DDEDIVUD_BENCH=OFF
+	cmake --build $(TSAN_DIR) -j$(JOBS) --target thread_tests
+	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L threads
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TSAN_DIR)
 
 # libFuzzer run of the saved-game reader and replay (clang and
 # libclang-rt-14-dev); new inputs go to $(FUZZ_DIR)/corpus, crashes to $(FUZZ_DIR).

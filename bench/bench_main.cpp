@@ -1,5 +1,5 @@
 // Benchmarks of the computer player: attack maps, one-ply search and the
-// three levels on positions of the signature set.
+// three levels on positions of the signature set; level 4's engine.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -9,6 +9,7 @@
 #include "computer/computer_turn.h"
 #include "computer/search.h"
 #include "controls/controls.h"
+#include "engine/search.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "signature.h"
@@ -106,6 +107,28 @@ BENCHMARK_CAPTURE(BM_level, level3_open_game, "open-game", 3)->Unit(benchmark::k
 BENCHMARK_CAPTURE(BM_level, level1_sicilian, "sicilian", 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_level, level2_sicilian, "sicilian", 2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_level, level3_sicilian, "sicilian", 3)->Unit(benchmark::kMillisecond);
+
+// Level 4: one second of thinking from a position; the counters give the
+// nodes searched per second and the depth completed.
+void BM_engineSecond(benchmark::State& state, const char* name) {
+  setUpPosition(position(name), 1);
+  const engine::Position root = engine::positionFromGame();
+  engine::Searcher searcher;
+  uint64_t nodes = 0;
+  int depth = 0;
+  for (auto _ : state) {
+    searcher.clear();
+    const engine::SearchResult r = searcher.think(root, engine::SearchLimits{1000, 64, nullptr});
+    nodes += r.nodes;
+    depth = r.depth;
+  }
+  state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+  state.counters["depth"] = depth;
+}
+BENCHMARK_CAPTURE(BM_engineSecond, start, "start")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_engineSecond, short_castled, "short-castled")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_engineSecond, open_game, "open-game")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_engineSecond, sicilian, "sicilian")->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

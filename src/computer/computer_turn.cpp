@@ -25,8 +25,7 @@ constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
 void choose(const Candidate& c) { chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code}; }
 
-void playChosenMove() {
-  const int32_t side = hintRequested == 1 ? kWhite : kBlack;
+void playChosenMove(int32_t side) {
   const int32_t dx = chosenMove.toX - chosenMove.fromX;
   const int32_t dy = chosenMove.toY - chosenMove.fromY;
   if (!isCastlingMove(chosenMove.kind, chosenMove.code)) {
@@ -49,12 +48,12 @@ void playChosenMove() {
   captureFound = 0;
 }
 
-void playAndRecord() {
+void playAndRecord(int32_t side) {
   dragFromX = chosenMove.fromX;
   dragFromY = chosenMove.fromY;
   dragToX = chosenMove.toX;
   dragToY = chosenMove.toY;
-  playChosenMove();
+  playChosenMove(side);
   countMaterial();
   lastMaterialBalance = whiteMaterial - blackMaterial;
 }
@@ -104,7 +103,7 @@ void passBlackTurn() {
 
 void finishBlackTurn(bool chosen) {
   if (chosen) {
-    playAndRecord();
+    playAndRecord(kBlack);
   } else {
     passBlackTurn();
   }
@@ -201,7 +200,7 @@ void playLevelOne() {
 void playHint() {
   searchSide(kWhite, 1);
   if (chooseBestOrFallback(resultList[1], kWhite)) {
-    playAndRecord();
+    playAndRecord(hintRequested == 1 ? kWhite : kBlack);
   } else {
     trialMode = 0;
   }
@@ -270,11 +269,18 @@ void Timer1Timer() {
         case kLevel1: playLevelOne(); break;
         case kLevel2: playLevelTwo(); break;
         case kLevel3: playLevelThree(); break;
+        case kLevel4:
+          if (!playLevelFour()) {
+            timerBusy = 0;
+            return;  // still thinking: "Düşünüyorum..." stays and the timer runs on
+          }
+          break;
         default: break;
       }
       tookKing = gameIsOver();
     } else {
       hintRequested = 0;
+      stopLevelFour();  // nothing left to think about
     }
     form1.label19Visible = false;
   }
@@ -284,7 +290,52 @@ void Timer1Timer() {
   if (tookKing) announceGameEnd(KingTaker::Computer);
 }
 
+namespace {
+
+// Plays the engine's move for `side`; a move the driver refuses is counted and
+// replaced by level 3's (the hint's for White).
+void playEngineChoice(const ChosenMove& m, int32_t side) {
+  chosenMove = m;
+  const int32_t before = sideToMove;
+  playAndRecord(side);
+  if (sideToMove != before) return;
+  levelFourRefusals += 1;
+  if (side == kBlack) {
+    playLevelThree();
+  } else {
+    hintRequested = 1;
+    playHint();
+    hintRequested = 0;
+  }
+}
+
+}  // namespace
+
+bool playLevelFour() {
+  if (playMode != kPlayComputer) {
+    stopLevelFour();
+    return true;
+  }
+  ChosenMove m{};
+  switch (thinkLevelFour(m)) {
+    case Thought::Thinking: return false;
+    case Thought::NoMove: playLevelThree(); return true;  // which tells the player
+    case Thought::Ready: break;
+  }
+  playEngineChoice(m, kBlack);
+  return true;
+}
+
+bool playEngineMove(int moveTimeMs) {
+  const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+  ChosenMove m{};
+  if (!chooseEngineMove(moveTimeMs, m)) return false;
+  playEngineChoice(m, side);
+  return true;
+}
+
 void resetComputerTurn() {
+  stopLevelFour();
   chosenMove = ChosenMove{};
   bestLineValue = kRejectedScore;
   bestReplyValue = kRejectedScore;

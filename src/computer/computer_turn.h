@@ -3,18 +3,8 @@
 
 #include <cstdint>
 
+#include "computer/level_four.h"
 #include "game/types.h"
-
-// The move to play, copied from a candidate.
-struct ChosenMove {
-  int32_t kind;
-  int32_t toX;
-  int32_t toY;
-  int32_t fromX;
-  int32_t fromY;
-  int32_t index;
-  int32_t code;
-};
 
 // ---- the state -----------------------------------------------------------
 
@@ -35,3 +25,11 @@ void playLevelOne();
 void playLevelTwo();
 void playLevelThree();
 void playHint();
+// Level 4 on the timer: starts thinking, or plays the move once thought out.
+// False while the engine still thinks (the timer keeps running).
+bool playLevelFour();
+// The engine's move for the side to move, thought out for `moveTimeMs` on
+// this thread and played; when the driver refuses it (counted in
+// levelFourRefusals) level 3's move for Black, the hint's for White. False
+// when the side had no move at all.
+bool playEngineMove(int moveTimeMs);

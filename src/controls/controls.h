@@ -71,7 +71,8 @@ struct Form1Controls {
   bool baslaChecked;      // "Başlangıç"
   bool seviye1Checked;    // "1.seviye"
   bool seviye2Checked;    // "2.seviye"
-  int32_t radioSelected;  // 1..4: which of RadioButton1..RadioButton4 is selected
+  bool seviye3Checked;    // "3.seviye"
+  int32_t radioSelected;  // 1..4: which of RadioButton1..RadioButton4 is selected; 0 none
   bool closeRequested;    // the window should close (exit command)
   TurnMark turnMark;
   LastMoveMark lastMove;

@@ -68,11 +68,12 @@ constexpr int32_t kKingLostScore = -15000;
 // Play modes and levels.
 constexpr int32_t kPlayComputer = 1;
 constexpr int32_t kPlayTwoPlayers = 2;
-// The computer's levels: `level` 1..3, played by playLevelOne..playLevelThree
+// The computer's levels: `level` 1..4, played by playLevelOne..playLevelFour
 // and named in the menu by their captions.
 constexpr int32_t kLevel1 = 1;  // "Başlangıç": one ply
 constexpr int32_t kLevel2 = 2;  // "1.seviye": three plies
 constexpr int32_t kLevel3 = 3;  // "2.seviye": four plies and a fifth
+constexpr int32_t kLevel4 = 4;  // "3.seviye": the engine (computer/level_four)
 
 constexpr int kBoardSize = 8;
 constexpr int kSquareCount = 64;

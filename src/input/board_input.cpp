@@ -65,7 +65,7 @@ bool Image4DragOver() { return true; }
 // move: the dragged picture goes back to its square.
 void Shape41DragDrop(int shape) {
   letGo();
-  if (shape < 1 || shape > kSquareCount || gameIsOver()) return;
+  if (shape < 1 || shape > kSquareCount || gameIsOver() || dropsRefused) return;
   dragToX = shapeFile(shape);
   dragToY = shapeRank(shape);
   dropLeft = squareLeft(dragToX);
@@ -78,7 +78,7 @@ void ImageDragDrop(int picture) {
   letGo();
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
-  if (target == nullptr || gameIsOver()) return;
+  if (target == nullptr || gameIsOver() || dropsRefused) return;
   dragToX = target->x;
   dragToY = target->y;
   dropLeft = form1.image[picture].left;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "computer/level_four.h"
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
@@ -357,6 +358,7 @@ void resetSavedGame() { gameOpened = 0; }
 
 void A1Click() {
   if (!mayReplaceGame(Kaydet1Click)) return;
+  stopLevelFour();
   const std::string name = dialogs().chooseOpenFile();
   if (name.empty()) return;
   openGameFrom(name);

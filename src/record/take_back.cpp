@@ -1,6 +1,7 @@
 #include "record/take_back.h"
 
 #include "computer/evaluation.h"
+#include "computer/level_four.h"
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
@@ -172,6 +173,7 @@ void restoreSelection() {
 }  // namespace
 
 void Button2Click() {
+  stopLevelFour();
   const int32_t line = listClickIndex;
   const bool pendingWhite = unansweredWhiteMove();
   int32_t count = 0;

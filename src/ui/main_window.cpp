@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "computer/level_four.h"
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
@@ -11,12 +12,15 @@
 
 namespace {
 
+// Level 4 has no radio button that fits in the window: none is selected.
 void setLevel(int32_t newLevel) {
+  stopLevelFour();  // a search for the old level is dropped; the timer thinks again
   level = newLevel;
-  form1.radioSelected = newLevel;
+  form1.radioSelected = newLevel == kLevel4 ? 0 : newLevel;
   form1.baslaChecked = newLevel == kLevel1;
   form1.seviye1Checked = newLevel == kLevel2;
   form1.seviye2Checked = newLevel == kLevel3;
+  form1.seviye3Checked = newLevel == kLevel4;
 }
 
 }  // namespace
@@ -36,18 +40,22 @@ void FormCreate() {
 
 // A game with unsaved moves is kept unless the player lets it go.
 void Button3Click() {
-  if (mayReplaceGame(Kaydet1Click)) startNewGame();
+  if (!mayReplaceGame(Kaydet1Click)) return;
+  stopLevelFour();
+  startNewGame();
 }
 
 void Balat1Click() { Button3Click(); }
 
 void secenek1Click() {
+  stopLevelFour();
   form1.secenek1Checked = true;
   form1.secenek2Checked = false;
   playMode = kPlayComputer;
 }
 
 void secenek2Click() {
+  stopLevelFour();
   form1.secenek2Checked = true;
   form1.secenek1Checked = false;
   playMode = kPlayTwoPlayers;
@@ -56,6 +64,7 @@ void secenek2Click() {
 void BaslaClick() { setLevel(kLevel1); }
 void seviye1Click() { setLevel(kLevel2); }
 void seviye2Click() { setLevel(kLevel3); }
+void seviye3Click() { setLevel(kLevel4); }
 void RadioButton1Click() { BaslaClick(); }
 void RadioButton2Click() { seviye1Click(); }
 void RadioButton3Click() { seviye2Click(); }
@@ -75,6 +84,7 @@ void Yardm1Click() { Yardm1Show(); }
 // The player's answer here is the close question's answer too: closing after
 // it asks nothing more.
 void k1Click() {
+  stopLevelFour();
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
     case Answer::Yes:
       Kaydet1Click();
@@ -88,6 +98,7 @@ void k1Click() {
 }
 
 bool FormClose() {
+  stopLevelFour();
   if (gameSaved == 1 || closeAnswered == 1) return true;
   if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
     Kaydet1Click();

@@ -18,10 +18,12 @@ void Balat1Click();
 void secenek1Click();
 void secenek2Click();
 
-// Levels; each radio button calls its menu handler.
+// Levels; each radio button calls its menu handler. A level change, a new
+// game, a mode change and closing stop level 4's thinking.
 void BaslaClick();
 void seviye1Click();
 void seviye2Click();
+void seviye3Click();  // level 4, the engine
 void RadioButton1Click();
 void RadioButton2Click();
 void RadioButton3Click();
@@ -34,7 +36,7 @@ struct ChoiceHandler {
   void (*choose)();
 };
 inline constexpr ChoiceHandler kLevelHandlers[] = {
-    {kLevel1, BaslaClick}, {kLevel2, seviye1Click}, {kLevel3, seviye2Click}};
+    {kLevel1, BaslaClick}, {kLevel2, seviye1Click}, {kLevel3, seviye2Click}, {kLevel4, seviye3Click}};
 inline constexpr ChoiceHandler kPlayModeHandlers[] = {{kPlayComputer, secenek1Click}, {kPlayTwoPlayers, secenek2Click}};
 
 // Chooses a kept level and play mode through their handlers; a value that

@@ -36,7 +36,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(action("Basla")->isChecked(), level == 1);
     QCOMPARE(action("seviye1")->isChecked(), level == 2);
     QCOMPARE(action("seviye2")->isChecked(), level == 3);
-    for (int n = 1; n <= 4; ++n) QCOMPARE(radio(n)->isChecked(), n == level);
+    QCOMPARE(action("seviye3")->isChecked(), level == 4);
+    for (int n = 1; n <= 4; ++n) QCOMPARE(radio(n)->isChecked(), n == level && level != 4);
   }
 
  private slots:
@@ -94,6 +95,8 @@ class MainWindowTest : public QObject {
     expectLevel(3);
     action("seviye1")->trigger();
     expectLevel(2);
+    action("seviye3")->trigger();  // level 4: no radio button selected
+    expectLevel(4);
     QTest::mouseClick(radio(1), Qt::LeftButton);
     expectLevel(1);
   }

@@ -206,6 +206,7 @@ void MainWindow::buildMenus() {
   basla_ = tick(item(levels, QStringLiteral("&Başlangıç"), "Basla", BaslaClick));
   seviye1_ = tick(item(levels, QStringLiteral("&1.seviye"), "seviye1", seviye1Click));
   seviye2_ = tick(item(levels, QStringLiteral("&2.seviye"), "seviye2", seviye2Click));
+  seviye3_ = tick(item(levels, QStringLiteral("&3.seviye"), "seviye3", seviye3Click));
   item(options, QStringLiteral("&Geri hamle"), "Gerihamle1", Gerihamle1Click);
   item(options, QStringLiteral("&Yardım al"), "Yardmal1", Yardmal1Click);
 
@@ -237,7 +238,14 @@ void MainWindow::syncFromRecords() {
   basla_->setChecked(form1.baslaChecked);
   seviye1_->setChecked(form1.seviye1Checked);
   seviye2_->setChecked(form1.seviye2Checked);
-  for (int n = 1; n <= 4; ++n) radio_[n]->setChecked(form1.radioSelected == n);
+  seviye3_->setChecked(form1.seviye3Checked);
+  for (int n = 1; n <= 4; ++n) {
+    if (radio_[n]->isChecked() == (form1.radioSelected == n)) continue;
+    // An exclusive radio button cannot be unticked by itself (level 4 ticks none).
+    radio_[n]->setAutoExclusive(false);
+    radio_[n]->setChecked(form1.radioSelected == n);
+    radio_[n]->setAutoExclusive(true);
+  }
 
   if (form1.timer1Enabled != timer1_.isActive()) {
     form1.timer1Enabled ? timer1_.start() : timer1_.stop();

@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
   QAction* basla_ = nullptr;
   QAction* seviye1_ = nullptr;
   QAction* seviye2_ = nullptr;
+  QAction* seviye3_ = nullptr;
   QTimer timer1_;
   std::vector<std::string> shownLines_;  // texts now in ListBox1
 

@@ -1,0 +1,77 @@
+#include "computer/level_four.h"
+
+#include "engine/thinker.h"
+#include "game/board.h"
+#include "game/castling_squares.h"
+#include "input/board_input.h"
+#include "input/move_driver.h"
+
+namespace {
+
+// The program's searcher and its thread, made on first use (the table is
+// allocated then, once).
+struct Engine {
+  engine::Searcher searcher;
+  engine::Thinker thinker{searcher};
+};
+bool engineMade = false;
+Engine& theEngine() {
+  static Engine e;
+  engineMade = true;
+  return e;
+}
+// The position the running search started from.
+engine::Position thinkingAbout{};
+
+}  // namespace
+
+ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
+  const int id = p.board[engine::moveFrom(m)];
+  const int32_t kind = pieceKindOf(id);
+  const int32_t side = pieceSideOf(id);
+  const int32_t fromX = engine::fileOf(engine::moveFrom(m));
+  const int32_t fromY = engine::rankOf(engine::moveFrom(m));
+  const int32_t toX = engine::fileOf(engine::moveTo(m));
+  const int32_t toY = engine::rankOf(engine::moveTo(m));
+  const bool royal = kind == kQueen || kind == kKing;
+  const int32_t index = royal ? kNoIndex : id < 16 ? id % 8 : id % 2;
+  int32_t code = moveCodeFor(kind, side, toX - fromX, toY - fromY);
+  if (engine::moveFlag(m) != engine::kPlain) code = castlingCodeForKingTo(toX);
+  return ChosenMove{kind, toX, toY, fromX, fromY, index, code};
+}
+
+Thought thinkLevelFour(ChosenMove& move) {
+  engine::Thinker& t = theEngine().thinker;
+  const engine::Position now = engine::positionFromGame();
+  if (t.busy() && now.key != thinkingAbout.key) t.stop();  // the game moved on: think again
+  if (!t.busy()) {
+    thinkingAbout = now;
+    t.start(now, engine::SearchLimits{levelFourMoveMs, 64, nullptr});
+    dropsRefused = true;
+    return Thought::Thinking;
+  }
+  const std::optional<engine::SearchResult> result = t.take();
+  if (!result) return Thought::Thinking;
+  dropsRefused = false;
+  if (result->best == engine::kNoMove) return Thought::NoMove;
+  move = chosenFromEngine(thinkingAbout, result->best);
+  return Thought::Ready;
+}
+
+bool levelFourThinking() { return engineMade && theEngine().thinker.busy(); }
+
+void stopLevelFour() {
+  if (engineMade) theEngine().thinker.stop();
+  dropsRefused = false;
+}
+
+bool chooseEngineMove(int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
+  stopLevelFour();
+  theEngine().thinker.wait();  // the searcher is free again
+  const engine::Position now = engine::positionFromGame();
+  const engine::SearchResult result = theEngine().searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
+  if (info != nullptr) *info = result;
+  if (result.best == engine::kNoMove) return false;
+  move = chosenFromEngine(now, result.best);
+  return true;
+}
