@@ -177,10 +177,11 @@ TEST(MainWindowSettings, KeptChoicesComeBackThroughTheHandlers) {
     int32_t keptPlayMode;
     int32_t level;
     int32_t playMode;
-    const char* ticks;  // Başlangıç 1.seviye 2.seviye, Bilgisayarla Karşılıklı
+    int32_t radio;      // the radio button selected (level 4 has none)
+    const char* ticks;  // Başlangıç 1.seviye 2.seviye 3.seviye, Bilgisayarla Karşılıklı
   } cases[] = {
-      {3, 2, 3, 2, "001 01"}, {2, 1, 2, 1, "010 10"},  {1, 2, 1, 2, "100 01"},
-      {0, 0, 1, 1, "100 10"}, {7, -1, 1, 1, "100 10"}, {-3, 3, 1, 1, "100 10"},
+      {3, 2, 3, 2, 3, "0010 01"}, {2, 1, 2, 1, 2, "0100 10"},  {1, 2, 1, 2, 1, "1000 01"},  {4, 1, 4, 1, 0, "0001 10"},
+      {0, 0, 1, 1, 1, "1000 10"}, {7, -1, 1, 1, 1, "1000 10"}, {-3, 3, 1, 1, 1, "1000 10"},
   };
   for (const auto& c : cases) {
     startProgram();
@@ -188,10 +189,14 @@ TEST(MainWindowSettings, KeptChoicesComeBackThroughTheHandlers) {
     SCOPED_TRACE(std::to_string(c.keptLevel) + " " + std::to_string(c.keptPlayMode));
     EXPECT_EQ(level, c.level);
     EXPECT_EQ(playMode, c.playMode);
-    EXPECT_EQ(form1.radioSelected, c.level);
-    const std::string ticks = std::string{form1.baslaChecked ? '1' : '0',    form1.seviye1Checked ? '1' : '0',
-                                          form1.seviye2Checked ? '1' : '0',  ' ',
-                                          form1.secenek1Checked ? '1' : '0', form1.secenek2Checked ? '1' : '0'};
+    EXPECT_EQ(form1.radioSelected, c.radio);
+    const std::string ticks = std::string{form1.baslaChecked ? '1' : '0',
+                                          form1.seviye1Checked ? '1' : '0',
+                                          form1.seviye2Checked ? '1' : '0',
+                                          form1.seviye3Checked ? '1' : '0',
+                                          ' ',
+                                          form1.secenek1Checked ? '1' : '0',
+                                          form1.secenek2Checked ? '1' : '0'};
     EXPECT_EQ(ticks, c.ticks);
   }
 }
