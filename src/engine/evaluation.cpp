@@ -97,14 +97,15 @@ inline bool nearKing(int s, int king) {
   return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
 }
 
-struct Side {
+// One side's sums while the position is judged.
+struct SideScore {
   int middle = 0;
   int end = 0;
   int kingAttack = 0;  // weighted attacks on the enemy king's zone
   int bishops = 0;
 };
 
-void scoreMobility(const Position& p, int id, int from, int enemyKing, Side& side) {
+void scoreMobility(const Position& p, int id, int from, int enemyKing, SideScore& side) {
   const int kind = kindOfPiece(id);
   const int colour = colourOfPiece(id);
   int moves = 0;
@@ -165,7 +166,7 @@ int shield(const Position& p, int colour) {
 }  // namespace
 
 int evaluate(const Position& p) {
-  Side sides[2];
+  SideScore sides[2];
   int phase = 0;
   int queens[2] = {0, 0};
   for (int id = 0; id < kPieces; ++id) {
@@ -173,7 +174,7 @@ int evaluate(const Position& p) {
     if (s == kNone) continue;
     const int kind = kindOfPiece(id);
     const int colour = colourOfPiece(id);
-    Side& side = sides[colour];
+    SideScore& side = sides[colour];
     const int t = tableIndex(s, colour);
     phase += kPhaseWeight[kind];
     if (kind == kK) {
@@ -188,7 +189,7 @@ int evaluate(const Position& p) {
     if (kind != kP) scoreMobility(p, id, s, p.square[kingOf(1 - colour)], side);
   }
   for (int colour = 0; colour < 2; ++colour) {
-    Side& side = sides[colour];
+    SideScore& side = sides[colour];
     if (side.bishops >= 2) {
       side.middle += 30;
       side.end += 50;
