@@ -13,11 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "computer/computer_turn.h"
 #include "game/types.h"
-#include "input/board_input.h"
-#include "record/saved_game.h"
-#include "record/take_back.h"
 #include "ui/handlers.h"
 #include "ui/help_window.h"
 #include "ui/notice_window.h"
