@@ -14,7 +14,7 @@ constexpr int kBlackKingPicture = 29;
 
 }  // namespace
 
-// A drop ends the choice, whatever it played.
+// Every drop ends the choice too, whatever it played.
 void letGoChosenPiece() {
   form1.selectedPicture = 0;
   form1.moveTargets = 0;
