@@ -93,7 +93,7 @@ void BM_level(benchmark::State& state, const char* name, int lv) {
     setUpPosition(position(name), lv);
     const int64_t before = evaluationCount;
     state.ResumeTiming();
-    Timer1Timer();
+    computerTurn();
     evaluations += evaluationCount - before;
   }
   state.counters["evaluations/s"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);

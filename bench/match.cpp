@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   int halfPoints = 0;
   for (int g = 0; g < games; ++g) {
     startProgram();
-    secenek2Click();  // the computer moves only when asked
+    playTwoPlayers();  // the computer moves only when asked
     std::mt19937 rng(static_cast<unsigned>(seed) * 1000003u + static_cast<unsigned>(g));
     int plies = 0;
     const int result = playOpening(rng) ? playGame(moveTimeMs, plies) : -1;

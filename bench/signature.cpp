@@ -50,12 +50,10 @@ const SignaturePosition* signaturePosition(const std::string& name) {
 
 bool setUpPosition(const SignaturePosition& position, int levelToPlay) {
   startProgram();
-  secenek2Click();
+  playTwoPlayers();
   if (!playMoves(position.moves)) return false;
-  secenek1Click();
-  if (levelToPlay == kLevel1) BaslaClick();
-  if (levelToPlay == kLevel2) seviye1Click();
-  if (levelToPlay == kLevel3) seviye2Click();
+  playAgainstComputer();
+  chooseLevel(levelToPlay);
   return true;
 }
 
@@ -70,9 +68,9 @@ SignatureResult computeSignature() {
       } else {
         const size_t linesBefore = form1.listBox1.size();
         if (sideToMove == kBlackToMove) {
-          Timer1Timer();
+          computerTurn();
         } else {
-          Yardmal1Click();
+          requestHint();
           form1.timer1Enabled = false;
         }
         for (size_t i = linesBefore; i < form1.listBox1.size(); ++i) line += "[" + form1.listBox1[i].text + "]";

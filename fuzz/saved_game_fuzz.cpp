@@ -18,7 +18,7 @@
 #include "record/saved_game.h"
 #include "record/take_back.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

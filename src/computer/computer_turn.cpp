@@ -257,7 +257,7 @@ void playLevelThree() {
   finishBlackTurn(chosen);
 }
 
-void Timer1Timer() {
+void computerTurn() {
   bool tookKing = false;
   timerBusy += 1;
   if (timerBusy == 1) {
@@ -345,7 +345,7 @@ void resetComputerTurn() {
 
 // No hint once the game is over; a hint that takes a king wins for the
 // player.
-void Yardmal1Click() {
+void requestHint() {
   if (gameIsOver()) return;
   hintRequested = 1;
   playHint();

@@ -14,6 +14,12 @@ constexpr int kBlackKingPicture = 29;
 
 }  // namespace
 
+// Every drop ends the choice too, whatever it played.
+void letGoChosenPiece() {
+  form1.selectedPicture = 0;
+  form1.moveTargets = 0;
+}
+
 void startComputerTurn() {
   if (playMode != kPlayComputer) return;
   form1.timer1Enabled = true;
@@ -21,12 +27,6 @@ void startComputerTurn() {
 }
 
 namespace {
-
-// A drop ends the choice, whatever it played.
-void letGo() {
-  form1.selectedPicture = 0;
-  form1.moveTargets = 0;
-}
 
 // The drag variables of a press on a board picture; false for any other
 // picture.
@@ -53,18 +53,18 @@ void choose(int picture) {
 
 }  // namespace
 
-bool Image1MouseDown(int picture, MouseButton button) {
+bool pickUpPiece(int picture, MouseButton button) {
   if (!recordDragStart(picture) || button != MouseButton::Left) return false;
   form1.moveTargets = pictureTargets(picture);
   return true;
 }
 
-bool Image4DragOver() { return true; }
+bool acceptDragOver() { return true; }
 
 // Once a king is taken every drop is refused and the computer is not asked to
 // move: the dragged picture goes back to its square.
-void Shape41DragDrop(int shape) {
-  letGo();
+void dropOnSquare(int shape) {
+  letGoChosenPiece();
   if (shape < 1 || shape > kSquareCount || gameIsOver() || dropsRefused) return;
   dragToX = shapeFile(shape);
   dragToY = shapeRank(shape);
@@ -74,8 +74,8 @@ void Shape41DragDrop(int shape) {
   startComputerTurn();
 }
 
-void ImageDragDrop(int picture) {
-  letGo();
+void dropOnPiece(int picture) {
+  letGoChosenPiece();
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
   if (target == nullptr || gameIsOver() || dropsRefused) return;
@@ -95,7 +95,7 @@ void ImageDragDrop(int picture) {
   }
 }
 
-void ImageClick(int picture) {
+void clickPiece(int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return;
   const int chosen = form1.selectedPicture;
   if (chosen == 0) {
@@ -103,21 +103,19 @@ void ImageClick(int picture) {
     return;
   }
   if (picture == chosen) {
-    letGo();
+    letGoChosenPiece();
     return;
   }
   recordDragStart(chosen);
-  ImageDragDrop(picture);
+  dropOnPiece(picture);
   // A click on another piece of the chosen one's side chooses it instead.
   if (pictureOwner(picture).side == pictureOwner(chosen).side) choose(picture);
 }
 
-void ShapeClick(int shape) {
+void clickSquare(int shape) {
   if (form1.selectedPicture == 0) return;
   recordDragStart(form1.selectedPicture);
-  Shape41DragDrop(shape);
+  dropOnSquare(shape);
 }
 
-void Image1EndDrag() { refreshSelection(); }
-
-void Form1KeyEscape() { letGo(); }
+void endDrag() { refreshSelection(); }

@@ -307,7 +307,7 @@ bool saveGameTo(const std::string& path) {
   return true;
 }
 
-void Kaydet1Click() {
+void saveGame() {
   const std::string name = dialogs().chooseSaveFile();
   if (name.empty()) return;
   saveGameTo(withDefaultExtension(name));
@@ -356,8 +356,8 @@ bool openGameFrom(const std::string& path) {
 
 void resetSavedGame() { gameOpened = 0; }
 
-void A1Click() {
-  if (!mayReplaceGame(Kaydet1Click)) return;
+void openGame() {
+  if (!mayReplaceGame(saveGame)) return;
   stopLevelFour();
   const std::string name = dialogs().chooseOpenFile();
   if (name.empty()) return;

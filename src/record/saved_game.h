@@ -9,8 +9,10 @@
 inline int32_t gameOpened = 0;  // a saved game has been opened in this run
 void resetSavedGame();          // gameOpened back to 0
 
-void Kaydet1Click();  // "Kaydet"
-void A1Click();       // "Aç"
+// Asks for a file name and saves the game there.
+void saveGame();
+// Asks before an unsaved game is left, then for a file, and opens it.
+void openGame();
 
 // Writes the move list to `path` through a temporary file, so an existing
 // file is replaced only by a complete new one that keeps its permissions; a

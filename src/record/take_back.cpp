@@ -172,9 +172,8 @@ void restoreSelection() {
 
 }  // namespace
 
-void Button2Click() {
+void takeBackTo(int32_t line) {
   stopLevelFour();
-  const int32_t line = listClickIndex;
   const bool pendingWhite = unansweredWhiteMove();
   int32_t count = 0;
   if (line == 0) {
@@ -182,7 +181,6 @@ void Button2Click() {
   } else {
     count = moveCount - (line + 2) / 3 + 1;
   }
-  listClickIndex = 0;
   form1.label20Visible = false;
   bool changed = pendingWhite;
   if (pendingWhite) takeBackUnansweredWhiteMove();
@@ -194,12 +192,4 @@ void Button2Click() {
     lastMaterialBalance = whiteMaterial - blackMaterial;
   }
   updateGameMarks();
-}
-
-void Gerihamle1Click() { Button2Click(); }
-
-void ListBox1Click(int32_t line) {
-  listClickIndex = line;
-  Button2Click();
-  listClickIndex = 0;
 }

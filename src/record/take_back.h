@@ -3,8 +3,7 @@
 
 #include <cstdint>
 
-void Button2Click();                // "Geri Hamle": the last full move
-void Gerihamle1Click();             // menu "Geri hamle"
-void ListBox1Click(int32_t line);   // take back from the clicked line on
-inline int32_t listClickIndex = 0;  // the list line a click takes back from
-inline void resetTakeBack() { listClickIndex = 0; }
+// Takes back the full moves from line `line` of the move list on; line 0
+// takes back the last full move, or only White's move Black has not answered.
+void takeBackTo(int32_t line);
+inline void takeBackLastMove() { takeBackTo(0); }

@@ -8,12 +8,9 @@
 #include "input/game_marks.h"
 #include "record/new_game.h"
 #include "record/saved_game.h"
-#include "ui/help_window.h"
-
-namespace {
 
 // Level 4 has no radio button that fits in the window: none is selected.
-void setLevel(int32_t newLevel) {
+void chooseLevel(int32_t newLevel) {
   stopLevelFour();  // a search for the old level is dropped; the timer thinks again
   level = newLevel;
   form1.radioSelected = newLevel == kLevel4 ? 0 : newLevel;
@@ -23,9 +20,7 @@ void setLevel(int32_t newLevel) {
   form1.seviye3Checked = newLevel == kLevel4;
 }
 
-}  // namespace
-
-void FormCreate() {
+void setUpMainWindow() {
   playMode = kPlayComputer;
   level = kLevel1;
   // Pieces on dark squares get their silver-background bitmaps.
@@ -38,56 +33,33 @@ void FormCreate() {
   updateGameMarks();
 }
 
-// A game with unsaved moves is kept unless the player lets it go.
-void Button3Click() {
-  if (!mayReplaceGame(Kaydet1Click)) return;
+void newGame() {
+  if (!mayReplaceGame(saveGame)) return;
   stopLevelFour();
   startNewGame();
 }
 
-void Balat1Click() { Button3Click(); }
-
-void secenek1Click() {
+void playAgainstComputer() {
   stopLevelFour();
   form1.secenek1Checked = true;
   form1.secenek2Checked = false;
   playMode = kPlayComputer;
 }
 
-void secenek2Click() {
+void playTwoPlayers() {
   stopLevelFour();
   form1.secenek2Checked = true;
   form1.secenek1Checked = false;
   playMode = kPlayTwoPlayers;
 }
 
-void BaslaClick() { setLevel(kLevel1); }
-void seviye1Click() { setLevel(kLevel2); }
-void seviye2Click() { setLevel(kLevel3); }
-void seviye3Click() { setLevel(kLevel4); }
-void RadioButton1Click() { BaslaClick(); }
-void RadioButton2Click() { seviye1Click(); }
-void RadioButton3Click() { seviye2Click(); }
-void RadioButton4Click() {}
-
-void restoreChoices(int32_t keptLevel, int32_t keptPlayMode) {
-  for (const ChoiceHandler& h : kLevelHandlers) {
-    if (h.value == keptLevel) h.choose();
-  }
-  for (const ChoiceHandler& h : kPlayModeHandlers) {
-    if (h.value == keptPlayMode) h.choose();
-  }
-}
-
-void Yardm1Click() { Yardm1Show(); }
-
 // The player's answer here is the close question's answer too: closing after
 // it asks nothing more.
-void k1Click() {
+void exitGame() {
   stopLevelFour();
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
     case Answer::Yes:
-      Kaydet1Click();
+      saveGame();
       // The window closes only when the game is safe.
       if (gameSaved == 1) form1.closeRequested = true;
       break;
@@ -97,11 +69,11 @@ void k1Click() {
   if (form1.closeRequested) closeAnswered = 1;
 }
 
-bool FormClose() {
+bool mayCloseWindow() {
   stopLevelFour();
   if (gameSaved == 1 || closeAnswered == 1) return true;
   if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
-    Kaydet1Click();
+    saveGame();
     if (gameSaved != 1) {
       // Cancelled or failed: keep the window and the game.
       form1.closeRequested = false;

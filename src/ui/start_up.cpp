@@ -9,7 +9,6 @@
 #include "game/captures.h"
 #include "input/move_driver.h"
 #include "record/saved_game.h"
-#include "record/take_back.h"
 #include "ui/designed_controls.h"
 #include "ui/main_window.h"
 #include "ui/notice_window.h"
@@ -24,7 +23,6 @@ void startUp() {
   resetSearch();
   resetLookahead();
   resetComputerTurn();
-  resetTakeBack();
   resetSavedGame();
   initialiseControls();
   resetMainWindow();

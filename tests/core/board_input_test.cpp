@@ -7,7 +7,7 @@
 #include "game/board.h"
 #include "input/board_input.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "game/pictures.h"
 #include "input/move_list.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

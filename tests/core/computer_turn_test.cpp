@@ -12,7 +12,7 @@
 #include "game/board.h"
 #include "game/pictures.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 
@@ -183,10 +183,10 @@ TEST(ComputerTurn, LevelHandlersKeepMenuAndRadioButtonsInStep) {
   const struct {
     void (*handler)();
     const char* expected;
-  } cases[] = {{RadioButton3Click, "3 radio 3 menu 001"},
-               {seviye1Click, "2 radio 2 menu 010"},
-               {RadioButton4Click, "2 radio 2 menu 010"},
-               {RadioButton1Click, "1 radio 1 menu 100"}};
+  } cases[] = {{RadioButton3Click, "3 radio 3 menu 001"}, {seviye1Click, "2 radio 2 menu 010"},
+               {RadioButton4Click, "2 radio 2 menu 010"}, {RadioButton1Click, "1 radio 1 menu 100"},
+               {RadioButton2Click, "2 radio 2 menu 010"}, {seviye2Click, "3 radio 3 menu 001"},
+               {BaslaClick, "1 radio 1 menu 100"}};
   for (const auto& c : cases) {
     c.handler();
     EXPECT_EQ(levelState(), c.expected);

@@ -12,7 +12,7 @@
 #include "game/game_over.h"
 #include "random_game.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

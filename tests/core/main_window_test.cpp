@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/handlers.h"
 
 #include <gtest/gtest.h>
 

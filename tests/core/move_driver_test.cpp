@@ -8,7 +8,7 @@
 #include "game/captures.h"
 #include "input/move_driver.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "input/move_targets.h"
 #include "random_game.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "game/board.h"
 #include "game/moves.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

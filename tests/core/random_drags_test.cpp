@@ -9,7 +9,7 @@
 #include "game/pictures.h"
 #include "input/board_input.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 TEST(RandomDrags, NeverBreakTheGame) {
   startProgram();

@@ -20,7 +20,7 @@
 #include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

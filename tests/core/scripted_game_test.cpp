@@ -2,7 +2,7 @@
 
 #include "game/board.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "game/board.h"
 #include "random_game.h"
 #include "test_support.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 
 namespace {
 

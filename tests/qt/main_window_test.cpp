@@ -1,6 +1,7 @@
 // The main window as the player sees it: the layout, the new game, menu ticks
 // and level buttons kept in step, the move list and the computer's timer.
 #include "ui/main_window.h"
+#include "ui/handlers.h"
 
 #include <QLabel>
 #include <QListWidget>

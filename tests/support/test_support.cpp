@@ -8,7 +8,7 @@
 
 #include "game/pictures.h"
 #include "input/board_input.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 #include "ui/start_up.h"
 
 void startProgram() {

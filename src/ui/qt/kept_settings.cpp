@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "game/board.h"
-#include "ui/main_window.h"
+#include "ui/handlers.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/window_place.h"
 

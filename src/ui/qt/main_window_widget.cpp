@@ -13,13 +13,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "computer/computer_turn.h"
 #include "game/types.h"
-#include "input/board_input.h"
-#include "record/saved_game.h"
-#include "record/take_back.h"
+#include "ui/handlers.h"
 #include "ui/help_window.h"
-#include "ui/main_window.h"
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
