@@ -37,14 +37,12 @@ void prepareSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
   setPending(squareAt(x, y), kind, side, index, kCommittedLayer);
 }
 
-void movePictureBack(int32_t side, int32_t kind, int32_t index, int32_t x, int32_t y, int32_t left, int32_t top) {
-  int32_t oldLeft = 0;
-  int32_t oldTop = 0;
+void movePictureBack(int32_t side, int32_t kind, int32_t index, int32_t x, int32_t y) {
   targetParity = (x + y) % 2;
   movingSide = side;
   movingKind = kind;
   movingIndex = index;
-  placePicture(left, top, oldLeft, oldTop);
+  placePicture(x, y);
 }
 
 void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int toX, int r) {
@@ -52,7 +50,7 @@ void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int
   clearSquare(squareAt(toX, r));
   setTargetOf(kind, index, fromX, r, 1, side);
   restorePiece(kind, index, side, 0, kRestoreMove);
-  movePictureBack(side, kind, index, fromX, r, squareLeft(fromX), squareTop(r));
+  movePictureBack(side, kind, index, fromX, r);
 }
 
 bool isCastling(const HalfMoveRecord& h, int32_t side) {
@@ -74,7 +72,7 @@ void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
   clearSquare(squareAt(h.toX, h.toY));
   setTargetOf(h.kind, h.index, h.fromX, h.fromY, 1, side);
   restorePiece(h.kind, h.index, side, h.movedBefore, kRestoreMove);
-  movePictureBack(side, h.kind, h.index, h.fromX, h.fromY, h.oldLeft, h.oldTop);
+  movePictureBack(side, h.kind, h.index, h.fromX, h.fromY);
 }
 
 // The captured-pieces window's placement after `placed` pieces of one side.
@@ -107,11 +105,11 @@ void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
   if (wasShown) {
     (side == kWhite ? whiteLost : blackLost) = placementAfter(visibleLostPictures(side), side == kWhite);
   }
-  movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY, h.newLeft, h.newTop);
+  movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY);
 }
 
 void clearHalf(HalfMoveRecord& h) {
-  h.kind = h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.oldLeft = h.oldTop = h.captureFlag = 0;
+  h.kind = h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.captureFlag = 0;
 }
 
 void undoHalfWithCapture(HalfMoveRecord& h, int32_t side) {
