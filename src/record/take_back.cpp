@@ -25,10 +25,7 @@ void restorePiece(int32_t kind, int32_t index, int32_t side, int32_t moved, int3
   p->atRest = 1;
   p->onBoard = 1;
   if (kind == kPawn || kind == kRook || kind == kKing) p->moved = moved;
-  if (mode == kRestoreCaptured) {
-    const int n = lostPictureOf(side, kind, index);
-    if (n != 0) form3.image[n].visible = false;
-  }
+  if (mode == kRestoreCaptured) removeLostPiece(kind, side, index);
 }
 
 // Writes an occupant into a square's pending layer with the committed layer in
@@ -82,28 +79,16 @@ LostPiecePlacement placementAfter(int placed, bool white) {
   return p;
 }
 
-int visibleLostPictures(int32_t side) {
-  int n = 0;
-  for (int32_t kind : kKindOrder) {
-    for (int i = 0; i < pieceCountOf(kind); ++i) {
-      const int pic = lostPictureOf(side, kind, i);
-      if (pic != 0 && form3.image[pic].visible) ++n;
-    }
-  }
-  return n;
-}
-
 // Gives a captured piece back to the board. Its place in the captured-pieces
 // window is freed only when it was shown there, and the placement then goes
 // on exactly as if the piece had never been taken.
 void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
-  const int pic = lostPictureOf(side, h.capturedKind, h.capturedIndex);
-  const bool wasShown = pic != 0 && form3.image[pic].visible;
+  const bool wasShown = isLostPieceShown(h.capturedKind, side, h.capturedIndex);
   prepareSquare(h.captureX, h.captureY, h.capturedKind, side, h.capturedIndex);
   setTargetOf(h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
   restorePiece(h.capturedKind, h.capturedIndex, side, h.capturedMoved, kRestoreCaptured);
   if (wasShown) {
-    (side == kWhite ? whiteLost : blackLost) = placementAfter(visibleLostPictures(side), side == kWhite);
+    (side == kWhite ? whiteLost : blackLost) = placementAfter(lostPiecesOf(side), side == kWhite);
   }
   movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY);
 }
