@@ -12,7 +12,6 @@
 #include "game/castling_squares.h"
 #include "game/game_over.h"
 #include "game/moves.h"
-#include "game/pictures.h"
 #include "input/move_driver.h"
 
 const char* const kNoMoveMessage =
@@ -25,19 +24,14 @@ constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
 void choose(const Candidate& c) { chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code}; }
 
+// Plays the chosen move through the driver like a drop on its target square
+// (the drag variables' squares are set by the caller).
 void playChosenMove(int32_t side) {
-  const int32_t dx = chosenMove.toX - chosenMove.fromX;
-  const int32_t dy = chosenMove.toY - chosenMove.fromY;
   if (!isCastlingMove(chosenMove.kind, chosenMove.code)) {
     movingKind = chosenMove.kind;
     movingSide = side;
     const bool royal = chosenMove.kind == kQueen || chosenMove.kind == kKing;
     movingIndex = royal ? 0 : chosenMove.index;
-    const int pic = boardPictureOf(side, chosenMove.kind, chosenMove.index);
-    if (pic != 0) {
-      dropLeft = form1.image[pic].left + kSquarePixels * dx;
-      dropTop = form1.image[pic].top - kSquarePixels * dy;
-    }
   }
   trialMode = 0;
   requestMove(chosenMove.kind, side, chosenMove.index);

@@ -77,7 +77,6 @@ void initialiseGame() {
   replaying = 0;
   dragFromX = dragFromY = dragToX = dragToY = 0;
   movingKind = movingSide = movingIndex = 0;
-  dropLeft = dropTop = 0;
   probe = SquareProbe{};
   captured = CapturedPiece{};
   captureFound = 0;

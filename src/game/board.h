@@ -159,12 +159,11 @@ inline int32_t listSelection = 0;          // highlighted line of the move list
 inline int32_t gameSaved = 1;              // 0 after any move until the game is saved
 inline int32_t replaying = 0;              // 1 while a saved game is replayed
 
-// The drag variables: which piece moves, from where, to where, and where its
-// picture goes. Written by board input, the computer and the replay.
+// The drag variables: which piece moves, from where and to where; its picture
+// follows the piece. Written by board input, the computer and the replay.
 inline int32_t dragFromX = 0, dragFromY = 0;
 inline int32_t dragToX = 0, dragToY = 0;
 inline int32_t movingKind = 0, movingSide = 0, movingIndex = 0;
-inline int32_t dropLeft = 0, dropTop = 0;
 
 // Outputs of the generators and of attack detection.
 inline SquareProbe probe{};

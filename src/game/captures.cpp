@@ -26,6 +26,39 @@ void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
 void resetLostPiecePlacement() {
   whiteLost = kWhiteLostStart;
   blackLost = kBlackLostStart;
+  lostOrder = LostPieceOrder{};
+}
+
+namespace {
+
+// Queens and kings are found by side alone, whatever index a caller passes.
+bool samePiece(const LostPiece& p, int32_t kind, int32_t side, int32_t index) {
+  return p.kind == kind && p.side == side && (kind == kQueen || kind == kKing || p.index == index);
+}
+
+}  // namespace
+
+bool isLostPieceShown(int32_t kind, int32_t side, int32_t index) {
+  for (int i = 0; i < lostOrder.count; ++i) {
+    if (samePiece(lostOrder.piece[i], kind, side, index)) return true;
+  }
+  return false;
+}
+
+int lostPiecesOf(int32_t side) {
+  int n = 0;
+  for (int i = 0; i < lostOrder.count; ++i) n += lostOrder.piece[i].side == side ? 1 : 0;
+  return n;
+}
+
+void removeLostPiece(int32_t kind, int32_t side, int32_t index) {
+  int kept = 0;
+  for (int i = 0; i < lostOrder.count; ++i) {
+    if (!samePiece(lostOrder.piece[i], kind, side, index)) lostOrder.piece[kept++] = lostOrder.piece[i];
+  }
+  // The list reads as if the piece had never been taken.
+  for (int i = kept; i < lostOrder.count; ++i) lostOrder.piece[i] = LostPiece{};
+  lostOrder.count = kept;
 }
 
 namespace {
@@ -37,20 +70,15 @@ void hideBoardPicture(int32_t side, int32_t kind, int32_t index) {
   form1.image[n].enabled = false;
 }
 
-// Shows a really captured piece in the captured-pieces window.
-void showLostPiece(int32_t kind, int32_t side, int32_t index) {
+// Adds a really captured piece to the lost pieces, in the next place.
+void addLostPiece(int32_t kind, int32_t side, int32_t index) {
   const bool white = side == kWhite;
   LostPiecePlacement& p = white ? whiteLost : blackLost;
   advancePlacement(p, white ? kWhiteLostRowLeft : kBlackLostRowLeft);
-  const int n = lostPictureOf(side, kind, index);
-  if (n != 0) {
-    form3.image[n].visible = true;
-    form3.image[n].left = p.x;
-    form3.image[n].top = p.y;
+  if (lostOrder.count < kLostPieceCapacity && !isLostPieceShown(kind, side, index)) {
+    const bool royal = kind == kQueen || kind == kKing;
+    lostOrder.piece[lostOrder.count++] = LostPiece{kind, side, royal ? 0 : index};
   }
-  if (kind == kKing) form1.label20Visible = true;
-  form3.visible = true;
-  form3.timesShown += 1;
 }
 
 }  // namespace
@@ -72,7 +100,7 @@ void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t s
   // A piece really taken leaves the board in every mode, whoever took it.
   hideBoardPicture(side, kind, index);
   if (playMode != kPlayComputer) return;
-  if (side == kWhite || side == kBlack) showLostPiece(kind, side, index);
+  if (side == kWhite || side == kBlack) addLostPiece(kind, side, index);
 }
 
 void hideBlackPicture(int32_t kind, int32_t index) { hideBoardPicture(kBlack, kind, index); }

@@ -1,5 +1,5 @@
-// Taking a piece out of play (or putting it back), and showing a captured
-// piece in the captured-pieces window.
+// Taking a piece out of play (or putting it back), and the order in which
+// the captured-pieces window shows the pieces taken.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,21 @@ constexpr int32_t kLostRowStep = 34;
 
 inline LostPiecePlacement whiteLost = kWhiteLostStart;
 inline LostPiecePlacement blackLost = kBlackLostStart;
+
+// The pieces the captured-pieces window shows, in the order they were taken
+// (captures against the computer only). Take back removes a piece it gives
+// back; the window is drawn from this list (showLostPieces).
+struct LostPiece {
+  int32_t kind;
+  int32_t side;
+  int32_t index;  // 0 for the queen and the king
+};
+constexpr int kLostPieceCapacity = 32;  // every piece at most once
+struct LostPieceOrder {
+  int32_t count;
+  LostPiece piece[kLostPieceCapacity];
+};
+inline LostPieceOrder lostOrder{};
 inline int32_t capturedMovedWhite = 0;  // moved flag of the white pawn/rook/king taken last
 inline int32_t capturedMovedBlack = 0;
 
@@ -34,7 +49,13 @@ void initialiseCaptureState();
 // The place of the next lost piece of one side: the second place of the
 // current row, or the first of a new row.
 void advancePlacement(LostPiecePlacement& p, int32_t rowLeft);
+// Empties the captured-pieces window: no piece lost, placement at the start.
 void resetLostPiecePlacement();
+// Whether the piece is among the lost pieces shown, and how many of a side are.
+bool isLostPieceShown(int32_t kind, int32_t side, int32_t index);
+int lostPiecesOf(int32_t side);
+// Takes a piece given back out of the lost pieces.
+void removeLostPiece(int32_t kind, int32_t side, int32_t index);
 
 // (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured
 // square's two layers; `layer` selects which one holds the piece.

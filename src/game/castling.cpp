@@ -56,18 +56,15 @@ void writeSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
 // driver records it).
 void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& rook) {
   const int r = homeRank(side);
-  const int top = squareTop(r);
-  int32_t oldLeft = 0;
-  int32_t oldTop = 0;
   movingSide = side;
   movingKind = kKing;
   movingIndex = 0;
-  placePicture(squareLeft(c.kingTo), top, oldLeft, oldTop);
+  placePicture(c.kingTo, r);
   movingSide = side;
   movingKind = kRook;
   movingIndex = c.rookIndex;
   targetParity = (c.rookTo + r) % 2;
-  placePicture(squareLeft(c.rookTo), top, oldLeft, oldTop);
+  placePicture(c.rookTo, r);
   commitMove(rook);
   commitMove(king);
   writeSquare(c.kingTo, r, kKing, side, kNoIndex);

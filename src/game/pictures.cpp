@@ -60,7 +60,7 @@ int lostPictureOf(int32_t side, int32_t kind, int32_t index) {
   }
 }
 
-void placePicture(int32_t left, int32_t top, int32_t& oldLeft, int32_t& oldTop) {
+void placePicture(int x, int y) {
   if (movingSide != kWhite && movingSide != kBlack) return;
   const int n = boardPictureOf(movingSide, movingKind, movingIndex);
   if (n != 0) {
@@ -68,10 +68,8 @@ void placePicture(int32_t left, int32_t top, int32_t& oldLeft, int32_t& oldTop) 
     pic.bitmap = stockPictureOf(movingSide, movingKind, targetParity);
     pic.visible = true;
     pic.enabled = true;
-    oldLeft = pic.left;
-    oldTop = pic.top;
-    pic.left = left;
-    pic.top = top;
+    pic.left = squareLeft(x);
+    pic.top = squareTop(y);
   }
   sideToMove = movingSide == kWhite ? kBlackToMove : kWhiteToMove;
 }

@@ -41,8 +41,8 @@ int stockPictureOf(int32_t side, int32_t kind, int32_t parity);
 // Picture of the captured-pieces window that shows this piece; 0 if none.
 int lostPictureOf(int32_t side, int32_t kind, int32_t index);
 
-// Moves the picture of the piece in movingSide/movingKind/movingIndex to
-// (left, top) with the bitmap for targetParity, returns its old place, and
-// hands the turn to the other side. Nothing at all happens when movingSide is
-// neither White nor Black.
-void placePicture(int32_t left, int32_t top, int32_t& oldLeft, int32_t& oldTop);
+// Moves the picture of the piece in movingSide/movingKind/movingIndex onto
+// the square (x, y) with the bitmap for targetParity, and hands the turn to
+// the other side. Nothing at all happens when movingSide is neither White nor
+// Black.
+void placePicture(int x, int y);

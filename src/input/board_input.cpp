@@ -68,8 +68,6 @@ void dropOnSquare(int shape) {
   if (shape < 1 || shape > kSquareCount || gameIsOver() || dropsRefused) return;
   dragToX = shapeFile(shape);
   dragToY = shapeRank(shape);
-  dropLeft = squareLeft(dragToX);
-  dropTop = squareTop(dragToY);
   requestMove(movingKind, movingSide, movingIndex);
   startComputerTurn();
 }
@@ -81,8 +79,6 @@ void dropOnPiece(int picture) {
   if (target == nullptr || gameIsOver() || dropsRefused) return;
   dragToX = target->x;
   dragToY = target->y;
-  dropLeft = form1.image[picture].left;
-  dropTop = form1.image[picture].top;
   const int32_t made = requestMove(movingKind, movingSide, movingIndex);
   if (made != 0) {
     form1.image[picture].enabled = false;

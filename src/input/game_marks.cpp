@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/game_over.h"
+#include "game/lost_pieces.h"
 #include "input/history.h"
 #include "input/move_targets.h"
 
@@ -45,4 +46,5 @@ void updateGameMarks() {
   const HalfMoveRecord* h = lastHalfMove();
   form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};
   refreshSelection();
+  showLostPieces();
 }

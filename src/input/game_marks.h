@@ -11,5 +11,6 @@ extern const char* const kBlackWonText;
 extern const char* const kGameOverText;
 
 // Writes form1.turnMark and form1.lastMove from the position and the history,
-// and keeps the chosen piece and its dots in step with the position.
+// keeps the chosen piece and its dots in step with the position, and draws the
+// captured-pieces window from the order of captures.
 void updateGameMarks();

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-// One half-move as take back and the saved game need it.
+// One half-move as take back and the saved game need it. It keeps squares
+// only: the pictures' places follow from them.
 struct HalfMoveRecord {
   int32_t kind;         // kind moved; 9 for castling; 0: no move recorded
   int32_t movedBefore;  // the pawn's, rook's or king's moved flag before the move
@@ -13,16 +14,12 @@ struct HalfMoveRecord {
   int32_t fromY;
   int32_t toX;
   int32_t toY;
-  int32_t oldLeft;  // picture position before the move
-  int32_t oldTop;
   int32_t captureFlag;  // 1 when the move captured
   int32_t capturedKind;
   int32_t capturedMoved;  // the captured pawn's, rook's or king's moved flag
   int32_t capturedIndex;
   int32_t captureX;
   int32_t captureY;
-  int32_t newLeft;  // where the captured piece's picture stood
-  int32_t newTop;
 };
 
 // One full move: White's half and Black's reply.

@@ -91,10 +91,7 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   if (result != kMovePossible) return 0;
   commitMove(*piece);
 
-  const int pic = boardPictureOf(side, kind, index);
-  int32_t oldLeft = pic != 0 ? form1.image[pic].left : 0;
-  int32_t oldTop = pic != 0 ? form1.image[pic].top : 0;
-  placePicture(dropLeft, dropTop, oldLeft, oldTop);
+  placePicture(piece->x, piece->y);
   if (side == kWhite) moveNumber += 1;
 
   HalfMoveRecord& h = currentHalfMove(side);
@@ -103,8 +100,6 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   h.index = index;
   h.fromX = fromX;
   h.fromY = fromY;
-  h.oldLeft = oldLeft;
-  h.oldTop = oldTop;
   h.toX = piece->x;
   h.toY = piece->y;
   h.captureFlag = 0;
@@ -116,8 +111,6 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
     h.capturedMoved = capturedMoved;
     h.captureX = piece->x;
     h.captureY = piece->y;
-    h.newLeft = dropLeft;
-    h.newTop = dropTop;
     capturedMoved = 0;
   }
   if (side == kBlack) moveCount += 1;

@@ -37,7 +37,6 @@ void writeListHeaders() {
 
 void startNewGame() {
   form1.label20Visible = false;
-  for (PictureControl& pic : form3.image) pic.visible = false;
   resetLostPiecePlacement();
   resetGameState();  // squares, pieces, side to move, counters
   // Pictures in the order of the window: White's back rank, White's pawns,

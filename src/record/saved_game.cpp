@@ -273,8 +273,6 @@ int32_t replayLines(const std::vector<std::string>& lines) {
       dragFromY = m.fromY;
       dragToX = m.toX;
       dragToY = m.toY;
-      dropLeft = squareLeft(m.toX);
-      dropTop = squareTop(m.toY);
       // A full history would refuse every further line with a message of
       // its own: the replay ends with one.
       if (moveCount >= kHistoryCapacity) {

@@ -25,10 +25,7 @@ void restorePiece(int32_t kind, int32_t index, int32_t side, int32_t moved, int3
   p->atRest = 1;
   p->onBoard = 1;
   if (kind == kPawn || kind == kRook || kind == kKing) p->moved = moved;
-  if (mode == kRestoreCaptured) {
-    const int n = lostPictureOf(side, kind, index);
-    if (n != 0) form3.image[n].visible = false;
-  }
+  if (mode == kRestoreCaptured) removeLostPiece(kind, side, index);
 }
 
 // Writes an occupant into a square's pending layer with the committed layer in
@@ -37,14 +34,12 @@ void prepareSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
   setPending(squareAt(x, y), kind, side, index, kCommittedLayer);
 }
 
-void movePictureBack(int32_t side, int32_t kind, int32_t index, int32_t x, int32_t y, int32_t left, int32_t top) {
-  int32_t oldLeft = 0;
-  int32_t oldTop = 0;
+void movePictureBack(int32_t side, int32_t kind, int32_t index, int32_t x, int32_t y) {
   targetParity = (x + y) % 2;
   movingSide = side;
   movingKind = kind;
   movingIndex = index;
-  placePicture(left, top, oldLeft, oldTop);
+  placePicture(x, y);
 }
 
 void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int toX, int r) {
@@ -52,7 +47,7 @@ void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int
   clearSquare(squareAt(toX, r));
   setTargetOf(kind, index, fromX, r, 1, side);
   restorePiece(kind, index, side, 0, kRestoreMove);
-  movePictureBack(side, kind, index, fromX, r, squareLeft(fromX), squareTop(r));
+  movePictureBack(side, kind, index, fromX, r);
 }
 
 bool isCastling(const HalfMoveRecord& h, int32_t side) {
@@ -74,7 +69,7 @@ void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
   clearSquare(squareAt(h.toX, h.toY));
   setTargetOf(h.kind, h.index, h.fromX, h.fromY, 1, side);
   restorePiece(h.kind, h.index, side, h.movedBefore, kRestoreMove);
-  movePictureBack(side, h.kind, h.index, h.fromX, h.fromY, h.oldLeft, h.oldTop);
+  movePictureBack(side, h.kind, h.index, h.fromX, h.fromY);
 }
 
 // The captured-pieces window's placement after `placed` pieces of one side.
@@ -84,34 +79,22 @@ LostPiecePlacement placementAfter(int placed, bool white) {
   return p;
 }
 
-int visibleLostPictures(int32_t side) {
-  int n = 0;
-  for (int32_t kind : kKindOrder) {
-    for (int i = 0; i < pieceCountOf(kind); ++i) {
-      const int pic = lostPictureOf(side, kind, i);
-      if (pic != 0 && form3.image[pic].visible) ++n;
-    }
-  }
-  return n;
-}
-
 // Gives a captured piece back to the board. Its place in the captured-pieces
 // window is freed only when it was shown there, and the placement then goes
 // on exactly as if the piece had never been taken.
 void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
-  const int pic = lostPictureOf(side, h.capturedKind, h.capturedIndex);
-  const bool wasShown = pic != 0 && form3.image[pic].visible;
+  const bool wasShown = isLostPieceShown(h.capturedKind, side, h.capturedIndex);
   prepareSquare(h.captureX, h.captureY, h.capturedKind, side, h.capturedIndex);
   setTargetOf(h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
   restorePiece(h.capturedKind, h.capturedIndex, side, h.capturedMoved, kRestoreCaptured);
   if (wasShown) {
-    (side == kWhite ? whiteLost : blackLost) = placementAfter(visibleLostPictures(side), side == kWhite);
+    (side == kWhite ? whiteLost : blackLost) = placementAfter(lostPiecesOf(side), side == kWhite);
   }
-  movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY, h.newLeft, h.newTop);
+  movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY);
 }
 
 void clearHalf(HalfMoveRecord& h) {
-  h.kind = h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.oldLeft = h.oldTop = h.captureFlag = 0;
+  h.kind = h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.captureFlag = 0;
 }
 
 void undoHalfWithCapture(HalfMoveRecord& h, int32_t side) {

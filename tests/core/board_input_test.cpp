@@ -17,10 +17,8 @@ std::string dragStart() {
          std::to_string(movingIndex);
 }
 
-// The drop in short: square, then the picture place it asks for.
-std::string dropAt() {
-  return squareName(dragToX, dragToY) + " " + std::to_string(dropLeft) + "," + std::to_string(dropTop);
-}
+// The drop's square.
+std::string dropAt() { return squareName(dragToX, dragToY); }
 
 int shapeOf(const std::string& square) { return ::shapeOf(fileOf(square), rankOf(square)); }
 
@@ -67,8 +65,7 @@ TEST(BoardInput, PressesAndSquareDrops) {
   const struct {
     int shape;
     const char* drop;
-  } shapes[] = {{1, "a8 0,0"},    {4, "d8 120,0"},    {8, "h8 280,0"},  {37, "e4 160,160"},
-                {57, "a1 0,280"}, {64, "h1 280,280"}, {42, "b3 40,200"}};
+  } shapes[] = {{1, "a8"}, {4, "d8"}, {8, "h8"}, {37, "e4"}, {57, "a1"}, {64, "h1"}, {42, "b3"}};
   for (const auto& s : shapes) {
     Image1MouseDown(31, MouseButton::Left);
     Shape41DragDrop(s.shape);
@@ -84,7 +81,7 @@ TEST(BoardInput, PressesAndSquareDrops) {
   stopTimer();
   Image1MouseDown(5, MouseButton::Left);
   Shape41DragDrop(shapeOf("e4"));
-  EXPECT_EQ(dropAt(), "e4 160,160");
+  EXPECT_EQ(dropAt(), "e4");
   EXPECT_EQ(dragStart(), "e2 1/1/4");
   EXPECT_EQ(pictureState(5), "160,160 45");
   EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E4");
@@ -109,7 +106,7 @@ TEST(BoardInput, DropsOnPiecePictures) {
   stopTimer();
   Image1MouseDown(5, MouseButton::Left);
   ImageDragDrop(31);
-  EXPECT_EQ(dropAt(), "f6 200,80");
+  EXPECT_EQ(dropAt(), "f6");
   EXPECT_EQ(pictureState(31), "200,80 41 hidden");
   EXPECT_EQ(pictureState(5), "200,80 33");
   EXPECT_EQ(listTexts().back(), "3- piyon(5)     E5xF6");

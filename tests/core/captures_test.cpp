@@ -6,14 +6,17 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/lost_pieces.h"
 #include "test_support.h"
 #include "ui/handlers.h"
 
 namespace {
 
-// A real capture of the committed occupant (kind, side, index).
+// A real capture of the committed occupant (kind, side, index), and the
+// captured-pieces window drawn as at the end of the move.
 void capture(int32_t kind, int32_t side, int32_t index) {
   takePiece(kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, 0, kCommittedLayer);
+  showLostPieces();
 }
 
 void expectBoardPictureGone(int picture) {

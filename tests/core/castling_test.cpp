@@ -74,8 +74,6 @@ TEST(Castling, BothWaysOnBothSides) {
       Image1MouseDown(13, MouseButton::Left);
       dragToX = fileOf(to);
       dragToY = rank;
-      dropLeft = 40 * dragToX;
-      dropTop = 280;
       EXPECT_EQ(requestMove(kKing, kWhite, 0), 0);
     } else {
       expectMade(from, to);

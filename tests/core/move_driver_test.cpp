@@ -23,8 +23,6 @@ int32_t request(const std::string& from, const std::string& to) {
   Image1MouseDown(picture, MouseButton::Left);
   dragToX = fileOf(to);
   dragToY = rankOf(to);
-  dropLeft = squareLeft(dragToX);
-  dropTop = squareTop(dragToY);
   return requestMove(movingKind, movingSide, movingIndex);
 }
 
@@ -40,15 +38,13 @@ std::string turnState() {
   return text.str();
 }
 
-// A history record in short: kind, index, moved-before flag, the move, the
-// picture's old place; then the capture flag, the captured kind, index and
-// moved flag, its square and its picture's place.
+// A history record in short: kind, index, moved-before flag, the move; then
+// the capture flag, the captured kind, index and moved flag, and its square.
 std::string recorded(const HalfMoveRecord& r) {
   const auto n = [](int32_t v) { return std::to_string(v); };
   return n(r.kind) + " " + n(r.index) + " m" + n(r.movedBefore) + " " + squareName(r.fromX, r.fromY) + "-" +
-         squareName(r.toX, r.toY) + " " + n(r.oldLeft) + "," + n(r.oldTop) + " x" + n(r.captureFlag) + " " +
-         n(r.capturedKind) + " " + n(r.capturedIndex) + " m" + n(r.capturedMoved) + " " +
-         squareName(r.captureX, r.captureY) + " " + n(r.newLeft) + "," + n(r.newTop);
+         squareName(r.toX, r.toY) + " x" + n(r.captureFlag) + " " + n(r.capturedKind) + " " + n(r.capturedIndex) +
+         " m" + n(r.capturedMoved) + " " + squareName(r.captureX, r.captureY);
 }
 
 void expectUnchangedBy(const std::string& from, const std::string& to) {
@@ -118,15 +114,11 @@ TEST(MoveDriver, HistoryRecordsWhatTakeBackNeeds) {
     const HalfMoveRecord& record;
     const char* expected;
   } cases[] = {
-      {history[0].white, "1 4 m0 e2-e4 160,240 x0 0 0 m0 a1 0,0"},
-      {history[0].black, "1 3 m0 d7-d5 120,40 x0 0 0 m0 a1 0,0"},
-      {history[1].white, "1 4 m1 e4-d5 160,160 x1 1 3 m1 d5 120,120"},
-      {history[1].black, "5 0 m0 d8-d5 120,0 x1 1 4 m1 d5 120,120"},
-      {history[2].black, "5 0 m0 d5-f3 120,120 x1 3 1 m1 f3 200,200"},
-      {history[4].white, "2 1 m0 h1-h3 280,280 x0 0 0 m0 a1 0,0"},
-      {history[5].white, "2 1 m1 h3-h1 280,200 x0 0 0 m0 a1 0,0"},
-      {history[6].white, "9 0 m0 e1-e2 160,280 x0 0 0 m0 a1 0,0"},
-      {history[7].white, "9 0 m1 e2-e1 160,240 x0 0 0 m0 a1 0,0"},
+      {history[0].white, "1 4 m0 e2-e4 x0 0 0 m0 a1"}, {history[0].black, "1 3 m0 d7-d5 x0 0 0 m0 a1"},
+      {history[1].white, "1 4 m1 e4-d5 x1 1 3 m1 d5"}, {history[1].black, "5 0 m0 d8-d5 x1 1 4 m1 d5"},
+      {history[2].black, "5 0 m0 d5-f3 x1 3 1 m1 f3"}, {history[4].white, "2 1 m0 h1-h3 x0 0 0 m0 a1"},
+      {history[5].white, "2 1 m1 h3-h1 x0 0 0 m0 a1"}, {history[6].white, "9 0 m0 e1-e2 x0 0 0 m0 a1"},
+      {history[7].white, "9 0 m1 e2-e1 x0 0 0 m0 a1"},
   };
   for (const auto& c : cases) EXPECT_EQ(recorded(c.record), c.expected);
   EXPECT_EQ(moveCount, 7);

@@ -38,15 +38,13 @@ TEST(Pictures, PlacePictureMovesTheRightPictureWithTheRightBitmap) {
   startProgram();
   // The examples: pawn e2-e4 onto a light square, knight g8-f6 onto a dark one.
   setMoving(kWhite, kPawn, 4, 1);
-  int32_t oldLeft = -1;
-  int32_t oldTop = -1;
-  placePicture(160, 160, oldLeft, oldTop);
+  placePicture(4, 3);
   EXPECT_EQ(pictureState(5), "160,160 45");
-  EXPECT_EQ((std::vector<int32_t>{oldLeft, oldTop, sideToMove}), (std::vector<int32_t>{160, 240, kBlackToMove}));
+  EXPECT_EQ(sideToMove, kBlackToMove);
   setMoving(kBlack, kKnight, 1, 0);
-  placePicture(200, 80, oldLeft, oldTop);
-  EXPECT_EQ(form1.image[31].bitmap, 41);
-  EXPECT_EQ((std::vector<int32_t>{oldLeft, oldTop, sideToMove}), (std::vector<int32_t>{240, 0, kWhiteToMove}));
+  placePicture(5, 5);
+  EXPECT_EQ(pictureState(31), "200,80 41");
+  EXPECT_EQ(sideToMove, kWhiteToMove);
 
   std::istringstream table(pictureTable());
   std::string piece;
@@ -63,12 +61,9 @@ TEST(Pictures, PlacePictureMovesTheRightPictureWithTheRightBitmap) {
       std::memcpy(others, form1.image, sizeof others);
       // Queens and kings are found whatever index the caller passes.
       setMoving(side, kind, kind == kQueen || kind == kKing ? 5 : piece[1] - '0', parity);
-      int32_t left = -1;
-      int32_t top = -1;
-      placePicture(123, 45, left, top);
-      EXPECT_EQ(pictureState(picture), "123,45 " + std::to_string(parity == 0 ? dark : light));
-      EXPECT_EQ((std::vector<int32_t>{left, top, sideToMove}),
-                (std::vector<int32_t>{11, 22, side == kWhite ? kBlackToMove : kWhiteToMove}));
+      placePicture(3, 5);
+      EXPECT_EQ(pictureState(picture), "120,80 " + std::to_string(parity == 0 ? dark : light));
+      EXPECT_EQ(sideToMove, side == kWhite ? kBlackToMove : kWhiteToMove);
       for (int n = 1; n <= kLastStockPicture; ++n) {
         if (n != picture) {
           EXPECT_TRUE(samePicture(others[n], form1.image[n])) << "Image" << n;
@@ -83,25 +78,21 @@ TEST(Pictures, NoSideOrNoPicture) {
   startProgram();
   PictureControl before[kLastStockPicture + 1];
   std::memcpy(before, form1.image, sizeof before);
-  int32_t left = -1;
-  int32_t top = -1;
   // No side: nothing at all, not even the turn.
   setMoving(kNoSide, kPawn, 0, 1);
-  placePicture(0, 0, left, top);
+  placePicture(0, 0);
   EXPECT_EQ(sideToMove, kWhiteToMove);
   setMoving(3, kPawn, 0, 1);
-  placePicture(0, 0, left, top);
+  placePicture(0, 0);
   EXPECT_EQ(sideToMove, kWhiteToMove);
   // A combination that names no picture: no picture changes, the turn does.
   setMoving(kWhite, 6, 0, 1);
-  placePicture(0, 0, left, top);
+  placePicture(0, 0);
   EXPECT_EQ(sideToMove, kBlackToMove);
   setMoving(kBlack, kRook, 2, 1);
-  placePicture(0, 0, left, top);
+  placePicture(0, 0);
   EXPECT_EQ(sideToMove, kWhiteToMove);
   setMoving(kWhite, kPawn, 8, 0);
-  placePicture(0, 0, left, top);
-  EXPECT_EQ(left, -1);
-  EXPECT_EQ(top, -1);
+  placePicture(0, 0);
   for (int n = 1; n <= kLastStockPicture; ++n) EXPECT_TRUE(samePicture(before[n], form1.image[n])) << "Image" << n;
 }

@@ -242,8 +242,8 @@ struct Soak {
   // Everything an open replaces but the move history, to put the game back
   // after a round trip.
   static auto openReplaces() {
-    return std::tie(board, pieces, form1, form2, form3, whiteLost, blackLost, sideToMove, moveCount, moveNumber,
-                    listSelection, gameSaved, gameOpened, capturedMovedWhite, capturedMovedBlack);
+    return std::tie(board, pieces, form1, form2, form3, whiteLost, blackLost, lostOrder, sideToMove, moveCount,
+                    moveNumber, listSelection, gameSaved, gameOpened, capturedMovedWhite, capturedMovedBlack);
   }
 
   // The game saved and opened again gives the same list, the same position

@@ -141,6 +141,7 @@ GameState gameState() {
               form3,
               whiteLost,
               blackLost,
+              lostOrder,
               form1.listBox1,
               form1.label20Visible,
               form2.visible,
@@ -192,6 +193,7 @@ std::string stateDifference(const GameState& a, const GameState& b, Compare what
     if (!same) return "Form3 Image" + std::to_string(n) + ": " + pictureText(p) + " vs " + pictureText(q);
   }
   if (!sameBytes(a.whiteLost, b.whiteLost) || !sameBytes(a.blackLost, b.blackLost)) return "lost-piece placement";
+  if (!sameBytes(a.lostOrder, b.lostOrder)) return "order of the lost pieces";
   if (a.sideToMove != b.sideToMove) return "sideToMove";
   if (a.moveCount != b.moveCount || a.moveNumber != b.moveNumber) {
     return "move counters " + std::to_string(a.moveCount) + "/" + std::to_string(a.moveNumber) + " vs " +

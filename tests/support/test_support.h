@@ -60,6 +60,7 @@ struct GameState {
   Form3Controls lost;
   LostPiecePlacement whiteLost;
   LostPiecePlacement blackLost;
+  LostPieceOrder lostOrder;
   std::vector<ListLine> list;
   bool mate;
   bool checkNotice;
