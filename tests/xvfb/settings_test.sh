@@ -19,6 +19,9 @@ closeGame() {
 }
 # The window's place (its frame's outer corner as xdotool moves it).
 place() { geometry "$wid" | awk '{ print $1, $2 }'; }
+# The level's dot and tick are $1 (a loaded machine may take a moment).
+levelsAre() { [ "$(levelsShown)" = "$1" ]; }
+movedFrom() { [ "$(place)" != "$1" ]; }
 
 startGame
 locateBoard
@@ -26,12 +29,11 @@ xdotool windowactivate --sync "$wid"
 [ "$(levelsShown)" = "1 1" ] || fail "level 1 is not chosen at the first start: $(levelsShown)"
 designed=$(place)
 xdotool mousemove $(($(radioLeft 3) + 18)) $radioY click 1
-sleep 0.2
-[ "$(levelsShown)" = "3 3" ] || fail "level 3 is not chosen after its button: $(levelsShown)"
+waitFor 10 levelsAre "3 3" || fail "level 3 is not chosen after its button: $(levelsShown)"
 xdotool windowmove "$wid" 300 200
-sleep 0.5
+waitFor 5 movedFrom "$designed" || fail "the window did not move"
+sleep 0.3
 moved=$(place)
-[ "$moved" != "$designed" ] || fail "the window did not move"
 closeGame
 
 startGame
