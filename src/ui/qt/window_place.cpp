@@ -9,8 +9,11 @@
 
 namespace {
 
-constexpr int kFrameTries = 25;  // a window manager frames a new window within
-constexpr int kFrameTryMs = 20;  // half a second, or there is none
+// A window manager frames a new window within a few hundred milliseconds, or
+// there is none; a loaded or slow machine (a sanitizer build) may take
+// seconds, so the window is looked at for three.
+constexpr int kFrameTries = 150;
+constexpr int kFrameTryMs = 20;
 
 bool isFramed(const QWidget* window) {
   return (window->windowFlags() & Qt::FramelessWindowHint) || window->frameGeometry() != window->geometry();
