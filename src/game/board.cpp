@@ -82,7 +82,6 @@ void initialiseGame() {
   captureFound = 0;
   captureMade = 0;
   lastTry = LastTry{};
-  targetParity = 0;
 }
 
 void resetGameState() {

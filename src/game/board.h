@@ -159,8 +159,8 @@ inline int32_t listSelection = 0;          // highlighted line of the move list
 inline int32_t gameSaved = 1;              // 0 after any move until the game is saved
 inline int32_t replaying = 0;              // 1 while a saved game is replayed
 
-// The drag variables: which piece moves, from where and to where; its picture
-// follows the piece. Written by board input, the computer and the replay.
+// The drag variables: which piece moves, from where and to where. Written by
+// board input, the computer and the replay.
 inline int32_t dragFromX = 0, dragFromY = 0;
 inline int32_t dragToX = 0, dragToY = 0;
 inline int32_t movingKind = 0, movingSide = 0, movingIndex = 0;
@@ -171,7 +171,6 @@ inline CapturedPiece captured{};
 inline int32_t captureFound = 0;  // a capture test succeeded (trial mode too)
 inline int32_t captureMade = 0;   // a capture was really made
 inline LastTry lastTry{};
-inline int32_t targetParity = 0;  // (toX + toY) mod 2 of the move: 0 dark, 1 light
 
 // ---- operations ----------------------------------------------------------
 

@@ -2,7 +2,6 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
-#include "game/pictures.h"
 
 void initialiseCaptureState() {
   resetLostPiecePlacement();
@@ -63,13 +62,6 @@ void removeLostPiece(int32_t kind, int32_t side, int32_t index) {
 
 namespace {
 
-void hideBoardPicture(int32_t side, int32_t kind, int32_t index) {
-  const int n = boardPictureOf(side, kind, index);
-  if (n == 0) return;
-  form1.image[n].visible = false;
-  form1.image[n].enabled = false;
-}
-
 // Adds a really captured piece to the lost pieces, in the next place.
 void addLostPiece(int32_t kind, int32_t side, int32_t index) {
   const bool white = side == kWhite;
@@ -96,11 +88,6 @@ void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t s
       (s == kWhite ? capturedMovedWhite : capturedMovedBlack) = p->moved;
     }
   }
-  if (show != kShowCapture) return;
-  // A piece really taken leaves the board in every mode, whoever took it.
-  hideBoardPicture(side, kind, index);
-  if (playMode != kPlayComputer) return;
+  if (show != kShowCapture || playMode != kPlayComputer) return;
   if (side == kWhite || side == kBlack) addLostPiece(kind, side, index);
 }
-
-void hideBlackPicture(int32_t kind, int32_t index) { hideBoardPicture(kBlack, kind, index); }

@@ -41,7 +41,7 @@ inline int32_t capturedMovedWhite = 0;  // moved flag of the white pawn/rook/kin
 inline int32_t capturedMovedBlack = 0;
 
 // `show` values.
-constexpr int32_t kShowCapture = 1;  // a real capture: pictures follow
+constexpr int32_t kShowCapture = 1;  // a real capture: the lost pieces follow
 constexpr int32_t kSearchOnly = 2;   // the computer's trial: flags only
 
 // Puts the state above back to its program-start values.
@@ -62,6 +62,3 @@ void removeLostPiece(int32_t kind, int32_t side, int32_t index);
 // stillOnBoard 0 takes the piece off, 1 puts it back.
 void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t side, int32_t pendingIndex,
                int32_t index, int32_t show, int32_t stillOnBoard, int32_t layer);
-
-// Hides and disables the board picture of a black piece.
-void hideBlackPicture(int32_t kind, int32_t index);

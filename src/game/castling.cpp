@@ -4,7 +4,6 @@
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "game/moves.h"
-#include "game/pictures.h"
 
 namespace {
 
@@ -52,19 +51,10 @@ void writeSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
   commitSquare(s);
 }
 
-// A castling drag made in play: pictures, commits and squares (the move
-// driver records it).
+// A castling drag made in play: commits and squares (the move driver hands
+// over the turn and records it).
 void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& rook) {
   const int r = homeRank(side);
-  movingSide = side;
-  movingKind = kKing;
-  movingIndex = 0;
-  placePicture(c.kingTo, r);
-  movingSide = side;
-  movingKind = kRook;
-  movingIndex = c.rookIndex;
-  targetParity = (c.rookTo + r) % 2;
-  placePicture(c.rookTo, r);
   commitMove(rook);
   commitMove(king);
   writeSquare(c.kingTo, r, kKing, side, kNoIndex);

@@ -23,19 +23,6 @@ PictureOwner pictureOwner(int picture) {
   return {backRankKinds[file], side, backRankIndex(file)};
 }
 
-int boardPictureOf(int32_t side, int32_t kind, int32_t index) {
-  if (side != kWhite && side != kBlack) return 0;
-  const int offset = side == kWhite ? 0 : kBlackPictureOffset;
-  if (kind == kPawn) return index >= 0 && index < kBoardSize ? 1 + index + offset : 0;
-  const bool royal = kind == kQueen || kind == kKing;
-  for (int file = 0; file < kBoardSize; ++file) {
-    if (backRankKinds[file] == kind && (royal || backRankIndex(file) == index)) {
-      return kFirstBackRankPicture + file + offset;
-    }
-  }
-  return 0;
-}
-
 int stockPictureOf(int32_t side, int32_t kind, int32_t parity) {
   for (int i = 0; i < kStockPictureCount; ++i) {
     const StockPicture& s = kStockPictures[i];
@@ -60,16 +47,15 @@ int lostPictureOf(int32_t side, int32_t kind, int32_t index) {
   }
 }
 
-void placePicture(int x, int y) {
-  if (movingSide != kWhite && movingSide != kBlack) return;
-  const int n = boardPictureOf(movingSide, movingKind, movingIndex);
-  if (n != 0) {
+void showBoardPictures() {
+  for (int n = 1; n <= kBoardPictureCount; ++n) {
+    const PictureOwner o = pictureOwner(n);
+    const Piece& p = *pieceOf(o.kind, o.side, o.index);
     PictureControl& pic = form1.image[n];
-    pic.bitmap = stockPictureOf(movingSide, movingKind, targetParity);
-    pic.visible = true;
-    pic.enabled = true;
-    pic.left = squareLeft(x);
-    pic.top = squareTop(y);
+    pic.visible = pic.enabled = p.onBoard == 1;
+    if (p.onBoard != 1) continue;
+    pic.left = squareLeft(p.x);
+    pic.top = squareTop(p.y);
+    pic.bitmap = stockPictureOf(o.side, o.kind, (p.x + p.y) % 2);
   }
-  sideToMove = movingSide == kWhite ? kBlackToMove : kWhiteToMove;
 }

@@ -1,15 +1,12 @@
-// Which picture shows which piece, and placing a moved piece's picture.
+// Which picture shows which piece, and the board pictures drawn from the pieces.
 #pragma once
 
 #include <cstdint>
 
 #include "game/types.h"
 
-// Board picture (Image1..Image32 of the main window) of a piece; 0 when the
-// combination names no piece. Queen and king are found by kind alone.
-int boardPictureOf(int32_t side, int32_t kind, int32_t index);
-
-// The piece a board picture (1..32) stands for; the inverse of boardPictureOf.
+// The piece a board picture (Image1..Image32 of the main window) stands for;
+// no side for any other number. Queen and king have index 0.
 struct PictureOwner {
   int32_t kind;
   int32_t side;
@@ -41,8 +38,8 @@ int stockPictureOf(int32_t side, int32_t kind, int32_t parity);
 // Picture of the captured-pieces window that shows this piece; 0 if none.
 int lostPictureOf(int32_t side, int32_t kind, int32_t index);
 
-// Moves the picture of the piece in movingSide/movingKind/movingIndex onto
-// the square (x, y) with the bitmap for targetParity, and hands the turn to
-// the other side. Nothing at all happens when movingSide is neither White nor
-// Black.
-void placePicture(int x, int y);
+// Sets every board picture (Image1..Image32) from its piece: on the piece's
+// square with the bitmap for that square's colour, shown and enabled; hidden
+// and disabled when the piece is off the board, keeping its last place and
+// bitmap. The stock pictures are left alone. Called when a command is done.
+void showBoardPictures();

@@ -80,10 +80,6 @@ void dropOnPiece(int picture) {
   dragToX = target->x;
   dragToY = target->y;
   const int32_t made = requestMove(movingKind, movingSide, movingIndex);
-  if (made != 0) {
-    form1.image[picture].enabled = false;
-    form1.image[picture].visible = false;
-  }
   if (picture == kWhiteKingPicture || picture == kBlackKingPicture) {
     if (made != 0) announceGameEnd(KingTaker::Player);
   } else if (owner.side == kBlack) {

@@ -4,6 +4,7 @@
 #include "game/board.h"
 #include "game/game_over.h"
 #include "game/lost_pieces.h"
+#include "game/pictures.h"
 #include "input/history.h"
 #include "input/move_targets.h"
 
@@ -42,6 +43,7 @@ const HalfMoveRecord* lastHalfMove() {
 }  // namespace
 
 void updateGameMarks() {
+  showBoardPictures();
   form1.turnMark = turnMarkNow();
   const HalfMoveRecord* h = lastHalfMove();
   form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};

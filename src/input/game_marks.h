@@ -10,7 +10,8 @@ extern const char* const kWhiteWonText;
 extern const char* const kBlackWonText;
 extern const char* const kGameOverText;
 
-// Writes form1.turnMark and form1.lastMove from the position and the history,
-// keeps the chosen piece and its dots in step with the position, and draws the
-// captured-pieces window from the order of captures.
+// Draws the board pictures from the pieces, writes form1.turnMark and
+// form1.lastMove from the position and the history, keeps the chosen piece and
+// its dots in step with the position, and draws the captured-pieces window
+// from the order of captures.
 void updateGameMarks();

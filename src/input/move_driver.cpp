@@ -9,7 +9,6 @@
 #include "game/captures.h"
 #include "game/castling.h"
 #include "game/moves.h"
-#include "game/pictures.h"
 #include "input/game_marks.h"
 #include "input/move_codes.h"
 #include "input/move_list.h"
@@ -18,7 +17,8 @@ const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha faz
 
 namespace {
 
-int32_t parityOf(int32_t x, int32_t y) { return ((x + y) % 2 + 2) % 2; }
+// A move made, whoever made it, passes the turn to the other side.
+void handOverTurn(int32_t side) { sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
 
 // After Black's move: a blinking notice when the white king stands attacked.
 void testCheckOnWhiteKing() {
@@ -68,7 +68,6 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   trialMode = 0;  // a real move is never a trial
   const int32_t dx = dragToX - dragFromX;
   const int32_t dy = dragToY - dragFromY;
-  targetParity = parityOf(dragToX, dragToY);
   const int32_t code = moveCodeFor(kind, side, dx, dy);
   if (code == 0) return 0;
   if (!sidesTurn(side)) return 0;
@@ -78,7 +77,10 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   }
   if (isCastlingMove(kind, code)) {
     // Castling is recorded here but, as always, reported as no move made.
-    if (castle(code, side, kCastlePlay) == 1) recordCastling(code, side);
+    if (castle(code, side, kCastlePlay) == 1) {
+      handOverTurn(side);
+      recordCastling(code, side);
+    }
     return 0;
   }
   Piece* piece = pieceOf(kind, side, index);
@@ -91,7 +93,7 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   if (result != kMovePossible) return 0;
   commitMove(*piece);
 
-  placePicture(piece->x, piece->y);
+  handOverTurn(side);
   if (side == kWhite) moveNumber += 1;
 
   HalfMoveRecord& h = currentHalfMove(side);

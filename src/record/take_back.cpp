@@ -6,7 +6,6 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
-#include "game/pictures.h"
 #include "input/game_marks.h"
 #include "input/move_driver.h"
 
@@ -34,20 +33,11 @@ void prepareSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
   setPending(squareAt(x, y), kind, side, index, kCommittedLayer);
 }
 
-void movePictureBack(int32_t side, int32_t kind, int32_t index, int32_t x, int32_t y) {
-  targetParity = (x + y) % 2;
-  movingSide = side;
-  movingKind = kind;
-  movingIndex = index;
-  placePicture(x, y);
-}
-
 void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int toX, int r) {
   prepareSquare(fromX, r, kind, side, kind == kKing ? kNoIndex : index);
   clearSquare(squareAt(toX, r));
   setTargetOf(kind, index, fromX, r, 1, side);
   restorePiece(kind, index, side, 0, kRestoreMove);
-  movePictureBack(side, kind, index, fromX, r);
 }
 
 bool isCastling(const HalfMoveRecord& h, int32_t side) {
@@ -69,7 +59,6 @@ void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
   clearSquare(squareAt(h.toX, h.toY));
   setTargetOf(h.kind, h.index, h.fromX, h.fromY, 1, side);
   restorePiece(h.kind, h.index, side, h.movedBefore, kRestoreMove);
-  movePictureBack(side, h.kind, h.index, h.fromX, h.fromY);
 }
 
 // The captured-pieces window's placement after `placed` pieces of one side.
@@ -90,7 +79,6 @@ void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
   if (wasShown) {
     (side == kWhite ? whiteLost : blackLost) = placementAfter(lostPiecesOf(side), side == kWhite);
   }
-  movePictureBack(side, h.capturedKind, h.capturedIndex, h.captureX, h.captureY);
 }
 
 void clearHalf(HalfMoveRecord& h) {

@@ -4,7 +4,6 @@
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
-#include "game/pictures.h"
 #include "input/game_marks.h"
 #include "record/new_game.h"
 #include "record/saved_game.h"
@@ -23,14 +22,8 @@ void chooseLevel(int32_t newLevel) {
 void setUpMainWindow() {
   playMode = kPlayComputer;
   level = kLevel1;
-  // Pieces on dark squares get their silver-background bitmaps.
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece* p = pieceOf(o.kind, o.side, o.index);
-    if ((p->x + p->y) % 2 == 0) form1.image[n].bitmap = stockPictureOf(o.side, o.kind, 0);
-  }
   writeListHeaders();
-  updateGameMarks();
+  updateGameMarks();  // pieces on dark squares get their silver-background bitmaps
 }
 
 void newGame() {

@@ -18,7 +18,7 @@ void setUpKingsAndRooks() {
   startProgram();
   secenek2Click();
   setUpPosition("K9e1 Ra1 Rh1 k9e8 ra8 rh8");
-  syncPictures();
+  showBoardPictures();
 }
 
 // A drag that must change nothing at all.
@@ -135,7 +135,7 @@ TEST(Castling, AttackedSquares) {
       SCOPED_TRACE(from + "-" + to + " with a knight on " + knight);
       setUpKingsAndRooks();
       placePiece(kKnight, otherSide(side), 0, knight.substr(0, 2));
-      syncPictures();
+      showBoardPictures();
       if (side == kBlack) sideToMove = kBlackToMove;
       if (knight[2] == '+') {
         expectMade(from, to);
@@ -184,7 +184,7 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
         SCOPED_TRACE(square + " held by side " + std::to_string(holder));
         setUpKingsAndRooks();
         placePiece(kBishop, holder, 1, square);
-        syncPictures();
+        showBoardPictures();
         if (king[1] == '8') sideToMove = kBlackToMove;
         expectRefused(king.substr(0, 2), king.substr(2));
       }

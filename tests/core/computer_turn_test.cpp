@@ -111,7 +111,7 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   // list stays empty, so the king makes the first move it can.
   startProgram();
   setUpPosition("k0a8 K0h1 Q0b6 R0c1 R1d2");
-  syncPictures();
+  showBoardPictures();
   sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
     const GameState before = gameState();

@@ -48,20 +48,6 @@ inline Piece& placePiece(int32_t kind, int32_t side, int32_t index, const std::s
   return p;
 }
 
-// Board pictures follow the piece records: on their square with the bitmap
-// of its colour, hidden when the piece is off the board.
-inline void syncPictures() {
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece* p = pieceOf(o.kind, o.side, o.index);
-    PictureControl& pic = form1.image[n];
-    pic.left = squareLeft(p->x);
-    pic.top = squareTop(p->y);
-    pic.bitmap = stockPictureOf(o.side, o.kind, (p->x + p->y) % 2);
-    pic.visible = pic.enabled = p->onBoard == 1;
-  }
-}
-
 // Places pieces from a list such as "K9e1 Ra1 Rh1 ke8": the letter gives the
 // kind (PRNBQK, upper case White), an optional number the index (else the
 // next of that kind and side from 0, for queens and kings the start index 9),

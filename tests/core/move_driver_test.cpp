@@ -166,7 +166,7 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
       clearSquare(squareNamed("e1"));
       pieces.kings[0].onBoard = 0;
     }
-    syncPictures();
+    showBoardPictures();
     sideToMove = kBlackToMove;
     const std::string move = c.move;
     ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), 1);

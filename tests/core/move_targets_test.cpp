@@ -21,8 +21,7 @@ std::string scratchText() {
     << probe.pendingSide << ' ' << probe.pendingIndex << ' ' << probe.weight << " | " << lastTry.targetX << ' '
     << lastTry.targetY << ' ' << lastTry.startX << ' ' << lastTry.startY << " | " << captured.kind << ' '
     << captured.layer << ' ' << captured.index << ' ' << captureFound << ' ' << captureMade << ' ' << trialMode << " | "
-    << dragFromX << dragFromY << dragToX << dragToY << movingKind << movingSide << movingIndex << ' ' << targetParity
-    << " | ";
+    << dragFromX << dragFromY << dragToX << dragToY << movingKind << movingSide << movingIndex << " | ";
   const auto bytes = [&o](const void* p, size_t n) {
     uint64_t h = 1469598103934665603ULL;  // FNV-1a of the bytes
     for (size_t i = 0; i < n; ++i) h = (h ^ static_cast<const unsigned char*>(p)[i]) * 1099511628211ULL;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 #include <sstream>
+#include <tuple>
 
 #include "controls/controls.h"
 #include "fixtures.h"
@@ -25,26 +26,24 @@ std::string pictureTable() {
   return table;
 }
 
-void setMoving(int32_t side, int32_t kind, int32_t index, int32_t parity) {
-  movingSide = side;
-  movingKind = kind;
-  movingIndex = index;
-  targetParity = parity;
+// Puts a piece on (x, y) of the piece records alone, as a move leaves it.
+void putPiece(int32_t side, int32_t kind, int32_t index, int x, int y) {
+  Piece& p = *pieceOf(kind, side, index);
+  p.x = p.targetX = x;
+  p.y = p.targetY = y;
+  p.onBoard = 1;
 }
 
 }  // namespace
 
-TEST(Pictures, PlacePictureMovesTheRightPictureWithTheRightBitmap) {
+TEST(Pictures, BoardPicturesFollowTheirPieces) {
   startProgram();
   // The examples: pawn e2-e4 onto a light square, knight g8-f6 onto a dark one.
-  setMoving(kWhite, kPawn, 4, 1);
-  placePicture(4, 3);
+  putPiece(kWhite, kPawn, 4, 4, 3);
+  putPiece(kBlack, kKnight, 1, 5, 5);
+  showBoardPictures();
   EXPECT_EQ(pictureState(5), "160,160 45");
-  EXPECT_EQ(sideToMove, kBlackToMove);
-  setMoving(kBlack, kKnight, 1, 0);
-  placePicture(5, 5);
   EXPECT_EQ(pictureState(31), "200,80 41");
-  EXPECT_EQ(sideToMove, kWhiteToMove);
 
   std::istringstream table(pictureTable());
   std::string piece;
@@ -53,46 +52,43 @@ TEST(Pictures, PlacePictureMovesTheRightPictureWithTheRightBitmap) {
     ++rows;
     const int32_t side = piece[0] >= 'a' ? kBlack : kWhite;
     const int32_t kind = kKindOrder[std::string("PRNBQK").find(static_cast<char>(std::toupper(piece[0])))];
+    const int32_t index = piece[1] - '0';
     for (int32_t parity : {0, 1}) {
       SCOPED_TRACE(piece + " parity " + std::to_string(parity));
       startProgram();
       form1.image[picture] = PictureControl{11, 22, 0, false, false};
       PictureControl others[kLastStockPicture + 1];
       std::memcpy(others, form1.image, sizeof others);
-      // Queens and kings are found whatever index the caller passes.
-      setMoving(side, kind, kind == kQueen || kind == kKing ? 5 : piece[1] - '0', parity);
-      placePicture(3, 5);
-      EXPECT_EQ(pictureState(picture), "120,80 " + std::to_string(parity == 0 ? dark : light));
-      EXPECT_EQ(sideToMove, side == kWhite ? kBlackToMove : kWhiteToMove);
+      // d3 is dark, e3 light.
+      putPiece(side, kind, index, parity == 0 ? 3 : 4, 5);
+      showBoardPictures();
+      EXPECT_EQ(pictureState(picture),
+                (parity == 0 ? "120,80 " : "160,80 ") + std::to_string(parity == 0 ? dark : light));
       for (int n = 1; n <= kLastStockPicture; ++n) {
         if (n != picture) {
           EXPECT_TRUE(samePicture(others[n], form1.image[n])) << "Image" << n;
         }
       }
+      const PictureOwner owner = pictureOwner(picture);
+      EXPECT_EQ((std::tuple{owner.side, owner.kind, owner.index}),
+                (std::tuple{side, kind, kind == kQueen || kind == kKing ? 0 : index}));
     }
   }
   EXPECT_EQ(rows, kBoardPictureCount);
 }
 
-TEST(Pictures, NoSideOrNoPicture) {
+TEST(Pictures, PiecesOffTheBoardOrNoPicture) {
+  // A piece off the board: its picture hidden and disabled where it stood,
+  // with its bitmap; the stock pictures never change.
   startProgram();
   PictureControl before[kLastStockPicture + 1];
   std::memcpy(before, form1.image, sizeof before);
-  // No side: nothing at all, not even the turn.
-  setMoving(kNoSide, kPawn, 0, 1);
-  placePicture(0, 0);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  setMoving(3, kPawn, 0, 1);
-  placePicture(0, 0);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  // A combination that names no picture: no picture changes, the turn does.
-  setMoving(kWhite, 6, 0, 1);
-  placePicture(0, 0);
-  EXPECT_EQ(sideToMove, kBlackToMove);
-  setMoving(kBlack, kRook, 2, 1);
-  placePicture(0, 0);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  setMoving(kWhite, kPawn, 8, 0);
-  placePicture(0, 0);
-  for (int n = 1; n <= kLastStockPicture; ++n) EXPECT_TRUE(samePicture(before[n], form1.image[n])) << "Image" << n;
+  pieces.bishops[1][1].onBoard = 0;
+  showBoardPictures();
+  EXPECT_EQ(pictureState(30), "200,0 42 hidden");
+  for (int n = 1; n <= kLastStockPicture; ++n) {
+    EXPECT_TRUE(n == 30 || samePicture(before[n], form1.image[n])) << "Image" << n;
+  }
+  // Numbers that are no board picture stand for no piece.
+  for (int n : {0, kBoardPictureCount + 1}) EXPECT_EQ(pictureOwner(n).side, kNoSide) << n;
 }
