@@ -30,7 +30,7 @@ void setUpSparseEndgame() {
   setUpPosition(position("start"), 1);
   auto takeOff = [](Piece& p) {
     squareAt(p.x, p.y) = Square{1, 0, 0, 0, 0, 99, 99, squareAt(p.x, p.y).weight};
-    p.onBoard = 0;
+    p.onBoard = false;
   };
   for (int s = 0; s < 2; ++s) {
     for (int i = 0; i < 8; ++i) {

@@ -29,7 +29,7 @@ std::vector<std::string> acceptedMoves(int32_t side, std::vector<bool>& captures
   return moves;
 }
 
-bool bothKingsOn() { return pieces.kings[0].onBoard == 1 && pieces.kings[1].onBoard == 1; }
+bool bothKingsOn() { return pieces.kings[0].onBoard && pieces.kings[1].onBoard; }
 
 }  // namespace
 

@@ -33,13 +33,13 @@ void playChosenMove(int32_t side) {
     const bool royal = chosenMove.kind == kQueen || chosenMove.kind == kKing;
     movingIndex = royal ? 0 : chosenMove.index;
   }
-  trialMode = 0;
+  trialMode = false;
   requestMove(chosenMove.kind, side, chosenMove.index);
-  if (hintRequested == 1 && playMode == kPlayComputer) {
+  if (hintRequested && playMode == kPlayComputer) {
     form1.timer1Enabled = true;
     form1.label19Visible = true;
   }
-  captureFound = 0;
+  captureFound = false;
 }
 
 void playAndRecord(int32_t side) {
@@ -56,11 +56,11 @@ void playAndRecord(int32_t side) {
 // attacked), the first move the generators accept, so that the game goes on
 // and the opponent may take the king. False when no piece can move.
 bool chooseFirstPossibleMove(int32_t side) {
-  trialMode = 1;
+  trialMode = true;
   for (int32_t kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
-      if (p == nullptr || p->onBoard != 1) continue;
+      if (p == nullptr || !p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
         const int32_t result = generateMove(kind, *p, code);
         const int32_t tx = p->targetX;
@@ -91,7 +91,7 @@ bool chooseBestOrFallback(const CandidateList& list, int32_t side) {
 // without its reply in the history, so the player is told and may take the
 // move back or start a new game.
 void passBlackTurn() {
-  trialMode = 0;
+  trialMode = false;
   dialogs().message(kNoMoveMessage);
 }
 
@@ -194,9 +194,9 @@ void playLevelOne() {
 void playHint() {
   searchSide(kWhite, 1);
   if (chooseBestOrFallback(resultList[1], kWhite)) {
-    playAndRecord(hintRequested == 1 ? kWhite : kBlack);
+    playAndRecord(hintRequested ? kWhite : kBlack);
   } else {
-    trialMode = 0;
+    trialMode = false;
   }
 }
 
@@ -258,7 +258,7 @@ void computerTurn() {
     // With a king taken the game is over: the computer does not move.
     if (sideToMove == kBlackToMove && !gameIsOver()) {
       form1.label19Visible = true;
-      hintRequested = 0;
+      hintRequested = false;
       switch (level) {
         case kLevel1: playLevelOne(); break;
         case kLevel2: playLevelTwo(); break;
@@ -273,7 +273,7 @@ void computerTurn() {
       }
       tookKing = gameIsOver();
     } else {
-      hintRequested = 0;
+      hintRequested = false;
       stopLevelFour();  // nothing left to think about
     }
     form1.label19Visible = false;
@@ -297,9 +297,9 @@ void playEngineChoice(const ChosenMove& m, int32_t side) {
   if (side == kBlack) {
     playLevelThree();
   } else {
-    hintRequested = 1;
+    hintRequested = true;
     playHint();
-    hintRequested = 0;
+    hintRequested = false;
   }
 }
 
@@ -334,14 +334,14 @@ void resetComputerTurn() {
   bestLineValue = kRejectedScore;
   bestReplyValue = kRejectedScore;
   timerBusy = 0;
-  hintRequested = 0;
+  hintRequested = false;
 }
 
 // No hint once the game is over; a hint that takes a king wins for the
 // player.
 void requestHint() {
   if (gameIsOver()) return;
-  hintRequested = 1;
+  hintRequested = true;
   playHint();
   if (gameIsOver()) announceGameEnd(KingTaker::Player);
 }

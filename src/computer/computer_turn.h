@@ -12,7 +12,7 @@ inline ChosenMove chosenMove{};
 inline int32_t bestLineValue = kRejectedScore;   // best line of a level-2 or level-3 turn so far
 inline int32_t bestReplyValue = kRejectedScore;  // level 3: White's best line against the current first move
 inline int32_t timerBusy = 0;                    // re-entry counter of computerTurn
-inline int32_t hintRequested = 0;                // 1 from a hint until the next tick: the computer moves White
+inline bool hintRequested = false;               // from a hint until the next tick: the computer moves White
 
 // Puts the state above back to its program-start values.
 void resetComputerTurn();

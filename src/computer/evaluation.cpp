@@ -11,11 +11,11 @@ namespace {
 int32_t sideMaterial(int s) {
   int32_t m = 0;
   for (const Piece& p : pieces.pawns[s]) m += p.onBoard;
-  for (const Piece& p : pieces.rooks[s]) m += p.onBoard == 1 ? materialValue(kRook) : 0;
-  for (const Piece& p : pieces.knights[s]) m += p.onBoard == 1 ? materialValue(kKnight) : 0;
-  for (const Piece& p : pieces.bishops[s]) m += p.onBoard == 1 ? materialValue(kBishop) : 0;
-  m += pieces.queens[s].onBoard == 1 ? materialValue(kQueen) : 0;
-  m += pieces.kings[s].onBoard == 1 ? materialValue(kKing) : 0;
+  for (const Piece& p : pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
+  for (const Piece& p : pieces.knights[s]) m += p.onBoard ? materialValue(kKnight) : 0;
+  for (const Piece& p : pieces.bishops[s]) m += p.onBoard ? materialValue(kBishop) : 0;
+  m += pieces.queens[s].onBoard ? materialValue(kQueen) : 0;
+  m += pieces.kings[s].onBoard ? materialValue(kKing) : 0;
   return m;
 }
 
@@ -57,7 +57,7 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 
 // An unattacked piece is in no danger, which most pieces are: test that first.
 inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
-  if (p.onBoard != 1) return 0;
+  if (!p.onBoard) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
   const uint64_t enemies = attackMapAt(otherSide(p.side) - 1, sq);
   if (enemies == 0) return 0;
@@ -66,7 +66,7 @@ inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
 
 // The king's own term, then the in-check mark when it is the judged side's.
 inline void addKing(const Piece& king, int32_t side, int32_t& sum) {
-  if (king.onBoard != 1) return;
+  if (!king.onBoard) return;
   sum += termOf(king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
@@ -121,7 +121,8 @@ inline int32_t termAt(int s, int sq, int32_t v) {
 
 void resetEvaluation() {
   whiteMaterial = blackMaterial = lastMaterialBalance = 0;
-  positionValue = kingTaken = tacticalBonus = mobility = 0;
+  positionValue = tacticalBonus = mobility = 0;
+  kingTaken = false;
 }
 
 void saveEvaluationBase() {
@@ -133,7 +134,7 @@ void saveEvaluationBase() {
     const Piece& p = gamePiece(id);
     const PieceSlot slot = kPieceSlots[id];
     baseSquareOf[id] = -1;
-    if (p.onBoard != 1) continue;
+    if (!p.onBoard) continue;
     const int sq = squareIndex(p.targetX, p.targetY);
     if (p.side != slot.side + 1 || !onBoardCoord(p.targetX, p.targetY) ||
         ((baseSideSquares[0] | baseSideSquares[1]) >> sq & 1) != 0) {
@@ -153,7 +154,7 @@ void saveEvaluationBase() {
 int32_t evaluateStep(int32_t side, int moverId, int takenId) {
   const Piece& mover = gamePiece(moverId);
   const Piece* taken = takenId >= 0 ? &gamePiece(takenId) : nullptr;
-  if (!baseUsable || baseSquareOf[moverId] < 0 || mover.onBoard != 1 || (taken != nullptr && taken->onBoard != 0) ||
+  if (!baseUsable || baseSquareOf[moverId] < 0 || !mover.onBoard || (taken != nullptr && taken->onBoard) ||
       !onBoardCoord(mover.targetX, mover.targetY)) {
     return evaluateSide(side);
   }
@@ -191,7 +192,7 @@ int32_t evaluateStep(int32_t side, int moverId, int takenId) {
   // The judged side's king in check rejects the position; White's mark comes
   // before Black's terms are added, as in evaluateSide.
   const Piece& king = pieces.kings[side - 1];
-  if (king.onBoard == 1) {
+  if (king.onBoard) {
     const int kx = king.atRest == 0 ? king.targetX : king.x;
     const int ky = king.atRest == 0 ? king.targetY : king.y;
     if (steppedMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) {

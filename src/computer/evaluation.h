@@ -9,7 +9,7 @@ inline int32_t whiteMaterial = 0;
 inline int32_t blackMaterial = 0;
 inline int32_t lastMaterialBalance = 0;  // White minus Black as last recorded
 inline int32_t positionValue = 0;        // evaluateSide of the position being judged
-inline int32_t kingTaken = 0;            // the candidate being judged captures a king
+inline bool kingTaken = false;           // the candidate being judged captures a king
 inline int32_t tacticalBonus = 0;        // bonus part of the last score
 inline int32_t mobility = 0;             // board-wide attack balance of the candidate's side
 

@@ -52,9 +52,9 @@ void applyCandidate(const Candidate& c, int32_t side) {
   if (c.captures == 1) {
     a.movedPieces[1] = pieceOf(c.capturedKind, enemy, c.capturedIndex);
     if (a.movedPieces[1] != nullptr) a.movedBefore[1] = *a.movedPieces[1];
-    takePiece(c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, 0,
+    takePiece(c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, false,
               c.capturedLayer);
-    captureFound = 0;
+    captureFound = false;
   }
   setTargetOf(c.kind, c.index, c.toX, c.toY, 0, side);
   setPending(board.squares[a.squareIndexes[0]], c.kind, side, c.index, kPendingLayer);

@@ -70,11 +70,11 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   const int32_t enemy = otherSide(side);
   candidateToX = p.targetX;
   candidateToY = p.targetY;
-  const bool capture = captureFound == 1;
+  const bool capture = captureFound;
   const CapturedPiece taken = captured;
   if (capture) {
-    takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, 0, taken.layer);
-    if (taken.kind == kKing) kingTaken = 1;
+    takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, false, taken.layer);
+    if (taken.kind == kKing) kingTaken = true;
   }
   Square& dest = squareAt(lastTry.targetX, lastTry.targetY);
   Square& start = squareAt(lastTry.startX, lastTry.startY);
@@ -93,14 +93,15 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
   updateAttackSummary(moverId, squareIndex(startX, startY), squareIndex(candidateToX, candidateToY), takenId);
   // The material of the step's position: the starting position's, less the
   // piece taken.
-  const int32_t lost = capturedPiece != nullptr && capturedPiece->onBoard == 0 ? materialValue(taken.kind) : 0;
+  const int32_t lost = capturedPiece != nullptr && !capturedPiece->onBoard ? materialValue(taken.kind) : 0;
   whiteMaterial = baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   blackMaterial = baseBlackMaterial - (enemy == kBlack ? lost : 0);
   positionValue = evaluateStep(side, moverId, takenId);
   if (verifySteps) verifyStep(side);
 
   dest = savedDest;
-  if (capture) takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, 1, taken.layer);
+  if (capture)
+    takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, true, taken.layer);
   start = savedStart;
   setTarget(p, startX, startY, notedAtRest);
 
@@ -109,7 +110,7 @@ void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int3
     whiteMaterial = baseWhiteMaterial;
     blackMaterial = baseBlackMaterial;
     lastMaterialBalance = whiteMaterial - blackMaterial;
-    kingTaken = 0;
+    kingTaken = false;
   }
   if (s == kRejectedScore) return;
   const int32_t candidateIndex = (kind == kQueen || kind == kKing) ? kNoIndex : index;
@@ -157,7 +158,7 @@ void searchSide(int32_t side, int32_t slot) {
   searchSlot = slot;
   resetScores(workingList[0]);
   resetScores(workingList[1]);
-  trialMode = 1;
+  trialMode = true;
   saveAttackBase();
   saveEvaluationBase();
   countMaterial();
@@ -168,11 +169,11 @@ void searchSide(int32_t side, int32_t slot) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece& p = gamePiece(pieceIdOf(kind, side, i));
       for (int32_t code = 1; code <= codes; ++code) {
-        if (p.onBoard != 1) break;
+        if (!p.onBoard) break;
         candidateFromX = p.targetX;
         candidateFromY = p.targetY;
         const int32_t notedAtRest = p.atRest;
-        captureFound = 0;
+        captureFound = false;
         const int32_t result = generateMove(kind, p, code);
         if (result != kMovePossible) {
           setTarget(p, lastTry.startX, lastTry.startY, notedAtRest);
@@ -241,7 +242,7 @@ int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
   if (change < 0) bonus = bonus * kSquarePenaltyOnCapture - change * kMaterialWonWeight;
   tacticalBonus = bonus;
   const int32_t total = bonus + mobilityValue + countBalance + positionValue;
-  if (kingTaken == 1) return kKingCaptureScore;
+  if (kingTaken) return kKingCaptureScore;
   if (total < workingList[side - 1].entries[4].score) return kRejectedScore;
   return total;
 }

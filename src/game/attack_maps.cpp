@@ -134,7 +134,7 @@ constexpr int kLastSlider = 29;
 // A piece attacks from its target when it has a pending move; -1 when it
 // attacks nothing (off the board or in an unknown state).
 inline int originOf(const Piece& p) {
-  if (p.onBoard != 1) return -1;
+  if (!p.onBoard) return -1;
   if (p.atRest == 1) return squareIndex(p.x, p.y);
   if (p.atRest == 0) return squareIndex(p.targetX, p.targetY);
   return -1;

@@ -7,8 +7,8 @@ void placePiece(Piece& p, int x, int y, int32_t side, int32_t kind) {
   p.y = p.targetY = y;
   p.side = side;
   p.atRest = 1;
-  p.onBoard = 1;
-  p.moved = 0;
+  p.onBoard = true;
+  p.moved = false;
   p.value = startValue(kind);
 }
 
@@ -69,18 +69,18 @@ void initialiseGame() {
   sideToMove = kWhiteToMove;
   playMode = 0;
   level = 0;
-  trialMode = 0;
+  trialMode = false;
   moveCount = 0;
   moveNumber = 0;
   listSelection = 0;
-  gameSaved = 1;
-  replaying = 0;
+  gameSaved = true;
+  replaying = false;
   dragFromX = dragFromY = dragToX = dragToY = 0;
   movingKind = movingSide = movingIndex = 0;
   probe = SquareProbe{};
   captured = CapturedPiece{};
-  captureFound = 0;
-  captureMade = 0;
+  captureFound = false;
+  captureMade = false;
   lastTry = LastTry{};
 }
 
@@ -141,7 +141,7 @@ void commitMove(Piece& p) {
   commitSquare(squareAt(p.x, p.y));
   clearSquare(squareAt(x0, y0));
   p.atRest = 1;
-  p.onBoard = 1;
+  p.onBoard = true;
 }
 
 void cancelMove(Piece& p) {
@@ -150,9 +150,9 @@ void cancelMove(Piece& p) {
   p.atRest = 1;
 }
 
-void markCaptured(Piece& p, int32_t layerFlag, int32_t stillOnBoard) {
+void markCaptured(Piece& p, int32_t layerFlag, bool stillOnBoard) {
   p.atRest = layerFlag;
-  p.onBoard = stillOnBoard != 0 ? 1 : 0;
+  p.onBoard = stillOnBoard;
 }
 
 void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {

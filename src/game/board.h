@@ -37,7 +37,7 @@ struct SquareProbe {
 // One piece. `atRest` 1: no move pending, a generator starts from (x, y);
 // 0: a generator has made a move to (targetX, targetY) that awaits commit.
 // `moved` is used by pawns (double step), rooks and kings (castling); the
-// knights, bishops and queens keep it at 0.
+// knights, bishops and queens keep it false.
 struct Piece {
   int32_t x;
   int32_t y;
@@ -45,8 +45,8 @@ struct Piece {
   int32_t targetY;
   int32_t side;
   int32_t atRest;
-  uint8_t onBoard;
-  int32_t moved;
+  bool onBoard;
+  bool moved;
   int32_t value;
 };
 
@@ -152,12 +152,12 @@ inline Piece& gamePiece(int id) { return *kPieceTable[id]; }
 inline int32_t sideToMove = kWhiteToMove;  // 2 White to move, 1 Black
 inline int32_t playMode = 0;               // kPlayComputer or kPlayTwoPlayers (set by the main window)
 inline int32_t level = 0;                  // 1..3 (set by the main window)
-inline int32_t trialMode = 0;              // 1: generators only answer
+inline bool trialMode = false;             // generators only answer
 inline int32_t moveCount = 0;              // full moves in the history
 inline int32_t moveNumber = 0;             // number on White's list lines
 inline int32_t listSelection = 0;          // highlighted line of the move list
-inline int32_t gameSaved = 1;              // 0 after any move until the game is saved
-inline int32_t replaying = 0;              // 1 while a saved game is replayed
+inline bool gameSaved = true;              // false after any move until the game is saved
+inline bool replaying = false;             // while a saved game is replayed
 
 // The drag variables: which piece moves, from where and to where. Written by
 // board input, the computer and the replay.
@@ -168,8 +168,8 @@ inline int32_t movingKind = 0, movingSide = 0, movingIndex = 0;
 // Outputs of the generators and of attack detection.
 inline SquareProbe probe{};
 inline CapturedPiece captured{};
-inline int32_t captureFound = 0;  // a capture test succeeded (trial mode too)
-inline int32_t captureMade = 0;   // a capture was really made
+inline bool captureFound = false;  // a capture test succeeded (trial mode too)
+inline bool captureMade = false;   // a capture was really made
 inline LastTry lastTry{};
 
 // ---- operations ----------------------------------------------------------
@@ -196,7 +196,7 @@ Piece* pieceOf(int32_t kind, int32_t side, int32_t index);
 
 void commitMove(Piece& p);
 void cancelMove(Piece& p);
-void markCaptured(Piece& p, int32_t layerFlag, int32_t stillOnBoard);
+void markCaptured(Piece& p, int32_t layerFlag, bool stillOnBoard);
 void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag);
 // Finds the piece like pieceOf and calls setTarget; unknown pieces do nothing.
 void setTargetOf(int32_t kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, int32_t side);

@@ -76,7 +76,7 @@ void addLostPiece(int32_t kind, int32_t side, int32_t index) {
 }  // namespace
 
 void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t side, int32_t pendingIndex,
-               int32_t index, int32_t show, int32_t stillOnBoard, int32_t layer) {
+               int32_t index, int32_t show, bool stillOnBoard, int32_t layer) {
   const bool committed = layer == kCommittedLayer;
   const int32_t k = committed ? kind : pendingKind;
   const int32_t s = committed ? side : pendingSide;

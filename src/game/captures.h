@@ -59,6 +59,6 @@ void removeLostPiece(int32_t kind, int32_t side, int32_t index);
 
 // (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured
 // square's two layers; `layer` selects which one holds the piece.
-// stillOnBoard 0 takes the piece off, 1 puts it back.
+// stillOnBoard false takes the piece off, true puts it back.
 void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t side, int32_t pendingIndex,
-               int32_t index, int32_t show, int32_t stillOnBoard, int32_t layer);
+               int32_t index, int32_t show, bool stillOnBoard, int32_t layer);

@@ -26,10 +26,10 @@ bool pathAttacked(int32_t code, int32_t side, const uint64_t* attacked = nullptr
 // pending move (inside the computer's lookahead) or one that has left its
 // square cannot castle.
 bool kingInPlace(const Piece& king, int r) {
-  return king.onBoard == 1 && king.atRest == 1 && king.x == kKingStartFile && king.y == r;
+  return king.onBoard && king.atRest == 1 && king.x == kKingStartFile && king.y == r;
 }
 bool rookInPlace(const Piece& rook, const CastlingSquares& c, int r) {
-  return rook.onBoard == 1 && rook.moved == 0 && rook.atRest == 1 && rook.x == c.rookFrom && rook.y == r;
+  return rook.onBoard && !rook.moved && rook.atRest == 1 && rook.x == c.rookFrom && rook.y == r;
 }
 
 // Pending layers written by a castling trial, with the layer flag each square
@@ -61,7 +61,7 @@ void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& ro
   writeSquare(kKingStartFile, r, kEmpty, kNoSide, kNoIndex);
   writeSquare(c.rookTo, r, kRook, side, c.rookIndex);
   writeSquare(c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
-  king.moved = 1;
+  king.moved = true;
 }
 
 }  // namespace
@@ -114,8 +114,8 @@ bool castlingAllowed(int32_t code, int32_t side) {
   const Piece savedRook = rook;
   const SquareProbe savedProbe = probe;
   const LastTry savedLastTry = lastTry;
-  const int32_t savedTrialMode = trialMode;
-  trialMode = 1;
+  const bool savedTrialMode = trialMode;
+  trialMode = true;
   const int32_t kingResult = generateKingMove(king, code);
   const uint64_t attacked = squaresAttackedBy(otherSide(side));
   int32_t rookResult = kMoveRefused;

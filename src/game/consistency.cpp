@@ -28,7 +28,7 @@ std::string pieceFault() {
     const std::string name = "picture " + std::to_string(n);
     if (p.atRest != 1) return name + " piece not at rest";
     if (p.targetX != p.x || p.targetY != p.y) return name + " target differs from position";
-    if (p.onBoard != 1) continue;
+    if (!p.onBoard) continue;
     ++onBoard;
     const Square& s = squareAt(p.x, p.y);
     if (s.kind != o.kind || s.side != o.side) return name + " piece not on its square";
@@ -48,7 +48,7 @@ std::string pictureFault() {
     const PictureControl& pic = form1.image[n];
     const std::string name = "picture " + std::to_string(n);
     const bool shownCaptured = form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
-    if (p.onBoard != 1) {
+    if (!p.onBoard) {
       if (pic.visible || pic.enabled) return name + " of a captured piece still shown";
       continue;
     }

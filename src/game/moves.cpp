@@ -54,10 +54,10 @@ int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule
     if (!rule.emptyAllowed) {
       return refuse(p);
     }
-    if (trialMode != 1 && !rule.testOnly) {
+    if (!trialMode && !rule.testOnly) {
       p.atRest = 0;
       writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
-      if (movesFlag) p.moved = 1;
+      if (movesFlag) p.moved = true;
     }
     return kMovePossible;
   }
@@ -67,15 +67,15 @@ int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule
   if (occupant != enemy || !rule.captureAllowed) {
     return refuse(p);
   }
-  if (trialMode != 1) {
+  if (!trialMode) {
     p.atRest = 0;
     takePiece(probe.pendingKind, probe.kind, probe.pendingSide, probe.side, probe.pendingIndex, probe.index,
-              kShowCapture, 0, probe.stable);
+              kShowCapture, false, probe.stable);
     writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
-    captureMade = 1;
-    if (movesFlag) p.moved = 1;
+    captureMade = true;
+    if (movesFlag) p.moved = true;
   }
-  captureFound = 1;
+  captureFound = true;
   captured = probe.stable == kCommittedLayer ? CapturedPiece{probe.kind, kCommittedLayer, probe.index}
                                              : CapturedPiece{probe.pendingKind, kPendingLayer, probe.pendingIndex};
   return kMovePossible;
@@ -84,7 +84,7 @@ int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule
 // Sliding pieces: direction and distance from the code, path test, then the
 // destination.
 int32_t generateSlidingMove(Piece& p, int32_t code, const Step* directions, int directionCount, int32_t ownKind) {
-  if (p.onBoard != 1) return kMoveRefused;
+  if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -120,7 +120,7 @@ bool passedSquareFree(int x, int y, int32_t side) {
 }  // namespace
 
 int32_t generatePawnMove(Piece& p, int32_t code) {
-  if (p.onBoard != 1) return kMoveRefused;
+  if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -129,7 +129,7 @@ int32_t generatePawnMove(Piece& p, int32_t code) {
   switch (code) {
     case 1: p.targetY = sy + dir; break;
     case 2:
-      if (p.moved == 0 && passedSquareFree(sx, sy + dir, p.side)) p.targetY = sy + 2 * dir;
+      if (!p.moved && passedSquareFree(sx, sy + dir, p.side)) p.targetY = sy + 2 * dir;
       break;
     case 3:
     case 4:
@@ -144,7 +144,7 @@ int32_t generatePawnMove(Piece& p, int32_t code) {
 }
 
 int32_t generateKnightMove(Piece& p, int32_t code) {
-  if (p.onBoard != 1) return kMoveRefused;
+  if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -156,7 +156,7 @@ int32_t generateKnightMove(Piece& p, int32_t code) {
 }
 
 int32_t generateKingMove(Piece& p, int32_t code) {
-  if (p.onBoard != 1) return kMoveRefused;
+  if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
@@ -166,7 +166,7 @@ int32_t generateKingMove(Piece& p, int32_t code) {
     // castling never captures.
     const int kingTo = castlingSquares(code).kingTo;
     const int step = kingTo > kKingStartFile ? 1 : -1;
-    bool free = p.moved == 0 && sx == kKingStartFile && sy == homeRank(p.side);
+    bool free = !p.moved && sx == kKingStartFile && sy == homeRank(p.side);
     for (int bx = sx + step; free && bx != kingTo; bx += step) {
       free = onBoardCoord(bx, sy) && activeSide(squareAt(bx, sy)) == kNoSide;
     }

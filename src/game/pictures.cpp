@@ -52,8 +52,8 @@ void showBoardPictures() {
     const PictureOwner o = pictureOwner(n);
     const Piece& p = *pieceOf(o.kind, o.side, o.index);
     PictureControl& pic = form1.image[n];
-    pic.visible = pic.enabled = p.onBoard == 1;
-    if (p.onBoard != 1) continue;
+    pic.visible = pic.enabled = p.onBoard;
+    if (!p.onBoard) continue;
     pic.left = squareLeft(p.x);
     pic.top = squareTop(p.y);
     pic.bitmap = stockPictureOf(o.side, o.kind, (p.x + p.y) % 2);

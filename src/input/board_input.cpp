@@ -46,7 +46,7 @@ bool recordDragStart(int picture) {
 void choose(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
-  if (p == nullptr || p->onBoard != 1 || !sidesTurn(owner.side) || gameIsOver()) return;
+  if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) return;
   form1.selectedPicture = picture;
   form1.moveTargets = pictureTargets(picture);
 }

@@ -24,7 +24,7 @@ void handOverTurn(int32_t side) { sideToMove = side == kWhite ? kBlackToMove : k
 void testCheckOnWhiteKing() {
   buildAttackMaps();
   const Piece& king = pieces.kings[0];
-  if (king.onBoard == 1 && isAttackedBy(kBlack, king.x, king.y) && replaying == 0) {
+  if (king.onBoard && isAttackedBy(kBlack, king.x, king.y) && !replaying) {
     form2.visible = true;
     form2.timesShown += 1;
   }
@@ -53,7 +53,7 @@ void recordCastling(int32_t code, int32_t side) {
   if (side == kBlack) moveCount += 1;
   appendListLine(formatCastlingLine(code, side, moveNumber));
   if (side == kBlack) appendListLine(kBlankListLine);
-  gameSaved = 0;
+  gameSaved = false;
   updateGameMarks();
 }
 
@@ -65,7 +65,7 @@ HalfMoveRecord& currentHalfMove(int32_t side) {
 }
 
 int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
-  trialMode = 0;  // a real move is never a trial
+  trialMode = false;  // a real move is never a trial
   const int32_t dx = dragToX - dragFromX;
   const int32_t dy = dragToY - dragFromY;
   const int32_t code = moveCodeFor(kind, side, dx, dy);
@@ -84,10 +84,10 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
     return 0;
   }
   Piece* piece = pieceOf(kind, side, index);
-  if (piece == nullptr || piece->onBoard != 1) return 0;
+  if (piece == nullptr || !piece->onBoard) return 0;
   const int32_t fromX = piece->x;
   const int32_t fromY = piece->y;
-  const int32_t movedBefore = piece->moved;
+  const bool movedBefore = piece->moved;
 
   const int32_t result = generateMove(kind, *piece, code);
   if (result != kMovePossible) return 0;
@@ -105,7 +105,7 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   h.toX = piece->x;
   h.toY = piece->y;
   h.captureFlag = 0;
-  if (captureMade == 1) {
+  if (captureMade) {
     int32_t& capturedMoved = side == kWhite ? capturedMovedBlack : capturedMovedWhite;
     h.captureFlag = 1;
     h.capturedKind = probe.kind;
@@ -118,16 +118,16 @@ int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
   if (side == kBlack) moveCount += 1;
 
   moveMark = '-';
-  if (captureMade == 1) {
+  if (captureMade) {
     moveMark = 'x';
-    captureMade = 0;
+    captureMade = false;
   }
   if (side == kBlack && kind != kKing) testCheckOnWhiteKing();
 
   appendListLine(formatMoveLine(kind, side, index, dragFromX, dragFromY, dragToX, dragToY, moveMark, moveNumber));
   if (side == kBlack) appendListLine(kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine();
-  gameSaved = 0;
+  gameSaved = false;
   updateGameMarks();
   return 1;
 }

@@ -11,14 +11,14 @@
 
 uint64_t moveTargets(int32_t kind, int32_t side, int32_t index) {
   Piece* piece = pieceOf(kind, side, index);
-  if (piece == nullptr || piece->onBoard != 1 || piece->atRest != 1) return 0;
+  if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
   if (!sidesTurn(side) || gameIsOver() || moveCount >= kHistoryCapacity) return 0;
   const Piece saved = *piece;
   const SquareProbe savedProbe = probe;
   const LastTry savedLastTry = lastTry;
   const CapturedPiece savedCaptured = captured;
-  const int32_t savedCaptureFound = captureFound;
-  const int32_t savedTrialMode = trialMode;
+  const bool savedCaptureFound = captureFound;
+  const bool savedTrialMode = trialMode;
   uint64_t targets = 0;
   // Square by square as the driver reads a drop: the displacement's code,
   // then castling or the kind's generator.
@@ -30,7 +30,7 @@ uint64_t moveTargets(int32_t kind, int32_t side, int32_t index) {
       if (isCastlingMove(kind, code)) {
         possible = castlingAllowed(code, side);
       } else {
-        trialMode = 1;
+        trialMode = true;
         const int32_t result = generateMove(kind, *piece, code);
         *piece = saved;
         possible = result == kMovePossible;
@@ -60,6 +60,6 @@ void refreshSelection() {
   }
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
-  if (p == nullptr || p->onBoard != 1 || !sidesTurn(owner.side) || gameIsOver()) form1.selectedPicture = 0;
+  if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) form1.selectedPicture = 0;
   form1.moveTargets = pictureTargets(form1.selectedPicture);
 }

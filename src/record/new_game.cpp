@@ -32,9 +32,9 @@ void startNewGame() {
 }
 
 bool mayReplaceGame(void (*save)()) {
-  if (gameSaved == 1 || listLineCount() <= kHeaderLineCount) return true;
+  if (gameSaved || listLineCount() <= kHeaderLineCount) return true;
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
-    case Answer::Yes: save(); return gameSaved == 1;
+    case Answer::Yes: save(); return gameSaved;
     case Answer::No: return true;
     case Answer::Cancel: break;
   }

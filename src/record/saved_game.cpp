@@ -204,7 +204,7 @@ int32_t readWholeFile(const std::string& path, std::string& bytes) {
 bool standsOnFromSquare(const ParsedMove& m, int32_t side) {
   if (!onBoardCoord(m.fromX, m.fromY) || !onBoardCoord(m.toX, m.toY)) return false;
   const Piece* p = pieceOf(m.kind, side, m.index);
-  return p != nullptr && p->onBoard == 1 && p->x == m.fromX && p->y == m.fromY;
+  return p != nullptr && p->onBoard && p->x == m.fromX && p->y == m.fromY;
 }
 
 // Text only: no control characters but tab and the line ends.
@@ -301,7 +301,7 @@ bool saveGameTo(const std::string& path) {
     dialogs().message("Oyun kaydedilemedi: " + quoted(path) + " dosyasına yazılamadı.");
     return false;
   }
-  gameSaved = 1;
+  gameSaved = true;
   return true;
 }
 
@@ -337,12 +337,12 @@ bool openGameFrom(const std::string& path) {
     dialogs().message("Bu dosya kayıtlı bir oyun değil: " + quoted(path));
     return false;
   }
-  gameOpened = 1;
+  gameOpened = true;
   startNewGame();
   moveCount = 0;
-  replaying = 1;
+  replaying = true;
   const int32_t bad = replayLines(lines);
-  replaying = 0;
+  replaying = false;
   if (bad >= 0) {
     dialogs().message("Dosyanın " + std::to_string(bad + 1) +
                       ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
@@ -352,7 +352,7 @@ bool openGameFrom(const std::string& path) {
   return true;
 }
 
-void resetSavedGame() { gameOpened = 0; }
+void resetSavedGame() { gameOpened = false; }
 
 void openGame() {
   if (!mayReplaceGame(saveGame)) return;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-inline int32_t gameOpened = 0;  // a saved game has been opened in this run
-void resetSavedGame();          // gameOpened back to 0
+inline bool gameOpened = false;  // a saved game has been opened in this run
+void resetSavedGame();           // gameOpened back to false
 
 // Asks for a file name and saves the game there.
 void saveGame();

@@ -15,14 +15,14 @@ constexpr int32_t kRestoreMove = 1;
 constexpr int32_t kRestoreCaptured = 2;
 
 // Puts the piece on its target square, committing the square's pending layer.
-void restorePiece(int32_t kind, int32_t index, int32_t side, int32_t moved, int32_t mode) {
+void restorePiece(int32_t kind, int32_t index, int32_t side, bool moved, int32_t mode) {
   Piece* p = pieceOf(kind, side, index);
   if (p == nullptr) return;
   p->x = p->targetX;
   p->y = p->targetY;
   commitSquare(squareAt(p->x, p->y));
   p->atRest = 1;
-  p->onBoard = 1;
+  p->onBoard = true;
   if (kind == kPawn || kind == kRook || kind == kKing) p->moved = moved;
   if (mode == kRestoreCaptured) removeLostPiece(kind, side, index);
 }
@@ -37,7 +37,7 @@ void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int
   prepareSquare(fromX, r, kind, side, kind == kKing ? kNoIndex : index);
   clearSquare(squareAt(toX, r));
   setTargetOf(kind, index, fromX, r, 1, side);
-  restorePiece(kind, index, side, 0, kRestoreMove);
+  restorePiece(kind, index, side, false, kRestoreMove);
 }
 
 bool isCastling(const HalfMoveRecord& h, int32_t side) {

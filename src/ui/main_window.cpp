@@ -54,7 +54,7 @@ void exitGame() {
     case Answer::Yes:
       saveGame();
       // The window closes only when the game is safe.
-      if (gameSaved == 1) form1.closeRequested = true;
+      if (gameSaved) form1.closeRequested = true;
       break;
     case Answer::No: form1.closeRequested = true; break;
     case Answer::Cancel: break;
@@ -64,10 +64,10 @@ void exitGame() {
 
 bool mayCloseWindow() {
   stopLevelFour();
-  if (gameSaved == 1 || closeAnswered == 1) return true;
+  if (gameSaved || closeAnswered == 1) return true;
   if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
     saveGame();
-    if (gameSaved != 1) {
+    if (!gameSaved) {
       // Cancelled or failed: keep the window and the game.
       form1.closeRequested = false;
       return false;

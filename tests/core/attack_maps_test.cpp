@@ -113,7 +113,7 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
     EXPECT_EQ(listOf(kWhite, sq), AttackerValues{8}) << sq;
   }
   EXPECT_TRUE(attackedSquares(kBlack).empty());
-  queen.onBoard = 0;  // a captured piece marks nothing
+  queen.onBoard = false;  // a captured piece marks nothing
   buildAttackMaps();
   EXPECT_TRUE(attackedSquares(kWhite).empty());
 

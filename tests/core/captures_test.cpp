@@ -16,7 +16,7 @@ namespace {
 // A real capture of the committed occupant (kind, side, index), and the
 // pictures drawn as at the end of the move.
 void capture(int32_t kind, int32_t side, int32_t index) {
-  takePiece(kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, 0, kCommittedLayer);
+  takePiece(kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, false, kCommittedLayer);
   showBoardPictures();
   showLostPieces();
 }
@@ -46,7 +46,7 @@ TEST(Captures, LostPiecesFillTheCapturedPiecesWindow) {
       {kQueen, kBlack, 99, 43, "125,34", 28, 5}, {kKing, kBlack, 0, 44, "90,68", 29, 0},
   };
   startProgram();
-  pieces.pawns[0][3].moved = 1;
+  pieces.pawns[0][3].moved = true;
   int shown = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE("Form3 Image" + std::to_string(c.lost));
@@ -89,13 +89,13 @@ TEST(Captures, TwoPlayersAndSearchCalls) {
   startProgram();
   PictureControl board[kLastStockPicture + 1];
   std::memcpy(board, form1.image, sizeof board);
-  pieces.rooks[1][1].moved = 1;
-  takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, 0, kPendingLayer);
+  pieces.rooks[1][1].moved = true;
+  takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, false, kPendingLayer);
   EXPECT_EQ(pieceState(pieces.rooks[1][1]), "h8 rest 0 moved 1 off");
   EXPECT_EQ(capturedMovedBlack, 1);
-  takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, 1, kPendingLayer);
+  takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, true, kPendingLayer);
   EXPECT_EQ(pieceState(pieces.rooks[1][1]), "h8 rest 0 moved 1");
-  takePiece(kEmpty, kKnight, kNoSide, kWhite, kNoIndex, 0, kSearchOnly, 0, kCommittedLayer);
+  takePiece(kEmpty, kKnight, kNoSide, kWhite, kNoIndex, 0, kSearchOnly, false, kCommittedLayer);
   EXPECT_EQ(pieceState(pieces.knights[0][0]), "b1 rest 1 moved 0 off");
   for (int n = 1; n <= kLastStockPicture; ++n) EXPECT_TRUE(samePicture(board[n], form1.image[n])) << "Image" << n;
   EXPECT_FALSE(form3.visible);

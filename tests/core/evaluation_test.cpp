@@ -92,15 +92,15 @@ TEST(Evaluation, CaptureBonusAndTheCut) {
   candidateToX = 3;
   candidateToY = 3;  // d4: nobody attacks it in the start position
   positionValue = 0;
-  kingTaken = 0;
+  kingTaken = false;
   for (Candidate& e : workingList[1].entries) e.score = kRejectedScore;
   const int32_t score = scoreCandidate(kBlack, 0);
   EXPECT_EQ((std::vector<int32_t>{score, tacticalBonus, lastMaterialBalance}), (std::vector<int32_t>{600, 600, -4}));
   // A king capture scores 15000 whatever the cut.
-  kingTaken = 1;
+  kingTaken = true;
   workingList[1].entries[4].score = 20000;
   EXPECT_EQ(scoreCandidate(kBlack, 0), kKingCaptureScore);
-  kingTaken = 0;
+  kingTaken = false;
   // Below the fifth entry: rejected.
   EXPECT_EQ(scoreCandidate(kBlack, 0), kRejectedScore);
 }

@@ -22,7 +22,7 @@ inline void clearBoard() {
   }
   for (int id = 0; id < kPieceCount; ++id) {
     Piece& p = pieceById(pieces, id);
-    p.onBoard = 0;
+    p.onBoard = false;
     p.atRest = 1;
     p.targetX = p.x;
     p.targetY = p.y;
@@ -34,12 +34,12 @@ inline void clearBoard() {
 inline Piece& placePiece(int32_t kind, int32_t side, int32_t index, const std::string& square) {
   Piece& p = *pieceOf(kind, side, index);
   Square& old = squareAt(p.x, p.y);
-  if (p.onBoard == 1 && old.kind == kind && old.side == side) clearSquare(old);
+  if (p.onBoard && old.kind == kind && old.side == side) clearSquare(old);
   p.x = p.targetX = fileOf(square);
   p.y = p.targetY = rankOf(square);
   p.side = side;
   p.atRest = 1;
-  p.onBoard = 1;
+  p.onBoard = true;
   Square& s = squareNamed(square);
   s.kind = kind;
   s.side = side;
@@ -112,5 +112,5 @@ inline std::string pieceState(const Piece& p) {
   std::string text = squareName(p.x, p.y);
   if (p.targetX != p.x || p.targetY != p.y) text += "->" + squareName(p.targetX, p.targetY);
   text += " rest " + std::to_string(p.atRest) + " moved " + std::to_string(p.moved);
-  return p.onBoard == 1 ? text : text + " off";
+  return p.onBoard ? text : text + " off";
 }

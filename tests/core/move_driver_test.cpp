@@ -164,7 +164,7 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
     setUpPosition(c.position);
     if (c.kingTaken) {
       clearSquare(squareNamed("e1"));
-      pieces.kings[0].onBoard = 0;
+      pieces.kings[0].onBoard = false;
     }
     showBoardPictures();
     sideToMove = kBlackToMove;

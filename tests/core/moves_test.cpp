@@ -217,7 +217,7 @@ TEST(Moves, RealMovesSetThePendingLayers) {
 
   // The same move in trial mode changes nothing but the target.
   setUpPosition("Ra1");
-  rook.moved = 0;
+  rook.moved = false;
   const GameState before = gameState();
   EXPECT_EQ(trial(generateRookMove, rook, 16), kMovePossible);
   EXPECT_EQ(pieceState(rook), "a1->c1 rest 1 moved 0");
@@ -303,9 +303,9 @@ TEST(ShortRangeMoves, CastlingTests) {
   // Free squares: the test answers 1 and writes nothing; castling itself
   // moves the pieces.
   for (const char* sq : {"b1", "c1", "d1", "f1", "g1"}) clearSquare(squareNamed(sq));
-  pieces.knights[0][0].onBoard = pieces.knights[0][1].onBoard = 0;
-  pieces.bishops[0][0].onBoard = pieces.bishops[0][1].onBoard = 0;
-  pieces.queens[0].onBoard = 0;
+  pieces.knights[0][0].onBoard = pieces.knights[0][1].onBoard = false;
+  pieces.bishops[0][0].onBoard = pieces.bishops[0][1].onBoard = false;
+  pieces.queens[0].onBoard = false;
   const GameState free = gameState();
   for (int32_t code : {9, 10}) {
     EXPECT_EQ(generateKingMove(king, code), kMovePossible) << "code " << code;
@@ -317,10 +317,10 @@ TEST(ShortRangeMoves, CastlingTests) {
     Piece& knight = placePiece(kKnight, kBlack, 0, sq);
     EXPECT_EQ(generateKingMove(king, sq[0] == 'g' ? 9 : 10), kMoveRefused) << sq;
     EXPECT_EQ(knight.onBoard, 1);
-    knight.onBoard = 0;
+    knight.onBoard = false;
     clearSquare(squareNamed(sq));
   }
-  king.moved = 1;
+  king.moved = true;
   EXPECT_EQ(generateKingMove(king, 10), kMoveRefused);
 }
 
@@ -329,7 +329,7 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   placePiece(kKnight, kBlack, 1, "f3");
   placePiece(kQueen, kBlack, 9, "h3");
   for (const char* sq : {"g2", "h2"}) clearSquare(squareNamed(sq));
-  pieces.pawns[0][6].onBoard = pieces.pawns[0][7].onBoard = 0;
+  pieces.pawns[0][6].onBoard = pieces.pawns[0][7].onBoard = false;
   // Each kind's capture in trial mode: answered, recorded in captureFound
   // and captured, nothing else written.
   struct Case {

@@ -31,7 +31,7 @@ void putPiece(int32_t side, int32_t kind, int32_t index, int x, int y) {
   Piece& p = *pieceOf(kind, side, index);
   p.x = p.targetX = x;
   p.y = p.targetY = y;
-  p.onBoard = 1;
+  p.onBoard = true;
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ TEST(Pictures, PiecesOffTheBoardOrNoPicture) {
   startProgram();
   PictureControl before[kLastStockPicture + 1];
   std::memcpy(before, form1.image, sizeof before);
-  pieces.bishops[1][1].onBoard = 0;
+  pieces.bishops[1][1].onBoard = false;
   showBoardPictures();
   EXPECT_EQ(pictureState(30), "200,0 42 hidden");
   for (int n = 1; n <= kLastStockPicture; ++n) {

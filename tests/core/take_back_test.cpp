@@ -26,7 +26,7 @@ int32_t materialOnBoard() {
   int32_t m = 0;
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    if (pieceOf(o.kind, o.side, o.index)->onBoard == 1) m += (o.side == kWhite ? 1 : -1) * materialValue(o.kind);
+    if (pieceOf(o.kind, o.side, o.index)->onBoard) m += (o.side == kWhite ? 1 : -1) * materialValue(o.kind);
   }
   return m;
 }

@@ -70,7 +70,7 @@ struct Soak {
       picture = (side == kWhite ? 1 : 17) + pick(16);
       const PictureOwner o = pictureOwner(picture);
       Piece* p = pieceOf(o.kind, o.side, o.index);
-      if (p->onBoard != 1) continue;
+      if (!p->onBoard) continue;
       const int32_t codes = o.kind == kKing ? 10 : moveCodeCount(o.kind);
       const int32_t code = 1 + pick(codes);
       if (o.kind == kKing && code >= 9) {
@@ -134,7 +134,7 @@ struct Soak {
     int n = 0;
     for (int p = 1; p <= kBoardPictureCount; ++p) {
       const PictureOwner o = pictureOwner(p);
-      n += pieceOf(o.kind, o.side, o.index)->onBoard == 1 ? 0 : 1;
+      n += pieceOf(o.kind, o.side, o.index)->onBoard ? 0 : 1;
     }
     return n;
   }
@@ -143,11 +143,11 @@ struct Soak {
   bool takeKing() {
     const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
     const Piece& king = pieces.kings[otherSide(side) - 1];
-    if (king.onBoard != 1) return false;
+    if (!king.onBoard) return false;
     for (int picture = (side == kWhite ? 1 : 17); picture < (side == kWhite ? 17 : 33); ++picture) {
       const PictureOwner o = pictureOwner(picture);
       Piece* p = pieceOf(o.kind, o.side, o.index);
-      if (p->onBoard != 1) continue;
+      if (!p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(o.kind); ++code) {
         trialMode = 1;
         const int32_t result = generateMove(o.kind, *p, code);
@@ -232,7 +232,7 @@ struct Soak {
     // Every piece taken against the computer is shown in Form3.
     for (int n = 1; n <= kBoardPictureCount; ++n) {
       const PictureOwner o = pictureOwner(n);
-      const bool onBoard = pieceOf(o.kind, o.side, o.index)->onBoard == 1;
+      const bool onBoard = pieceOf(o.kind, o.side, o.index)->onBoard;
       const bool shown = form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
       if (!onBoard && !shown && !twoPlayerCapture) fail("Form3 misses a captured piece");
     }

@@ -29,13 +29,13 @@ inline std::vector<Drag> acceptedDrags(int32_t side) {
   const SquareProbe savedProbe = probe;
   const LastTry savedLastTry = lastTry;
   const CapturedPiece savedCaptured = captured;
-  const int32_t savedCaptureFound = captureFound;
-  const int32_t savedTrialMode = trialMode;
+  const bool savedCaptureFound = captureFound;
+  const bool savedTrialMode = trialMode;
   std::vector<Drag> drags;
   for (int32_t kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
-      if (p == nullptr || p->onBoard != 1) continue;
+      if (p == nullptr || !p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
         trialMode = 1;
         const int32_t result = generateMove(kind, *p, code);
@@ -50,7 +50,7 @@ inline std::vector<Drag> acceptedDrags(int32_t side) {
   }
   const Piece& king = pieces.kings[side - 1];
   const int r = homeRank(side);
-  if (king.onBoard == 1 && king.moved == 0 && king.x == kKingStartFile && king.y == r) {
+  if (king.onBoard && !king.moved && king.x == kKingStartFile && king.y == r) {
     for (const CastlingSquares& c : kCastlings) drags.push_back(Drag{kKingStartFile, r, c.kingTo, r, false, true});
   }
   probe = savedProbe;

@@ -31,7 +31,7 @@ const Piece& pieceOfPicture(int n) {
 int pictureAt(int x, int y) {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const Piece& p = pieceOfPicture(n);
-    if (p.onBoard == 1 && p.x == x && p.y == y) return n;
+    if (p.onBoard && p.x == x && p.y == y) return n;
   }
   return 0;
 }
