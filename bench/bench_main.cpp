@@ -29,7 +29,8 @@ const SignaturePosition& position(const std::string& name) {
 void setUpSparseEndgame() {
   setUpPosition(position("start"), 1);
   auto takeOff = [](Piece& p) {
-    squareAt(p.x, p.y) = Square{1, 0, 0, 0, 0, 99, 99, squareAt(p.x, p.y).weight};
+    squareAt(p.x, p.y) =
+        Square{kCommittedLayer, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, squareAt(p.x, p.y).weight};
     p.onBoard = false;
   };
   for (int s = 0; s < 2; ++s) {

@@ -19,7 +19,7 @@ std::string squareText(int x, int y) { return std::string(1, static_cast<char>('
 
 // Every move of the side to move that its piece's generator accepts, plus
 // short castling while the king has not moved.
-std::vector<std::string> acceptedMoves(int32_t side, std::vector<bool>& captures) {
+std::vector<std::string> acceptedMoves(Side side, std::vector<bool>& captures) {
   std::vector<std::string> moves;
   for (const Drag& d : acceptedDrags(side)) {
     if (d.castling && d.toX != kShortCastlingSquares.kingTo) continue;

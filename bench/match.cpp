@@ -23,7 +23,7 @@ constexpr int kMaxPlies = 300;
 // Plays a random opening; false when some side ran out of moves first.
 bool playOpening(std::mt19937& rng) {
   for (int ply = 0; ply < kOpeningPlies; ++ply) {
-    const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
     std::vector<Drag> drags = acceptedDrags(side);
     std::erase_if(drags, [](const Drag& d) { return squareAt(d.toX, d.toY).kind == kKing; });
     bool made = false;

@@ -26,7 +26,7 @@ void check(bool ok) {
   if (!ok) __builtin_trap();
 }
 
-bool validKind(int32_t kind) {
+bool validKind(PieceKind kind) {
   return kind == kPawn || kind == kRook || kind == kKnight || kind == kBishop || kind == kQueen || kind == kKing;
 }
 

@@ -26,7 +26,7 @@ void choose(const Candidate& c) { chosenMove = ChosenMove{c.kind, c.toX, c.toY, 
 
 // Plays the chosen move through the driver like a drop on its target square
 // (the drag variables' squares are set by the caller).
-void playChosenMove(int32_t side) {
+void playChosenMove(Side side) {
   if (!isCastlingMove(chosenMove.kind, chosenMove.code)) {
     movingKind = chosenMove.kind;
     movingSide = side;
@@ -42,7 +42,7 @@ void playChosenMove(int32_t side) {
   captureFound = false;
 }
 
-void playAndRecord(int32_t side) {
+void playAndRecord(Side side) {
   dragFromX = chosenMove.fromX;
   dragFromY = chosenMove.fromY;
   dragToX = chosenMove.toX;
@@ -55,9 +55,9 @@ void playAndRecord(int32_t side) {
 // When the side has no judged candidate at all (every move leaves its king
 // attacked), the first move the generators accept, so that the game goes on
 // and the opponent may take the king. False when no piece can move.
-bool chooseFirstPossibleMove(int32_t side) {
+bool chooseFirstPossibleMove(Side side) {
   trialMode = true;
-  for (int32_t kind : kKindOrder) {
+  for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || !p->onBoard) continue;
@@ -79,7 +79,7 @@ bool chooseFirstPossibleMove(int32_t side) {
 
 // The one-ply list's best entry, or a fallback when the list is empty. False
 // when nothing at all can be played.
-bool chooseBestOrFallback(const CandidateList& list, int32_t side) {
+bool chooseBestOrFallback(const CandidateList& list, Side side) {
   if (!isEmptyCandidate(list.entries[0])) {
     choose(list.entries[0]);
     return true;
@@ -107,7 +107,7 @@ void finishBlackTurn(bool chosen) {
 // move it has leaves its king attacked or it has nothing left to move. Such a
 // line is exactly what a player looks for, so it is judged like any other,
 // with this entry worth kRejectedScore and capturing nothing.
-constexpr Candidate kNoMove{kRejectedScore, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr Candidate kNoMove{kRejectedScore, kEmpty, 0, 0, 0, 0, 0, 0, 0, kEmpty, 0, 0, 0};
 
 // Entry `e` of a list as a move of a line: "no move" for an empty list's
 // head; false for an empty later entry, which gives no line.
@@ -118,12 +118,12 @@ bool lineEntry(const CandidateList& list, int e, Candidate& entry) {
 
 // Sets a line's move up ("no move" sets up nothing) and fills result list
 // `slot` with the other side's answers to the position as it then stands.
-void applyAndSearch(const Candidate& c, int32_t side, int32_t slot) {
+void applyAndSearch(const Candidate& c, Side side, int32_t slot) {
   if (!isEmptyCandidate(c)) applyCandidate(c, side);
   searchSide(otherSide(side), slot);
 }
 
-void undoLineEntry(const Candidate& c, int32_t side) {
+void undoLineEntry(const Candidate& c, Side side) {
   if (!isEmptyCandidate(c)) undoCandidate(c, side);
 }
 
@@ -288,7 +288,7 @@ namespace {
 
 // Plays the engine's move for `side`; a move the driver refuses is counted and
 // replaced by level 3's (the hint's for White).
-void playEngineChoice(const ChosenMove& m, int32_t side) {
+void playEngineChoice(const ChosenMove& m, Side side) {
   chosenMove = m;
   const int32_t before = sideToMove;
   playAndRecord(side);
@@ -321,7 +321,7 @@ bool playLevelFour() {
 }
 
 bool playEngineMove(int moveTimeMs) {
-  const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+  const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
   ChosenMove m{};
   if (!chooseEngineMove(moveTimeMs, m)) return false;
   playEngineChoice(m, side);

@@ -56,7 +56,7 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 }
 
 // An unattacked piece is in no danger, which most pieces are: test that first.
-inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
+inline int32_t termOf(const Piece& p, int32_t v, Side side) {
   if (!p.onBoard) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
   const uint64_t enemies = attackMapAt(otherSide(p.side) - 1, sq);
@@ -65,7 +65,7 @@ inline int32_t termOf(const Piece& p, int32_t v, int32_t side) {
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
-inline void addKing(const Piece& king, int32_t side, int32_t& sum) {
+inline void addKing(const Piece& king, Side side, int32_t& sum) {
   if (!king.onBoard) return;
   sum += termOf(king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
@@ -73,7 +73,7 @@ inline void addKing(const Piece& king, int32_t side, int32_t& sum) {
   if (king.side == side && attackMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) sum = kRejectedScore;
 }
 
-void addSide(int s, int32_t side, int32_t& sum) {
+void addSide(int s, Side side, int32_t& sum) {
   for (const Piece& p : pieces.pawns[s]) sum += termOf(p, materialValue(kPawn), side);
   for (const Piece& p : pieces.rooks[s]) sum += termOf(p, materialValue(kRook), side);
   for (const Piece& p : pieces.knights[s]) sum += termOf(p, materialValue(kKnight), side);
@@ -151,7 +151,7 @@ void saveEvaluationBase() {
   }
 }
 
-int32_t evaluateStep(int32_t side, int moverId, int takenId) {
+int32_t evaluateStep(Side side, int moverId, int takenId) {
   const Piece& mover = gamePiece(moverId);
   const Piece* taken = takenId >= 0 ? &gamePiece(takenId) : nullptr;
   if (!baseUsable || baseSquareOf[moverId] < 0 || !mover.onBoard || (taken != nullptr && taken->onBoard) ||
@@ -207,13 +207,13 @@ void countMaterial() {
   blackMaterial = sideMaterial(1);
 }
 
-int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide) {
+int32_t threatTerm(int x, int y, int32_t v, Side viewSide, Side pieceSide) {
   const int sq = squareIndex(x, y);
   const int32_t t = danger(v, attackMapAt(otherSide(pieceSide) - 1, sq), attackMapAt(pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 
-int32_t evaluateSide(int32_t side) {
+int32_t evaluateSide(Side side) {
   int32_t sum = 0;
   addSide(0, side, sum);
   addSide(1, side, sum);

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 inline int32_t whiteMaterial = 0;
 inline int32_t blackMaterial = 0;
 inline int32_t lastMaterialBalance = 0;  // White minus Black as last recorded
@@ -24,12 +26,12 @@ constexpr int32_t kSquarePenaltyWeight = 10;
 constexpr int32_t kSquarePenaltyOnCapture = 15;
 
 void countMaterial();
-int32_t threatTerm(int x, int y, int32_t v, int32_t viewSide, int32_t pieceSide);
-int32_t evaluateSide(int32_t side);
+int32_t threatTerm(int x, int y, int32_t v, Side viewSide, Side pieceSide);
+int32_t evaluateSide(Side side);
 // The search judges many positions one step away from its starting position:
 // saveEvaluationBase notes where the pieces stand there, and evaluateStep
 // gives evaluateSide after the step of piece number `moverId` (pieceIdOf)
 // that took piece `takenId` (-1 for none), set up on the board and in the
 // attack maps.
 void saveEvaluationBase();
-int32_t evaluateStep(int32_t side, int moverId, int takenId);
+int32_t evaluateStep(Side side, int moverId, int takenId);

@@ -27,8 +27,8 @@ engine::Position thinkingAbout{};
 
 ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
   const int id = p.board[engine::moveFrom(m)];
-  const int32_t kind = pieceKindOf(id);
-  const int32_t side = pieceSideOf(id);
+  const PieceKind kind = pieceKindOf(id);
+  const Side side = pieceSideOf(id);
   const int32_t fromX = engine::fileOf(engine::moveFrom(m));
   const int32_t fromY = engine::rankOf(engine::moveFrom(m));
   const int32_t toX = engine::fileOf(engine::moveTo(m));

@@ -10,7 +10,7 @@
 
 // The move to play, copied from a candidate or from the engine.
 struct ChosenMove {
-  int32_t kind;
+  PieceKind kind;
   int32_t toX;
   int32_t toY;
   int32_t fromX;

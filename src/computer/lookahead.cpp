@@ -27,7 +27,7 @@ int lookaheadDepth() { return depth; }
 
 void resetLookahead() { depth = 0; }
 
-void applyCandidate(const Candidate& c, int32_t side) {
+void applyCandidate(const Candidate& c, Side side) {
   if (depth >= kLookaheadDepth) return;
   AppliedCandidate& a = applied[depth++];
   a = AppliedCandidate{};
@@ -42,7 +42,7 @@ void applyCandidate(const Candidate& c, int32_t side) {
     castle(c.code, side, kCastleSearch);
     return;
   }
-  const int32_t enemy = otherSide(side);
+  const Side enemy = otherSide(side);
   a.squareIndexes[0] = squareIndex(c.toX, c.toY);
   a.squareIndexes[1] = squareIndex(c.fromX, c.fromY);
   a.squares[0] = board.squares[a.squareIndexes[0]];
@@ -61,7 +61,7 @@ void applyCandidate(const Candidate& c, int32_t side) {
   setPending(board.squares[a.squareIndexes[1]], kEmpty, kNoSide, 0, kPendingLayer);
 }
 
-void undoCandidate(const Candidate&, int32_t) {
+void undoCandidate(const Candidate&, Side) {
   if (depth == 0) return;
   AppliedCandidate& a = applied[--depth];
   if (a.castling) {

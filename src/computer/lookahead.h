@@ -9,9 +9,9 @@
 
 constexpr int kLookaheadDepth = 8;
 
-void applyCandidate(const Candidate& c, int32_t side);
+void applyCandidate(const Candidate& c, Side side);
 // Takes back the candidate applied last (candidates are undone in reverse order).
-void undoCandidate(const Candidate& c, int32_t side);
+void undoCandidate(const Candidate& c, Side side);
 // Number of candidates applied and not yet undone.
 int lookaheadDepth();
 // Forgets every applied candidate (program start).

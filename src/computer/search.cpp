@@ -16,7 +16,7 @@ namespace {
 int32_t baseWhiteMaterial = 0;
 int32_t baseBlackMaterial = 0;
 
-bool isSliding(int32_t kind) { return kind == kRook || kind == kBishop || kind == kQueen; }
+bool isSliding(PieceKind kind) { return kind == kRook || kind == kBishop || kind == kQueen; }
 
 void resetScores(CandidateList& list) {
   for (Candidate& c : list.entries) c.score = kRejectedScore;
@@ -35,7 +35,7 @@ void insertCandidate(CandidateList& list, const Candidate& c) {
 }
 
 // Attack totals and mobility of the position the maps describe, then the score.
-int32_t judge(int32_t side) {
+int32_t judge(Side side) {
   whiteAttackTotal = attackTotal[0];
   blackAttackTotal = attackTotal[1];
   mobility = side == kWhite ? whiteAttackTotal - blackAttackTotal : blackAttackTotal - whiteAttackTotal;
@@ -44,7 +44,7 @@ int32_t judge(int32_t side) {
 }
 
 // Builds the maps and judges the position on the board.
-int32_t evaluatePosition(int32_t side) {
+int32_t evaluatePosition(Side side) {
   buildAttackSummary();
   countMaterial();
   positionValue = evaluateSide(side);
@@ -53,7 +53,7 @@ int32_t evaluatePosition(int32_t side) {
 
 // Judges the step set up on the board again from a full scan and counts a
 // difference in the score or in the maps the score reads.
-void verifyStep(int32_t side) {
+void verifyStep(Side side) {
   const int to = squareIndex(candidateToX, candidateToY);
   const uint64_t white = attackMapAt(0, to);
   const uint64_t black = attackMapAt(1, to);
@@ -66,8 +66,8 @@ void verifyStep(int32_t side) {
 }
 
 // One possible step of a piece: set it up, judge it, undo it exactly.
-void tryStep(int32_t side, int32_t kind, int index, Piece& p, int32_t code, int32_t notedAtRest) {
-  const int32_t enemy = otherSide(side);
+void tryStep(Side side, PieceKind kind, int index, Piece& p, int32_t code, int32_t notedAtRest) {
+  const Side enemy = otherSide(side);
   candidateToX = p.targetX;
   candidateToY = p.targetY;
   const bool capture = captureFound;
@@ -127,7 +127,7 @@ struct CastlingSnapshot {
 };
 
 // Tries one castling; returns its score (kRejectedScore when not possible).
-int32_t tryCastling(int32_t side, int32_t code) {
+int32_t tryCastling(Side side, int32_t code) {
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
   Piece& king = pieces.kings[side - 1];
@@ -143,8 +143,8 @@ int32_t tryCastling(int32_t side, int32_t code) {
   candidateToY = r;
   const int32_t s = evaluatePosition(side);
   if (s != kRejectedScore) {
-    insertCandidate(workingList[side - 1], Candidate{s, kKing, c.kingTo, r, kKingStartFile, r, kNoIndex, code, 0, 0, 0,
-                                                     tacticalBonus, kCommittedLayer});
+    insertCandidate(workingList[side - 1], Candidate{s, kKing, c.kingTo, r, kKingStartFile, r, kNoIndex, code, 0,
+                                                     kEmpty, 0, tacticalBonus, kCommittedLayer});
   }
   for (int x = 0; x < kBoardSize; ++x) squareAt(x, r) = saved.rank[x];
   king = saved.king;
@@ -154,7 +154,7 @@ int32_t tryCastling(int32_t side, int32_t code) {
 
 }  // namespace
 
-void searchSide(int32_t side, int32_t slot) {
+void searchSide(Side side, int32_t slot) {
   searchSlot = slot;
   resetScores(workingList[0]);
   resetScores(workingList[1]);
@@ -164,7 +164,7 @@ void searchSide(int32_t side, int32_t slot) {
   countMaterial();
   baseWhiteMaterial = whiteMaterial;
   baseBlackMaterial = blackMaterial;
-  for (const int32_t kind : kKindOrder) {
+  for (const PieceKind kind : kKindOrder) {
     const int32_t codes = moveCodeCount(kind);
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece& p = gamePiece(pieceIdOf(kind, side, i));
@@ -197,7 +197,8 @@ void searchSide(int32_t side, int32_t slot) {
   for (CandidateList& list : workingList) {
     for (Candidate& c : list.entries) {
       c.score = kRejectedScore;
-      c.kind = c.toX = c.toY = c.fromX = c.fromY = c.index = c.code = 0;
+      c.kind = kEmpty;
+      c.toX = c.toY = c.fromX = c.fromY = c.index = c.code = 0;
     }
   }
 }
@@ -214,7 +215,7 @@ void resetSearch() {
 // The one number by which the search ranks the candidate set up on the board:
 // the position's value, the attack balances and the material won; rejected
 // when it cannot enter the side's working list.
-int32_t scoreCandidate(int32_t side, int32_t mobilityValue) {
+int32_t scoreCandidate(Side side, int32_t mobilityValue) {
   const int tx = candidateToX;
   const int ty = candidateToY;
   const int sq = squareIndex(tx, ty);

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 // A judged move. Fields 10, 11 and 13 are copied for every candidate and mean
 // something only when `captures` is 1.
 struct Candidate {
-  int32_t score;  // kRejectedScore in an entry without a candidate
-  int32_t kind;   // 9 for castling; 0: no candidate
+  int32_t score;   // kRejectedScore in an entry without a candidate
+  PieceKind kind;  // 9 for castling; 0: no candidate
   int32_t toX;
   int32_t toY;
   int32_t fromX;
@@ -16,7 +18,7 @@ struct Candidate {
   int32_t index;  // array index; 99 for queen, king and castling
   int32_t code;   // accepted move code; castling 9 or 10
   int32_t captures;
-  int32_t capturedKind;
+  PieceKind capturedKind;
   int32_t capturedIndex;
   int32_t bonus;          // tacticalBonus of the candidate
   int32_t capturedLayer;  // layer the captured piece stood in; castling 1
@@ -52,12 +54,12 @@ void resetSearch();
 // slot keeps that side's lists (even slots Black's, odd slots White's; any
 // other slot keeps nothing) and resets both working lists. Leaves trialMode
 // at 1 and the position as it was.
-void searchSide(int32_t side, int32_t slot);
+void searchSide(Side side, int32_t slot);
 
 // The score of the candidate just judged (its destination in candidateToX
 // and candidateToY, its position's value in positionValue); kRejectedScore
 // when it is worse than the fifth entry of the side's working list.
-int32_t scoreCandidate(int32_t side, int32_t mobilityValue);
+int32_t scoreCandidate(Side side, int32_t mobilityValue);
 
 inline bool isEmptyCandidate(const Candidate& c) { return c.kind == 0; }
-inline bool capturesKing(const Candidate& c) { return c.captures == 1 && c.capturedKind == 9; }
+inline bool capturesKing(const Candidate& c) { return c.captures == 1 && c.capturedKind == kKing; }

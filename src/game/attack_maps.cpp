@@ -95,7 +95,7 @@ struct PieceAttack {
   uint64_t increment;
 };
 
-constexpr uint64_t classOf(int32_t kind) {
+constexpr uint64_t classOf(PieceKind kind) {
   switch (kind) {
     case kPawn: return kPawnClass;
     case kKing: return kKingClass;
@@ -106,7 +106,7 @@ constexpr uint64_t classOf(int32_t kind) {
   }
 }
 
-constexpr Mover moverOf(int32_t kind, int32_t side) {
+constexpr Mover moverOf(PieceKind kind, Side side) {
   switch (kind) {
     case kPawn: return side == kWhite ? Mover::WhitePawn : Mover::BlackPawn;
     case kKnight: return Mover::Knight;
@@ -121,8 +121,8 @@ constexpr Mover moverOf(int32_t kind, int32_t side) {
 constexpr std::array<PieceAttack, kPieceCount> pieceAttackTable() {
   std::array<PieceAttack, kPieceCount> t{};
   for (int id = 0; id < kPieceCount; ++id) {
-    const int32_t kind = pieceKindOf(id);
-    const int32_t side = pieceSideOf(id);
+    const PieceKind kind = pieceKindOf(id);
+    const Side side = pieceSideOf(id);
     t[id] = {moverOf(kind, side), static_cast<uint8_t>(side - 1), materialValue(kind), classOf(kind)};
   }
   return t;
@@ -272,7 +272,7 @@ void buildAttackMaps() {
 
 void buildAttackSummary() { scanPieces(); }
 
-uint64_t squaresAttackedBy(int32_t side) {
+uint64_t squaresAttackedBy(Side side) {
   const uint64_t mapsOccupied = occupied;
   occupied = occupiedSquares();
   uint64_t set = 0;

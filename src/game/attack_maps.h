@@ -76,7 +76,7 @@ void buildAttackMaps();
 void buildAttackSummary();
 // The squares `side` attacks in the position on the board (bit x * 8 + y),
 // worked out without touching the maps.
-uint64_t squaresAttackedBy(int32_t side);
+uint64_t squaresAttackedBy(Side side);
 
 // The computer judges many positions that differ from one starting position
 // by a single step: saveAttackBase scans the starting position, and
@@ -101,13 +101,13 @@ inline int32_t packedValue(uint64_t p, int k) {
   return rest == 0 ? 0 : kAttackClassValue[__builtin_ctzll(rest) >> 3];
 }
 
-inline int32_t attackValue(int32_t side, int sq, int k) { return packedValue(attackMapAt(side - 1, sq), k); }
+inline int32_t attackValue(Side side, int sq, int k) { return packedValue(attackMapAt(side - 1, sq), k); }
 // The list length: at most seven.
-inline int32_t attackListCount(int32_t side, int sq) {
+inline int32_t attackListCount(Side side, int sq) {
   const int32_t n = packedCount(attackMapAt(side - 1, sq));
   return n < kAttackListLength ? n : kAttackListLength;
 }
-inline int32_t attackSumAt(int32_t side, int sq) { return packedSum(attackMapAt(side - 1, sq)); }
+inline int32_t attackSumAt(Side side, int sq) { return packedSum(attackMapAt(side - 1, sq)); }
 
 // Side `side` attacks (x, y) in the last build.
-inline bool isAttackedBy(int32_t side, int x, int y) { return attackMapAt(side - 1, squareIndex(x, y)) != 0; }
+inline bool isAttackedBy(Side side, int x, int y) { return attackMapAt(side - 1, squareIndex(x, y)) != 0; }

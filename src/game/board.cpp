@@ -2,7 +2,7 @@
 
 namespace {
 
-void placePiece(Piece& p, int x, int y, int32_t side, int32_t kind) {
+void placePiece(Piece& p, int x, int y, Side side, PieceKind kind) {
   p.x = p.targetX = x;
   p.y = p.targetY = y;
   p.side = side;
@@ -15,7 +15,7 @@ void placePiece(Piece& p, int x, int y, int32_t side, int32_t kind) {
 // Puts every piece record on its start square.
 void setUpPieces() {
   for (int s = 0; s < kSideCount; ++s) {
-    const int32_t side = s + 1;
+    const Side side = sideOfSlot(s);
     const int back = homeRank(side);
     const int front = side == kWhite ? 1 : 6;
     for (int i = 0; i < 8; ++i) placePiece(pieces.pawns[s][i], i, front, side, kPawn);
@@ -76,7 +76,9 @@ void initialiseGame() {
   gameSaved = true;
   replaying = false;
   dragFromX = dragFromY = dragToX = dragToY = 0;
-  movingKind = movingSide = movingIndex = 0;
+  movingKind = kEmpty;
+  movingSide = kNoSide;
+  movingIndex = 0;
   probe = SquareProbe{};
   captured = CapturedPiece{};
   captureFound = false;
@@ -100,7 +102,7 @@ SquareProbe probeSquare(int x, int y) {
   return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
 }
 
-void setPending(Square& s, int32_t kind, int32_t side, int32_t index, int32_t stableFlag) {
+void setPending(Square& s, PieceKind kind, Side side, int32_t index, int32_t stableFlag) {
   s.pendingKind = kind;
   s.pendingSide = side;
   s.pendingIndex = index;
@@ -126,7 +128,7 @@ void clearSquare(Square& s) {
   s.stable = kCommittedLayer;
 }
 
-Piece* pieceOf(int32_t kind, int32_t side, int32_t index) {
+Piece* pieceOf(PieceKind kind, Side side, int32_t index) {
   if ((side != kWhite && side != kBlack) || kindOrder(kind) < 0) return nullptr;
   const bool royal = kind == kQueen || kind == kKing;
   if (!royal && (index < 0 || index >= pieceCountOf(kind))) return nullptr;
@@ -161,7 +163,7 @@ void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {
   p.atRest = atRestFlag;
 }
 
-void setTargetOf(int32_t kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, int32_t side) {
+void setTargetOf(PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, Side side) {
   Piece* p = pieceOf(kind, side, index);
   if (p != nullptr) setTarget(*p, tx, ty, atRestFlag);
 }

@@ -13,10 +13,10 @@
 // force (1 committed, 0 pending). That layer is called the active layer.
 struct Square {
   int32_t stable;
-  int32_t kind;
-  int32_t pendingKind;
-  int32_t side;
-  int32_t pendingSide;
+  PieceKind kind;
+  PieceKind pendingKind;
+  Side side;
+  Side pendingSide;
   int32_t index;  // occupant's index in its kind's array, kNoIndex when empty
   int32_t pendingIndex;
   int32_t weight;  // positional weight, constant
@@ -24,12 +24,12 @@ struct Square {
 
 // What `probeSquare` reads, in the order the rules read it.
 struct SquareProbe {
-  int32_t kind;
-  int32_t side;
+  PieceKind kind;
+  Side side;
   int32_t index;
   int32_t stable;
-  int32_t pendingKind;
-  int32_t pendingSide;
+  PieceKind pendingKind;
+  Side pendingSide;
   int32_t pendingIndex;
   int32_t weight;
 };
@@ -43,7 +43,7 @@ struct Piece {
   int32_t y;
   int32_t targetX;
   int32_t targetY;
-  int32_t side;
+  Side side;
   int32_t atRest;
   bool onBoard;
   bool moved;
@@ -73,15 +73,15 @@ constexpr auto& pieceById(Set& set, int id) {
   return set.kings[id - 30];
 }
 // Kind and side of piece number `id`.
-constexpr int32_t pieceKindOf(int id) {
+constexpr PieceKind pieceKindOf(int id) {
   return id < 16 ? kPawn : id < 20 ? kKnight : id < 24 ? kBishop : id < 28 ? kRook : id < 30 ? kQueen : kKing;
 }
-constexpr int32_t pieceSideOf(int id) {
+constexpr Side pieceSideOf(int id) {
   const int n = id < 16 ? id / 8 : id < 28 ? (id - 16) % 4 / 2 : id % 2;
   return n == 0 ? kWhite : kBlack;
 }
 // The number of (kind, side, index) in that order; queen and king by side.
-constexpr int pieceIdOf(int32_t kind, int32_t side, int32_t index) {
+constexpr int pieceIdOf(PieceKind kind, Side side, int32_t index) {
   const int s = side - 1;
   switch (kind) {
     case kPawn: return s * 8 + index;
@@ -99,7 +99,7 @@ struct Board {
 
 // The piece a generator last captured: kind, layer it stood in, index.
 struct CapturedPiece {
-  int32_t kind;
+  PieceKind kind;
   int32_t layer;
   int32_t index;
 };
@@ -116,14 +116,14 @@ struct LastTry {
 // take back (the queen counts 8 here).
 constexpr int32_t materialValueTable[kKindCount] = {1, 4, 3, 3, 8, 2};
 // 0 for kEmpty and unknown codes.
-constexpr int32_t materialValue(int32_t kind) {
+constexpr int32_t materialValue(PieceKind kind) {
   const int order = kindOrder(kind);
   return order < 0 ? 0 : materialValueTable[order];
 }
 
 // The per-piece `value` written at start-up (as the material value, but the
 // queen 10); no rule reads it.
-constexpr int32_t startValue(int32_t kind) { return kind == kQueen ? 10 : materialValue(kind); }
+constexpr int32_t startValue(PieceKind kind) { return kind == kQueen ? 10 : materialValue(kind); }
 
 // Positional weight of (x, y): centre highest, symmetric.
 constexpr int32_t squareWeightTable[8][8] = {
@@ -133,7 +133,7 @@ constexpr int32_t squareWeightTable[8][8] = {
 };
 
 // Back-rank kinds from file a to h, the same for both sides.
-constexpr int32_t backRankKinds[8] = {kRook, kKnight, kBishop, kQueen, kKing, kBishop, kKnight, kRook};
+constexpr PieceKind backRankKinds[8] = {kRook, kKnight, kBishop, kQueen, kKing, kBishop, kKnight, kRook};
 
 // ---- the state -----------------------------------------------------------
 
@@ -163,7 +163,9 @@ inline bool replaying = false;             // while a saved game is replayed
 // board input, the computer and the replay.
 inline int32_t dragFromX = 0, dragFromY = 0;
 inline int32_t dragToX = 0, dragToY = 0;
-inline int32_t movingKind = 0, movingSide = 0, movingIndex = 0;
+inline PieceKind movingKind = kEmpty;
+inline Side movingSide = kNoSide;
+inline int32_t movingIndex = 0;
 
 // Outputs of the generators and of attack detection.
 inline SquareProbe probe{};
@@ -183,23 +185,23 @@ void resetGameState();
 
 inline Square& squareAt(int x, int y) { return board.squares[squareIndex(x, y)]; }
 SquareProbe probeSquare(int x, int y);  // no bounds check: 0 <= x, y <= 7
-void setPending(Square& s, int32_t kind, int32_t side, int32_t index, int32_t stableFlag);
+void setPending(Square& s, PieceKind kind, Side side, int32_t index, int32_t stableFlag);
 void commitSquare(Square& s);
 void clearSquare(Square& s);
 
 // Active layer of a square.
-inline int32_t activeSide(const Square& s) { return s.stable == kCommittedLayer ? s.side : s.pendingSide; }
+inline Side activeSide(const Square& s) { return s.stable == kCommittedLayer ? s.side : s.pendingSide; }
 
 // The piece of (kind, side, index); queen and king by side alone. nullptr when
 // no such piece exists.
-Piece* pieceOf(int32_t kind, int32_t side, int32_t index);
+Piece* pieceOf(PieceKind kind, Side side, int32_t index);
 
 void commitMove(Piece& p);
 void cancelMove(Piece& p);
 void markCaptured(Piece& p, int32_t layerFlag, bool stillOnBoard);
 void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag);
 // Finds the piece like pieceOf and calls setTarget; unknown pieces do nothing.
-void setTargetOf(int32_t kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, int32_t side);
+void setTargetOf(PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, Side side);
 
 // "A".."H" for 0..7, "m" for anything else.
 const char* fileLetter(int32_t x);

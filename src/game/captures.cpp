@@ -31,26 +31,26 @@ void resetLostPiecePlacement() {
 namespace {
 
 // Queens and kings are found by side alone, whatever index a caller passes.
-bool samePiece(const LostPiece& p, int32_t kind, int32_t side, int32_t index) {
+bool samePiece(const LostPiece& p, PieceKind kind, Side side, int32_t index) {
   return p.kind == kind && p.side == side && (kind == kQueen || kind == kKing || p.index == index);
 }
 
 }  // namespace
 
-bool isLostPieceShown(int32_t kind, int32_t side, int32_t index) {
+bool isLostPieceShown(PieceKind kind, Side side, int32_t index) {
   for (int i = 0; i < lostOrder.count; ++i) {
     if (samePiece(lostOrder.piece[i], kind, side, index)) return true;
   }
   return false;
 }
 
-int lostPiecesOf(int32_t side) {
+int lostPiecesOf(Side side) {
   int n = 0;
   for (int i = 0; i < lostOrder.count; ++i) n += lostOrder.piece[i].side == side ? 1 : 0;
   return n;
 }
 
-void removeLostPiece(int32_t kind, int32_t side, int32_t index) {
+void removeLostPiece(PieceKind kind, Side side, int32_t index) {
   int kept = 0;
   for (int i = 0; i < lostOrder.count; ++i) {
     if (!samePiece(lostOrder.piece[i], kind, side, index)) lostOrder.piece[kept++] = lostOrder.piece[i];
@@ -63,7 +63,7 @@ void removeLostPiece(int32_t kind, int32_t side, int32_t index) {
 namespace {
 
 // Adds a really captured piece to the lost pieces, in the next place.
-void addLostPiece(int32_t kind, int32_t side, int32_t index) {
+void addLostPiece(PieceKind kind, Side side, int32_t index) {
   const bool white = side == kWhite;
   LostPiecePlacement& p = white ? whiteLost : blackLost;
   advancePlacement(p, white ? kWhiteLostRowLeft : kBlackLostRowLeft);
@@ -75,11 +75,11 @@ void addLostPiece(int32_t kind, int32_t side, int32_t index) {
 
 }  // namespace
 
-void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t side, int32_t pendingIndex,
-               int32_t index, int32_t show, bool stillOnBoard, int32_t layer) {
+void takePiece(PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex, int32_t index,
+               int32_t show, bool stillOnBoard, int32_t layer) {
   const bool committed = layer == kCommittedLayer;
-  const int32_t k = committed ? kind : pendingKind;
-  const int32_t s = committed ? side : pendingSide;
+  const PieceKind k = committed ? kind : pendingKind;
+  const Side s = committed ? side : pendingSide;
   const int32_t i = committed ? index : pendingIndex;
   Piece* p = pieceOf(k, s, i);
   if (p != nullptr) {

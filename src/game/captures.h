@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 // Where the captured-pieces window placed the last lost piece of each side,
 // and how its rows fill (two pictures a row).
 struct LostPiecePlacement {
@@ -27,8 +29,8 @@ inline LostPiecePlacement blackLost = kBlackLostStart;
 // (captures against the computer only). Take back removes a piece it gives
 // back; the window is drawn from this list (showLostPieces).
 struct LostPiece {
-  int32_t kind;
-  int32_t side;
+  PieceKind kind;
+  Side side;
   int32_t index;  // 0 for the queen and the king
 };
 constexpr int kLostPieceCapacity = 32;  // every piece at most once
@@ -52,13 +54,13 @@ void advancePlacement(LostPiecePlacement& p, int32_t rowLeft);
 // Empties the captured-pieces window: no piece lost, placement at the start.
 void resetLostPiecePlacement();
 // Whether the piece is among the lost pieces shown, and how many of a side are.
-bool isLostPieceShown(int32_t kind, int32_t side, int32_t index);
-int lostPiecesOf(int32_t side);
+bool isLostPieceShown(PieceKind kind, Side side, int32_t index);
+int lostPiecesOf(Side side);
 // Takes a piece given back out of the lost pieces.
-void removeLostPiece(int32_t kind, int32_t side, int32_t index);
+void removeLostPiece(PieceKind kind, Side side, int32_t index);
 
 // (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured
 // square's two layers; `layer` selects which one holds the piece.
 // stillOnBoard false takes the piece off, true puts it back.
-void takePiece(int32_t pendingKind, int32_t kind, int32_t pendingSide, int32_t side, int32_t pendingIndex,
-               int32_t index, int32_t show, bool stillOnBoard, int32_t layer);
+void takePiece(PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex, int32_t index,
+               int32_t show, bool stillOnBoard, int32_t layer);

@@ -9,9 +9,9 @@ namespace {
 
 // The king's path, which the opponent must not attack: read from the maps,
 // or from `attacked` (bit x * 8 + y) when that is given.
-bool pathAttacked(int32_t code, int32_t side, const uint64_t* attacked = nullptr) {
+bool pathAttacked(int32_t code, Side side, const uint64_t* attacked = nullptr) {
   const int r = homeRank(side);
-  const int32_t enemy = otherSide(side);
+  const Side enemy = otherSide(side);
   const int kingTo = castlingSquares(code).kingTo;
   const int from = kingTo < kKingStartFile ? kingTo : kKingStartFile;
   const int to = kingTo < kKingStartFile ? kKingStartFile : kingTo;
@@ -34,7 +34,7 @@ bool rookInPlace(const Piece& rook, const CastlingSquares& c, int r) {
 
 // Pending layers written by a castling trial, with the layer flag each square
 // gets (the committed layer stays in force on White's side of short castling).
-void setUpTrial(int32_t code, int32_t side, const CastlingSquares& c) {
+void setUpTrial(int32_t code, Side side, const CastlingSquares& c) {
   const int r = homeRank(side);
   const bool black = side == kBlack;
   const int32_t flag = black ? kPendingLayer : kCommittedLayer;
@@ -45,7 +45,7 @@ void setUpTrial(int32_t code, int32_t side, const CastlingSquares& c) {
   setPending(squareAt(c.rookFrom, r), kEmpty, kNoSide, kNoIndex, startFlag);
 }
 
-void writeSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
+void writeSquare(int x, int y, PieceKind kind, Side side, int32_t index) {
   Square& s = squareAt(x, y);
   setPending(s, kind, side, index, kPendingLayer);
   commitSquare(s);
@@ -53,7 +53,7 @@ void writeSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
 
 // A castling drag made in play: commits and squares (the move driver hands
 // over the turn and records it).
-void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& rook) {
+void playCastling(Side side, const CastlingSquares& c, Piece& king, Piece& rook) {
   const int r = homeRank(side);
   commitMove(rook);
   commitMove(king);
@@ -66,7 +66,7 @@ void playCastling(int32_t side, const CastlingSquares& c, Piece& king, Piece& ro
 
 }  // namespace
 
-int32_t castle(int32_t code, int32_t side, int32_t mode) {
+int32_t castle(int32_t code, Side side, int32_t mode) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return 0;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
@@ -101,7 +101,7 @@ int32_t castle(int32_t code, int32_t side, int32_t mode) {
   return 1;
 }
 
-bool castlingAllowed(int32_t code, int32_t side) {
+bool castlingAllowed(int32_t code, Side side) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return false;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);

@@ -15,7 +15,7 @@ constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers on
 // them empty, the king's destination empty and the king's path not attacked.
 // Returns 1 when castling was made (play) or set up (search), 0 otherwise; a
 // refused castling leaves king and rook exactly as they were.
-int32_t castle(int32_t code, int32_t side, int32_t mode);
+int32_t castle(int32_t code, Side side, int32_t mode);
 
 // Whether castle(code, side, kCastlePlay) would castle now. Changes nothing.
-bool castlingAllowed(int32_t code, int32_t side);
+bool castlingAllowed(int32_t code, Side side);

@@ -24,7 +24,7 @@ constexpr CastlingSquares kLongCastlingSquares{kLongCastling, 1, 0, 0, 2, 16, 0}
 constexpr CastlingSquares kCastlings[2] = {kShortCastlingSquares, kLongCastlingSquares};
 
 constexpr bool isCastlingCode(int32_t code) { return code == kShortCastling || code == kLongCastling; }
-constexpr bool isCastlingMove(int32_t kind, int32_t code) { return kind == kKing && isCastlingCode(code); }
+constexpr bool isCastlingMove(PieceKind kind, int32_t code) { return kind == kKing && isCastlingCode(code); }
 
 // The squares of a castling code (long castling for any other code).
 constexpr const CastlingSquares& castlingSquares(int32_t code) {

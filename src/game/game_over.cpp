@@ -9,7 +9,7 @@ const char* const kYouLostMessage = "Kaybettiniz";
 
 namespace {
 
-bool kingOnBoard(int32_t side) { return pieces.kings[side - 1].onBoard; }
+bool kingOnBoard(Side side) { return pieces.kings[side - 1].onBoard; }
 
 }  // namespace
 

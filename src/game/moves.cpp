@@ -7,7 +7,7 @@ namespace {
 
 // What a destination test may accept for a kind and code.
 struct DestinationRule {
-  int32_t ownKind;
+  PieceKind ownKind;
   bool emptyAllowed;    // may move onto an empty square
   bool captureAllowed;  // may take an enemy piece there
   bool testOnly;        // castling test: answer without writing anything
@@ -32,7 +32,7 @@ int32_t refuse(Piece& p) {
 
 // Writes the tentative move: the mover pending on the destination, the start
 // square pending empty.
-void writePending(Square& dest, Square& start, const DestinationRule& rule, int32_t side) {
+void writePending(Square& dest, Square& start, const DestinationRule& rule, Side side) {
   setPending(dest, rule.ownKind, side, movingIndex, kPendingLayer);
   setPending(start, kEmpty, kNoSide, kNoIndex, kPendingLayer);
 }
@@ -47,8 +47,8 @@ int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule
     return refuse(p);
   }
   probe = probeSquare(tx, ty);
-  const int32_t occupant = probe.stable == kCommittedLayer ? probe.side : probe.pendingSide;
-  const int32_t enemy = otherSide(p.side);
+  const Side occupant = probe.stable == kCommittedLayer ? probe.side : probe.pendingSide;
+  const Side enemy = otherSide(p.side);
   const bool movesFlag = rule.ownKind == kPawn || rule.ownKind == kKing || rule.ownKind == kRook;
   if (occupant == kNoSide) {
     if (!rule.emptyAllowed) {
@@ -83,7 +83,7 @@ int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule
 
 // Sliding pieces: direction and distance from the code, path test, then the
 // destination.
-int32_t generateSlidingMove(Piece& p, int32_t code, const Step* directions, int directionCount, int32_t ownKind) {
+int32_t generateSlidingMove(Piece& p, int32_t code, const Step* directions, int directionCount, PieceKind ownKind) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -110,7 +110,7 @@ int32_t generateSlidingMove(Piece& p, int32_t code, const Step* directions, int 
 
 // A square passed over by a pawn's double step. White counts a piece in either
 // layer, Black only the active layer.
-bool passedSquareFree(int x, int y, int32_t side) {
+bool passedSquareFree(int x, int y, Side side) {
   if (!onBoardCoord(x, y)) return false;
   const Square& s = squareAt(x, y);
   if (side == kWhite) return s.side == kNoSide && s.pendingSide == kNoSide;
@@ -198,7 +198,7 @@ int32_t generateQueenMove(Piece& p, int32_t code) {
   return generateSlidingMove(p, code, queenDirections, 8, kQueen);
 }
 
-int32_t generateMove(int32_t kind, Piece& p, int32_t code) {
+int32_t generateMove(PieceKind kind, Piece& p, int32_t code) {
   switch (kind) {
     case kPawn: return generatePawnMove(p, code);
     case kRook: return generateRookMove(p, code);
@@ -210,7 +210,7 @@ int32_t generateMove(int32_t kind, Piece& p, int32_t code) {
   }
 }
 
-int32_t moveCodeCount(int32_t kind) {
+int32_t moveCodeCount(PieceKind kind) {
   switch (kind) {
     case kPawn: return 4;
     case kRook: return 28;

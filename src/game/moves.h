@@ -25,10 +25,10 @@ int32_t generateBishopMove(Piece& p, int32_t code);
 int32_t generateQueenMove(Piece& p, int32_t code);
 
 // The generator of a kind.
-int32_t generateMove(int32_t kind, Piece& p, int32_t code);
+int32_t generateMove(PieceKind kind, Piece& p, int32_t code);
 
 // Number of move codes of a kind (the search walks 1..count).
-int32_t moveCodeCount(int32_t kind);
+int32_t moveCodeCount(PieceKind kind);
 
 // Unit steps of the sliding directions, seven codes each.
 struct Step {

@@ -16,14 +16,14 @@ constexpr int32_t backRankIndex(int file) { return file <= 4 ? 0 : 1; }
 
 PictureOwner pictureOwner(int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return {kEmpty, kNoSide, 0};
-  const int32_t side = picture <= 16 ? kWhite : kBlack;
+  const Side side = picture <= 16 ? kWhite : kBlack;
   const int n = (picture - 1) % kBlackPictureOffset;  // 0..15 within the side
   if (n < kBoardSize) return {kPawn, side, n};
   const int file = n - kBoardSize;
   return {backRankKinds[file], side, backRankIndex(file)};
 }
 
-int stockPictureOf(int32_t side, int32_t kind, int32_t parity) {
+int stockPictureOf(Side side, PieceKind kind, int32_t parity) {
   for (int i = 0; i < kStockPictureCount; ++i) {
     const StockPicture& s = kStockPictures[i];
     if (s.kind == kind && s.side == side && s.parity == parity) return kFirstStockPicture + i;
@@ -31,7 +31,7 @@ int stockPictureOf(int32_t side, int32_t kind, int32_t parity) {
   return 0;
 }
 
-int lostPictureOf(int32_t side, int32_t kind, int32_t index) {
+int lostPictureOf(Side side, PieceKind kind, int32_t index) {
   const bool white = side == kWhite;
   if (side != kWhite && side != kBlack) return 0;
   switch (kind) {

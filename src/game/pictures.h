@@ -8,8 +8,8 @@
 // The piece a board picture (Image1..Image32 of the main window) stands for;
 // no side for any other number. Queen and king have index 0.
 struct PictureOwner {
-  int32_t kind;
-  int32_t side;
+  PieceKind kind;
+  Side side;
   int32_t index;
 };
 PictureOwner pictureOwner(int picture);
@@ -18,8 +18,8 @@ PictureOwner pictureOwner(int picture);
 // bitmap shows, a piece of a kind and side on a dark (parity 0) or light
 // (parity 1) square.
 struct StockPicture {
-  int32_t kind;
-  int32_t side;
+  PieceKind kind;
+  Side side;
   int32_t parity;
 };
 constexpr int kStockPictureCount = 24;
@@ -33,10 +33,10 @@ constexpr StockPicture kStockPictures[kStockPictureCount] = {
 
 // Stock picture (Image33..Image56) holding the bitmap of a piece of this side
 // and kind on a dark (parity 0) or light (parity 1) square; 0 for unknown kinds.
-int stockPictureOf(int32_t side, int32_t kind, int32_t parity);
+int stockPictureOf(Side side, PieceKind kind, int32_t parity);
 
 // Picture of the captured-pieces window that shows this piece; 0 if none.
-int lostPictureOf(int32_t side, int32_t kind, int32_t index);
+int lostPictureOf(Side side, PieceKind kind, int32_t index);
 
 // Sets every board picture (Image1..Image32) from its piece: on the piece's
 // square with the bitmap for that square's colour, shown and enabled; hidden

@@ -19,10 +19,10 @@ enum PieceKind : int32_t {
 
 // The six kinds in the order of the value tables and the stock pictures.
 constexpr int kKindCount = 6;
-constexpr int32_t kKindOrder[kKindCount] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
+constexpr PieceKind kKindOrder[kKindCount] = {kPawn, kRook, kKnight, kBishop, kQueen, kKing};
 
 // Position of a kind in kKindOrder; -1 for kEmpty and unknown codes.
-constexpr int kindOrder(int32_t kind) {
+constexpr int kindOrder(PieceKind kind) {
   for (int i = 0; i < kKindCount; ++i) {
     if (kKindOrder[i] == kind) return i;
   }
@@ -31,7 +31,7 @@ constexpr int kindOrder(int32_t kind) {
 
 // Pieces of one side of a kind: eight pawns, one queen and one king, two of
 // every other kind.
-constexpr int pieceCountOf(int32_t kind) { return kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2; }
+constexpr int pieceCountOf(PieceKind kind) { return kind == kPawn ? 8 : (kind == kQueen || kind == kKing) ? 1 : 2; }
 
 // Sides. A square with side kNoSide is empty.
 enum Side : int32_t {
@@ -82,8 +82,10 @@ constexpr int kSquarePixels = 40;  // a square on screen; a8 at (0, 0), h1 at (2
 
 inline constexpr bool onBoardCoord(int x, int y) { return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize; }
 inline constexpr int squareIndex(int x, int y) { return x * kBoardSize + y; }
-inline constexpr int32_t otherSide(int32_t side) { return side == kWhite ? kBlack : kWhite; }
-inline constexpr int32_t homeRank(int32_t side) { return side == kWhite ? 0 : 7; }
+// The side of an array slot (side - 1): 0 White, 1 Black.
+inline constexpr Side sideOfSlot(int slot) { return slot == 0 ? kWhite : kBlack; }
+inline constexpr Side otherSide(Side side) { return side == kWhite ? kBlack : kWhite; }
+inline constexpr int32_t homeRank(Side side) { return side == kWhite ? 0 : 7; }
 // Picture position of a square inside the board frame.
 inline constexpr int squareLeft(int x) { return kSquarePixels * x; }
 inline constexpr int squareTop(int y) { return 280 - kSquarePixels * y; }

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 // One half-move as take back and the saved game need it. It keeps squares
 // only: the pictures' places follow from them.
 struct HalfMoveRecord {
-  int32_t kind;         // kind moved; 9 for castling; 0: no move recorded
+  PieceKind kind;       // kind moved; 9 for castling; 0: no move recorded
   int32_t movedBefore;  // the pawn's, rook's or king's moved flag before the move
   int32_t index;        // index argument of the move; 99 for castling
   int32_t fromX;
@@ -15,7 +17,7 @@ struct HalfMoveRecord {
   int32_t toX;
   int32_t toY;
   int32_t captureFlag;  // 1 when the move captured
-  int32_t capturedKind;
+  PieceKind capturedKind;
   int32_t capturedMoved;  // the captured pawn's, rook's or king's moved flag
   int32_t capturedIndex;
   int32_t captureX;

@@ -8,7 +8,7 @@
 
 namespace {
 
-int32_t pawnCode(int32_t side, int32_t dx, int32_t dy) {
+int32_t pawnCode(Side side, int32_t dx, int32_t dy) {
   const int32_t dir = side == kWhite ? 1 : -1;
   if (dx == 0 && dy == dir) return 1;
   if (dx == 0 && dy == 2 * dir) return 2;
@@ -44,7 +44,7 @@ int32_t kingCode(int32_t dx, int32_t dy) {
 
 }  // namespace
 
-int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy) {
+int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy) {
   switch (kind) {
     case kPawn: return pawnCode(side, dx, dy);
     case kKnight: return stepCode(kKnightSteps, 8, dx, dy);
@@ -61,6 +61,6 @@ int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy) {
   }
 }
 
-bool sidesTurn(int32_t side) {
+bool sidesTurn(Side side) {
   return (side == kWhite && sideToMove == kWhiteToMove) || (side == kBlack && sideToMove == kBlackToMove);
 }

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 // The move code of a displacement for a kind and side; 0 when none.
-int32_t moveCodeFor(int32_t kind, int32_t side, int32_t dx, int32_t dy);
+int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy);
 
 // Whether `side` (kWhite or kBlack) is to move.
-bool sidesTurn(int32_t side);
+bool sidesTurn(Side side);

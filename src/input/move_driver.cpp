@@ -18,7 +18,7 @@ const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha faz
 namespace {
 
 // A move made, whoever made it, passes the turn to the other side.
-void handOverTurn(int32_t side) { sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
+void handOverTurn(Side side) { sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
 
 // After Black's move: a blinking notice when the white king stands attacked.
 void testCheckOnWhiteKing() {
@@ -38,7 +38,7 @@ void selectLastLine() {
 }
 
 // Records a castling made in play: history, counters and list lines.
-void recordCastling(int32_t code, int32_t side) {
+void recordCastling(int32_t code, Side side) {
   const int32_t r = homeRank(side);
   if (side == kWhite) moveNumber += 1;
   HalfMoveRecord& h = currentHalfMove(side);
@@ -59,12 +59,12 @@ void recordCastling(int32_t code, int32_t side) {
 
 }  // namespace
 
-HalfMoveRecord& currentHalfMove(int32_t side) {
+HalfMoveRecord& currentHalfMove(Side side) {
   FullMoveRecord& entry = history[moveCount];
   return side == kWhite ? entry.white : entry.black;
 }
 
-int32_t requestMove(int32_t kind, int32_t side, int32_t index) {
+int32_t requestMove(PieceKind kind, Side side, int32_t index) {
   trialMode = false;  // a real move is never a trial
   const int32_t dx = dragToX - dragFromX;
   const int32_t dy = dragToY - dragFromY;

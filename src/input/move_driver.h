@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 #include "input/history.h"
 #include "input/move_codes.h"
 
@@ -16,9 +18,9 @@ void resetMoveDriver();
 // Makes the move of the piece (kind, side, index) described by the drag
 // variables. Returns 1 when the move was made, 0 otherwise; castling drags
 // are carried out by castling and also return 0.
-int32_t requestMove(int32_t kind, int32_t side, int32_t index);
+int32_t requestMove(PieceKind kind, Side side, int32_t index);
 
 // The history half of the move being made by `side` now.
-HalfMoveRecord& currentHalfMove(int32_t side);
+HalfMoveRecord& currentHalfMove(Side side);
 
 extern const char* const kHistoryFullMessage;

@@ -16,7 +16,7 @@ struct PiecePart {
   bool numbered;
 };
 
-PiecePart piecePart(int32_t kind, bool white) {
+PiecePart piecePart(PieceKind kind, bool white) {
   switch (kind) {
     case kPawn: return {white ? "piyon(" : "    piyon(", ")     ", true};
     case kRook: return {white ? "  kale(" : "      kale(", ")     ", true};
@@ -34,7 +34,7 @@ std::string numberPrefix(int32_t number) { return std::to_string(number) + "- ";
 
 }  // namespace
 
-std::string formatMoveLine(int32_t kind, int32_t side, int32_t index, int32_t fromX, int32_t fromY, int32_t toX,
+std::string formatMoveLine(PieceKind kind, Side side, int32_t index, int32_t fromX, int32_t fromY, int32_t toX,
                            int32_t toY, char mark, int32_t number) {
   const bool white = side == kWhite;
   const PiecePart part = piecePart(kind, white);
@@ -48,7 +48,7 @@ std::string formatMoveLine(int32_t kind, int32_t side, int32_t index, int32_t fr
   return line;
 }
 
-std::string formatCastlingLine(int32_t code, int32_t side, int32_t number) {
+std::string formatCastlingLine(int32_t code, Side side, int32_t number) {
   const char* text = code == kShortCastling ? "      KÜÇÜK ROK" : "      BÜYÜK ROK";
   return side == kWhite ? numberPrefix(number) + text : std::string(text);
 }

@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "game/types.h"
+
 extern const char* const kListHeader1;    // "     TAŞ        ILK SON "
 extern const char* const kListHeader2;    // "    --------       ------ -------- "
 extern const char* const kBlankListLine;  // the four blanks after Black's line
 
 // A move line: White's starts with its move number.
-std::string formatMoveLine(int32_t kind, int32_t side, int32_t index, int32_t fromX, int32_t fromY, int32_t toX,
+std::string formatMoveLine(PieceKind kind, Side side, int32_t index, int32_t fromX, int32_t fromY, int32_t toX,
                            int32_t toY, char mark, int32_t number);
 // A castling line (code 9 short, 10 long).
-std::string formatCastlingLine(int32_t code, int32_t side, int32_t number);
+std::string formatCastlingLine(int32_t code, Side side, int32_t number);

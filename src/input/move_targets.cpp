@@ -9,7 +9,7 @@
 #include "input/history.h"
 #include "input/move_codes.h"
 
-uint64_t moveTargets(int32_t kind, int32_t side, int32_t index) {
+uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
   Piece* piece = pieceOf(kind, side, index);
   if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
   if (!sidesTurn(side) || gameIsOver() || moveCount >= kHistoryCapacity) return 0;

@@ -4,13 +4,15 @@
 
 #include <cstdint>
 
+#include "game/types.h"
+
 // Every square (bit x * 8 + y) on which a drop of the piece (kind, side,
 // index) would be played by the move driver, castling included (the king's
 // two-square step and long castling's square). None when the piece is off
 // the board, not of the side to move, or the game is over. Changes nothing:
 // the generators run in trial mode and what they write in passing is put
 // back.
-uint64_t moveTargets(int32_t kind, int32_t side, int32_t index);
+uint64_t moveTargets(PieceKind kind, Side side, int32_t index);
 
 // The dots of a board picture's piece (1..32).
 uint64_t pictureTargets(int picture);

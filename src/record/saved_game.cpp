@@ -28,6 +28,8 @@ namespace {
 // Roles of a full move's lines: White's, Black's (2) and the blank line.
 constexpr int32_t kWhiteLine = 1;
 constexpr int32_t kBlankLine = 3;
+// The side that plays a move line.
+constexpr Side sideOfLine(int32_t role) { return role == kWhiteLine ? kWhite : kBlack; }
 constexpr size_t kFirstPieceScan = 2;
 constexpr size_t kFirstSquareScan = 14;
 
@@ -48,7 +50,7 @@ size_t scanFor(const std::string& line, size_t from, const char* set) {
   return std::string::npos;
 }
 
-int32_t pieceKindOf(char c) {
+PieceKind pieceKindOf(char c) {
   switch (c) {
     case 'p': return kPawn;
     case 'k': return kRook;
@@ -201,7 +203,7 @@ int32_t readWholeFile(const std::string& path, std::string& bytes) {
 
 // A line can be played only when its squares lie on the board and the piece
 // it names stands on its from-square.
-bool standsOnFromSquare(const ParsedMove& m, int32_t side) {
+bool standsOnFromSquare(const ParsedMove& m, Side side) {
   if (!onBoardCoord(m.fromX, m.fromY) || !onBoardCoord(m.toX, m.toY)) return false;
   const Piece* p = pieceOf(m.kind, side, m.index);
   return p != nullptr && p->onBoard && p->x == m.fromX && p->y == m.fromY;
@@ -265,8 +267,8 @@ int32_t replayLines(const std::vector<std::string>& lines) {
     if (role == kBlankLine + 1) role = kWhiteLine;
     if (role != kBlankLine) {
       ParsedMove m{};
-      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(m, role)) return i;
-      movingSide = role;
+      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(m, sideOfLine(role))) return i;
+      movingSide = sideOfLine(role);
       movingKind = m.kind;
       movingIndex = m.index;
       dragFromX = m.fromX;
@@ -281,7 +283,7 @@ int32_t replayLines(const std::vector<std::string>& lines) {
       }
       // A castling is reported as no move made: the turn passing tells.
       const int32_t turn = sideToMove;
-      requestMove(m.kind, role, m.index);
+      requestMove(m.kind, sideOfLine(role), m.index);
       if (sideToMove == turn) return i;
     }
     ++role;

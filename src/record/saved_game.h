@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/types.h"
+
 inline bool gameOpened = false;  // a saved game has been opened in this run
 void resetSavedGame();           // gameOpened back to false
 
@@ -27,7 +29,7 @@ bool openGameFrom(const std::string& path);
 
 // A move read from a line of a saved game.
 struct ParsedMove {
-  int32_t kind;
+  PieceKind kind;
   int32_t index;
   int32_t fromX;
   int32_t fromY;

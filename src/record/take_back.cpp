@@ -15,7 +15,7 @@ constexpr int32_t kRestoreMove = 1;
 constexpr int32_t kRestoreCaptured = 2;
 
 // Puts the piece on its target square, committing the square's pending layer.
-void restorePiece(int32_t kind, int32_t index, int32_t side, bool moved, int32_t mode) {
+void restorePiece(PieceKind kind, int32_t index, Side side, bool moved, int32_t mode) {
   Piece* p = pieceOf(kind, side, index);
   if (p == nullptr) return;
   p->x = p->targetX;
@@ -29,24 +29,24 @@ void restorePiece(int32_t kind, int32_t index, int32_t side, bool moved, int32_t
 
 // Writes an occupant into a square's pending layer with the committed layer in
 // force; restorePiece then commits it.
-void prepareSquare(int x, int y, int32_t kind, int32_t side, int32_t index) {
+void prepareSquare(int x, int y, PieceKind kind, Side side, int32_t index) {
   setPending(squareAt(x, y), kind, side, index, kCommittedLayer);
 }
 
-void undoCastlingPiece(int32_t side, int32_t kind, int32_t index, int fromX, int toX, int r) {
+void undoCastlingPiece(Side side, PieceKind kind, int32_t index, int fromX, int toX, int r) {
   prepareSquare(fromX, r, kind, side, kind == kKing ? kNoIndex : index);
   clearSquare(squareAt(toX, r));
   setTargetOf(kind, index, fromX, r, 1, side);
   restorePiece(kind, index, side, false, kRestoreMove);
 }
 
-bool isCastling(const HalfMoveRecord& h, int32_t side) {
+bool isCastling(const HalfMoveRecord& h, Side side) {
   const int r = homeRank(side);
   return h.kind == kKing && h.fromX == kKingStartFile && h.fromY == r && h.toY == r &&
          castlingCodeForKingTo(h.toX) != 0;
 }
 
-void undoHalfMove(const HalfMoveRecord& h, int32_t side) {
+void undoHalfMove(const HalfMoveRecord& h, Side side) {
   if (h.kind == kEmpty) return;  // no move recorded in this half
   const int r = homeRank(side);
   if (isCastling(h, side)) {
@@ -71,7 +71,7 @@ LostPiecePlacement placementAfter(int placed, bool white) {
 // Gives a captured piece back to the board. Its place in the captured-pieces
 // window is freed only when it was shown there, and the placement then goes
 // on exactly as if the piece had never been taken.
-void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
+void returnCapturedPiece(const HalfMoveRecord& h, Side side) {
   const bool wasShown = isLostPieceShown(h.capturedKind, side, h.capturedIndex);
   prepareSquare(h.captureX, h.captureY, h.capturedKind, side, h.capturedIndex);
   setTargetOf(h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
@@ -82,10 +82,11 @@ void returnCapturedPiece(const HalfMoveRecord& h, int32_t side) {
 }
 
 void clearHalf(HalfMoveRecord& h) {
-  h.kind = h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.captureFlag = 0;
+  h.kind = kEmpty;
+  h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.captureFlag = 0;
 }
 
-void undoHalfWithCapture(HalfMoveRecord& h, int32_t side) {
+void undoHalfWithCapture(HalfMoveRecord& h, Side side) {
   undoHalfMove(h, side);
   if (h.captureFlag == 1 && h.kind != kEmpty) returnCapturedPiece(h, otherSide(side));
   clearHalf(h);

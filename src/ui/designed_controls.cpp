@@ -10,7 +10,7 @@ namespace {
 constexpr int kStockLeft = 536;
 
 // Designed place of a captured-pieces picture: four columns of eight.
-void placeLostPictureAsDesigned(int32_t side, int32_t kind, int32_t index, int column, int row) {
+void placeLostPictureAsDesigned(Side side, PieceKind kind, int32_t index, int column, int row) {
   static constexpr int columnLeft[4] = {10, 50, 90, 130};
   const int n = lostPictureOf(side, kind, index);
   if (n == 0) return;
@@ -19,10 +19,10 @@ void placeLostPictureAsDesigned(int32_t side, int32_t kind, int32_t index, int c
 
 void designLostPictures() {
   for (int s = 0; s < kSideCount; ++s) {
-    const int32_t side = s + 1;
+    const Side side = sideOfSlot(s);
     const int pawnColumn = s * 2;
     for (int i = 0; i < 8; ++i) placeLostPictureAsDesigned(side, kPawn, i, pawnColumn, i);
-    const int32_t kinds[8] = {kKnight, kKnight, kRook, kRook, kBishop, kBishop, kQueen, kKing};
+    const PieceKind kinds[8] = {kKnight, kKnight, kRook, kRook, kBishop, kBishop, kQueen, kKing};
     for (int r = 0; r < 8; ++r) placeLostPictureAsDesigned(side, kinds[r], r % 2, pawnColumn + 1, r);
   }
 }

@@ -13,16 +13,16 @@ namespace {
 
 using AttackerValues = std::vector<int32_t>;
 
-AttackerValues listOf(int32_t side, const std::string& square) {
+AttackerValues listOf(Side side, const std::string& square) {
   const AttackList& l = attackers[side - 1][fileOf(square)][rankOf(square)];
   return AttackerValues(l.values, l.values + std::min<int32_t>(std::max<int32_t>(l.count, 0), 7));
 }
 
-int32_t sumOf(int32_t side, const std::string& square) { return attackSum[side - 1][fileOf(square)][rankOf(square)]; }
+int32_t sumOf(Side side, const std::string& square) { return attackSum[side - 1][fileOf(square)][rankOf(square)]; }
 
 // The named squares of one side's map, each as "square sum:attackers",
 // e.g. "d6 14:2,4,8|d5 0:".
-std::string attacksOn(int32_t side, const std::string& squares) {
+std::string attacksOn(Side side, const std::string& squares) {
   std::istringstream in(squares);
   std::string square, text;
   while (in >> square) {
@@ -37,7 +37,7 @@ std::string attacksOn(int32_t side, const std::string& squares) {
 
 // Every square of one side's map: the listed squares with their attackers,
 // every other square unattacked; unused list entries hold 0.
-void expectMap(int32_t side, const std::map<std::string, AttackerValues>& expected) {
+void expectMap(Side side, const std::map<std::string, AttackerValues>& expected) {
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
       const std::string sq = squareName(x, y);
@@ -70,7 +70,7 @@ std::map<std::string, AttackerValues> mirrored(const std::map<std::string, Attac
 }
 
 // The squares one side attacks, as names.
-std::vector<std::string> attackedSquares(int32_t side) {
+std::vector<std::string> attackedSquares(Side side) {
   std::vector<std::string> out;
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {

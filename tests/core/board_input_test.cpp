@@ -42,12 +42,16 @@ TEST(BoardInput, PressesAndSquareDrops) {
       {28, "d8 5/2/0"}, {29, "e8 9/2/0"}, {30, "f8 4/2/1"}, {31, "g8 3/2/1"}, {32, "h8 2/2/1"},
   };
   for (const auto& o : owners) {
-    dragFromX = dragFromY = movingKind = movingSide = movingIndex = -1;
+    dragFromX = dragFromY = movingIndex = -1;
+    movingKind = static_cast<PieceKind>(-1);
+    movingSide = static_cast<Side>(-1);
     EXPECT_TRUE(Image1MouseDown(o.picture, MouseButton::Left)) << "Image" << o.picture;
     EXPECT_EQ(dragStart(), o.start);
   }
   // Any other button records the piece but starts no drag.
-  dragFromX = dragFromY = movingKind = movingSide = movingIndex = -1;
+  dragFromX = dragFromY = movingIndex = -1;
+  movingKind = static_cast<PieceKind>(-1);
+  movingSide = static_cast<Side>(-1);
   EXPECT_FALSE(Image1MouseDown(5, MouseButton::Right));
   EXPECT_EQ(dragStart(), "e2 1/1/4");
   EXPECT_FALSE(Image1MouseDown(31, MouseButton::Middle));

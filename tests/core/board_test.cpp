@@ -77,7 +77,9 @@ TEST(Board, ProbeSquareAndFileLetter) {
   EXPECT_EQ(fields(probeSquare(4, 0)), (std::vector<int32_t>{9, 1, 9, 1, 0, 0, 99, 2}));
   EXPECT_EQ(fields(probeSquare(3, 3)), (std::vector<int32_t>{0, 0, 99, 1, 0, 0, 99, 8}));
   // Field order: every field distinct, read from the square at x * 8 + y.
-  board.squares[5 * 8 + 2] = Square{11, 12, 13, 14, 15, 16, 17, 18};
+  board.squares[5 * 8 + 2] = Square{
+      11, static_cast<PieceKind>(12), static_cast<PieceKind>(13), static_cast<Side>(14), static_cast<Side>(15), 16, 17,
+      18};
   EXPECT_EQ(fields(probeSquare(5, 2)), (std::vector<int32_t>{12, 14, 16, 11, 13, 15, 17, 18}));
 
   const char* letters[8] = {"A", "B", "C", "D", "E", "F", "G", "H"};

@@ -15,7 +15,7 @@ namespace {
 
 // A real capture of the committed occupant (kind, side, index), and the
 // pictures drawn as at the end of the move.
-void capture(int32_t kind, int32_t side, int32_t index) {
+void capture(PieceKind kind, Side side, int32_t index) {
   takePiece(kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, false, kCommittedLayer);
   showBoardPictures();
   showLostPieces();
@@ -34,7 +34,9 @@ TEST(Captures, LostPiecesFillTheCapturedPiecesWindow) {
   // the piece's moved flag for take back (knights, bishops and queens leave
   // the variable alone); the "MAT" label shows once a king is taken.
   const struct {
-    int32_t kind, side, index;
+    PieceKind kind;
+    Side side;
+    int32_t index;
     int lost;
     const char* place;
     int boardPicture;

@@ -64,7 +64,7 @@ TEST(Castling, BothWaysOnBothSides) {
     }
     const std::string from(c.king, 2), to(c.king + 2, 2);
     const bool white = from[1] == '1', kingside = to[0] == 'g';
-    const int32_t side = white ? kWhite : kBlack;
+    const Side side = white ? kWhite : kBlack;
     const int rank = homeRank(side);
     const std::string rookFrom = (kingside ? "h" : "a") + from.substr(1),
                       rookTo = (kingside ? "f" : "c") + from.substr(1);
@@ -128,7 +128,7 @@ TEST(Castling, AttackedSquares) {
                {"e8b8", "a6- a7- b7- c7- g6+"}};
   for (const auto& c : cases) {
     const std::string from(c.king, 2), to(c.king + 2, 2);
-    const int32_t side = from[1] == '1' ? kWhite : kBlack;
+    const Side side = from[1] == '1' ? kWhite : kBlack;
     std::istringstream in(c.knights);
     std::string knight;
     while (in >> knight) {
@@ -180,7 +180,7 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
     std::string king, square;
     in >> king;
     while (in >> square) {
-      for (int32_t holder : {kWhite, kBlack}) {
+      for (Side holder : {kWhite, kBlack}) {
         SCOPED_TRACE(square + " held by side " + std::to_string(holder));
         setUpKingsAndRooks();
         placePiece(kBishop, holder, 1, square);
@@ -197,7 +197,7 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   // start.
   const struct {
     int32_t code;
-    int32_t side;
+    Side side;
     const char* layers;
   } cases[] = {
       {9, kWhite, "1 .99 K99|1 K9 .99|1 .99 R1|1 R1 .99"},

@@ -64,7 +64,7 @@ TEST(Engine, GeneratesExactlyTheMovesTheDriverAccepts) {
     std::vector<Drag> played;
     replay(played);
     for (int ply = 0; ply < 120 && !gameIsOver(); ++ply) {
-      const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+      const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
       bool engineShort = false;
       bool engineLong = false;
       const std::set<Squares> mine = engineMoves(engineShort, engineLong);

@@ -63,7 +63,7 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
   for (const Case& c : cases) {
     Piece& pawn = pieces.pawns[1][c.index];
     setPending(squareAt(c.tx, c.ty), kPawn, kBlack, c.index, 0);
-    setPending(squareAt(c.fx, c.fy), 0, 0, 99, 0);
+    setPending(squareAt(c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 0);
     setTarget(pawn, c.tx, c.ty, 0);
     buildAttackMaps();
     countMaterial();
@@ -75,8 +75,8 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
     const int32_t score = scoreCandidate(kBlack, mobility);
     EXPECT_EQ((std::vector<int32_t>{positionValue, mobility, score, tacticalBonus}),
               (std::vector<int32_t>{c.expectedPosition, c.expectedMobility, c.expectedScore, 0}));
-    setPending(squareAt(c.tx, c.ty), 0, 0, 99, 1);
-    setPending(squareAt(c.fx, c.fy), 0, 0, 99, 1);
+    setPending(squareAt(c.tx, c.ty), kEmpty, kNoSide, kNoIndex, 1);
+    setPending(squareAt(c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 1);
     setTarget(pawn, c.fx, c.fy, 1);
   }
 }

@@ -31,7 +31,7 @@ inline void clearBoard() {
 
 // Puts a piece at rest on a square as its committed occupant; the square it
 // stood on before is emptied.
-inline Piece& placePiece(int32_t kind, int32_t side, int32_t index, const std::string& square) {
+inline Piece& placePiece(PieceKind kind, Side side, int32_t index, const std::string& square) {
   Piece& p = *pieceOf(kind, side, index);
   Square& old = squareAt(p.x, p.y);
   if (p.onBoard && old.kind == kind && old.side == side) clearSquare(old);
@@ -58,9 +58,9 @@ inline void placePieces(const std::string& list) {
   std::string word;
   while (in >> word) {
     const char c = word[0];
-    const int32_t side = c >= 'a' ? kBlack : kWhite;
+    const Side side = c >= 'a' ? kBlack : kWhite;
     const int order = static_cast<int>(std::string("PRNBQK").find(static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c)));
-    const int32_t kind = kKindOrder[order];
+    const PieceKind kind = kKindOrder[order];
     const std::string number = word.substr(1, word.size() - 3);
     const int32_t fallback = kind == kQueen || kind == kKing ? 9 : next[side - 1][order]++;
     placePiece(kind, side, number.empty() ? fallback : std::stoi(number), word.substr(word.size() - 2));
@@ -78,7 +78,7 @@ inline void setUpPosition(const std::string& list) {
 // index, e.g. "1 K99 .99"; an occupant that is no piece shows as kind/side.
 inline std::string layers(const std::string& square) {
   const Square& s = squareNamed(square);
-  const auto occupant = [](int32_t kind, int32_t side, int32_t index) {
+  const auto occupant = [](PieceKind kind, Side side, int32_t index) {
     const int order = kindOrder(kind);
     std::string letter;
     if (kind == kEmpty && side == kNoSide) {

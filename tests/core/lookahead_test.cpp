@@ -14,7 +14,7 @@ int pairs = 0;  // apply/undo pairs checked
 // Applies every non-empty entry of a list in turn and looks one ply deeper,
 // checking that each apply/undo pair and each search leave the whole state
 // exactly as it was.
-void walk(int depth, int32_t side) {
+void walk(int depth, Side side) {
   const GameState beforeSearch = gameState();
   searchSide(side, depth);
   if (!sameState(beforeSearch, gameState())) ++faults;
@@ -54,7 +54,7 @@ TEST(Lookahead, CastlingCandidateIsUndoneExactly) {
   playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
   trialMode = 1;
   const GameState before = gameState();
-  const Candidate shortCastling{0, kKing, 6, 0, 4, 0, kNoIndex, kShortCastling, 0, 0, 0, 0, 1};
+  const Candidate shortCastling{0, kKing, 6, 0, 4, 0, kNoIndex, kShortCastling, 0, kEmpty, 0, 0, 1};
   applyCandidate(shortCastling, kWhite);
   EXPECT_EQ(pieces.kings[0].targetX, 6);
   EXPECT_EQ(pieces.kings[0].atRest, 0);

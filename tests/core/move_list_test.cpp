@@ -6,7 +6,7 @@
 namespace {
 
 // Squares by name for the line builder.
-std::string line(int32_t kind, int32_t side, int32_t index, const char* move, int32_t number) {
+std::string line(PieceKind kind, Side side, int32_t index, const char* move, int32_t number) {
   return formatMoveLine(kind, side, index, move[0] - 'a', move[1] - '1', move[3] - 'a', move[4] - '1', move[2], number);
 }
 

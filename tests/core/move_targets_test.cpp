@@ -56,7 +56,7 @@ TEST(MoveTargets, AreTheDropsTheDriverPlays) {
     replay();
     for (int ply = 0; ply < 40; ++ply) {
       ++positions;
-      const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+      const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
       for (int picture = 1; picture <= kBoardPictureCount; ++picture) {
         const GameState before = gameState();
         const std::string scratch = scratchText();

@@ -36,7 +36,9 @@ void expectLastTry(int tx, int ty, int sx, int sy) {
 }
 
 // A probe value no square holds, to see whether a square was read.
-constexpr SquareProbe kUnreadProbe{-5, -5, -5, -5, -5, -5, -5, -5};
+constexpr PieceKind kUnreadKind = static_cast<PieceKind>(-5);
+constexpr Side kUnreadSide = static_cast<Side>(-5);
+constexpr SquareProbe kUnreadProbe{kUnreadKind, kUnreadSide, -5, -5, kUnreadKind, kUnreadSide, -5, -5};
 bool probeUnread() { return std::memcmp(&probe, &kUnreadProbe, sizeof probe) == 0; }
 
 void startTwoPlayerGame() {
@@ -55,7 +57,7 @@ Piece& pieceOn(const std::string& square) {
 // may change) and "!" a refusal made without even reading the square.
 void expectCodes(const std::string& from, const std::string& codes) {
   Piece& p = pieceOn(from);
-  const int32_t kind = squareNamed(from).kind;
+  const PieceKind kind = squareNamed(from).kind;
   std::istringstream in(codes);
   std::string word;
   while (in >> word) {
@@ -231,19 +233,19 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
   // The square passed over: White counts a piece in either layer, Black
   // only in the active layer.
   struct Case {
-    int32_t side;
-    int32_t committedSide;
-    int32_t pendingSide;
+    Side side;
+    Side committedSide;
+    Side pendingSide;
     int32_t stable;
     int32_t expected;
   };
   const Case cases[] = {
-      {kWhite, kBlack, 0, 1, kMoveRefused},  {kWhite, kWhite, 0, 1, kMoveRefused},
-      {kWhite, 0, kBlack, 1, kMoveRefused},  {kWhite, kBlack, 0, 0, kMoveRefused},
-      {kWhite, 0, kWhite, 0, kMoveRefused},  {kWhite, 0, 0, 0, kMovePossible},
-      {kBlack, kWhite, 0, 1, kMoveRefused},  {kBlack, kBlack, 0, 1, kMoveRefused},
-      {kBlack, kWhite, 0, 0, kMovePossible}, {kBlack, 0, kWhite, 1, kMovePossible},
-      {kBlack, 0, kWhite, 0, kMoveRefused},
+      {kWhite, kBlack, kNoSide, 1, kMoveRefused},  {kWhite, kWhite, kNoSide, 1, kMoveRefused},
+      {kWhite, kNoSide, kBlack, 1, kMoveRefused},  {kWhite, kBlack, kNoSide, 0, kMoveRefused},
+      {kWhite, kNoSide, kWhite, 0, kMoveRefused},  {kWhite, kNoSide, kNoSide, 0, kMovePossible},
+      {kBlack, kWhite, kNoSide, 1, kMoveRefused},  {kBlack, kBlack, kNoSide, 1, kMoveRefused},
+      {kBlack, kWhite, kNoSide, 0, kMovePossible}, {kBlack, kNoSide, kWhite, 1, kMovePossible},
+      {kBlack, kNoSide, kWhite, 0, kMoveRefused},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("side " + std::to_string(c.side) + " committed " + std::to_string(c.committedSide) + " pending " +
@@ -252,9 +254,9 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
     const bool white = c.side == kWhite;
     Square& passed = squareNamed(white ? "e3" : "e6");
     passed.side = c.committedSide;
-    passed.kind = c.committedSide != 0 ? kKnight : kEmpty;
+    passed.kind = c.committedSide != kNoSide ? kKnight : kEmpty;
     passed.pendingSide = c.pendingSide;
-    passed.pendingKind = c.pendingSide != 0 ? kKnight : kEmpty;
+    passed.pendingKind = c.pendingSide != kNoSide ? kKnight : kEmpty;
     passed.stable = c.stable;
     Piece& pawn = pieces.pawns[c.side - 1][4];
     movingIndex = 4;
@@ -336,7 +338,7 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
     Generator generator;
     Piece* piece;
     int32_t code;
-    int32_t capturedKind;
+    PieceKind capturedKind;
     int32_t capturedIndex;
   };
   const Case cases[] = {

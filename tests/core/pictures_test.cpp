@@ -27,7 +27,7 @@ std::string pictureTable() {
 }
 
 // Puts a piece on (x, y) of the piece records alone, as a move leaves it.
-void putPiece(int32_t side, int32_t kind, int32_t index, int x, int y) {
+void putPiece(Side side, PieceKind kind, int32_t index, int x, int y) {
   Piece& p = *pieceOf(kind, side, index);
   p.x = p.targetX = x;
   p.y = p.targetY = y;
@@ -50,8 +50,8 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
   int picture = 0, dark = 0, light = 0, rows = 0;
   while (table >> piece >> picture >> dark >> light) {
     ++rows;
-    const int32_t side = piece[0] >= 'a' ? kBlack : kWhite;
-    const int32_t kind = kKindOrder[std::string("PRNBQK").find(static_cast<char>(std::toupper(piece[0])))];
+    const Side side = piece[0] >= 'a' ? kBlack : kWhite;
+    const PieceKind kind = kKindOrder[std::string("PRNBQK").find(static_cast<char>(std::toupper(piece[0])))];
     const int32_t index = piece[1] - '0';
     for (int32_t parity : {0, 1}) {
       SCOPED_TRACE(piece + " parity " + std::to_string(parity));

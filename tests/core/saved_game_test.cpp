@@ -179,7 +179,7 @@ TEST_F(SavedGame, ReadsTheMoveOfALine) {
   };
   for (const auto& c : good) {
     SCOPED_TRACE(c.line);
-    ParsedMove m{-1, -1, -1, -1, -1, -1};
+    ParsedMove m{static_cast<PieceKind>(-1), -1, -1, -1, -1, -1};
     ASSERT_TRUE(parseMoveLine(c.line, c.role, m));
     const ParsedMove& e = c.move;
     EXPECT_EQ(std::tie(m.kind, m.index, m.fromX, m.fromY, m.toX, m.toY),

@@ -54,7 +54,7 @@ TEST(Search, QuickJudgementOfEveryStepMatchesAFullScan) {
       if (playRandomMove(rng, d) != RandomMove::Made) break;
       if (h % 3 != 0) continue;
       const int32_t trial = trialMode;
-      for (int32_t side : {kWhite, kBlack}) {
+      for (Side side : {kWhite, kBlack}) {
         searchSide(side, 9);
       }
       trialMode = trial;

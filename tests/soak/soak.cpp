@@ -65,7 +65,7 @@ struct Soak {
   // A destination the generators accept for a piece of the side to move, or
   // any square when there is none.
   bool plausibleMove(int& picture, int& tx, int& ty) {
-    const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
     for (int attempt = 0; attempt < 20; ++attempt) {
       picture = (side == kWhite ? 1 : 17) + pick(16);
       const PictureOwner o = pictureOwner(picture);
@@ -141,7 +141,7 @@ struct Soak {
 
   // Takes the enemy king when some piece of the side to move can.
   bool takeKing() {
-    const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
     const Piece& king = pieces.kings[otherSide(side) - 1];
     if (!king.onBoard) return false;
     for (int picture = (side == kWhite ? 1 : 17); picture < (side == kWhite ? 17 : 33); ++picture) {

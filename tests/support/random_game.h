@@ -25,14 +25,14 @@ struct Drag {
 // Every drag of `side` that its piece's generator accepts, plus the two
 // castling drags while the king stands unmoved on its start square (castling
 // itself may still refuse them). Leaves the game exactly as it was.
-inline std::vector<Drag> acceptedDrags(int32_t side) {
+inline std::vector<Drag> acceptedDrags(Side side) {
   const SquareProbe savedProbe = probe;
   const LastTry savedLastTry = lastTry;
   const CapturedPiece savedCaptured = captured;
   const bool savedCaptureFound = captureFound;
   const bool savedTrialMode = trialMode;
   std::vector<Drag> drags;
-  for (int32_t kind : kKindOrder) {
+  for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || !p->onBoard) continue;
@@ -95,7 +95,7 @@ enum class RandomMove { Made, NoMove, Refused };
 // refuses are dropped and another drag is tried. The move made is stored in
 // `made`; Refused means the driver refused a drag the generators accept.
 inline RandomMove playRandomMove(std::mt19937& rng, Drag& made) {
-  const int32_t side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+  const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
   std::vector<Drag> drags = acceptedDrags(side);
   while (!drags.empty()) {
     const Drag d = pickDrag(drags, rng);

@@ -74,7 +74,7 @@ std::vector<std::string> listTexts() {
 
 namespace {
 
-char letterOf(int32_t kind, int32_t side) {
+char letterOf(PieceKind kind, Side side) {
   const int order = kindOrder(kind);
   if (order < 0) return '.';
   const char c = "prnbqk"[order];

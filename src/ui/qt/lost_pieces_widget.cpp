@@ -56,8 +56,8 @@ LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt
 
   // Each piece has its own picture, showing it on silver (the dark-square
   // bitmap of its kind).
-  for (int32_t side : {kWhite, kBlack}) {
-    for (int32_t kind : kKindOrder) {
+  for (Side side : {kWhite, kBlack}) {
+    for (PieceKind kind : kKindOrder) {
       for (int index = 0; index < pieceCountOf(kind); ++index) {
         const int n = lostPictureOf(side, kind, index);
         if (n > 0 && n < kLostPictureSlots && !pictures_[n])
