@@ -1,15 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_list.h"
+#include "input/move_targets.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+
+// A kind and a side swapped, or a plain number for either, does not compile.
+static_assert(std::is_invocable_v<decltype(pieceOf), PieceKind, Side, int32_t>);
+static_assert(!std::is_invocable_v<decltype(pieceOf), Side, PieceKind, int32_t>);
+static_assert(!std::is_invocable_v<decltype(pieceOf), int32_t, int32_t, int32_t>);
+static_assert(!std::is_invocable_v<decltype(moveTargets), Side, PieceKind, int32_t>);
+static_assert(!std::is_invocable_v<decltype(generateMove), Side, Piece&, int32_t>);
+static_assert(!std::is_invocable_v<decltype(otherSide), PieceKind>);
 
 namespace {
 
