@@ -108,14 +108,10 @@ bool castlingAllowed(int32_t code, Side side) {
   Piece& king = pieces.kings[side - 1];
   Piece& rook = pieces.rooks[side - 1][c.rookIndex];
   if (!kingInPlace(king, r) || !rookInPlace(rook, c, r)) return false;
-  // The same tests as a castling in play, the generators in trial mode; what
-  // they write in passing is put back.
+  // The same tests as a castling in play, the generators in trial mode; the
+  // targets they set are put back.
   const Piece savedKing = king;
   const Piece savedRook = rook;
-  const SquareProbe savedProbe = probe;
-  const LastTry savedLastTry = lastTry;
-  const bool savedTrialMode = trialMode;
-  trialMode = true;
   const int32_t kingResult = generateKingMove(king, code);
   const uint64_t attacked = squaresAttackedBy(otherSide(side));
   int32_t rookResult = kMoveRefused;
@@ -124,8 +120,5 @@ bool castlingAllowed(int32_t code, Side side) {
   }
   king = savedKing;
   rook = savedRook;
-  probe = savedProbe;
-  lastTry = savedLastTry;
-  trialMode = savedTrialMode;
   return rookResult == kMovePossible;
 }

@@ -17,5 +17,7 @@ constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers on
 // refused castling leaves king and rook exactly as they were.
 int32_t castle(int32_t code, Side side, int32_t mode);
 
-// Whether castle(code, side, kCastlePlay) would castle now. Changes nothing.
+// Whether castle(code, side, kCastlePlay) would castle now. Called in trial
+// mode; it leaves king, rook, squares and attack maps as they were, and the
+// caller puts back the generators' scratch (probe, last try, captured).
 bool castlingAllowed(int32_t code, Side side);

@@ -20,6 +20,7 @@ uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
   const bool savedCaptureFound = captureFound;
   const bool savedTrialMode = trialMode;
   uint64_t targets = 0;
+  trialMode = true;
   // Square by square as the driver reads a drop: the displacement's code,
   // then castling or the kind's generator.
   for (int x = 0; x < kBoardSize; ++x) {
@@ -30,7 +31,6 @@ uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
       if (isCastlingMove(kind, code)) {
         possible = castlingAllowed(code, side);
       } else {
-        trialMode = true;
         const int32_t result = generateMove(kind, *piece, code);
         *piece = saved;
         possible = result == kMovePossible;
