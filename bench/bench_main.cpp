@@ -12,6 +12,7 @@
 #include "engine/search.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "signature.h"
 
 namespace {
@@ -35,14 +36,14 @@ void setUpSparseEndgame() {
   };
   for (int s = 0; s < 2; ++s) {
     for (int i = 0; i < 8; ++i) {
-      if (i % 3 != 0) takeOff(pieces.pawns[s][i]);
+      if (i % 3 != 0) takeOff(game.pieces.pawns[s][i]);
     }
     for (int i = 0; i < 2; ++i) {
-      takeOff(pieces.knights[s][i]);
-      takeOff(pieces.bishops[s][i]);
+      takeOff(game.pieces.knights[s][i]);
+      takeOff(game.pieces.bishops[s][i]);
     }
-    takeOff(pieces.rooks[s][0]);
-    takeOff(pieces.queens[s]);
+    takeOff(game.pieces.rooks[s][0]);
+    takeOff(game.pieces.queens[s]);
   }
 }
 
@@ -54,7 +55,7 @@ void BM_buildAttackMaps(benchmark::State& state, const char* name) {
   }
   for (auto _ : state) {
     buildAttackMaps();
-    benchmark::DoNotOptimize(attackSum);
+    benchmark::DoNotOptimize(game.attacks.attackSum);
   }
 }
 BENCHMARK_CAPTURE(BM_buildAttackMaps, start, "start");
@@ -64,7 +65,7 @@ void BM_buildAttackSummary(benchmark::State& state, const char* name) {
   setUpPosition(position(name), 1);
   for (auto _ : state) {
     buildAttackSummary();
-    benchmark::DoNotOptimize(attackPacked);
+    benchmark::DoNotOptimize(game.attacks.attackPacked);
   }
 }
 BENCHMARK_CAPTURE(BM_buildAttackSummary, start, "start");
@@ -113,7 +114,7 @@ BENCHMARK_CAPTURE(BM_level, level3_sicilian, "sicilian", 3)->Unit(benchmark::kMi
 // nodes searched per second and the depth completed.
 void BM_engineSecond(benchmark::State& state, const char* name) {
   setUpPosition(position(name), 1);
-  const engine::Position root = engine::positionFromGame();
+  const engine::Position root = engine::positionFromGame(game);
   engine::Searcher searcher;
   uint64_t nodes = 0;
   int depth = 0;

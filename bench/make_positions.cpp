@@ -10,6 +10,7 @@
 
 #include "game/board.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "random_game.h"
 #include "signature.h"
 
@@ -29,7 +30,7 @@ std::vector<std::string> acceptedMoves(Side side, std::vector<bool>& captures) {
   return moves;
 }
 
-bool bothKingsOn() { return pieces.kings[0].onBoard && pieces.kings[1].onBoard; }
+bool bothKingsOn() { return game.pieces.kings[0].onBoard && game.pieces.kings[1].onBoard; }
 
 }  // namespace
 
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
       ok = setUpPosition(SignaturePosition{"", line.c_str()}, 1) && bothKingsOn();
       if (!ok) break;
       std::vector<bool> captures;
-      const std::vector<std::string> moves = acceptedMoves(sideToMove == kWhiteToMove ? kWhite : kBlack, captures);
+      const std::vector<std::string> moves = acceptedMoves(game.sideToMove == kWhiteToMove ? kWhite : kBlack, captures);
       if (moves.empty()) {
         ok = false;
         break;
@@ -68,7 +69,8 @@ int main(int argc, char** argv) {
       }
       line += next;
     }
-    if (!ok || !setUpPosition(SignaturePosition{"", line.c_str()}, 1) || !bothKingsOn() || sideToMove != kBlackToMove) {
+    if (!ok || !setUpPosition(SignaturePosition{"", line.c_str()}, 1) || !bothKingsOn() ||
+        game.sideToMove != kBlackToMove) {
       continue;
     }
     std::printf("%s\n", line.c_str());

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "computer/computer_turn.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "random_game.h"
 #include "test_support.h"
@@ -23,7 +24,7 @@ constexpr int kMaxPlies = 300;
 // Plays a random opening; false when some side ran out of moves first.
 bool playOpening(std::mt19937& rng) {
   for (int ply = 0; ply < kOpeningPlies; ++ply) {
-    const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
     std::vector<Drag> drags = acceptedDrags(side);
     std::erase_if(drags, [](const Drag& d) { return squareAt(d.toX, d.toY).kind == kKing; });
     bool made = false;
@@ -40,13 +41,13 @@ bool playOpening(std::mt19937& rng) {
 // 1 White won, 0 Black won, -1 a draw.
 int playGame(int moveTimeMs, int& plies) {
   for (plies = kOpeningPlies; plies < kMaxPlies && !gameIsOver(); ++plies) {
-    const int32_t before = sideToMove;
-    if (sideToMove == kWhiteToMove) {
+    const int32_t before = game.sideToMove;
+    if (game.sideToMove == kWhiteToMove) {
       if (!playEngineMove(moveTimeMs)) return -1;
     } else {
       playLevelThree();
     }
-    if (sideToMove == before) return -1;  // no move was possible
+    if (game.sideToMove == before) return -1;  // no move was possible
   }
   if (!gameIsOver()) return -1;
   return winnerSide() == kWhite ? 1 : 0;

@@ -4,6 +4,7 @@
 #include "computer/search.h"
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 
@@ -66,14 +67,15 @@ SignatureResult computeSignature() {
       if (!setUpPosition(position, lv)) {
         line += "refused move";
       } else {
-        const size_t linesBefore = form1.listBox1.size();
-        if (sideToMove == kBlackToMove) {
+        const size_t linesBefore = windows.form1.listBox1.size();
+        if (game.sideToMove == kBlackToMove) {
           computerTurn();
         } else {
           requestHint();
-          form1.timer1Enabled = false;
+          windows.form1.timer1Enabled = false;
         }
-        for (size_t i = linesBefore; i < form1.listBox1.size(); ++i) line += "[" + form1.listBox1[i].text + "]";
+        for (size_t i = linesBefore; i < windows.form1.listBox1.size(); ++i)
+          line += "[" + windows.form1.listBox1[i].text + "]";
       }
       result.checksum = fnv1a(result.checksum, line);
       result.lines.push_back(line);

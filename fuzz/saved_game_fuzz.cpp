@@ -12,6 +12,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/consistency.h"
+#include "game/game.h"
 #include "input/move_driver.h"
 #include "record/codepage.h"
 #include "record/new_game.h"
@@ -49,13 +50,13 @@ void checkInStep() {
   const std::string fault = checkConsistency();
   if (!fault.empty()) std::fprintf(stderr, "%s\n", fault.c_str());
   check(fault.empty());
-  check(moveCount >= 0 && moveCount <= kHistoryCapacity);
+  check(game.moveCount >= 0 && game.moveCount <= kHistoryCapacity);
 }
 
 // The program as it starts, then a new game as the open command makes it.
 void startOpenedGame() {
   startProgram();
-  gameOpened = 1;
+  game.gameOpened = 1;
   startNewGame();
 }
 
@@ -75,20 +76,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   startOpenedGame();
-  const Board startBoard = board;
-  replaying = 1;
+  const Board startBoard = game.board;
+  game.replaying = 1;
   const int32_t bad = replayLines(lines);
-  replaying = 0;
+  game.replaying = 0;
   check(bad == -1 || (bad >= 2 && bad < static_cast<int32_t>(lines.size())));
   checkInStep();
 
   // Taking back everything gives the start position again.
   ListBox1Click(1);
   checkInStep();
-  check(moveCount == 0 && moveNumber == 0 && sideToMove == kWhiteToMove);
+  check(game.moveCount == 0 && game.moveNumber == 0 && game.sideToMove == kWhiteToMove);
   check(listLineCount() == 2);
   for (int i = 0; i < kSquareCount; ++i) {
-    const Square& a = board.squares[i];
+    const Square& a = game.board.squares[i];
     const Square& b = startBoard.squares[i];
     check(a.kind == b.kind && a.side == b.side);
     if (a.kind != kQueen && a.kind != kKing) check(a.index == b.index);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "computer/computer_state.h"
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
@@ -10,6 +11,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "game/moves.h"
 #include "input/move_driver.h"
@@ -22,41 +24,43 @@ namespace {
 constexpr int32_t kNoReplyYet = -100000;
 constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
-void choose(const Candidate& c) { chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code}; }
+void choose(const Candidate& c) {
+  computer.chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code};
+}
 
 // Plays the chosen move through the driver like a drop on its target square
 // (the drag variables' squares are set by the caller).
 void playChosenMove(Side side) {
-  if (!isCastlingMove(chosenMove.kind, chosenMove.code)) {
-    movingKind = chosenMove.kind;
-    movingSide = side;
-    const bool royal = chosenMove.kind == kQueen || chosenMove.kind == kKing;
-    movingIndex = royal ? 0 : chosenMove.index;
+  if (!isCastlingMove(computer.chosenMove.kind, computer.chosenMove.code)) {
+    game.movingKind = computer.chosenMove.kind;
+    game.movingSide = side;
+    const bool royal = computer.chosenMove.kind == kQueen || computer.chosenMove.kind == kKing;
+    game.movingIndex = royal ? 0 : computer.chosenMove.index;
   }
-  trialMode = false;
-  requestMove(chosenMove.kind, side, chosenMove.index);
-  if (hintRequested && playMode == kPlayComputer) {
-    form1.timer1Enabled = true;
-    form1.label19Visible = true;
+  game.trialMode = false;
+  requestMove(computer.chosenMove.kind, side, computer.chosenMove.index);
+  if (computer.hintRequested && game.playMode == kPlayComputer) {
+    windows.form1.timer1Enabled = true;
+    windows.form1.label19Visible = true;
   }
-  captureFound = false;
+  game.captureFound = false;
 }
 
 void playAndRecord(Side side) {
-  dragFromX = chosenMove.fromX;
-  dragFromY = chosenMove.fromY;
-  dragToX = chosenMove.toX;
-  dragToY = chosenMove.toY;
+  game.dragFromX = computer.chosenMove.fromX;
+  game.dragFromY = computer.chosenMove.fromY;
+  game.dragToX = computer.chosenMove.toX;
+  game.dragToY = computer.chosenMove.toY;
   playChosenMove(side);
   countMaterial();
-  lastMaterialBalance = whiteMaterial - blackMaterial;
+  computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
 }
 
 // When the side has no judged candidate at all (every move leaves its king
 // attacked), the first move the generators accept, so that the game goes on
 // and the opponent may take the king. False when no piece can move.
 bool chooseFirstPossibleMove(Side side) {
-  trialMode = true;
+  game.trialMode = true;
   for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
@@ -68,7 +72,7 @@ bool chooseFirstPossibleMove(Side side) {
         cancelMove(*p);
         if (result == kMovePossible) {
           const bool royal = kind == kQueen || kind == kKing;
-          chosenMove = ChosenMove{kind, tx, ty, p->x, p->y, royal ? kNoIndex : i, code};
+          computer.chosenMove = ChosenMove{kind, tx, ty, p->x, p->y, royal ? kNoIndex : i, code};
           return true;
         }
       }
@@ -91,7 +95,7 @@ bool chooseBestOrFallback(const CandidateList& list, Side side) {
 // without its reply in the history, so the player is told and may take the
 // move back or start a new game.
 void passBlackTurn() {
-  trialMode = false;
+  game.trialMode = false;
   dialogs().message(kNoMoveMessage);
 }
 
@@ -158,17 +162,17 @@ int32_t levelThreeBlackValue(const Candidate& first, const Candidate& reply, con
 // searched only for a line that beats White's best reply so far.
 int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j) {
   Candidate answer;
-  lineEntry(resultList[3], 0, answer);
+  lineEntry(computer.resultList[3], 0, answer);
   if (!isEmptyCandidate(answer)) applyCandidate(answer, kWhite);
-  if (j == 0) bestReplyValue = kNoReplyYet;
+  if (j == 0) computer.bestReplyValue = kNoReplyYet;
   Candidate fifth;
-  lineEntry(resultList[4], 0, fifth);  // as the previous fifth-ply search left it
+  lineEntry(computer.resultList[4], 0, fifth);  // as the previous fifth-ply search left it
   int32_t blackLine = kNoLine;
   const int32_t whiteLine = levelThreeWhiteValue(first, reply, second, answer, fifth);
-  if (whiteLine > bestReplyValue) {
-    bestReplyValue = whiteLine;
+  if (whiteLine > computer.bestReplyValue) {
+    computer.bestReplyValue = whiteLine;
     searchSide(kBlack, 4);
-    lineEntry(resultList[4], 0, fifth);
+    lineEntry(computer.resultList[4], 0, fifth);
     blackLine = levelThreeBlackValue(first, reply, second, answer, fifth);
   }
   undoLineEntry(answer, kWhite);
@@ -178,8 +182,8 @@ int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, cons
 // Keeps the first move of the best line so far; false when `value` is no
 // better (among equal lines the better ranked first move stays).
 bool keepIfBetter(int32_t value, const Candidate& first) {
-  if (value <= bestLineValue) return false;
-  bestLineValue = value;
+  if (value <= computer.bestLineValue) return false;
+  computer.bestLineValue = value;
   choose(first);
   return true;
 }
@@ -188,15 +192,15 @@ bool keepIfBetter(int32_t value, const Candidate& first) {
 
 void playLevelOne() {
   searchSide(kBlack, 0);
-  finishBlackTurn(chooseBestOrFallback(resultList[0], kBlack));
+  finishBlackTurn(chooseBestOrFallback(computer.resultList[0], kBlack));
 }
 
 void playHint() {
   searchSide(kWhite, 1);
-  if (chooseBestOrFallback(resultList[1], kWhite)) {
-    playAndRecord(hintRequested ? kWhite : kBlack);
+  if (chooseBestOrFallback(computer.resultList[1], kWhite)) {
+    playAndRecord(computer.hintRequested ? kWhite : kBlack);
   } else {
-    trialMode = false;
+    game.trialMode = false;
   }
 }
 
@@ -205,20 +209,20 @@ void playHint() {
 void playLevelTwo() {
   searchSide(kBlack, 0);
   bool chosen = false;
-  for (const Candidate& first : resultList[0].entries) {
+  for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(first, kBlack, 1);
     Candidate reply;
     Candidate answer;
-    lineEntry(resultList[1], 0, reply);
+    lineEntry(computer.resultList[1], 0, reply);
     applyAndSearch(reply, kWhite, 2);
-    lineEntry(resultList[2], 0, answer);
+    lineEntry(computer.resultList[2], 0, answer);
     chosen = keepIfBetter(levelTwoValue(first, reply, answer), first) || chosen;
     undoLineEntry(reply, kWhite);
     undoCandidate(first, kBlack);
   }
-  bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(resultList[0], kBlack);
+  computer.bestLineValue = kRejectedScore;
+  if (!chosen) chosen = chooseBestOrFallback(computer.resultList[0], kBlack);
   finishBlackTurn(chosen);
 }
 
@@ -228,16 +232,16 @@ void playLevelTwo() {
 void playLevelThree() {
   searchSide(kBlack, 0);
   bool chosen = false;
-  for (const Candidate& first : resultList[0].entries) {
+  for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(first, kBlack, 1);
     for (int j = 0; j < kCandidateCount; ++j) {
       Candidate reply;
-      if (!lineEntry(resultList[1], j, reply)) continue;
+      if (!lineEntry(computer.resultList[1], j, reply)) continue;
       applyAndSearch(reply, kWhite, 2);
       for (int k = 0; k < kCandidateCount; ++k) {
         Candidate second;
-        if (!lineEntry(resultList[2], k, second)) continue;
+        if (!lineEntry(computer.resultList[2], k, second)) continue;
         applyAndSearch(second, kBlack, 3);
         chosen = keepIfBetter(judgeLevelThreeLine(first, reply, second, j), first) || chosen;
         undoLineEntry(second, kBlack);
@@ -246,26 +250,26 @@ void playLevelThree() {
     }
     undoCandidate(first, kBlack);
   }
-  bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(resultList[0], kBlack);
+  computer.bestLineValue = kRejectedScore;
+  if (!chosen) chosen = chooseBestOrFallback(computer.resultList[0], kBlack);
   finishBlackTurn(chosen);
 }
 
 void computerTurn() {
   bool tookKing = false;
-  timerBusy += 1;
-  if (timerBusy == 1) {
+  computer.timerBusy += 1;
+  if (computer.timerBusy == 1) {
     // With a king taken the game is over: the computer does not move.
-    if (sideToMove == kBlackToMove && !gameIsOver()) {
-      form1.label19Visible = true;
-      hintRequested = false;
-      switch (level) {
+    if (game.sideToMove == kBlackToMove && !gameIsOver()) {
+      windows.form1.label19Visible = true;
+      computer.hintRequested = false;
+      switch (game.level) {
         case kLevel1: playLevelOne(); break;
         case kLevel2: playLevelTwo(); break;
         case kLevel3: playLevelThree(); break;
         case kLevel4:
           if (!playLevelFour()) {
-            timerBusy = 0;
+            computer.timerBusy = 0;
             return;  // still thinking: "Düşünüyorum..." stays and the timer runs on
           }
           break;
@@ -273,13 +277,13 @@ void computerTurn() {
       }
       tookKing = gameIsOver();
     } else {
-      hintRequested = false;
+      computer.hintRequested = false;
       stopLevelFour();  // nothing left to think about
     }
-    form1.label19Visible = false;
+    windows.form1.label19Visible = false;
   }
-  form1.timer1Enabled = false;
-  timerBusy = 0;
+  windows.form1.timer1Enabled = false;
+  computer.timerBusy = 0;
   // Said once the turn is over, with the timer stopped.
   if (tookKing) announceGameEnd(KingTaker::Computer);
 }
@@ -289,24 +293,24 @@ namespace {
 // Plays the engine's move for `side`; a move the driver refuses is counted and
 // replaced by level 3's (the hint's for White).
 void playEngineChoice(const ChosenMove& m, Side side) {
-  chosenMove = m;
-  const int32_t before = sideToMove;
+  computer.chosenMove = m;
+  const int32_t before = game.sideToMove;
   playAndRecord(side);
-  if (sideToMove != before) return;
+  if (game.sideToMove != before) return;
   levelFourRefusals += 1;
   if (side == kBlack) {
     playLevelThree();
   } else {
-    hintRequested = true;
+    computer.hintRequested = true;
     playHint();
-    hintRequested = false;
+    computer.hintRequested = false;
   }
 }
 
 }  // namespace
 
 bool playLevelFour() {
-  if (playMode != kPlayComputer) {
+  if (game.playMode != kPlayComputer) {
     stopLevelFour();
     return true;
   }
@@ -321,27 +325,18 @@ bool playLevelFour() {
 }
 
 bool playEngineMove(int moveTimeMs) {
-  const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+  const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
   ChosenMove m{};
   if (!chooseEngineMove(moveTimeMs, m)) return false;
   playEngineChoice(m, side);
   return true;
 }
 
-void resetComputerTurn() {
-  stopLevelFour();
-  chosenMove = ChosenMove{};
-  bestLineValue = kRejectedScore;
-  bestReplyValue = kRejectedScore;
-  timerBusy = 0;
-  hintRequested = false;
-}
-
 // No hint once the game is over; a hint that takes a king wins for the
 // player.
 void requestHint() {
   if (gameIsOver()) return;
-  hintRequested = true;
+  computer.hintRequested = true;
   playHint();
   if (gameIsOver()) announceGameEnd(KingTaker::Player);
 }

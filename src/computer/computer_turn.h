@@ -8,15 +8,6 @@
 
 // ---- the state -----------------------------------------------------------
 
-inline ChosenMove chosenMove{};
-inline int32_t bestLineValue = kRejectedScore;   // best line of a level-2 or level-3 turn so far
-inline int32_t bestReplyValue = kRejectedScore;  // level 3: White's best line against the current first move
-inline int32_t timerBusy = 0;                    // re-entry counter of computerTurn
-inline bool hintRequested = false;               // from a hint until the next tick: the computer moves White
-
-// Puts the state above back to its program-start values.
-void resetComputerTurn();
-
 // ---- the turns -----------------------------------------------------------
 
 void computerTurn();  // every tick of the 100 ms timer: Black's reply at the chosen level

@@ -3,19 +3,21 @@
 #include <algorithm>
 #include <array>
 
+#include "computer/computer_state.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
+#include "game/game.h"
 
 namespace {
 
 int32_t sideMaterial(int s) {
   int32_t m = 0;
-  for (const Piece& p : pieces.pawns[s]) m += p.onBoard;
-  for (const Piece& p : pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
-  for (const Piece& p : pieces.knights[s]) m += p.onBoard ? materialValue(kKnight) : 0;
-  for (const Piece& p : pieces.bishops[s]) m += p.onBoard ? materialValue(kBishop) : 0;
-  m += pieces.queens[s].onBoard ? materialValue(kQueen) : 0;
-  m += pieces.kings[s].onBoard ? materialValue(kKing) : 0;
+  for (const Piece& p : game.pieces.pawns[s]) m += p.onBoard;
+  for (const Piece& p : game.pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
+  for (const Piece& p : game.pieces.knights[s]) m += p.onBoard ? materialValue(kKnight) : 0;
+  for (const Piece& p : game.pieces.bishops[s]) m += p.onBoard ? materialValue(kBishop) : 0;
+  m += game.pieces.queens[s].onBoard ? materialValue(kQueen) : 0;
+  m += game.pieces.kings[s].onBoard ? materialValue(kKing) : 0;
   return m;
 }
 
@@ -59,9 +61,9 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 inline int32_t termOf(const Piece& p, int32_t v, Side side) {
   if (!p.onBoard) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
-  const uint64_t enemies = attackMapAt(otherSide(p.side) - 1, sq);
+  const uint64_t enemies = attackMapAt(game.attacks, otherSide(p.side) - 1, sq);
   if (enemies == 0) return 0;
-  return weighted(danger(v, enemies, attackMapAt(p.side - 1, sq)), side, p.side);
+  return weighted(danger(v, enemies, attackMapAt(game.attacks, p.side - 1, sq)), side, p.side);
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
@@ -70,16 +72,17 @@ inline void addKing(const Piece& king, Side side, int32_t& sum) {
   sum += termOf(king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
-  if (king.side == side && attackMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) sum = kRejectedScore;
+  if (king.side == side && attackMapAt(game.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0)
+    sum = kRejectedScore;
 }
 
 void addSide(int s, Side side, int32_t& sum) {
-  for (const Piece& p : pieces.pawns[s]) sum += termOf(p, materialValue(kPawn), side);
-  for (const Piece& p : pieces.rooks[s]) sum += termOf(p, materialValue(kRook), side);
-  for (const Piece& p : pieces.knights[s]) sum += termOf(p, materialValue(kKnight), side);
-  for (const Piece& p : pieces.bishops[s]) sum += termOf(p, materialValue(kBishop), side);
-  sum += termOf(pieces.queens[s], materialValue(kQueen), side);
-  addKing(pieces.kings[s], side, sum);
+  for (const Piece& p : game.pieces.pawns[s]) sum += termOf(p, materialValue(kPawn), side);
+  for (const Piece& p : game.pieces.rooks[s]) sum += termOf(p, materialValue(kRook), side);
+  for (const Piece& p : game.pieces.knights[s]) sum += termOf(p, materialValue(kKnight), side);
+  for (const Piece& p : game.pieces.bishops[s]) sum += termOf(p, materialValue(kBishop), side);
+  sum += termOf(game.pieces.queens[s], materialValue(kQueen), side);
+  addKing(game.pieces.kings[s], side, sum);
 }
 
 // Where the pieces stand in the search's starting position, so that a
@@ -102,70 +105,54 @@ constexpr std::array<PieceSlot, kPieceCount> pieceSlotTable() {
 }
 constexpr auto kPieceSlots = pieceSlotTable();
 
-int8_t baseValueAt[kSquareCount];
-int32_t baseTerm[kSquareCount];
-uint64_t baseSideSquares[kSideCount];
-uint64_t baseThreatened[kSideCount];  // squares whose term is not 0
-int32_t baseDanger[kSideCount];
-int8_t baseSquareOf[kPieceCount];  // -1 off the board
-// False when two pieces share a square or a piece's record is out of the
-// ordinary: such positions are judged piece by piece.
-bool baseUsable = false;
-
 inline int32_t termAt(int s, int sq, int32_t v) {
-  const uint64_t enemies = attackMapAt(1 - s, sq);
-  return enemies == 0 ? 0 : danger(v, enemies, attackMapAt(s, sq));
+  const uint64_t enemies = attackMapAt(game.attacks, 1 - s, sq);
+  return enemies == 0 ? 0 : danger(v, enemies, attackMapAt(game.attacks, s, sq));
 }
 
 }  // namespace
 
-void resetEvaluation() {
-  whiteMaterial = blackMaterial = lastMaterialBalance = 0;
-  positionValue = tacticalBonus = mobility = 0;
-  kingTaken = false;
-}
-
 void saveEvaluationBase() {
-  baseUsable = true;
-  baseSideSquares[0] = baseSideSquares[1] = 0;
-  baseThreatened[0] = baseThreatened[1] = 0;
-  baseDanger[0] = baseDanger[1] = 0;
+  computer.evaluationBase.usable = true;
+  computer.evaluationBase.sideSquares[0] = computer.evaluationBase.sideSquares[1] = 0;
+  computer.evaluationBase.threatened[0] = computer.evaluationBase.threatened[1] = 0;
+  computer.evaluationBase.danger[0] = computer.evaluationBase.danger[1] = 0;
   for (int id = 0; id < kPieceCount; ++id) {
     const Piece& p = gamePiece(id);
     const PieceSlot slot = kPieceSlots[id];
-    baseSquareOf[id] = -1;
+    computer.evaluationBase.squareOf[id] = -1;
     if (!p.onBoard) continue;
     const int sq = squareIndex(p.targetX, p.targetY);
     if (p.side != slot.side + 1 || !onBoardCoord(p.targetX, p.targetY) ||
-        ((baseSideSquares[0] | baseSideSquares[1]) >> sq & 1) != 0) {
-      baseUsable = false;
+        ((computer.evaluationBase.sideSquares[0] | computer.evaluationBase.sideSquares[1]) >> sq & 1) != 0) {
+      computer.evaluationBase.usable = false;
       return;
     }
-    baseSquareOf[id] = static_cast<int8_t>(sq);
-    baseSideSquares[slot.side] |= 1ULL << sq;
-    baseValueAt[sq] = slot.value;
+    computer.evaluationBase.squareOf[id] = static_cast<int8_t>(sq);
+    computer.evaluationBase.sideSquares[slot.side] |= 1ULL << sq;
+    computer.evaluationBase.valueAt[sq] = slot.value;
     // The maps describe the starting position here.
-    baseTerm[sq] = termAt(slot.side, sq, slot.value);
-    baseDanger[slot.side] += baseTerm[sq];
-    baseThreatened[slot.side] |= static_cast<uint64_t>(baseTerm[sq] != 0) << sq;
+    computer.evaluationBase.term[sq] = termAt(slot.side, sq, slot.value);
+    computer.evaluationBase.danger[slot.side] += computer.evaluationBase.term[sq];
+    computer.evaluationBase.threatened[slot.side] |= static_cast<uint64_t>(computer.evaluationBase.term[sq] != 0) << sq;
   }
 }
 
 int32_t evaluateStep(Side side, int moverId, int takenId) {
   const Piece& mover = gamePiece(moverId);
   const Piece* taken = takenId >= 0 ? &gamePiece(takenId) : nullptr;
-  if (!baseUsable || baseSquareOf[moverId] < 0 || !mover.onBoard || (taken != nullptr && taken->onBoard) ||
-      !onBoardCoord(mover.targetX, mover.targetY)) {
+  if (!computer.evaluationBase.usable || computer.evaluationBase.squareOf[moverId] < 0 || !mover.onBoard ||
+      (taken != nullptr && taken->onBoard) || !onBoardCoord(mover.targetX, mover.targetY)) {
     return evaluateSide(side);
   }
-  uint64_t now[kSideCount] = {baseSideSquares[0], baseSideSquares[1]};
+  uint64_t now[kSideCount] = {computer.evaluationBase.sideSquares[0], computer.evaluationBase.sideSquares[1]};
   const PieceSlot slot = kPieceSlots[moverId];
-  const uint64_t fromBit = 1ULL << baseSquareOf[moverId];
-  uint64_t changed = attackChanged | fromBit;
+  const uint64_t fromBit = 1ULL << computer.evaluationBase.squareOf[moverId];
+  uint64_t changed = game.attacks.attackChanged | fromBit;
   now[slot.side] &= ~fromBit;
   if (taken != nullptr) {
-    if (baseSquareOf[takenId] >= 0) {
-      const uint64_t bit = 1ULL << baseSquareOf[takenId];
+    if (computer.evaluationBase.squareOf[takenId] >= 0) {
+      const uint64_t bit = 1ULL << computer.evaluationBase.squareOf[takenId];
       now[kPieceSlots[takenId].side] &= ~bit;
       changed |= bit;
     }
@@ -178,12 +165,16 @@ int32_t evaluateStep(Side side, int moverId, int takenId) {
 
   int32_t sideTerms[kSideCount];
   for (int s = 0; s < kSideCount; ++s) {
-    int32_t t = baseDanger[s];
-    for (uint64_t set = baseThreatened[s] & changed; set != 0; set &= set - 1) t -= baseTerm[__builtin_ctzll(set)];
-    for (uint64_t set = now[s] & changed & (attackBaseAny[1 - s] | attackGained[1 - s]); set != 0; set &= set - 1) {
+    int32_t t = computer.evaluationBase.danger[s];
+    for (uint64_t set = computer.evaluationBase.threatened[s] & changed; set != 0; set &= set - 1)
+      t -= computer.evaluationBase.term[__builtin_ctzll(set)];
+    for (uint64_t set = now[s] & changed & (game.attacks.attackBaseAny[1 - s] | game.attacks.attackGained[1 - s]);
+         set != 0; set &= set - 1) {
       const int sq = __builtin_ctzll(set);
-      const uint64_t enemies = steppedMapAt(1 - s, sq);
-      if (enemies != 0) t += danger(sq == toSquare ? slot.value : baseValueAt[sq], enemies, steppedMapAt(s, sq));
+      const uint64_t enemies = steppedMapAt(game.attacks, 1 - s, sq);
+      if (enemies != 0)
+        t += danger(sq == toSquare ? slot.value : computer.evaluationBase.valueAt[sq], enemies,
+                    steppedMapAt(game.attacks, s, sq));
     }
     sideTerms[s] = t;
   }
@@ -191,11 +182,11 @@ int32_t evaluateStep(Side side, int moverId, int takenId) {
   const int32_t black = weighted(sideTerms[1], side, kBlack);
   // The judged side's king in check rejects the position; White's mark comes
   // before Black's terms are added, as in evaluateSide.
-  const Piece& king = pieces.kings[side - 1];
+  const Piece& king = game.pieces.kings[side - 1];
   if (king.onBoard) {
     const int kx = king.atRest == 0 ? king.targetX : king.x;
     const int ky = king.atRest == 0 ? king.targetY : king.y;
-    if (steppedMapAt(otherSide(side) - 1, squareIndex(kx, ky)) != 0) {
+    if (steppedMapAt(game.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0) {
       return side == kWhite ? kRejectedScore + black : kRejectedScore;
     }
   }
@@ -203,13 +194,14 @@ int32_t evaluateStep(Side side, int moverId, int takenId) {
 }
 
 void countMaterial() {
-  whiteMaterial = sideMaterial(0);
-  blackMaterial = sideMaterial(1);
+  computer.whiteMaterial = sideMaterial(0);
+  computer.blackMaterial = sideMaterial(1);
 }
 
 int32_t threatTerm(int x, int y, int32_t v, Side viewSide, Side pieceSide) {
   const int sq = squareIndex(x, y);
-  const int32_t t = danger(v, attackMapAt(otherSide(pieceSide) - 1, sq), attackMapAt(pieceSide - 1, sq));
+  const int32_t t =
+      danger(v, attackMapAt(game.attacks, otherSide(pieceSide) - 1, sq), attackMapAt(game.attacks, pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 

@@ -5,18 +5,9 @@
 
 #include <cstdint>
 
+#include "computer/computer_state.h"
+#include "game/board.h"
 #include "game/types.h"
-
-inline int32_t whiteMaterial = 0;
-inline int32_t blackMaterial = 0;
-inline int32_t lastMaterialBalance = 0;  // White minus Black as last recorded
-inline int32_t positionValue = 0;        // evaluateSide of the position being judged
-inline bool kingTaken = false;           // the candidate being judged captures a king
-inline int32_t tacticalBonus = 0;        // bonus part of the last score
-inline int32_t mobility = 0;             // board-wide attack balance of the candidate's side
-
-// Puts the state above back to its program-start values.
-void resetEvaluation();
 
 // Own pieces in danger weigh fifteen times as much as enemy pieces in danger.
 constexpr int32_t kOwnThreatWeight = 150;

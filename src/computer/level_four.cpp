@@ -3,6 +3,7 @@
 #include "engine/thinker.h"
 #include "game/board.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
 
@@ -42,17 +43,17 @@ ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
 
 Thought thinkLevelFour(ChosenMove& move) {
   engine::Thinker& t = theEngine().thinker;
-  const engine::Position now = engine::positionFromGame();
+  const engine::Position now = engine::positionFromGame(game);
   if (t.busy() && now.key != thinkingAbout.key) t.stop();  // the game moved on: think again
   if (!t.busy()) {
     thinkingAbout = now;
     t.start(now, engine::SearchLimits{levelFourMoveMs, 64, nullptr});
-    dropsRefused = true;
+    game.dropsRefused = true;
     return Thought::Thinking;
   }
   const std::optional<engine::SearchResult> result = t.take();
   if (!result) return Thought::Thinking;
-  dropsRefused = false;
+  game.dropsRefused = false;
   if (result->best == engine::kNoMove) return Thought::NoMove;
   move = chosenFromEngine(thinkingAbout, result->best);
   return Thought::Ready;
@@ -62,13 +63,13 @@ bool levelFourThinking() { return engineMade && theEngine().thinker.busy(); }
 
 void stopLevelFour() {
   if (engineMade) theEngine().thinker.stop();
-  dropsRefused = false;
+  game.dropsRefused = false;
 }
 
 bool chooseEngineMove(int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
   stopLevelFour();
   theEngine().thinker.wait();  // the searcher is free again
-  const engine::Position now = engine::positionFromGame();
+  const engine::Position now = engine::positionFromGame(game);
   const engine::SearchResult result = theEngine().searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
   if (info != nullptr) *info = result;
   if (result.best == engine::kNoMove) return false;

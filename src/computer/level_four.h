@@ -6,18 +6,8 @@
 
 #include <cstdint>
 
+#include "computer/computer_state.h"
 #include "engine/search.h"
-
-// The move to play, copied from a candidate or from the engine.
-struct ChosenMove {
-  PieceKind kind;
-  int32_t toX;
-  int32_t toY;
-  int32_t fromX;
-  int32_t fromY;
-  int32_t index;
-  int32_t code;
-};
 
 // Thinking time of a move: with the timer's tick, about a second. Tests
 // shorten it.

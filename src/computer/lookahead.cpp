@@ -1,42 +1,23 @@
 #include "computer/lookahead.h"
 
+#include "computer/computer_state.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling.h"
+#include "game/game.h"
 
-namespace {
-
-// What one applied candidate changed. Castling touches the home rank and two
-// pieces; any other move two squares, the mover and perhaps a captured piece.
-struct AppliedCandidate {
-  bool castling;
-  int32_t rank;           // home rank (castling)
-  Square rankSquares[8];  // castling: the home rank before
-  int squareIndexes[2];   // other moves: the two squares
-  Square squares[2];
-  Piece* movedPieces[2];  // mover (or king) and captured piece (or rook)
-  Piece movedBefore[2];
-};
-
-AppliedCandidate applied[kLookaheadDepth];
-int depth = 0;
-
-}  // namespace
-
-int lookaheadDepth() { return depth; }
-
-void resetLookahead() { depth = 0; }
+int lookaheadDepth() { return computer.appliedCount; }
 
 void applyCandidate(const Candidate& c, Side side) {
-  if (depth >= kLookaheadDepth) return;
-  AppliedCandidate& a = applied[depth++];
+  if (computer.appliedCount >= kLookaheadDepth) return;
+  AppliedCandidate& a = computer.applied[computer.appliedCount++];
   a = AppliedCandidate{};
   if (isCastlingMove(c.kind, c.code)) {
     a.castling = true;
     a.rank = homeRank(side);
     for (int x = 0; x < kBoardSize; ++x) a.rankSquares[x] = squareAt(x, a.rank);
-    a.movedPieces[0] = &pieces.kings[side - 1];
-    a.movedPieces[1] = &pieces.rooks[side - 1][castlingSquares(c.code).rookIndex];
+    a.movedPieces[0] = &game.pieces.kings[side - 1];
+    a.movedPieces[1] = &game.pieces.rooks[side - 1][castlingSquares(c.code).rookIndex];
     a.movedBefore[0] = *a.movedPieces[0];
     a.movedBefore[1] = *a.movedPieces[1];
     castle(c.code, side, kCastleSearch);
@@ -45,8 +26,8 @@ void applyCandidate(const Candidate& c, Side side) {
   const Side enemy = otherSide(side);
   a.squareIndexes[0] = squareIndex(c.toX, c.toY);
   a.squareIndexes[1] = squareIndex(c.fromX, c.fromY);
-  a.squares[0] = board.squares[a.squareIndexes[0]];
-  a.squares[1] = board.squares[a.squareIndexes[1]];
+  a.squares[0] = game.board.squares[a.squareIndexes[0]];
+  a.squares[1] = game.board.squares[a.squareIndexes[1]];
   a.movedPieces[0] = pieceOf(c.kind, side, c.index);
   if (a.movedPieces[0] != nullptr) a.movedBefore[0] = *a.movedPieces[0];
   if (c.captures == 1) {
@@ -54,21 +35,21 @@ void applyCandidate(const Candidate& c, Side side) {
     if (a.movedPieces[1] != nullptr) a.movedBefore[1] = *a.movedPieces[1];
     takePiece(c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, false,
               c.capturedLayer);
-    captureFound = false;
+    game.captureFound = false;
   }
   setTargetOf(c.kind, c.index, c.toX, c.toY, 0, side);
-  setPending(board.squares[a.squareIndexes[0]], c.kind, side, c.index, kPendingLayer);
-  setPending(board.squares[a.squareIndexes[1]], kEmpty, kNoSide, 0, kPendingLayer);
+  setPending(game.board.squares[a.squareIndexes[0]], c.kind, side, c.index, kPendingLayer);
+  setPending(game.board.squares[a.squareIndexes[1]], kEmpty, kNoSide, 0, kPendingLayer);
 }
 
 void undoCandidate(const Candidate&, Side) {
-  if (depth == 0) return;
-  AppliedCandidate& a = applied[--depth];
+  if (computer.appliedCount == 0) return;
+  AppliedCandidate& a = computer.applied[--computer.appliedCount];
   if (a.castling) {
     for (int x = 0; x < kBoardSize; ++x) squareAt(x, a.rank) = a.rankSquares[x];
   } else {
-    board.squares[a.squareIndexes[1]] = a.squares[1];
-    board.squares[a.squareIndexes[0]] = a.squares[0];
+    game.board.squares[a.squareIndexes[1]] = a.squares[1];
+    game.board.squares[a.squareIndexes[0]] = a.squares[0];
   }
   for (int i = 1; i >= 0; --i) {
     if (a.movedPieces[i] != nullptr) *a.movedPieces[i] = a.movedBefore[i];

@@ -5,14 +5,10 @@
 
 #include <cstdint>
 
-#include "computer/search.h"
-
-constexpr int kLookaheadDepth = 8;
+#include "computer/computer_state.h"
 
 void applyCandidate(const Candidate& c, Side side);
 // Takes back the candidate applied last (candidates are undone in reverse order).
 void undoCandidate(const Candidate& c, Side side);
 // Number of candidates applied and not yet undone.
 int lookaheadDepth();
-// Forgets every applied candidate (program start).
-void resetLookahead();

@@ -115,10 +115,20 @@ struct Form4Controls {
   bool button2Visible;  // "Onceki"
 };
 
-inline Form1Controls form1{};
-inline Form2Controls form2{};
-inline Form3Controls form3{};
-inline Form4Controls form4{};
+// The four windows' records and the flags that belong to the windows alone.
+// `Windows{}` is every control empty; the designed start is
+// `designedWindows()` (ui/designed_controls).
+struct Windows {
+  Form1Controls form1{};
+  Form2Controls form2{};
+  Form3Controls form3{};
+  Form4Controls form4{};
+  bool noticeTimerEnabled = false;  // the check notice's blink timer runs
+  int32_t closeAnswered = 0;        // 1 once the close question has been answered
+};
+
+// The program's windows.
+inline Windows windows;
 
 // List helpers used by the move driver, take back and the file commands.
 void appendListLine(const std::string& text);

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "engine/squares.h"
+#include "game/game.h"
 
 namespace engine {
 
@@ -47,7 +48,7 @@ struct MoveList {
 };
 
 // The game's position as it stands between moves (pieces at rest).
-Position positionFromGame();
+Position positionFromGame(const Game& game);
 
 // A position from a piece layout: `squares` gives each piece's square
 // (kNone when taken); rights and side as given. Key computed.

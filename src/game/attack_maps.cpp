@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game/board.h"
+#include "game/game.h"
 #include "game/moves.h"
 
 namespace {
@@ -156,13 +157,10 @@ constexpr auto kRayMasks = rayMaskTable();
 // blocker of the others is the highest set square.
 constexpr bool kRayAscends[8] = {true, true, false, false, true, false, false, true};
 
-// The occupied squares of the position the maps describe.
-uint64_t occupied = 0;
-
 uint64_t occupiedSquares() {
   uint64_t set = 0;
   for (int sq = 0; sq < kSquareCount; ++sq) {
-    set |= static_cast<uint64_t>(activeSide(board.squares[sq]) != kNoSide) << sq;
+    set |= static_cast<uint64_t>(activeSide(game.board.squares[sq]) != kNoSide) << sq;
   }
   return set;
 }
@@ -173,7 +171,7 @@ uint64_t occupiedSquares() {
 template <int D>
 inline uint64_t rayTo(int origin) {
   const uint64_t ray = kRayMasks[origin][D];
-  const uint64_t blockers = ray & occupied;
+  const uint64_t blockers = ray & game.attacks.occupied;
   const int nearest = kRayAscends[D] ? __builtin_ctzll(blockers | (1ULL << 63)) : 63 - __builtin_clzll(blockers | 1);
   return ray ^ kRayMasks[nearest][D];
 }
@@ -200,7 +198,7 @@ inline uint64_t attackSetOf(int id) {
 // Adds (sign 1) or removes (sign -1) one piece's marks.
 inline void account(int id, uint64_t set, int sign) {
   const PieceAttack& a = kPieceAttacks[id];
-  uint64_t* packed = attackPacked[a.side];
+  uint64_t* packed = game.attacks.attackPacked[a.side];
   const uint64_t increment = sign > 0 ? a.increment : 0 - a.increment;
   int32_t marks = 0;
   while (set != 0) {
@@ -208,7 +206,7 @@ inline void account(int id, uint64_t set, int sign) {
     set &= set - 1;
     ++marks;
   }
-  attackTotal[a.side] += sign * a.value * marks;
+  game.attacks.attackTotal[a.side] += sign * a.value * marks;
 }
 
 inline int32_t bitCount(uint64_t set) {
@@ -221,32 +219,23 @@ inline int32_t bitCount(uint64_t set) {
 inline void noteChange(int id, uint64_t before, uint64_t after) {
   if (before == after) return;
   const PieceAttack& a = kPieceAttacks[id];
-  attackChanges[a.side][attackChangeCount[a.side]++] = AttackChange{before, after, a.increment};
-  attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
-  attackChanged |= before ^ after;
-  attackGained[a.side] |= after & ~before;
+  game.attacks.attackChanges[a.side][game.attacks.attackChangeCount[a.side]++] =
+      AttackChange{before, after, a.increment};
+  game.attacks.attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
+  game.attacks.attackChanged |= before ^ after;
+  game.attacks.attackGained[a.side] |= after & ~before;
 }
-
-// The squares each piece attacked in the last full scan, and the maps then:
-// the search's starting point for judging its candidates.
-uint64_t attackSets[kPieceCount];
-int32_t baseTotal[kSideCount];
-uint64_t baseSets[kPieceCount];
-uint64_t baseOccupied = 0;
-// For each square, the sliding pieces (bit id - kFirstSlider) whose rays
-// reached it in the starting position.
-uint16_t sliderReach[kSquareCount];
 
 inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
 void scanPieces() {
-  attackStepActive = false;
-  occupied = occupiedSquares();
-  std::memset(attackPacked, 0, sizeof attackPacked);
-  attackTotal[0] = attackTotal[1] = 0;
+  game.attacks.attackStepActive = false;
+  game.attacks.occupied = occupiedSquares();
+  std::memset(game.attacks.attackPacked, 0, sizeof game.attacks.attackPacked);
+  game.attacks.attackTotal[0] = game.attacks.attackTotal[1] = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    attackSets[id] = attackSetOf(id);
-    account(id, attackSets[id], 1);
+    game.attacks.attackSets[id] = attackSetOf(id);
+    account(id, game.attacks.attackSets[id], 1);
   }
 }
 
@@ -258,10 +247,10 @@ void buildAttackMaps() {
   scanPieces();
   for (int s = 0; s < kSideCount; ++s) {
     for (int sq = 0; sq < kSquareCount; ++sq) {
-      const uint64_t p = attackPacked[s][sq];
-      AttackList& list = attackers[s][sq / kBoardSize][sq % kBoardSize];
+      const uint64_t p = game.attacks.attackPacked[s][sq];
+      AttackList& list = game.attacks.attackers[s][sq / kBoardSize][sq % kBoardSize];
       list = AttackList{};
-      attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
+      game.attacks.attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
       for (int c = 0; c < 5; ++c) {
         const int n = static_cast<int>((p >> (8 * c)) & 0xFF);
         for (int k = 0; k < n && list.count < kAttackListLength; ++k) list.values[list.count++] = kAttackClassValue[c];
@@ -273,55 +262,50 @@ void buildAttackMaps() {
 void buildAttackSummary() { scanPieces(); }
 
 uint64_t squaresAttackedBy(Side side) {
-  const uint64_t mapsOccupied = occupied;
-  occupied = occupiedSquares();
+  const uint64_t mapsOccupied = game.attacks.occupied;
+  game.attacks.occupied = occupiedSquares();
   uint64_t set = 0;
   for (int id = 0; id < kPieceCount; ++id) {
     if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(id);
   }
-  occupied = mapsOccupied;
+  game.attacks.occupied = mapsOccupied;
   return set;
 }
 
 void saveAttackBase() {
   scanPieces();
-  std::memcpy(attackBasePacked, attackPacked, sizeof attackBasePacked);
-  std::memcpy(baseSets, attackSets, sizeof baseSets);
-  baseTotal[0] = attackTotal[0];
-  baseTotal[1] = attackTotal[1];
-  baseOccupied = occupied;
-  attackBaseAny[0] = attackBaseAny[1] = 0;
-  for (int id = 0; id < kPieceCount; ++id) attackBaseAny[kPieceAttacks[id].side] |= baseSets[id];
-  std::memset(sliderReach, 0, sizeof sliderReach);
+  std::memcpy(game.attacks.attackBasePacked, game.attacks.attackPacked, sizeof game.attacks.attackBasePacked);
+  std::memcpy(game.attacks.baseSets, game.attacks.attackSets, sizeof game.attacks.baseSets);
+  game.attacks.baseTotal[0] = game.attacks.attackTotal[0];
+  game.attacks.baseTotal[1] = game.attacks.attackTotal[1];
+  game.attacks.baseOccupied = game.attacks.occupied;
+  game.attacks.attackBaseAny[0] = game.attacks.attackBaseAny[1] = 0;
+  for (int id = 0; id < kPieceCount; ++id)
+    game.attacks.attackBaseAny[kPieceAttacks[id].side] |= game.attacks.baseSets[id];
+  std::memset(game.attacks.sliderReach, 0, sizeof game.attacks.sliderReach);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
-    for (uint64_t set = baseSets[id]; set != 0; set &= set - 1) {
-      sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
+    for (uint64_t set = game.attacks.baseSets[id]; set != 0; set &= set - 1) {
+      game.attacks.sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
     }
   }
 }
 
 void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
-  attackStepActive = true;
-  attackChangeCount[0] = attackChangeCount[1] = 0;
-  attackChanged = 0;
-  attackGained[0] = attackGained[1] = 0;
-  attackTotal[0] = baseTotal[0];
-  attackTotal[1] = baseTotal[1];
-  if (capturedId >= 0) noteChange(capturedId, baseSets[capturedId], 0);
+  game.attacks.attackStepActive = true;
+  game.attacks.attackChangeCount[0] = game.attacks.attackChangeCount[1] = 0;
+  game.attacks.attackChanged = 0;
+  game.attacks.attackGained[0] = game.attacks.attackGained[1] = 0;
+  game.attacks.attackTotal[0] = game.attacks.baseTotal[0];
+  game.attacks.attackTotal[1] = game.attacks.baseTotal[1];
+  if (capturedId >= 0) noteChange(capturedId, game.attacks.baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
-  occupied = (baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
-  unsigned rescan = (sliderReach[fromSquare] | sliderReach[toSquare]) & ~sliderBit(moverId) & ~sliderBit(capturedId);
+  game.attacks.occupied = (game.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
+  unsigned rescan = (game.attacks.sliderReach[fromSquare] | game.attacks.sliderReach[toSquare]) & ~sliderBit(moverId) &
+                    ~sliderBit(capturedId);
   for (; rescan != 0; rescan &= rescan - 1) {
     const int id = kFirstSlider + __builtin_ctz(rescan);
-    noteChange(id, baseSets[id], attackSetOf(id));
+    noteChange(id, game.attacks.baseSets[id], attackSetOf(id));
   }
-  noteChange(moverId, baseSets[moverId], attackSetOf(moverId));
-}
-
-void resetAttackMaps() {
-  std::memset(attackSum, 0, sizeof attackSum);
-  std::memset(attackers, 0, sizeof attackers);
-  std::memset(attackPacked, 0, sizeof attackPacked);
-  std::memset(attackTotal, 0, sizeof attackTotal);
+  noteChange(moverId, game.attacks.baseSets[moverId], attackSetOf(moverId));
 }

@@ -8,66 +8,22 @@
 #include <cstdint>
 
 #include "game/board.h"
+#include "game/records.h"
 #include "game/types.h"
 
-constexpr int kAttackListLength = 7;
-
-// Up to seven attacker values in scan order (non-decreasing); later attackers
-// of a crowded square count in the sum only.
-struct AttackList {
-  int32_t values[kAttackListLength];
-  int32_t count;
-};
-
-inline int32_t attackSum[kSideCount][kBoardSize][kBoardSize];
-inline AttackList attackers[kSideCount][kBoardSize][kBoardSize];
-
-// The same maps kept compactly by board index (x * 8 + y), as the computer
-// reads them: one byte per value class counts the square's attackers of that
-// class. The pieces are scanned cheapest kind first, so a list is exactly
-// the class values repeated by their counts.
-//   byte 0: pawns (1)   byte 1: king (2)   byte 2: knights and bishops (3)
-//   byte 3: rooks (4)   byte 4: queen (8)
-inline uint64_t attackPacked[kSideCount][kSquareCount];
-constexpr int32_t kAttackClassValue[5] = {1, 2, 3, 4, 8};
-// Sum of attackSum over the whole board, per side.
-inline int32_t attackTotal[kSideCount];
-
-// Every map back to its program-start value (nothing attacked).
-void resetAttackMaps();
-// After updateAttackSummary the compact maps are the starting position's
-// (saved by saveAttackBase) changed by a few pieces whose attacked squares
-// differ; a square's map is worked out when read (attackMapAt). A full scan
-// ends that state.
-struct AttackChange {
-  uint64_t before;  // the piece's attacked squares in the starting position
-  uint64_t after;   // and after the step
-  uint64_t increment;
-};
-constexpr int kMaxAttackChanges = 16;
-inline bool attackStepActive = false;
-inline uint64_t attackBasePacked[kSideCount][kSquareCount];
-inline AttackChange attackChanges[kSideCount][kMaxAttackChanges];
-inline int attackChangeCount[kSideCount];
-// The squares where either side's map may differ from the starting position's.
-inline uint64_t attackChanged = 0;
-// Per side: the squares attacked in the starting position, and those the
-// changed pieces attack after the step and did not before. A square the side
-// attacks after the step is in one of the two.
-inline uint64_t attackBaseAny[kSideCount];
-inline uint64_t attackGained[kSideCount];
-
 // Side index s (0 White, 1 Black) at board index sq after the step.
-inline uint64_t steppedMapAt(int s, int sq) {
-  uint64_t p = attackBasePacked[s][sq];
-  for (int i = 0; i < attackChangeCount[s]; ++i) {
-    const AttackChange& c = attackChanges[s][i];
+inline uint64_t steppedMapAt(const AttackMaps& a, int s, int sq) {
+  uint64_t p = a.attackBasePacked[s][sq];
+  for (int i = 0; i < a.attackChangeCount[s]; ++i) {
+    const AttackChange& c = a.attackChanges[s][i];
     p += (((c.after >> sq) & 1) - ((c.before >> sq) & 1)) * c.increment;
   }
   return p;
 }
 // The compact map of side index s at board index sq, whichever way it is kept.
-inline uint64_t attackMapAt(int s, int sq) { return attackStepActive ? steppedMapAt(s, sq) : attackPacked[s][sq]; }
+inline uint64_t attackMapAt(const AttackMaps& a, int s, int sq) {
+  return a.attackStepActive ? steppedMapAt(a, s, sq) : a.attackPacked[s][sq];
+}
 
 // Scans every piece on the board, a pending piece from its target square.
 void buildAttackMaps();
@@ -101,13 +57,17 @@ inline int32_t packedValue(uint64_t p, int k) {
   return rest == 0 ? 0 : kAttackClassValue[__builtin_ctzll(rest) >> 3];
 }
 
-inline int32_t attackValue(Side side, int sq, int k) { return packedValue(attackMapAt(side - 1, sq), k); }
+inline int32_t attackValue(const AttackMaps& a, Side side, int sq, int k) {
+  return packedValue(attackMapAt(a, side - 1, sq), k);
+}
 // The list length: at most seven.
-inline int32_t attackListCount(Side side, int sq) {
-  const int32_t n = packedCount(attackMapAt(side - 1, sq));
+inline int32_t attackListCount(const AttackMaps& a, Side side, int sq) {
+  const int32_t n = packedCount(attackMapAt(a, side - 1, sq));
   return n < kAttackListLength ? n : kAttackListLength;
 }
-inline int32_t attackSumAt(Side side, int sq) { return packedSum(attackMapAt(side - 1, sq)); }
+inline int32_t attackSumAt(const AttackMaps& a, Side side, int sq) { return packedSum(attackMapAt(a, side - 1, sq)); }
 
 // Side `side` attacks (x, y) in the last build.
-inline bool isAttackedBy(Side side, int x, int y) { return attackMapAt(side - 1, squareIndex(x, y)) != 0; }
+inline bool isAttackedBy(const AttackMaps& a, Side side, int x, int y) {
+  return attackMapAt(a, side - 1, squareIndex(x, y)) != 0;
+}

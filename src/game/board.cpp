@@ -1,5 +1,7 @@
 #include "game/board.h"
 
+#include "game/game.h"
+
 namespace {
 
 void placePiece(Piece& p, int x, int y, Side side, PieceKind kind) {
@@ -13,7 +15,7 @@ void placePiece(Piece& p, int x, int y, Side side, PieceKind kind) {
 }
 
 // Puts every piece record on its start square.
-void setUpPieces() {
+void setUpPieces(PieceSet& pieces) {
   for (int s = 0; s < kSideCount; ++s) {
     const Side side = sideOfSlot(s);
     const int back = homeRank(side);
@@ -57,48 +59,37 @@ void setUpSquare(Square& sq, int x, int y, int32_t royalIndex) {
 
 }  // namespace
 
-void initialiseGame() {
+Board startBoard() {
+  Board board{};
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) {
-      Square& sq = squareAt(x, y);
+      Square& sq = board.squares[squareIndex(x, y)];
       setUpSquare(sq, x, y, kRoyalIndex);
       sq.weight = squareWeightTable[y][x];
     }
   }
-  setUpPieces();
-  sideToMove = kWhiteToMove;
-  playMode = 0;
-  level = 0;
-  trialMode = false;
-  moveCount = 0;
-  moveNumber = 0;
-  listSelection = 0;
-  gameSaved = true;
-  replaying = false;
-  dragFromX = dragFromY = dragToX = dragToY = 0;
-  movingKind = kEmpty;
-  movingSide = kNoSide;
-  movingIndex = 0;
-  probe = SquareProbe{};
-  captured = CapturedPiece{};
-  captureFound = false;
-  captureMade = false;
-  lastTry = LastTry{};
+  return board;
+}
+
+PieceSet startPieces() {
+  PieceSet pieces{};
+  setUpPieces(pieces);
+  return pieces;
 }
 
 void resetGameState() {
   for (int x = 0; x < kBoardSize; ++x) {
     for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(x, y), x, y, kNoIndex);
   }
-  setUpPieces();
-  sideToMove = kWhiteToMove;
-  moveNumber = 0;
-  listSelection = 0;
-  moveCount = 0;
+  setUpPieces(game.pieces);
+  game.sideToMove = kWhiteToMove;
+  game.moveNumber = 0;
+  game.listSelection = 0;
+  game.moveCount = 0;
 }
 
 SquareProbe probeSquare(int x, int y) {
-  const Square& s = board.squares[squareIndex(x, y)];
+  const Square& s = game.board.squares[squareIndex(x, y)];
   return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
 }
 

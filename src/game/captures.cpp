@@ -2,12 +2,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
-
-void initialiseCaptureState() {
-  resetLostPiecePlacement();
-  capturedMovedWhite = 0;
-  capturedMovedBlack = 0;
-}
+#include "game/game.h"
 
 void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
   if (p.odd == 1) {
@@ -23,9 +18,9 @@ void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
 }
 
 void resetLostPiecePlacement() {
-  whiteLost = kWhiteLostStart;
-  blackLost = kBlackLostStart;
-  lostOrder = LostPieceOrder{};
+  game.whiteLost = kWhiteLostStart;
+  game.blackLost = kBlackLostStart;
+  game.lostOrder = LostPieceOrder{};
 }
 
 namespace {
@@ -38,26 +33,26 @@ bool samePiece(const LostPiece& p, PieceKind kind, Side side, int32_t index) {
 }  // namespace
 
 bool isLostPieceShown(PieceKind kind, Side side, int32_t index) {
-  for (int i = 0; i < lostOrder.count; ++i) {
-    if (samePiece(lostOrder.piece[i], kind, side, index)) return true;
+  for (int i = 0; i < game.lostOrder.count; ++i) {
+    if (samePiece(game.lostOrder.piece[i], kind, side, index)) return true;
   }
   return false;
 }
 
 int lostPiecesOf(Side side) {
   int n = 0;
-  for (int i = 0; i < lostOrder.count; ++i) n += lostOrder.piece[i].side == side ? 1 : 0;
+  for (int i = 0; i < game.lostOrder.count; ++i) n += game.lostOrder.piece[i].side == side ? 1 : 0;
   return n;
 }
 
 void removeLostPiece(PieceKind kind, Side side, int32_t index) {
   int kept = 0;
-  for (int i = 0; i < lostOrder.count; ++i) {
-    if (!samePiece(lostOrder.piece[i], kind, side, index)) lostOrder.piece[kept++] = lostOrder.piece[i];
+  for (int i = 0; i < game.lostOrder.count; ++i) {
+    if (!samePiece(game.lostOrder.piece[i], kind, side, index)) game.lostOrder.piece[kept++] = game.lostOrder.piece[i];
   }
   // The list reads as if the piece had never been taken.
-  for (int i = kept; i < lostOrder.count; ++i) lostOrder.piece[i] = LostPiece{};
-  lostOrder.count = kept;
+  for (int i = kept; i < game.lostOrder.count; ++i) game.lostOrder.piece[i] = LostPiece{};
+  game.lostOrder.count = kept;
 }
 
 namespace {
@@ -65,11 +60,11 @@ namespace {
 // Adds a really captured piece to the lost pieces, in the next place.
 void addLostPiece(PieceKind kind, Side side, int32_t index) {
   const bool white = side == kWhite;
-  LostPiecePlacement& p = white ? whiteLost : blackLost;
+  LostPiecePlacement& p = white ? game.whiteLost : game.blackLost;
   advancePlacement(p, white ? kWhiteLostRowLeft : kBlackLostRowLeft);
-  if (lostOrder.count < kLostPieceCapacity && !isLostPieceShown(kind, side, index)) {
+  if (game.lostOrder.count < kLostPieceCapacity && !isLostPieceShown(kind, side, index)) {
     const bool royal = kind == kQueen || kind == kKing;
-    lostOrder.piece[lostOrder.count++] = LostPiece{kind, side, royal ? 0 : index};
+    game.lostOrder.piece[game.lostOrder.count++] = LostPiece{kind, side, royal ? 0 : index};
   }
 }
 
@@ -85,9 +80,9 @@ void takePiece(PieceKind pendingKind, PieceKind kind, Side pendingSide, Side sid
   if (p != nullptr) {
     markCaptured(*p, layer, stillOnBoard);
     if (k == kPawn || k == kRook || k == kKing) {
-      (s == kWhite ? capturedMovedWhite : capturedMovedBlack) = p->moved;
+      (s == kWhite ? game.capturedMovedWhite : game.capturedMovedBlack) = p->moved;
     }
   }
-  if (show != kShowCapture || playMode != kPlayComputer) return;
+  if (show != kShowCapture || game.playMode != kPlayComputer) return;
   if (side == kWhite || side == kBlack) addLostPiece(kind, side, index);
 }

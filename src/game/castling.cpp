@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/moves.h"
 
 namespace {
@@ -16,7 +17,7 @@ bool pathAttacked(int32_t code, Side side, const uint64_t* attacked = nullptr) {
   const int from = kingTo < kKingStartFile ? kingTo : kKingStartFile;
   const int to = kingTo < kKingStartFile ? kKingStartFile : kingTo;
   for (int x = from; x <= to; ++x) {
-    const bool hit = attacked ? ((*attacked >> squareIndex(x, r)) & 1) != 0 : isAttackedBy(enemy, x, r);
+    const bool hit = attacked ? ((*attacked >> squareIndex(x, r)) & 1) != 0 : isAttackedBy(game.attacks, enemy, x, r);
     if (hit) return true;
   }
   return false;
@@ -70,8 +71,8 @@ int32_t castle(int32_t code, Side side, int32_t mode) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return 0;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
-  Piece& king = pieces.kings[side - 1];
-  Piece& rook = pieces.rooks[side - 1][c.rookIndex];
+  Piece& king = game.pieces.kings[side - 1];
+  Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
   if (!kingInPlace(king, r)) return 0;
   if (generateKingMove(king, code) != kMovePossible) {
     cancelMove(king);
@@ -105,8 +106,8 @@ bool castlingAllowed(int32_t code, Side side) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return false;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
-  Piece& king = pieces.kings[side - 1];
-  Piece& rook = pieces.rooks[side - 1][c.rookIndex];
+  Piece& king = game.pieces.kings[side - 1];
+  Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
   if (!kingInPlace(king, r) || !rookInPlace(rook, c, r)) return false;
   // The same tests as a castling in play, the generators in trial mode; the
   // targets they set are put back.

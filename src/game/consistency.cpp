@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/pictures.h"
 
 namespace {
@@ -45,9 +46,9 @@ std::string pictureFault() {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
     const Piece& p = *pieceOf(o.kind, o.side, o.index);
-    const PictureControl& pic = form1.image[n];
+    const PictureControl& pic = windows.form1.image[n];
     const std::string name = "picture " + std::to_string(n);
-    const bool shownCaptured = form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
+    const bool shownCaptured = windows.form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
     if (!p.onBoard) {
       if (pic.visible || pic.enabled) return name + " of a captured piece still shown";
       continue;
@@ -61,12 +62,12 @@ std::string pictureFault() {
 }
 
 std::string moveListFault() {
-  const bool unanswered = sideToMove == kBlackToMove;
-  const int32_t expected = 2 + 3 * moveCount + (unanswered ? 1 : 0);
+  const bool unanswered = game.sideToMove == kBlackToMove;
+  const int32_t expected = 2 + 3 * game.moveCount + (unanswered ? 1 : 0);
   if (listLineCount() != expected) {
     return "move list has " + std::to_string(listLineCount()) + " lines, expected " + std::to_string(expected);
   }
-  if (moveNumber != moveCount + (unanswered ? 1 : 0)) return "move number out of step";
+  if (game.moveNumber != game.moveCount + (unanswered ? 1 : 0)) return "move number out of step";
   return {};
 }
 

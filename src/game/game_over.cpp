@@ -3,13 +3,14 @@
 #include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
+#include "game/game.h"
 
 const char* const kYouWonMessage = "Kazandınız";
 const char* const kYouLostMessage = "Kaybettiniz";
 
 namespace {
 
-bool kingOnBoard(Side side) { return pieces.kings[side - 1].onBoard; }
+bool kingOnBoard(Side side) { return game.pieces.kings[side - 1].onBoard; }
 
 }  // namespace
 
@@ -23,9 +24,9 @@ int32_t winnerSide() {
 }
 
 void announceGameEnd(KingTaker taker) {
-  form2.visible = false;
+  windows.form2.visible = false;
   // Nothing is left for the computer to play.
-  form1.timer1Enabled = false;
-  form1.label19Visible = false;
+  windows.form1.timer1Enabled = false;
+  windows.form1.label19Visible = false;
   dialogs().message(taker == KingTaker::Player ? kYouWonMessage : kYouLostMessage);
 }

@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "game/pictures.h"
 
 void showLostPieces() {
@@ -9,17 +10,17 @@ void showLostPieces() {
   LostPiecePlacement white = kWhiteLostStart;
   LostPiecePlacement black = kBlackLostStart;
   int newlyShown = 0;
-  for (int i = 0; i < lostOrder.count; ++i) {
-    const LostPiece& lost = lostOrder.piece[i];
+  for (int i = 0; i < game.lostOrder.count; ++i) {
+    const LostPiece& lost = game.lostOrder.piece[i];
     const bool isWhite = lost.side == kWhite;
     LostPiecePlacement& p = isWhite ? white : black;
     advancePlacement(p, isWhite ? kWhiteLostRowLeft : kBlackLostRowLeft);
     const int n = lostPictureOf(lost.side, lost.kind, lost.index);
     if (n == 0) continue;
-    PictureControl& pic = form3.image[n];
+    PictureControl& pic = windows.form3.image[n];
     if (!pic.visible) {
       newlyShown += 1;
-      if (lost.kind == kKing) form1.label20Visible = true;
+      if (lost.kind == kKing) windows.form1.label20Visible = true;
     }
     pic.visible = true;
     pic.left = p.x;
@@ -27,10 +28,10 @@ void showLostPieces() {
     shown[n] = true;
   }
   for (int n = 0; n < kLostPictureSlots; ++n) {
-    if (!shown[n]) form3.image[n].visible = false;
+    if (!shown[n]) windows.form3.image[n].visible = false;
   }
   if (newlyShown > 0) {
-    form3.visible = true;
-    form3.timesShown += newlyShown;
+    windows.form3.visible = true;
+    windows.form3.timesShown += newlyShown;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "game/captures.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int32_t refuse(Piece& p) {
 // Writes the tentative move: the mover pending on the destination, the start
 // square pending empty.
 void writePending(Square& dest, Square& start, const DestinationRule& rule, Side side) {
-  setPending(dest, rule.ownKind, side, movingIndex, kPendingLayer);
+  setPending(dest, rule.ownKind, side, game.movingIndex, kPendingLayer);
   setPending(start, kEmpty, kNoSide, kNoIndex, kPendingLayer);
 }
 
@@ -42,19 +43,19 @@ void writePending(Square& dest, Square& start, const DestinationRule& rule, Side
 int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule) {
   const int tx = p.targetX;
   const int ty = p.targetY;
-  lastTry = LastTry{tx, ty, sx, sy};
+  game.lastTry = LastTry{tx, ty, sx, sy};
   if (!onBoardCoord(tx, ty)) {
     return refuse(p);
   }
-  probe = probeSquare(tx, ty);
-  const Side occupant = probe.stable == kCommittedLayer ? probe.side : probe.pendingSide;
+  game.probe = probeSquare(tx, ty);
+  const Side occupant = game.probe.stable == kCommittedLayer ? game.probe.side : game.probe.pendingSide;
   const Side enemy = otherSide(p.side);
   const bool movesFlag = rule.ownKind == kPawn || rule.ownKind == kKing || rule.ownKind == kRook;
   if (occupant == kNoSide) {
     if (!rule.emptyAllowed) {
       return refuse(p);
     }
-    if (!trialMode && !rule.testOnly) {
+    if (!game.trialMode && !rule.testOnly) {
       p.atRest = 0;
       writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
       if (movesFlag) p.moved = true;
@@ -67,17 +68,18 @@ int32_t resolveDestination(Piece& p, int sx, int sy, const DestinationRule& rule
   if (occupant != enemy || !rule.captureAllowed) {
     return refuse(p);
   }
-  if (!trialMode) {
+  if (!game.trialMode) {
     p.atRest = 0;
-    takePiece(probe.pendingKind, probe.kind, probe.pendingSide, probe.side, probe.pendingIndex, probe.index,
-              kShowCapture, false, probe.stable);
+    takePiece(game.probe.pendingKind, game.probe.kind, game.probe.pendingSide, game.probe.side, game.probe.pendingIndex,
+              game.probe.index, kShowCapture, false, game.probe.stable);
     writePending(squareAt(tx, ty), squareAt(sx, sy), rule, p.side);
-    captureMade = true;
+    game.captureMade = true;
     if (movesFlag) p.moved = true;
   }
-  captureFound = true;
-  captured = probe.stable == kCommittedLayer ? CapturedPiece{probe.kind, kCommittedLayer, probe.index}
-                                             : CapturedPiece{probe.pendingKind, kPendingLayer, probe.pendingIndex};
+  game.captureFound = true;
+  game.captured = game.probe.stable == kCommittedLayer
+                      ? CapturedPiece{game.probe.kind, kCommittedLayer, game.probe.index}
+                      : CapturedPiece{game.probe.pendingKind, kPendingLayer, game.probe.pendingIndex};
   return kMovePossible;
 }
 
@@ -98,8 +100,8 @@ int32_t generateSlidingMove(Piece& p, int32_t code, const Step* directions, int 
     const int px = sx + j * u.dx;
     const int py = sy + j * u.dy;
     if (!onBoardCoord(px, py) || activeSide(squareAt(px, py)) != kNoSide) {
-      lastTry.startX = sx;
-      lastTry.startY = sy;
+      game.lastTry.startX = sx;
+      game.lastTry.startY = sy;
       return refuse(p);
     }
   }
@@ -171,8 +173,8 @@ int32_t generateKingMove(Piece& p, int32_t code) {
       free = onBoardCoord(bx, sy) && activeSide(squareAt(bx, sy)) == kNoSide;
     }
     if (!free) {
-      lastTry.startX = sx;
-      lastTry.startY = sy;
+      game.lastTry.startX = sx;
+      game.lastTry.startY = sy;
       return refuse(p);
     }
     p.targetX = kingTo;

@@ -51,7 +51,7 @@ void showBoardPictures() {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
     const Piece& p = *pieceOf(o.kind, o.side, o.index);
-    PictureControl& pic = form1.image[n];
+    PictureControl& pic = windows.form1.image[n];
     pic.visible = pic.enabled = p.onBoard;
     if (!p.onBoard) continue;
     pic.left = squareLeft(p.x);

@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
@@ -16,14 +17,14 @@ constexpr int kBlackKingPicture = 29;
 
 // Every drop ends the choice too, whatever it played.
 void letGoChosenPiece() {
-  form1.selectedPicture = 0;
-  form1.moveTargets = 0;
+  windows.form1.selectedPicture = 0;
+  windows.form1.moveTargets = 0;
 }
 
 void startComputerTurn() {
-  if (playMode != kPlayComputer) return;
-  form1.timer1Enabled = true;
-  form1.label19Visible = true;
+  if (game.playMode != kPlayComputer) return;
+  windows.form1.timer1Enabled = true;
+  windows.form1.label19Visible = true;
 }
 
 namespace {
@@ -34,11 +35,11 @@ bool recordDragStart(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
   if (p == nullptr) return false;
-  dragFromX = p->x;
-  dragFromY = p->y;
-  movingKind = owner.kind;
-  movingSide = owner.side;
-  movingIndex = owner.index;
+  game.dragFromX = p->x;
+  game.dragFromY = p->y;
+  game.movingKind = owner.kind;
+  game.movingSide = owner.side;
+  game.movingIndex = owner.index;
   return true;
 }
 
@@ -47,15 +48,15 @@ void choose(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
   if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) return;
-  form1.selectedPicture = picture;
-  form1.moveTargets = pictureTargets(picture);
+  windows.form1.selectedPicture = picture;
+  windows.form1.moveTargets = pictureTargets(picture);
 }
 
 }  // namespace
 
 bool pickUpPiece(int picture, MouseButton button) {
   if (!recordDragStart(picture) || button != MouseButton::Left) return false;
-  form1.moveTargets = pictureTargets(picture);
+  windows.form1.moveTargets = pictureTargets(picture);
   return true;
 }
 
@@ -65,10 +66,10 @@ bool acceptDragOver() { return true; }
 // move: the dragged picture goes back to its square.
 void dropOnSquare(int shape) {
   letGoChosenPiece();
-  if (shape < 1 || shape > kSquareCount || gameIsOver() || dropsRefused) return;
-  dragToX = shapeFile(shape);
-  dragToY = shapeRank(shape);
-  requestMove(movingKind, movingSide, movingIndex);
+  if (shape < 1 || shape > kSquareCount || gameIsOver() || game.dropsRefused) return;
+  game.dragToX = shapeFile(shape);
+  game.dragToY = shapeRank(shape);
+  requestMove(game.movingKind, game.movingSide, game.movingIndex);
   startComputerTurn();
 }
 
@@ -76,10 +77,10 @@ void dropOnPiece(int picture) {
   letGoChosenPiece();
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
-  if (target == nullptr || gameIsOver() || dropsRefused) return;
-  dragToX = target->x;
-  dragToY = target->y;
-  const int32_t made = requestMove(movingKind, movingSide, movingIndex);
+  if (target == nullptr || gameIsOver() || game.dropsRefused) return;
+  game.dragToX = target->x;
+  game.dragToY = target->y;
+  const int32_t made = requestMove(game.movingKind, game.movingSide, game.movingIndex);
   if (picture == kWhiteKingPicture || picture == kBlackKingPicture) {
     if (made != 0) announceGameEnd(KingTaker::Player);
   } else if (owner.side == kBlack) {
@@ -89,7 +90,7 @@ void dropOnPiece(int picture) {
 
 void clickPiece(int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return;
-  const int chosen = form1.selectedPicture;
+  const int chosen = windows.form1.selectedPicture;
   if (chosen == 0) {
     choose(picture);
     return;
@@ -105,8 +106,8 @@ void clickPiece(int picture) {
 }
 
 void clickSquare(int shape) {
-  if (form1.selectedPicture == 0) return;
-  recordDragStart(form1.selectedPicture);
+  if (windows.form1.selectedPicture == 0) return;
+  recordDragStart(windows.form1.selectedPicture);
   dropOnSquare(shape);
 }
 

@@ -8,10 +8,6 @@
 
 enum class MouseButton { Left, Right, Middle };
 
-// True while the computer thinks on a thread of its own (level 4): every drop
-// is refused and the picture goes back, as for a move out of turn.
-inline bool dropsRefused = false;
-
 // Picks up the piece of picture 1..56 of the main window: records the
 // dragged piece and, for the left button, shows where it can go. Returns true
 // when a drag should start (left button on a board picture).

@@ -2,10 +2,11 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "game/lost_pieces.h"
 #include "game/pictures.h"
-#include "input/history.h"
+#include "game/records.h"
 #include "input/move_targets.h"
 
 const char* const kWhiteTurnText = "Beyaz";
@@ -22,7 +23,7 @@ TurnMark turnMarkNow() {
     const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;
     return TurnMark{winner, true, text};
   }
-  if (sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
+  if (game.sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
   return TurnMark{kBlack, false, kBlackTurnText};
 }
 
@@ -31,10 +32,11 @@ TurnMark turnMarkNow() {
 // Black's is empty). Take back clears the halves it undoes, and a new game
 // empties the history by its count, so this is always the move on the board.
 const HalfMoveRecord* lastHalfMove() {
-  if (sideToMove == kBlackToMove && moveCount < kHistoryCapacity && history[moveCount].white.kind != kEmpty)
-    return &history[moveCount].white;
-  if (moveCount == 0) return nullptr;
-  const FullMoveRecord& entry = history[moveCount - 1];
+  if (game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
+      game.history[game.moveCount].white.kind != kEmpty)
+    return &game.history[game.moveCount].white;
+  if (game.moveCount == 0) return nullptr;
+  const FullMoveRecord& entry = game.history[game.moveCount - 1];
   if (entry.black.kind != kEmpty) return &entry.black;
   if (entry.white.kind != kEmpty) return &entry.white;
   return nullptr;
@@ -44,9 +46,9 @@ const HalfMoveRecord* lastHalfMove() {
 
 void updateGameMarks() {
   showBoardPictures();
-  form1.turnMark = turnMarkNow();
+  windows.form1.turnMark = turnMarkNow();
   const HalfMoveRecord* h = lastHalfMove();
-  form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};
+  windows.form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};
   refreshSelection();
   showLostPieces();
 }

@@ -4,6 +4,7 @@
 
 #include "game/board.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "game/moves.h"
 
 namespace {
@@ -62,5 +63,5 @@ int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy) {
 }
 
 bool sidesTurn(Side side) {
-  return (side == kWhite && sideToMove == kWhiteToMove) || (side == kBlack && sideToMove == kBlackToMove);
+  return (side == kWhite && game.sideToMove == kWhiteToMove) || (side == kBlack && game.sideToMove == kBlackToMove);
 }

@@ -8,6 +8,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling.h"
+#include "game/game.h"
 #include "game/moves.h"
 #include "input/game_marks.h"
 #include "input/move_codes.h"
@@ -18,29 +19,29 @@ const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha faz
 namespace {
 
 // A move made, whoever made it, passes the turn to the other side.
-void handOverTurn(Side side) { sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
+void handOverTurn(Side side) { game.sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
 
 // After Black's move: a blinking notice when the white king stands attacked.
 void testCheckOnWhiteKing() {
   buildAttackMaps();
-  const Piece& king = pieces.kings[0];
-  if (king.onBoard && isAttackedBy(kBlack, king.x, king.y) && !replaying) {
-    form2.visible = true;
-    form2.timesShown += 1;
+  const Piece& king = game.pieces.kings[0];
+  if (king.onBoard && isAttackedBy(game.attacks, kBlack, king.x, king.y) && !game.replaying) {
+    windows.form2.visible = true;
+    windows.form2.timesShown += 1;
   }
 }
 
 // Highlights the newest line of the list.
 void selectLastLine() {
-  selectListLine(listSelection, false);
-  listSelection = listLineCount() - 1;
-  selectListLine(listSelection, true);
+  selectListLine(game.listSelection, false);
+  game.listSelection = listLineCount() - 1;
+  selectListLine(game.listSelection, true);
 }
 
 // Records a castling made in play: history, counters and list lines.
 void recordCastling(int32_t code, Side side) {
   const int32_t r = homeRank(side);
-  if (side == kWhite) moveNumber += 1;
+  if (side == kWhite) game.moveNumber += 1;
   HalfMoveRecord& h = currentHalfMove(side);
   h.kind = kKing;
   h.movedBefore = 0;
@@ -50,28 +51,28 @@ void recordCastling(int32_t code, Side side) {
   h.toX = castlingSquares(code).kingTo;
   h.toY = r;
   h.captureFlag = 0;
-  if (side == kBlack) moveCount += 1;
-  appendListLine(formatCastlingLine(code, side, moveNumber));
+  if (side == kBlack) game.moveCount += 1;
+  appendListLine(formatCastlingLine(code, side, game.moveNumber));
   if (side == kBlack) appendListLine(kBlankListLine);
-  gameSaved = false;
+  game.gameSaved = false;
   updateGameMarks();
 }
 
 }  // namespace
 
 HalfMoveRecord& currentHalfMove(Side side) {
-  FullMoveRecord& entry = history[moveCount];
+  FullMoveRecord& entry = game.history[game.moveCount];
   return side == kWhite ? entry.white : entry.black;
 }
 
 int32_t requestMove(PieceKind kind, Side side, int32_t index) {
-  trialMode = false;  // a real move is never a trial
-  const int32_t dx = dragToX - dragFromX;
-  const int32_t dy = dragToY - dragFromY;
+  game.trialMode = false;  // a real move is never a trial
+  const int32_t dx = game.dragToX - game.dragFromX;
+  const int32_t dy = game.dragToY - game.dragFromY;
   const int32_t code = moveCodeFor(kind, side, dx, dy);
   if (code == 0) return 0;
   if (!sidesTurn(side)) return 0;
-  if (moveCount >= kHistoryCapacity) {
+  if (game.moveCount >= kHistoryCapacity) {
     dialogs().message(kHistoryFullMessage);
     return 0;
   }
@@ -94,7 +95,7 @@ int32_t requestMove(PieceKind kind, Side side, int32_t index) {
   commitMove(*piece);
 
   handOverTurn(side);
-  if (side == kWhite) moveNumber += 1;
+  if (side == kWhite) game.moveNumber += 1;
 
   HalfMoveRecord& h = currentHalfMove(side);
   h.kind = kind;
@@ -105,34 +106,30 @@ int32_t requestMove(PieceKind kind, Side side, int32_t index) {
   h.toX = piece->x;
   h.toY = piece->y;
   h.captureFlag = 0;
-  if (captureMade) {
-    int32_t& capturedMoved = side == kWhite ? capturedMovedBlack : capturedMovedWhite;
+  if (game.captureMade) {
+    int32_t& capturedMoved = side == kWhite ? game.capturedMovedBlack : game.capturedMovedWhite;
     h.captureFlag = 1;
-    h.capturedKind = probe.kind;
-    h.capturedIndex = probe.index;
+    h.capturedKind = game.probe.kind;
+    h.capturedIndex = game.probe.index;
     h.capturedMoved = capturedMoved;
     h.captureX = piece->x;
     h.captureY = piece->y;
     capturedMoved = 0;
   }
-  if (side == kBlack) moveCount += 1;
+  if (side == kBlack) game.moveCount += 1;
 
-  moveMark = '-';
-  if (captureMade) {
-    moveMark = 'x';
-    captureMade = false;
+  game.moveMark = '-';
+  if (game.captureMade) {
+    game.moveMark = 'x';
+    game.captureMade = false;
   }
   if (side == kBlack && kind != kKing) testCheckOnWhiteKing();
 
-  appendListLine(formatMoveLine(kind, side, index, dragFromX, dragFromY, dragToX, dragToY, moveMark, moveNumber));
+  appendListLine(formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
+                                game.moveMark, game.moveNumber));
   if (side == kBlack) appendListLine(kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine();
-  gameSaved = false;
+  game.gameSaved = false;
   updateGameMarks();
   return 1;
-}
-
-void resetMoveDriver() {
-  std::memset(history, 0, sizeof history);
-  moveMark = '-';
 }

@@ -7,13 +7,8 @@
 
 #include "game/types.h"
 
-#include "input/history.h"
+#include "game/records.h"
 #include "input/move_codes.h"
-
-inline char moveMark = '-';  // '-' plain move, 'x' capture
-
-// History and move mark back to their program-start values.
-void resetMoveDriver();
 
 // Makes the move of the piece (kind, side, index) described by the drag
 // variables. Returns 1 when the move was made, 0 otherwise; castling drags

@@ -3,24 +3,25 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/castling.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "game/moves.h"
 #include "game/pictures.h"
-#include "input/history.h"
+#include "game/records.h"
 #include "input/move_codes.h"
 
 uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
   Piece* piece = pieceOf(kind, side, index);
   if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
-  if (!sidesTurn(side) || gameIsOver() || moveCount >= kHistoryCapacity) return 0;
+  if (!sidesTurn(side) || gameIsOver() || game.moveCount >= kHistoryCapacity) return 0;
   const Piece saved = *piece;
-  const SquareProbe savedProbe = probe;
-  const LastTry savedLastTry = lastTry;
-  const CapturedPiece savedCaptured = captured;
-  const bool savedCaptureFound = captureFound;
-  const bool savedTrialMode = trialMode;
+  const SquareProbe savedProbe = game.probe;
+  const LastTry savedLastTry = game.lastTry;
+  const CapturedPiece savedCaptured = game.captured;
+  const bool savedCaptureFound = game.captureFound;
+  const bool savedTrialMode = game.trialMode;
   uint64_t targets = 0;
-  trialMode = true;
+  game.trialMode = true;
   // Square by square as the driver reads a drop: the displacement's code,
   // then castling or the kind's generator.
   for (int x = 0; x < kBoardSize; ++x) {
@@ -38,11 +39,11 @@ uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
       if (possible) targets |= uint64_t{1} << squareIndex(x, y);
     }
   }
-  probe = savedProbe;
-  lastTry = savedLastTry;
-  captured = savedCaptured;
-  captureFound = savedCaptureFound;
-  trialMode = savedTrialMode;
+  game.probe = savedProbe;
+  game.lastTry = savedLastTry;
+  game.captured = savedCaptured;
+  game.captureFound = savedCaptureFound;
+  game.trialMode = savedTrialMode;
   return targets;
 }
 
@@ -53,13 +54,13 @@ uint64_t pictureTargets(int picture) {
 }
 
 void refreshSelection() {
-  const int picture = form1.selectedPicture;
+  const int picture = windows.form1.selectedPicture;
   if (picture == 0) {
-    form1.moveTargets = 0;
+    windows.form1.moveTargets = 0;
     return;
   }
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
-  if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) form1.selectedPicture = 0;
-  form1.moveTargets = pictureTargets(form1.selectedPicture);
+  if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) windows.form1.selectedPicture = 0;
+  windows.form1.moveTargets = pictureTargets(windows.form1.selectedPicture);
 }

@@ -4,6 +4,7 @@
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "input/game_marks.h"
 #include "input/move_list.h"
 
@@ -22,19 +23,19 @@ void writeListHeaders() {
 }
 
 void startNewGame() {
-  form1.label20Visible = false;
+  windows.form1.label20Visible = false;
   resetLostPiecePlacement();
   resetGameState();  // squares, pieces, side to move, counters
-  form1.listBox1.clear();
+  windows.form1.listBox1.clear();
   writeListHeaders();
-  form1.selectedPicture = 0;  // a piece chosen in the old game is let go
+  windows.form1.selectedPicture = 0;  // a piece chosen in the old game is let go
   updateGameMarks();
 }
 
 bool mayReplaceGame(void (*save)()) {
-  if (gameSaved || listLineCount() <= kHeaderLineCount) return true;
+  if (game.gameSaved || listLineCount() <= kHeaderLineCount) return true;
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
-    case Answer::Yes: save(); return gameSaved;
+    case Answer::Yes: save(); return game.gameSaved;
     case Answer::No: return true;
     case Answer::Cancel: break;
   }

@@ -16,6 +16,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
@@ -268,23 +269,23 @@ int32_t replayLines(const std::vector<std::string>& lines) {
     if (role != kBlankLine) {
       ParsedMove m{};
       if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(m, sideOfLine(role))) return i;
-      movingSide = sideOfLine(role);
-      movingKind = m.kind;
-      movingIndex = m.index;
-      dragFromX = m.fromX;
-      dragFromY = m.fromY;
-      dragToX = m.toX;
-      dragToY = m.toY;
+      game.movingSide = sideOfLine(role);
+      game.movingKind = m.kind;
+      game.movingIndex = m.index;
+      game.dragFromX = m.fromX;
+      game.dragFromY = m.fromY;
+      game.dragToX = m.toX;
+      game.dragToY = m.toY;
       // A full history would refuse every further line with a message of
       // its own: the replay ends with one.
-      if (moveCount >= kHistoryCapacity) {
+      if (game.moveCount >= kHistoryCapacity) {
         dialogs().message(kHistoryFullMessage);
         return -1;
       }
       // A castling is reported as no move made: the turn passing tells.
-      const int32_t turn = sideToMove;
+      const int32_t turn = game.sideToMove;
       requestMove(m.kind, sideOfLine(role), m.index);
-      if (sideToMove == turn) return i;
+      if (game.sideToMove == turn) return i;
     }
     ++role;
   }
@@ -293,7 +294,7 @@ int32_t replayLines(const std::vector<std::string>& lines) {
 
 bool saveGameTo(const std::string& path) {
   std::string data;
-  for (const ListLine& line : form1.listBox1) {
+  for (const ListLine& line : windows.form1.listBox1) {
     std::string bytes;
     if (!utf8ToCp1254(line.text, bytes)) bytes = line.text;
     data += bytes;
@@ -303,7 +304,7 @@ bool saveGameTo(const std::string& path) {
     dialogs().message("Oyun kaydedilemedi: " + quoted(path) + " dosyasına yazılamadı.");
     return false;
   }
-  gameSaved = true;
+  game.gameSaved = true;
   return true;
 }
 
@@ -339,22 +340,20 @@ bool openGameFrom(const std::string& path) {
     dialogs().message("Bu dosya kayıtlı bir oyun değil: " + quoted(path));
     return false;
   }
-  gameOpened = true;
+  game.gameOpened = true;
   startNewGame();
-  moveCount = 0;
-  replaying = true;
+  game.moveCount = 0;
+  game.replaying = true;
   const int32_t bad = replayLines(lines);
-  replaying = false;
+  game.replaying = false;
   if (bad >= 0) {
     dialogs().message("Dosyanın " + std::to_string(bad + 1) +
                       ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
   }
   // Against the computer an opened game with Black to move goes on at once.
-  if (sideToMove == kBlackToMove && !gameIsOver()) startComputerTurn();
+  if (game.sideToMove == kBlackToMove && !gameIsOver()) startComputerTurn();
   return true;
 }
-
-void resetSavedGame() { gameOpened = false; }
 
 void openGame() {
   if (!mayReplaceGame(saveGame)) return;

@@ -8,9 +8,6 @@
 
 #include "game/types.h"
 
-inline bool gameOpened = false;  // a saved game has been opened in this run
-void resetSavedGame();           // gameOpened back to false
-
 // Asks for a file name and saves the game there.
 void saveGame();
 // Asks before an unsaved game is left, then for a file, and opens it.

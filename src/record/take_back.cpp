@@ -1,11 +1,13 @@
 #include "record/take_back.h"
 
+#include "computer/computer_state.h"
 #include "computer/evaluation.h"
 #include "computer/level_four.h"
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "input/game_marks.h"
 #include "input/move_driver.h"
 
@@ -77,7 +79,7 @@ void returnCapturedPiece(const HalfMoveRecord& h, Side side) {
   setTargetOf(h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
   restorePiece(h.capturedKind, h.capturedIndex, side, h.capturedMoved, kRestoreCaptured);
   if (wasShown) {
-    (side == kWhite ? whiteLost : blackLost) = placementAfter(lostPiecesOf(side), side == kWhite);
+    (side == kWhite ? game.whiteLost : game.blackLost) = placementAfter(lostPiecesOf(side), side == kWhite);
   }
 }
 
@@ -93,35 +95,36 @@ void undoHalfWithCapture(HalfMoveRecord& h, Side side) {
 }
 
 void deleteListLine(int32_t line) {
-  if (line >= 0 && line < listLineCount()) form1.listBox1.erase(form1.listBox1.begin() + line);
+  if (line >= 0 && line < listLineCount()) windows.form1.listBox1.erase(windows.form1.listBox1.begin() + line);
 }
 
 // A White move that Black has not answered yet (two players, or a refused
 // reply): it stands alone in the entry being filled.
 bool unansweredWhiteMove() {
-  return sideToMove == kBlackToMove && moveCount < kHistoryCapacity && history[moveCount].white.kind != kEmpty;
+  return game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
+         game.history[game.moveCount].white.kind != kEmpty;
 }
 
 void takeBackUnansweredWhiteMove() {
-  undoHalfWithCapture(history[moveCount].white, kWhite);
+  undoHalfWithCapture(game.history[game.moveCount].white, kWhite);
   deleteListLine(listLineCount() - 1);
-  moveNumber -= 1;
-  sideToMove = kWhiteToMove;
+  game.moveNumber -= 1;
+  game.sideToMove = kWhiteToMove;
 }
 
 bool takeBackFullMove() {
-  if (moveCount == 0) return false;
-  FullMoveRecord& entry = history[moveCount - 1];
+  if (game.moveCount == 0) return false;
+  FullMoveRecord& entry = game.history[game.moveCount - 1];
   undoHalfWithCapture(entry.black, kBlack);
   undoHalfWithCapture(entry.white, kWhite);
   // The text left is that of the list without its last three lines; the
   // last line of blanks stays when an earlier move remains.
   const int32_t n = listLineCount();
-  const int32_t firstDeleted = moveNumber == 1 ? n - 3 : n - 4;
+  const int32_t firstDeleted = game.moveNumber == 1 ? n - 3 : n - 4;
   for (int k = 0; k < 3; ++k) deleteListLine(firstDeleted);
-  moveNumber -= 1;
-  moveCount -= 1;
-  sideToMove = kWhiteToMove;
+  game.moveNumber -= 1;
+  game.moveCount -= 1;
+  game.sideToMove = kWhiteToMove;
   return true;
 }
 
@@ -131,14 +134,14 @@ bool takeBackFullMove() {
 // was, so it cannot simply step back three lines.
 void restoreSelection() {
   int32_t selected = 0;  // a header line: nothing highlighted
-  for (int32_t k = 0; k < moveCount; ++k) {
-    const HalfMoveRecord& w = history[k].white;
-    const HalfMoveRecord& b = history[k].black;
+  for (int32_t k = 0; k < game.moveCount; ++k) {
+    const HalfMoveRecord& w = game.history[k].white;
+    const HalfMoveRecord& b = game.history[k].black;
     if (w.kind != kEmpty && w.kind != kPawn && !isCastling(w, kWhite)) selected = 3 * k + 2;
     if (b.kind != kEmpty && !isCastling(b, kBlack)) selected = 3 * k + 4;
   }
-  for (ListLine& line : form1.listBox1) line.selected = false;
-  listSelection = selected;
+  for (ListLine& line : windows.form1.listBox1) line.selected = false;
+  game.listSelection = selected;
   if (selected > 0) selectListLine(selected, true);
 }
 
@@ -151,9 +154,9 @@ void takeBackTo(int32_t line) {
   if (line == 0) {
     count = pendingWhite ? 0 : 1;
   } else {
-    count = moveCount - (line + 2) / 3 + 1;
+    count = game.moveCount - (line + 2) / 3 + 1;
   }
-  form1.label20Visible = false;
+  windows.form1.label20Visible = false;
   bool changed = pendingWhite;
   if (pendingWhite) takeBackUnansweredWhiteMove();
   for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove() || changed;
@@ -161,7 +164,7 @@ void takeBackTo(int32_t line) {
   if (changed) {
     restoreSelection();
     countMaterial();
-    lastMaterialBalance = whiteMaterial - blackMaterial;
+    computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
   }
   updateGameMarks();
 }

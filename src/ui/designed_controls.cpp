@@ -14,7 +14,8 @@ void placeLostPictureAsDesigned(Side side, PieceKind kind, int32_t index, int co
   static constexpr int columnLeft[4] = {10, 50, 90, 130};
   const int n = lostPictureOf(side, kind, index);
   if (n == 0) return;
-  form3.image[n] = PictureControl{columnLeft[column], 32 * (row + 1), stockPictureOf(side, kind, 0), false, true};
+  windows.form3.image[n] =
+      PictureControl{columnLeft[column], 32 * (row + 1), stockPictureOf(side, kind, 0), false, true};
 }
 
 void designLostPictures() {
@@ -30,26 +31,23 @@ void designLostPictures() {
 }  // namespace
 
 void initialiseControls() {
-  form1 = Form1Controls{};
+  windows = Windows{};
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
     const int x = n <= 16 ? (n <= 8 ? n - 1 : n - 9) : (n <= 24 ? n - 17 : n - 25);
     const int y = n <= 8 ? 1 : n <= 16 ? 0 : n <= 24 ? 6 : 7;
     // As stored in the window definition every board picture shows a white
     // background.
-    form1.image[n] = PictureControl{squareLeft(x), squareTop(y), stockPictureOf(o.side, o.kind, 1), true, true};
+    windows.form1.image[n] = PictureControl{squareLeft(x), squareTop(y), stockPictureOf(o.side, o.kind, 1), true, true};
   }
   for (int n = kFirstStockPicture; n <= kLastStockPicture; ++n) {
-    form1.image[n] = PictureControl{kStockLeft + 40 * ((n - kFirstStockPicture) / 12),
-                                    40 * ((n - kFirstStockPicture) % 12), n, true, true};
+    windows.form1.image[n] = PictureControl{kStockLeft + 40 * ((n - kFirstStockPicture) / 12),
+                                            40 * ((n - kFirstStockPicture) % 12), n, true, true};
   }
-  form1.secenek1Checked = true;
-  form1.baslaChecked = true;
-  form1.radioSelected = 1;
-  form2 = Form2Controls{};
-  form2.label1Visible = true;
-  form3 = Form3Controls{};
+  windows.form1.secenek1Checked = true;
+  windows.form1.baslaChecked = true;
+  windows.form1.radioSelected = 1;
+  windows.form2.label1Visible = true;
   designLostPictures();
-  form4 = Form4Controls{};
   Form4Initialise();
 }

@@ -29,42 +29,42 @@ constexpr int kLastPage = 11;
 constexpr int kFoldShift = 26;
 
 void setLabel(int number, int left, int top, bool visible, const char* caption) {
-  form4.label[number] = HelpLabel{left, top, visible, caption};
+  windows.form4.label[number] = HelpLabel{left, top, visible, caption};
 }
 
 void showOnlyPage(int page) {
-  for (int p = 1; p <= kLastPage; ++p) form4.pageVisible[p] = (p == page);
+  for (int p = 1; p <= kLastPage; ++p) windows.form4.pageVisible[p] = (p == page);
 }
 
 // Pages 9 to 11 are shown over page 8.
 void showPageOverUnderPage(int page) {
   showOnlyPage(page);
-  form4.pageVisible[kUnderPage] = true;
+  windows.form4.pageVisible[kUnderPage] = true;
 }
 
 void hideButtons() {
-  form4.button1Visible = false;
-  form4.button2Visible = false;
+  windows.form4.button1Visible = false;
+  windows.form4.button2Visible = false;
 }
 
 // Moves the four topics below the sub-entries by `dy` pixels.
 void shiftLowerTopics(int dy) {
-  for (int number = kLabelGame; number <= kLabelAuthor; ++number) form4.label[number].top += dy;
+  for (int number = kLabelGame; number <= kLabelAuthor; ++number) windows.form4.label[number].top += dy;
 }
 
 // Moves in a new string: assigning the literal in place trips a false
 // -Wrestrict warning of g++ 12.
-void setFoldCaption(const char* caption) { form4.label[kLabelFold].caption = std::string(caption); }
+void setFoldCaption(const char* caption) { windows.form4.label[kLabelFold].caption = std::string(caption); }
 
 void setSubEntriesVisible(bool visible) {
-  form4.label[kLabelDosya].visible = visible;
-  form4.label[kLabelSecenekler].visible = visible;
+  windows.form4.label[kLabelDosya].visible = visible;
+  windows.form4.label[kLabelSecenekler].visible = visible;
 }
 
 // The first visible page among first..last, tested in that order; 0 if none.
 int firstVisiblePage(int first, int last) {
   for (int p = first; p <= last; ++p) {
-    if (form4.pageVisible[p]) return p;
+    if (windows.form4.pageVisible[p]) return p;
   }
   return 0;
 }
@@ -72,8 +72,8 @@ int firstVisiblePage(int first, int last) {
 }  // namespace
 
 void Form4Initialise() {
-  form4.visible = false;
-  form4.label[0] = HelpLabel{};
+  windows.form4.visible = false;
+  windows.form4.label[0] = HelpLabel{};
   setLabel(kLabelFold, 2, 75, true, "+");
   setLabel(kLabelMenus, 10, 80, true, "1- MENULER");
   setLabel(kLabelDosya, 10, 96, false, "A-Dosya");
@@ -82,24 +82,24 @@ void Form4Initialise() {
   setLabel(kLabelProgram, 10, 128, true, "3- PROGRAM");
   setLabel(kLabelStrategy, 10, 152, true, "4- STRATEJİ");
   setLabel(kLabelAuthor, 10, 176, true, "5- YAZAR");
-  form4.pageVisible[0] = false;
+  windows.form4.pageVisible[0] = false;
   showOnlyPage(1);
   hideButtons();
 }
 
-void Yardm1Show() { form4.visible = true; }
+void Yardm1Show() { windows.form4.visible = true; }
 
 // Hovering over "1- MENULER" unfolds its sub-entries (once).
 void Form4Label2MouseMove() {
   setFoldCaption("-");
-  if (form4.label[kLabelDosya].visible) return;
+  if (windows.form4.label[kLabelDosya].visible) return;
   setSubEntriesVisible(true);
   shiftLowerTopics(kFoldShift);
 }
 
 // The "+"/"-" label folds and unfolds the sub-entries.
 void Form4Label8Click() {
-  const std::string& caption = form4.label[kLabelFold].caption;
+  const std::string& caption = windows.form4.label[kLabelFold].caption;
   if (caption == "-") {
     setFoldCaption("+");
     setSubEntriesVisible(false);
@@ -124,7 +124,7 @@ void Form4Label7Click() {
 // "2- OYUN" opens its first page; "Onceki" is left as it was.
 void Form4Label3Click() {
   showOnlyPage(kFirstGamePage);
-  form4.button1Visible = true;
+  windows.form4.button1Visible = true;
 }
 
 void Form4Label4Click() {
@@ -147,17 +147,17 @@ void Form4Button1Click() {
   const int page = firstVisiblePage(kFirstGamePage, kLastGamePage - 1);
   if (page == 0) return;
   showOnlyPage(page + 1);
-  form4.button2Visible = true;
-  if (page + 1 == kLastGamePage) form4.button1Visible = false;
+  windows.form4.button2Visible = true;
+  if (page + 1 == kLastGamePage) windows.form4.button1Visible = false;
 }
 
 // "Onceki": back one game page. Only the step back to the first page changes
 // the buttons; "Sonraki" comes back there.
 void Form4Button2Click() {
-  if (form4.pageVisible[kFirstGamePage + 1]) {
+  if (windows.form4.pageVisible[kFirstGamePage + 1]) {
     showOnlyPage(kFirstGamePage);
-    form4.button2Visible = false;
-    form4.button1Visible = true;
+    windows.form4.button2Visible = false;
+    windows.form4.button1Visible = true;
     return;
   }
   const int page = firstVisiblePage(kFirstGamePage + 2, kLastGamePage);

@@ -25,6 +25,3 @@ void exitGame();
 // false when the window must stay open (the player wanted the game saved and
 // it was not).
 bool mayCloseWindow();
-
-inline int closeAnswered = 0;  // 1 once the close question has been answered
-inline void resetMainWindow() { closeAnswered = 0; }

@@ -1,8 +1,6 @@
 // Check notice (Form2): blinking "ŞAH!!!" with an OK button.
 #pragma once
 
-void Form2FormCreate();                 // starts the blink timer
-void Form2Timer1Timer();                // one blink step (100 ms)
-void Form2BitBtn1Click();               // OK: hides the notice
-inline bool form2TimerEnabled = false;  // the blink timer runs
-inline void resetNoticeWindow() { form2TimerEnabled = false; }
+void Form2FormCreate();    // starts the blink timer
+void Form2Timer1Timer();   // one blink step (100 ms)
+void Form2BitBtn1Click();  // OK: hides the notice

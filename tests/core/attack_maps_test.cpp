@@ -7,6 +7,7 @@
 #include "fixtures.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "test_support.h"
 
 namespace {
@@ -14,11 +15,13 @@ namespace {
 using AttackerValues = std::vector<int32_t>;
 
 AttackerValues listOf(Side side, const std::string& square) {
-  const AttackList& l = attackers[side - 1][fileOf(square)][rankOf(square)];
+  const AttackList& l = game.attacks.attackers[side - 1][fileOf(square)][rankOf(square)];
   return AttackerValues(l.values, l.values + std::min<int32_t>(std::max<int32_t>(l.count, 0), 7));
 }
 
-int32_t sumOf(Side side, const std::string& square) { return attackSum[side - 1][fileOf(square)][rankOf(square)]; }
+int32_t sumOf(Side side, const std::string& square) {
+  return game.attacks.attackSum[side - 1][fileOf(square)][rankOf(square)];
+}
 
 // The named squares of one side's map, each as "square sum:attackers",
 // e.g. "d6 14:2,4,8|d5 0:".
@@ -46,7 +49,7 @@ void expectMap(Side side, const std::map<std::string, AttackerValues>& expected)
       const AttackerValues want = it == expected.end() ? AttackerValues{} : it->second;
       int32_t sum = 0;
       for (int32_t v : want) sum += v;
-      const AttackList& l = attackers[side - 1][x][y];
+      const AttackList& l = game.attacks.attackers[side - 1][x][y];
       EXPECT_EQ(l.count, static_cast<int32_t>(want.size()));
       EXPECT_EQ(listOf(side, sq), want);
       for (int32_t k = static_cast<int32_t>(want.size()); k < 7; ++k) EXPECT_EQ(l.values[k], 0) << "entry " << k;
@@ -74,7 +77,7 @@ std::vector<std::string> attackedSquares(Side side) {
   std::vector<std::string> out;
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
-      if (attackers[side - 1][x][y].count > 0) out.push_back(squareName(x, y));
+      if (game.attacks.attackers[side - 1][x][y].count > 0) out.push_back(squareName(x, y));
     }
   }
   return out;
@@ -87,8 +90,9 @@ TEST(AttackMaps, StartPositionAsTabled) {
   buildAttackMaps();
   expectMap(kWhite, kWhiteStartMap);
   expectMap(kBlack, mirrored(kWhiteStartMap));
-  EXPECT_EQ((std::vector<bool>{isAttackedBy(kWhite, 2, 2), isAttackedBy(kWhite, 0, 0), isAttackedBy(kWhite, 3, 3),
-                               isAttackedBy(kBlack, 5, 5), isAttackedBy(kBlack, 5, 2)}),
+  EXPECT_EQ((std::vector<bool>{isAttackedBy(game.attacks, kWhite, 2, 2), isAttackedBy(game.attacks, kWhite, 0, 0),
+                               isAttackedBy(game.attacks, kWhite, 3, 3), isAttackedBy(game.attacks, kBlack, 5, 5),
+                               isAttackedBy(game.attacks, kBlack, 5, 2)}),
             (std::vector<bool>{true, false, false, true, false}));
 
   // A build overwrites the previous one in full.
@@ -151,7 +155,7 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
     buildAttackMaps();
     const std::vector<std::string> fromE5 = attackedSquares(kWhite);
     int32_t sums[8][8];
-    std::memcpy(sums, attackSum[0], sizeof sums);
+    std::memcpy(sums, game.attacks.attackSum[0], sizeof sums);
 
     // The same piece standing on b2 with a pending move to e5, as the
     // computer leaves it while it weighs the move.
@@ -164,7 +168,7 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
     setTarget(p, 4, 4, 0);
     buildAttackMaps();
     EXPECT_EQ(attackedSquares(kWhite), fromE5);
-    EXPECT_EQ(std::memcmp(sums, attackSum[0], sizeof sums), 0);
+    EXPECT_EQ(std::memcmp(sums, game.attacks.attackSum[0], sizeof sums), 0);
 
     // A piece in any other state attacks nothing: only the pawn h2 is left.
     p.atRest = 2;
@@ -177,13 +181,13 @@ TEST(AttackMaps, CrowdedSquareKeepsSevenAttackers) {
   startProgram();
   setUpPosition("P2c4 P4e4 K9e6 N0b4 N1f4 B0a8 R0d1 R1h5 Q9d8");  // nine white pieces attack d5
   buildAttackMaps();
-  EXPECT_EQ(attackers[0][3][4].count, 7);
+  EXPECT_EQ(game.attacks.attackers[0][3][4].count, 7);
   // The neighbours in the table are intact.
   EXPECT_EQ(attacksOn(kWhite, "d5 d6 d4"), "d5 29:1,1,2,3,3,3,4|d6 14:2,4,8|d4 12:4,8");
   EXPECT_TRUE(attackedSquares(kBlack).empty());
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
-      const AttackList& l = attackers[0][x][y];
+      const AttackList& l = game.attacks.attackers[0][x][y];
       EXPECT_LE(l.count, 7);
       for (int k = 1; k < l.count; ++k) EXPECT_LE(l.values[k - 1], l.values[k]) << squareName(x, y);
     }

@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "input/board_input.h"
 #include "test_support.h"
 #include "ui/handlers.h"
@@ -13,18 +14,18 @@ namespace {
 
 // The drag's start in short: square, then kind/side/index of the moving piece.
 std::string dragStart() {
-  return squareName(dragFromX, dragFromY) + " " + std::to_string(movingKind) + "/" + std::to_string(movingSide) + "/" +
-         std::to_string(movingIndex);
+  return squareName(game.dragFromX, game.dragFromY) + " " + std::to_string(game.movingKind) + "/" +
+         std::to_string(game.movingSide) + "/" + std::to_string(game.movingIndex);
 }
 
 // The drop's square.
-std::string dropAt() { return squareName(dragToX, dragToY); }
+std::string dropAt() { return squareName(game.dragToX, game.dragToY); }
 
 int shapeOf(const std::string& square) { return ::shapeOf(fileOf(square), rankOf(square)); }
 
 void stopTimer() {
-  form1.timer1Enabled = false;
-  form1.label19Visible = false;
+  windows.form1.timer1Enabled = false;
+  windows.form1.label19Visible = false;
 }
 
 }  // namespace
@@ -42,16 +43,16 @@ TEST(BoardInput, PressesAndSquareDrops) {
       {28, "d8 5/2/0"}, {29, "e8 9/2/0"}, {30, "f8 4/2/1"}, {31, "g8 3/2/1"}, {32, "h8 2/2/1"},
   };
   for (const auto& o : owners) {
-    dragFromX = dragFromY = movingIndex = -1;
-    movingKind = static_cast<PieceKind>(-1);
-    movingSide = static_cast<Side>(-1);
+    game.dragFromX = game.dragFromY = game.movingIndex = -1;
+    game.movingKind = static_cast<PieceKind>(-1);
+    game.movingSide = static_cast<Side>(-1);
     EXPECT_TRUE(Image1MouseDown(o.picture, MouseButton::Left)) << "Image" << o.picture;
     EXPECT_EQ(dragStart(), o.start);
   }
   // Any other button records the piece but starts no drag.
-  dragFromX = dragFromY = movingIndex = -1;
-  movingKind = static_cast<PieceKind>(-1);
-  movingSide = static_cast<Side>(-1);
+  game.dragFromX = game.dragFromY = game.movingIndex = -1;
+  game.movingKind = static_cast<PieceKind>(-1);
+  game.movingSide = static_cast<Side>(-1);
   EXPECT_FALSE(Image1MouseDown(5, MouseButton::Right));
   EXPECT_EQ(dragStart(), "e2 1/1/4");
   EXPECT_FALSE(Image1MouseDown(31, MouseButton::Middle));
@@ -78,8 +79,8 @@ TEST(BoardInput, PressesAndSquareDrops) {
   }
   EXPECT_EQ(stateDifference(before, gameState()), "");
   // Against the computer a refused drop on a square still starts its turn.
-  EXPECT_TRUE(form1.timer1Enabled);
-  EXPECT_TRUE(form1.label19Visible);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.label19Visible);
 
   // White's pawn e2 to e4.
   stopTimer();
@@ -89,8 +90,8 @@ TEST(BoardInput, PressesAndSquareDrops) {
   EXPECT_EQ(dragStart(), "e2 1/1/4");
   EXPECT_EQ(pictureState(5), "160,160 45");
   EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E4");
-  EXPECT_TRUE(form1.timer1Enabled);
-  EXPECT_TRUE(form1.label19Visible);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.label19Visible);
 
   // Two players: no computer turn.
   secenek2Click();
@@ -99,8 +100,8 @@ TEST(BoardInput, PressesAndSquareDrops) {
   Shape41DragDrop(shapeOf("d5"));
   ASSERT_EQ(listTexts().size(), 5u);
   EXPECT_EQ(listTexts()[3], "    piyon(4)     D7-D5");
-  EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.label19Visible);
 }
 
 TEST(BoardInput, DropsOnPiecePictures) {
@@ -114,8 +115,8 @@ TEST(BoardInput, DropsOnPiecePictures) {
   EXPECT_EQ(pictureState(31), "200,80 41 hidden");
   EXPECT_EQ(pictureState(5), "200,80 33");
   EXPECT_EQ(listTexts().back(), "3- piyon(5)     E5xF6");
-  EXPECT_TRUE(form1.timer1Enabled);
-  EXPECT_TRUE(form1.label19Visible);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.label19Visible);
 
   // Refused drops on pictures: a black piece starts the computer's turn
   // anyway, a white piece does not; the pictures stay.
@@ -125,17 +126,17 @@ TEST(BoardInput, DropsOnPiecePictures) {
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(22);  // a2 onto f7
   EXPECT_EQ(stateDifference(before, gameState()), "");
-  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
   stopTimer();
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(2);  // onto the own pawn b2
   EXPECT_EQ(stateDifference(before, gameState()), "");
-  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(1);  // onto itself
   EXPECT_EQ(stateDifference(before, gameState()), "");
-  EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.label19Visible);
 }
 
 TEST(BoardInput, TakingAKingIsAWin) {
@@ -148,17 +149,17 @@ TEST(BoardInput, TakingAKingIsAWin) {
   Image1MouseDown(1, MouseButton::Left);
   ImageDragDrop(29);
   EXPECT_TRUE(scripted.messages.empty());
-  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
   Image1MouseDown(12, MouseButton::Left);
   ImageDragDrop(29);
   EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
-  EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.label19Visible);
   EXPECT_EQ(pictureState(29), "160,0 56 hidden");
-  EXPECT_EQ(pieceState(pieces.kings[1]), "e8 rest 1 moved 0 off");
+  EXPECT_EQ(pieceState(game.pieces.kings[1]), "e8 rest 1 moved 0 off");
   EXPECT_EQ(listTexts().back(), "3-     vezir      H5xE8");
-  EXPECT_TRUE(form1.label20Visible);
-  EXPECT_TRUE(form3.image[44].visible);
+  EXPECT_TRUE(windows.form1.label20Visible);
+  EXPECT_TRUE(windows.form3.image[44].visible);
 
   // Two players: Black's queen takes the white king.
   startProgram();
@@ -169,7 +170,7 @@ TEST(BoardInput, TakingAKingIsAWin) {
   ImageDragDrop(13);
   EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
   EXPECT_EQ(pictureState(13), "160,280 38 hidden");
-  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
 }
 
 namespace {
@@ -178,7 +179,7 @@ namespace {
 std::string dots() {
   std::string names;
   for (int sq = 0; sq < kSquareCount; ++sq) {
-    if (((form1.moveTargets >> sq) & 1) == 0) continue;
+    if (((windows.form1.moveTargets >> sq) & 1) == 0) continue;
     if (!names.empty()) names += ' ';
     names += squareName(sq / 8, sq % 8);
   }
@@ -221,7 +222,7 @@ TEST(BoardInput, ClickToMove) {
     std::istringstream in(s.clicks);
     for (std::string square; in >> square;) square == "esc" ? Form1KeyEscape() : click(square);
     SCOPED_TRACE(s.clicks);
-    EXPECT_EQ(form1.selectedPicture, s.chosen);
+    EXPECT_EQ(windows.form1.selectedPicture, s.chosen);
     EXPECT_EQ(dots(), s.dots);
     EXPECT_EQ(listTexts().back(), s.lastLine);
   }
@@ -231,12 +232,12 @@ TEST(BoardInput, ClickToMove) {
   startProgram();
   drag("e2", "e4");
   const GameState dropped = gameState();
-  const bool timerAfterDrop = form1.timer1Enabled;
+  const bool timerAfterDrop = windows.form1.timer1Enabled;
   startProgram();
   click("e2");
   click("e4");
   EXPECT_EQ(stateDifference(dropped, gameState()), "");
-  EXPECT_EQ(form1.timer1Enabled, timerAfterDrop);
+  EXPECT_EQ(windows.form1.timer1Enabled, timerAfterDrop);
 
   // A held piece shows its own dots; when its drag ends they are the chosen
   // piece's again. A new game lets the chosen piece go.
@@ -247,6 +248,6 @@ TEST(BoardInput, ClickToMove) {
   Image1EndDrag();
   EXPECT_EQ(dots(), "a3 c3");
   Button3Click();
-  EXPECT_EQ(form1.selectedPicture, 0);
+  EXPECT_EQ(windows.form1.selectedPicture, 0);
   EXPECT_EQ(dots(), "");
 }

@@ -7,6 +7,7 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "game/moves.h"
 #include "game/pictures.h"
 #include "input/move_list.h"
@@ -58,12 +59,13 @@ void expectStartOfGame(int32_t royalIndex) {
               (std::vector<int32_t>{o.side, 1, 0, o.kind == kQueen ? 10 : materialValue(o.kind)}));
   }
   EXPECT_EQ(listTexts(), (std::vector<std::string>{"     TAŞ        ILK SON ", "    --------       ------ -------- "}));
-  EXPECT_EQ((std::vector<int32_t>{sideToMove, moveNumber, moveCount, listSelection, form1.label20Visible}),
+  EXPECT_EQ((std::vector<int32_t>{game.sideToMove, game.moveNumber, game.moveCount, game.listSelection,
+                                  windows.form1.label20Visible}),
             (std::vector<int32_t>{2, 0, 0, 0, 0}));
-  for (int n = 0; n < kLostPictureSlots; ++n) EXPECT_FALSE(form3.image[n].visible) << "Form3 Image" << n;
-  for (const LostPiecePlacement* l : {&whiteLost, &blackLost}) {
+  for (int n = 0; n < kLostPictureSlots; ++n) EXPECT_FALSE(windows.form3.image[n].visible) << "Form3 Image" << n;
+  for (const LostPiecePlacement* l : {&game.whiteLost, &game.blackLost}) {
     EXPECT_EQ((std::vector<int32_t>{l->x, l->y, l->row, l->count, l->odd}),
-              (std::vector<int32_t>{l == &whiteLost ? 4 : 50, 34, 1, 0, 0}));
+              (std::vector<int32_t>{l == &game.whiteLost ? 4 : 50, 34, 1, 0, 0}));
   }
 }
 
@@ -72,7 +74,7 @@ void expectStartOfGame(int32_t royalIndex) {
 TEST(Board, ProgramStartsWithTheTabledPosition) {
   startProgram();
   expectStartOfGame(9);
-  EXPECT_EQ((std::vector<int32_t>{playMode, level, trialMode, gameSaved, replaying}),
+  EXPECT_EQ((std::vector<int32_t>{game.playMode, game.level, game.trialMode, game.gameSaved, game.replaying}),
             (std::vector<int32_t>{1, 1, 0, 1, 0}));
   EXPECT_EQ((std::vector<int32_t>{materialValue(kPawn), materialValue(kRook), materialValue(kKnight),
                                   materialValue(kBishop), materialValue(kQueen), materialValue(kKing)}),
@@ -88,7 +90,7 @@ TEST(Board, ProbeSquareAndFileLetter) {
   EXPECT_EQ(fields(probeSquare(4, 0)), (std::vector<int32_t>{9, 1, 9, 1, 0, 0, 99, 2}));
   EXPECT_EQ(fields(probeSquare(3, 3)), (std::vector<int32_t>{0, 0, 99, 1, 0, 0, 99, 8}));
   // Field order: every field distinct, read from the square at x * 8 + y.
-  board.squares[5 * 8 + 2] = Square{
+  game.board.squares[5 * 8 + 2] = Square{
       11, static_cast<PieceKind>(12), static_cast<PieceKind>(13), static_cast<Side>(14), static_cast<Side>(15), 16, 17,
       18};
   EXPECT_EQ(fields(probeSquare(5, 2)), (std::vector<int32_t>{12, 14, 16, 11, 13, 15, 17, 18}));
@@ -121,7 +123,7 @@ TEST(Board, CommittingSquaresAndMoves) {
   EXPECT_EQ(layers("h3"), "1 .99 .7");
 
   // The pawn e2 committed to e4.
-  Piece& pawn = pieces.pawns[0][4];
+  Piece& pawn = game.pieces.pawns[0][4];
   setPending(squareNamed("e4"), kPawn, kWhite, 4, 0);
   setPending(squareNamed("e2"), kEmpty, kNoSide, kNoIndex, 0);
   setTarget(pawn, 4, 3, 0);
@@ -138,19 +140,19 @@ TEST(Board, NewGameRestoresTheStartPosition) {
   // Against the computer (its timer never runs here): White mates and takes
   // the black king, which fills the captured-pieces window and shows "MAT!!!".
   playMoves("e2e4 e7e5 f1c4 b8c6 d1h5 g8f6 h5f7 a7a6 f7e8");
-  ASSERT_TRUE(form1.label20Visible);
-  ASSERT_TRUE(form3.image[44].visible);
+  ASSERT_TRUE(windows.form1.label20Visible);
+  ASSERT_TRUE(windows.form3.image[44].visible);
   ASSERT_EQ(listTexts().size(), 2u + 13u);
-  form2.visible = true;
-  form1.timer1Enabled = true;
-  form1.label19Visible = true;
+  windows.form2.visible = true;
+  windows.form1.timer1Enabled = true;
+  windows.form1.label19Visible = true;
 
   scripted.answers = {Answer::No};  // not saved
   Button3Click();
   expectStartOfGame(99);
   // Left alone by the reset.
-  EXPECT_EQ((std::vector<int32_t>{playMode, level, gameSaved, form1.timer1Enabled, form1.label19Visible, form2.visible,
-                                  form3.visible}),
+  EXPECT_EQ((std::vector<int32_t>{game.playMode, game.level, game.gameSaved, windows.form1.timer1Enabled,
+                                  windows.form1.label19Visible, windows.form2.visible, windows.form3.visible}),
             (std::vector<int32_t>{1, 3, 0, 1, 1, 1, 1}));
 
   // The next game starts from move 1 and places lost pieces from the top again.
@@ -161,6 +163,6 @@ TEST(Board, NewGameRestoresTheStartPosition) {
   ASSERT_EQ(listTexts().size(), 6u);
   EXPECT_EQ(listTexts()[2], "1- piyon(5)     E2-E4");
   EXPECT_EQ(listTexts()[5], "2- piyon(5)     E4xD5");
-  EXPECT_EQ((std::pair{form3.image[13].left, form3.image[13].top}), (std::pair{90, 34}));
+  EXPECT_EQ((std::pair{windows.form3.image[13].left, windows.form3.image[13].top}), (std::pair{90, 34}));
   EXPECT_EQ(consistencyFault(), "");
 }

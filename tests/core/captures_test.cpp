@@ -6,6 +6,7 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "game/lost_pieces.h"
 #include "game/pictures.h"
 #include "test_support.h"
@@ -22,8 +23,8 @@ void capture(PieceKind kind, Side side, int32_t index) {
 }
 
 void expectBoardPictureGone(int picture) {
-  EXPECT_FALSE(form1.image[picture].visible) << "Image" << picture;
-  EXPECT_FALSE(form1.image[picture].enabled) << "Image" << picture;
+  EXPECT_FALSE(windows.form1.image[picture].visible) << "Image" << picture;
+  EXPECT_FALSE(windows.form1.image[picture].enabled) << "Image" << picture;
 }
 
 }  // namespace
@@ -48,24 +49,24 @@ TEST(Captures, LostPiecesFillTheCapturedPiecesWindow) {
       {kQueen, kBlack, 99, 43, "125,34", 28, 5}, {kKing, kBlack, 0, 44, "90,68", 29, 0},
   };
   startProgram();
-  pieces.pawns[0][3].moved = true;
+  game.pieces.pawns[0][3].moved = true;
   int shown = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE("Form3 Image" + std::to_string(c.lost));
-    int32_t& capturedMoved = c.side == kWhite ? capturedMovedWhite : capturedMovedBlack;
+    int32_t& capturedMoved = c.side == kWhite ? game.capturedMovedWhite : game.capturedMovedBlack;
     capturedMoved = 5;
     capture(c.kind, c.side, c.index);
     const Piece& piece = *pieceOf(c.kind, c.side, c.index);
     EXPECT_EQ(piece.onBoard, 0);
     EXPECT_EQ(piece.atRest, 1);
     EXPECT_EQ(capturedMoved, c.movedAfter);
-    const PictureControl& lost = form3.image[c.lost];
+    const PictureControl& lost = windows.form3.image[c.lost];
     EXPECT_TRUE(lost.visible);
     EXPECT_EQ(std::to_string(lost.left) + "," + std::to_string(lost.top), c.place);
     expectBoardPictureGone(c.boardPicture);
-    EXPECT_TRUE(form3.visible);
-    EXPECT_EQ(form3.timesShown, ++shown);
-    EXPECT_EQ(form1.label20Visible, c.kind == kKing);
+    EXPECT_TRUE(windows.form3.visible);
+    EXPECT_EQ(windows.form3.timesShown, ++shown);
+    EXPECT_EQ(windows.form1.label20Visible, c.kind == kKing);
   }
 }
 
@@ -73,34 +74,35 @@ TEST(Captures, TwoPlayersAndSearchCalls) {
   // Two players: flags and board picture, no captured-pieces window.
   startProgram();
   secenek2Click();
-  const Form3Controls lostBefore = form3;
+  const Form3Controls lostBefore = windows.form3;
   capture(kRook, kWhite, 0);
   capture(kKing, kBlack, 0);
-  EXPECT_EQ(pieces.rooks[0][0].onBoard, 0);
-  EXPECT_EQ(pieces.kings[1].onBoard, 0);
+  EXPECT_EQ(game.pieces.rooks[0][0].onBoard, 0);
+  EXPECT_EQ(game.pieces.kings[1].onBoard, 0);
   expectBoardPictureGone(9);
   expectBoardPictureGone(29);
-  EXPECT_FALSE(form3.visible);
-  for (int n = 0; n < kLostPictureSlots; ++n) EXPECT_TRUE(samePicture(lostBefore.image[n], form3.image[n]));
-  EXPECT_FALSE(form1.label20Visible);
-  EXPECT_EQ(whiteLost.count, 0);
-  EXPECT_EQ(blackLost.count, 0);
+  EXPECT_FALSE(windows.form3.visible);
+  for (int n = 0; n < kLostPictureSlots; ++n) EXPECT_TRUE(samePicture(lostBefore.image[n], windows.form3.image[n]));
+  EXPECT_FALSE(windows.form1.label20Visible);
+  EXPECT_EQ(game.whiteLost.count, 0);
+  EXPECT_EQ(game.blackLost.count, 0);
 
   // The search takes a piece off and puts it back through the layer it
   // stood in; no picture and no placement counter moves.
   startProgram();
   PictureControl board[kLastStockPicture + 1];
-  std::memcpy(board, form1.image, sizeof board);
-  pieces.rooks[1][1].moved = true;
+  std::memcpy(board, windows.form1.image, sizeof board);
+  game.pieces.rooks[1][1].moved = true;
   takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, false, kPendingLayer);
-  EXPECT_EQ(pieceState(pieces.rooks[1][1]), "h8 rest 0 moved 1 off");
-  EXPECT_EQ(capturedMovedBlack, 1);
+  EXPECT_EQ(pieceState(game.pieces.rooks[1][1]), "h8 rest 0 moved 1 off");
+  EXPECT_EQ(game.capturedMovedBlack, 1);
   takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, true, kPendingLayer);
-  EXPECT_EQ(pieceState(pieces.rooks[1][1]), "h8 rest 0 moved 1");
+  EXPECT_EQ(pieceState(game.pieces.rooks[1][1]), "h8 rest 0 moved 1");
   takePiece(kEmpty, kKnight, kNoSide, kWhite, kNoIndex, 0, kSearchOnly, false, kCommittedLayer);
-  EXPECT_EQ(pieceState(pieces.knights[0][0]), "b1 rest 1 moved 0 off");
-  for (int n = 1; n <= kLastStockPicture; ++n) EXPECT_TRUE(samePicture(board[n], form1.image[n])) << "Image" << n;
-  EXPECT_FALSE(form3.visible);
-  EXPECT_EQ(whiteLost.count, 0);
-  EXPECT_EQ(blackLost.count, 0);
+  EXPECT_EQ(pieceState(game.pieces.knights[0][0]), "b1 rest 1 moved 0 off");
+  for (int n = 1; n <= kLastStockPicture; ++n)
+    EXPECT_TRUE(samePicture(board[n], windows.form1.image[n])) << "Image" << n;
+  EXPECT_FALSE(windows.form3.visible);
+  EXPECT_EQ(game.whiteLost.count, 0);
+  EXPECT_EQ(game.blackLost.count, 0);
 }

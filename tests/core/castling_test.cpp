@@ -6,6 +6,7 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/castling.h"
+#include "game/game.h"
 #include "input/move_driver.h"
 #include "test_support.h"
 #include "ui/handlers.h"
@@ -68,12 +69,12 @@ TEST(Castling, BothWaysOnBothSides) {
     const int rank = homeRank(side);
     const std::string rookFrom = (kingside ? "h" : "a") + from.substr(1),
                       rookTo = (kingside ? "f" : "c") + from.substr(1);
-    const int32_t selection = listSelection;
+    const int32_t selection = game.listSelection;
     const size_t linesBefore = listTexts().size();
     if (white) {
       Image1MouseDown(13, MouseButton::Left);
-      dragToX = fileOf(to);
-      dragToY = rank;
+      game.dragToX = fileOf(to);
+      game.dragToY = rank;
       EXPECT_EQ(requestMove(kKing, kWhite, 0), 0);
     } else {
       expectMade(from, to);
@@ -83,24 +84,24 @@ TEST(Castling, BothWaysOnBothSides) {
     for (const std::string& empty : {from, rookFrom, kingside ? from : "d" + from.substr(1)}) {
       EXPECT_EQ(layers(empty), "1 .99 .99") << empty;
     }
-    EXPECT_EQ(pieceState(pieces.kings[side - 1]), to + " rest 1 moved 1");
-    EXPECT_EQ(pieceState(pieces.rooks[side - 1][kingside ? 1 : 0]), rookTo + " rest 1 moved 1");
+    EXPECT_EQ(pieceState(game.pieces.kings[side - 1]), to + " rest 1 moved 1");
+    EXPECT_EQ(pieceState(game.pieces.rooks[side - 1][kingside ? 1 : 0]), rookTo + " rest 1 moved 1");
     const std::vector<std::string> all = listTexts();
     std::string shown = pictureState(white ? 13 : 29) + "|" + pictureState((white ? 0 : 16) + (kingside ? 16 : 9)) +
-                        "|" + boardRows()[white ? 7 : 0] + "|" + std::to_string(moveNumber) + " " +
-                        std::to_string(moveCount);
+                        "|" + boardRows()[white ? 7 : 0] + "|" + std::to_string(game.moveNumber) + " " +
+                        std::to_string(game.moveCount);
     for (size_t i = linesBefore; i < all.size(); ++i) shown += "|" + all[i];
     EXPECT_EQ(shown, c.shown);
-    EXPECT_EQ(sideToMove, white ? kBlackToMove : kWhiteToMove);
-    EXPECT_EQ(listSelection, selection);
-    EXPECT_EQ(gameSaved, 0);
-    const HalfMoveRecord& h = white ? history[moveNumber - 1].white : history[moveNumber - 1].black;
+    EXPECT_EQ(game.sideToMove, white ? kBlackToMove : kWhiteToMove);
+    EXPECT_EQ(game.listSelection, selection);
+    EXPECT_EQ(game.gameSaved, 0);
+    const HalfMoveRecord& h = white ? game.history[game.moveNumber - 1].white : game.history[game.moveNumber - 1].black;
     EXPECT_EQ((std::vector<int32_t>{h.kind, h.index, h.fromX, h.fromY, h.toX, h.toY}),
               (std::vector<int32_t>{kKing, kNoIndex, 4, rank, fileOf(to), rank}));
     EXPECT_EQ(consistencyFault(), "");
     EXPECT_EQ(pictureFault(), "");
     if (!white) {
-      EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(moveCount));
+      EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(game.moveCount));
     }
   }
   // Every full move is one history entry and three lines.
@@ -108,8 +109,8 @@ TEST(Castling, BothWaysOnBothSides) {
   const std::vector<std::string> all = listTexts();
   EXPECT_EQ(std::vector<std::string>(all.end() - 3, all.end()),
             (std::vector<std::string>{"6- piyon(5)     E2-E3", "    piyon(5)     E7-E6", "    "}));
-  EXPECT_EQ(moveCount, 6);
-  EXPECT_EQ(history[5].white.fromX, 4);
+  EXPECT_EQ(game.moveCount, 6);
+  EXPECT_EQ(game.history[5].white.fromX, 4);
   EXPECT_EQ(all.size(), 2u + 3u * 6u);
 }
 
@@ -136,10 +137,10 @@ TEST(Castling, AttackedSquares) {
       setUpKingsAndRooks();
       placePiece(kKnight, otherSide(side), 0, knight.substr(0, 2));
       showBoardPictures();
-      if (side == kBlack) sideToMove = kBlackToMove;
+      if (side == kBlack) game.sideToMove = kBlackToMove;
       if (knight[2] == '+') {
         expectMade(from, to);
-        EXPECT_EQ(pieces.kings[side - 1].x, fileOf(to));
+        EXPECT_EQ(game.pieces.kings[side - 1].x, fileOf(to));
       } else {
         expectRefused(from, to);
       }
@@ -159,8 +160,8 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
   // A king that has castled does not castle again from its new square.
   setUpKingsAndRooks();
   playMoves("e1g1 e8b8 f1f5 c8c4");
-  EXPECT_EQ(pieces.kings[0].moved, 1);
-  EXPECT_EQ(pieces.kings[1].moved, 1);
+  EXPECT_EQ(game.pieces.kings[0].moved, 1);
+  EXPECT_EQ(game.pieces.kings[1].moved, 1);
   expectRefused("g1", "d1");
   playMoves("a1a2");
   expectRefused("b8", "d8");
@@ -169,7 +170,7 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
   setUpKingsAndRooks();
   expectRefused("e8", "g8");
   expectRefused("e8", "b8");
-  sideToMove = kBlackToMove;
+  game.sideToMove = kBlackToMove;
   expectRefused("e1", "g1");
   expectRefused("e1", "b1");
 
@@ -185,7 +186,7 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
         setUpKingsAndRooks();
         placePiece(kBishop, holder, 1, square);
         showBoardPictures();
-        if (king[1] == '8') sideToMove = kBlackToMove;
+        if (king[1] == '8') game.sideToMove = kBlackToMove;
         expectRefused(king.substr(0, 2), king.substr(2));
       }
     }
@@ -209,9 +210,9 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
     SCOPED_TRACE("code " + std::to_string(c.code) + " side " + std::to_string(c.side));
     setUpKingsAndRooks();
     GameState before = gameState();
-    trialMode = 1;  // as the search runs it
+    game.trialMode = 1;  // as the search runs it
     EXPECT_EQ(castle(c.code, c.side, kCastleSearch), 1);
-    trialMode = 0;
+    game.trialMode = 0;
     const std::string rank = c.side == kWhite ? "1" : "8";
     const bool kingside = c.code == 9;
     std::string shown;
@@ -219,15 +220,15 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
       shown += (shown.empty() ? "" : "|") + layers(file + rank);
       // Pictures, list, history and turn untouched.
       const int i = squareIndex(fileOf(file + rank), rankOf(file + rank));
-      before.board.squares[i] = board.squares[i];
+      before.board.squares[i] = game.board.squares[i];
     }
     EXPECT_EQ(shown, c.layers);
-    const Piece& king = pieces.kings[c.side - 1];
-    const Piece& rook = pieces.rooks[c.side - 1][kingside ? 1 : 0];
+    const Piece& king = game.pieces.kings[c.side - 1];
+    const Piece& rook = game.pieces.rooks[c.side - 1][kingside ? 1 : 0];
     EXPECT_EQ(king.targetX, kingside ? 6 : 1);
     EXPECT_EQ(rook.targetX, kingside ? 5 : 2);
     EXPECT_EQ(king.atRest + rook.atRest + king.moved + rook.moved, 0);
-    before.pieces = pieces;
+    before.pieces = game.pieces;
     EXPECT_EQ(stateDifference(before, gameState()), "");
   }
 
@@ -235,7 +236,7 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   // king that has a pending move.
   setUpKingsAndRooks();
   placePiece(kKnight, kBlack, 0, "h3");  // attacks g1
-  trialMode = 1;
+  game.trialMode = 1;
   GameState before = gameState();
   EXPECT_EQ(castle(9, kWhite, kCastleSearch), 0);
   EXPECT_TRUE(sameState(before, gameState()));
@@ -243,10 +244,10 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   setUpKingsAndRooks();
   setPending(squareNamed("e1"), kEmpty, kNoSide, kNoIndex, 0);
   setPending(squareNamed("f2"), kKing, kWhite, 0, 0);
-  setTarget(pieces.kings[0], 5, 1, 0);
+  setTarget(game.pieces.kings[0], 5, 1, 0);
   before = gameState();
   EXPECT_EQ(castle(9, kWhite, kCastleSearch), 0);
   EXPECT_EQ(castle(10, kWhite, kCastleSearch), 0);
   EXPECT_TRUE(sameState(before, gameState()));
-  trialMode = 0;
+  game.trialMode = 0;
 }

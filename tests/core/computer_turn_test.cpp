@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "computer/computer_state.h"
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
 #include "computer/lookahead.h"
@@ -10,6 +11,7 @@
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/pictures.h"
 #include "test_support.h"
 #include "ui/handlers.h"
@@ -19,7 +21,7 @@ namespace {
 // Plays White's move by drag against the computer and lets the timer answer.
 void playAgainstComputer(const std::string& move) {
   drag(move.substr(0, 2), move.substr(2, 2));
-  ASSERT_TRUE(form1.timer1Enabled);
+  ASSERT_TRUE(windows.form1.timer1Enabled);
   Timer1Timer();
 }
 
@@ -33,10 +35,10 @@ struct Line {
 Line levelTwoLine(const Candidate& first) {
   applyCandidate(first, kBlack);
   searchSide(kWhite, 1);
-  const Candidate reply = resultList[1].entries[0];
+  const Candidate reply = computer.resultList[1].entries[0];
   applyCandidate(reply, kWhite);
   searchSide(kBlack, 2);
-  const Candidate answer = resultList[2].entries[0];
+  const Candidate answer = computer.resultList[2].entries[0];
   undoCandidate(reply, kWhite);
   undoCandidate(first, kBlack);
   return {reply, answer, first.bonus + answer.score - reply.bonus};
@@ -55,9 +57,9 @@ TEST(ComputerTurn, LevelOneAnswersKingsPawnWithE6) {
   startProgram();
   playAgainstComputer("e2e4");
   EXPECT_EQ(lastLines(2), (std::vector<std::string>{"    piyon(5)     E7-E6", "    "}));
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_EQ(game.sideToMove, kWhiteToMove);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.label19Visible);
   EXPECT_EQ(consistencyFault(), "");
 }
 
@@ -67,7 +69,7 @@ TEST(ComputerTurn, LevelTwoLineValuesAfterKingsPawn) {
   searchSide(kBlack, 0);
   const int expected[10] = {16, 17, -16, -50, -49, -37, -12, -19, -70, -74};
   for (int i = 0; i < 10; ++i) {
-    const Line line = levelTwoLine(resultList[0].entries[i]);
+    const Line line = levelTwoLine(computer.resultList[0].entries[i]);
     EXPECT_EQ(moveOf(line.reply), "d1f3") << "candidate " << i;
     EXPECT_EQ(line.value, expected[i]) << "candidate " << i;
   }
@@ -87,9 +89,9 @@ TEST(ComputerTurn, HintPlaysE3AndTheComputerAnswers) {
   startProgram();
   Yardmal1Click();
   EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E3");
-  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
   Timer1Timer();
-  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ(game.sideToMove, kWhiteToMove);
   EXPECT_EQ(consistencyFault(), "");
 }
 
@@ -98,8 +100,8 @@ TEST(ComputerTurn, LevelsTwoAndThreeSeeThatWhiteHasNoAcceptableReply) {
   for (int lv : {2, 3}) {
     startProgram();
     playMoves("f2f3 e7e5 g2g4");
-    level = lv;
-    form1.timer1Enabled = true;
+    game.level = lv;
+    windows.form1.timer1Enabled = true;
     Timer1Timer();
     EXPECT_EQ(lastLines(2)[0], "        vezir      D8-H4") << "level " << lv;
     EXPECT_EQ(consistencyFault(), "");
@@ -112,20 +114,20 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   startProgram();
   setUpPosition("k0a8 K0h1 Q0b6 R0c1 R1d2");
   showBoardPictures();
-  sideToMove = kBlackToMove;
+  game.sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
     const GameState before = gameState();
-    const auto lines = form1.listBox1.size();
-    level = lv;
-    form1.timer1Enabled = true;
+    const auto lines = windows.form1.listBox1.size();
+    game.level = lv;
+    windows.form1.timer1Enabled = true;
     Timer1Timer();
-    ASSERT_EQ(form1.listBox1.size(), lines + 2) << "level " << lv;
-    EXPECT_EQ(form1.listBox1[lines].text, "         sah       A8-B8");
-    EXPECT_EQ(sideToMove, kWhiteToMove);
+    ASSERT_EQ(windows.form1.listBox1.size(), lines + 2) << "level " << lv;
+    EXPECT_EQ(windows.form1.listBox1[lines].text, "         sah       A8-B8");
+    EXPECT_EQ(game.sideToMove, kWhiteToMove);
     // Put the king back for the next level.
-    std::memcpy(&board, &before.board, sizeof board);
-    pieces = before.pieces;
-    sideToMove = kBlackToMove;
+    std::memcpy(&game.board, &before.board, sizeof game.board);
+    game.pieces = before.pieces;
+    game.sideToMove = kBlackToMove;
   }
 }
 
@@ -134,37 +136,37 @@ TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   startProgram();
   // Black's king boxed in by its own pawns, which cannot move either.
   setUpPosition("K0e1 k0a1 p0a2 p1b2 p2b1");
-  sideToMove = kBlackToMove;
-  form1.timer1Enabled = true;
+  game.sideToMove = kBlackToMove;
+  windows.form1.timer1Enabled = true;
   Timer1Timer();
-  EXPECT_EQ(sideToMove, kBlackToMove);  // the history stays in step with the list
+  EXPECT_EQ(game.sideToMove, kBlackToMove);  // the history stays in step with the list
   EXPECT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(trialMode, 0);
+  EXPECT_EQ(game.trialMode, 0);
   EXPECT_EQ(consistencyFault(), "");
 }
 
 TEST(ComputerTurn, TimerAndHintOutsideTheirTurn) {
   startProgram();
   // A tick while White is to move only hides the label and stops the timer.
-  form1.timer1Enabled = true;
-  form1.label19Visible = true;
+  windows.form1.timer1Enabled = true;
+  windows.form1.label19Visible = true;
   Timer1Timer();
-  EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.label19Visible);
   EXPECT_EQ(listTexts().size(), 2u);
 
   // A hint in two-player mode plays White's move and starts no timer.
   secenek2Click();
   Yardmal1Click();
   EXPECT_EQ(listTexts().size(), 3u);
-  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
 
   // A hint while Black is to move is refused; against the computer the timer
   // starts anyway and Black moves on the next tick.
   secenek1Click();
   Yardmal1Click();
   EXPECT_EQ(listTexts().size(), 3u);
-  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
   Timer1Timer();
   EXPECT_EQ(listTexts().size(), 5u);
   EXPECT_EQ(consistencyFault(), "");
@@ -174,9 +176,9 @@ TEST(ComputerTurn, LevelHandlersKeepMenuAndRadioButtonsInStep) {
   // The level, the selected radio button and the checked menu entries
   // ("Başlangıç", "1.seviye", "2.seviye") after each handler.
   const auto levelState = [] {
-    return std::to_string(level) + " radio " + std::to_string(form1.radioSelected) + " menu " +
-           std::to_string(form1.baslaChecked) + std::to_string(form1.seviye1Checked) +
-           std::to_string(form1.seviye2Checked);
+    return std::to_string(game.level) + " radio " + std::to_string(windows.form1.radioSelected) + " menu " +
+           std::to_string(windows.form1.baslaChecked) + std::to_string(windows.form1.seviye1Checked) +
+           std::to_string(windows.form1.seviye2Checked);
   };
   startProgram();
   EXPECT_EQ(levelState(), "1 radio 1 menu 100");
@@ -196,14 +198,14 @@ TEST(ComputerTurn, LevelHandlersKeepMenuAndRadioButtonsInStep) {
 TEST(ComputerTurn, EveryLevelLeavesThePositionAtRest) {
   for (int lv : {1, 2, 3}) {
     startProgram();
-    level = lv;
+    game.level = lv;
     for (const char* move : {"e2e4", "g1f3", "f1c4", "d2d3"}) {
       drag(std::string(move, 2), std::string(move + 2, 2));
-      if (sideToMove != kBlackToMove) break;
+      if (game.sideToMove != kBlackToMove) break;
       Timer1Timer();
       ASSERT_EQ(consistencyFault(), "") << "level " << lv << " after " << move;
-      EXPECT_EQ(trialMode, 0);
-      EXPECT_EQ(lastMaterialBalance, whiteMaterial - blackMaterial);
+      EXPECT_EQ(game.trialMode, 0);
+      EXPECT_EQ(computer.lastMaterialBalance, computer.whiteMaterial - computer.blackMaterial);
     }
   }
 }
@@ -216,7 +218,7 @@ TEST(ComputerTurn, LevelTwoLineOfTheQueenRecapture) {
   searchSide(kBlack, 0);
   int best = kRejectedScore;
   int queenLine = kRejectedScore;
-  for (const Candidate& first : resultList[0].entries) {
+  for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     const Line line = levelTwoLine(first);
     best = std::max(best, line.value);

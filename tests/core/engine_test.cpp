@@ -9,6 +9,7 @@
 #include "computer/computer_turn.h"
 #include "engine/position.h"
 #include "engine/search.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "random_game.h"
 #include "test_support.h"
@@ -19,7 +20,7 @@ namespace {
 using Squares = std::tuple<int, int, int, int>;  // from x, y, to x, y
 
 std::set<Squares> engineMoves(bool& castlingShort, bool& castlingLong) {
-  const engine::Position p = engine::positionFromGame();
+  const engine::Position p = engine::positionFromGame(game);
   engine::MoveList list;
   engine::generateMoves(p, list);
   std::set<Squares> moves;
@@ -47,7 +48,7 @@ engine::Position positionAfter(const std::string& moves) {
   startProgram();
   secenek2Click();
   EXPECT_TRUE(playMoves(moves)) << moves;
-  return engine::positionFromGame();
+  return engine::positionFromGame(game);
 }
 
 }  // namespace
@@ -60,11 +61,11 @@ TEST(Engine, GeneratesExactlyTheMovesTheDriverAccepts) {
   int positions = 0;
   int castlingsTried = 0;
   int castlingsAccepted = 0;
-  for (int game = 0; game < 12; ++game) {
+  for (int round = 0; round < 12; ++round) {
     std::vector<Drag> played;
     replay(played);
     for (int ply = 0; ply < 120 && !gameIsOver(); ++ply) {
-      const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+      const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
       bool engineShort = false;
       bool engineLong = false;
       const std::set<Squares> mine = engineMoves(engineShort, engineLong);
@@ -77,11 +78,11 @@ TEST(Engine, GeneratesExactlyTheMovesTheDriverAccepts) {
           driver.insert({d.fromX, d.fromY, d.toX, d.toY});
         }
       }
-      ASSERT_EQ(mine, driver) << "game " << game << " ply " << ply;
+      ASSERT_EQ(mine, driver) << "game " << round << " ply " << ply;
       for (const Drag& c : castlings) {
         playDrag(c);
-        const bool accepted = sideToMove != (side == kWhite ? kWhiteToMove : kBlackToMove);
-        ASSERT_EQ(accepted, c.toX > c.fromX ? engineShort : engineLong) << "game " << game << " ply " << ply;
+        const bool accepted = game.sideToMove != (side == kWhite ? kWhiteToMove : kBlackToMove);
+        ASSERT_EQ(accepted, c.toX > c.fromX ? engineShort : engineLong) << "game " << round << " ply " << ply;
         castlingsTried += 1;
         castlingsAccepted += accepted ? 1 : 0;
         replay(played);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "computer/computer_state.h"
 #include "computer/evaluation.h"
 #include "computer/search.h"
 #include "fixtures.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "test_support.h"
 
 namespace {
@@ -22,7 +24,8 @@ TEST(Evaluation, ThreatTermsOfTheWorkedExamples) {
   startProgram();
   buildAttackMaps();
   countMaterial();
-  EXPECT_EQ((std::vector<int32_t>{whiteMaterial, blackMaterial, evaluateSide(kWhite), evaluateSide(kBlack)}),
+  EXPECT_EQ((std::vector<int32_t>{computer.whiteMaterial, computer.blackMaterial, evaluateSide(kWhite),
+                                  evaluateSide(kBlack)}),
             (std::vector<int32_t>{38, 38, 0, 0}));
 
   // A knight attacked by a pawn: -450 for its own side, +30 for the other,
@@ -61,19 +64,19 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
   };
   const Case cases[] = {{4, 6, 4, 5, 4, 0, 0, 2}, {3, 6, 3, 4, 3, 10, -8, 2}};
   for (const Case& c : cases) {
-    Piece& pawn = pieces.pawns[1][c.index];
+    Piece& pawn = game.pieces.pawns[1][c.index];
     setPending(squareAt(c.tx, c.ty), kPawn, kBlack, c.index, 0);
     setPending(squareAt(c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 0);
     setTarget(pawn, c.tx, c.ty, 0);
     buildAttackMaps();
     countMaterial();
-    positionValue = evaluateSide(kBlack);
-    mobility = attackTotal[1] - attackTotal[0];
-    candidateToX = c.tx;
-    candidateToY = c.ty;
-    for (Candidate& e : workingList[1].entries) e.score = kRejectedScore;
-    const int32_t score = scoreCandidate(kBlack, mobility);
-    EXPECT_EQ((std::vector<int32_t>{positionValue, mobility, score, tacticalBonus}),
+    computer.positionValue = evaluateSide(kBlack);
+    computer.mobility = game.attacks.attackTotal[1] - game.attacks.attackTotal[0];
+    computer.candidateToX = c.tx;
+    computer.candidateToY = c.ty;
+    for (Candidate& e : computer.workingList[1].entries) e.score = kRejectedScore;
+    const int32_t score = scoreCandidate(kBlack, computer.mobility);
+    EXPECT_EQ((std::vector<int32_t>{computer.positionValue, computer.mobility, score, computer.tacticalBonus}),
               (std::vector<int32_t>{c.expectedPosition, c.expectedMobility, c.expectedScore, 0}));
     setPending(squareAt(c.tx, c.ty), kEmpty, kNoSide, kNoIndex, 1);
     setPending(squareAt(c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 1);
@@ -86,21 +89,22 @@ TEST(Evaluation, CaptureBonusAndTheCut) {
   buildAttackMaps();
   countMaterial();
   // Black has just taken a white rook: the balance falls by 4.
-  lastMaterialBalance = 0;
-  whiteMaterial = 34;
-  blackMaterial = 38;
-  candidateToX = 3;
-  candidateToY = 3;  // d4: nobody attacks it in the start position
-  positionValue = 0;
-  kingTaken = false;
-  for (Candidate& e : workingList[1].entries) e.score = kRejectedScore;
+  computer.lastMaterialBalance = 0;
+  computer.whiteMaterial = 34;
+  computer.blackMaterial = 38;
+  computer.candidateToX = 3;
+  computer.candidateToY = 3;  // d4: nobody attacks it in the start position
+  computer.positionValue = 0;
+  computer.kingTaken = false;
+  for (Candidate& e : computer.workingList[1].entries) e.score = kRejectedScore;
   const int32_t score = scoreCandidate(kBlack, 0);
-  EXPECT_EQ((std::vector<int32_t>{score, tacticalBonus, lastMaterialBalance}), (std::vector<int32_t>{600, 600, -4}));
+  EXPECT_EQ((std::vector<int32_t>{score, computer.tacticalBonus, computer.lastMaterialBalance}),
+            (std::vector<int32_t>{600, 600, -4}));
   // A king capture scores 15000 whatever the cut.
-  kingTaken = true;
-  workingList[1].entries[4].score = 20000;
+  computer.kingTaken = true;
+  computer.workingList[1].entries[4].score = 20000;
   EXPECT_EQ(scoreCandidate(kBlack, 0), kKingCaptureScore);
-  kingTaken = false;
+  computer.kingTaken = false;
   // Below the fifth entry: rejected.
   EXPECT_EQ(scoreCandidate(kBlack, 0), kRejectedScore);
 }

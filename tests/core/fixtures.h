@@ -7,6 +7,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
@@ -16,12 +17,12 @@ inline Square& squareNamed(const std::string& name) { return squareAt(fileOf(nam
 
 // Empties every square and takes every piece off the board (pictures stay).
 inline void clearBoard() {
-  for (Square& s : board.squares) {
+  for (Square& s : game.board.squares) {
     const int32_t weight = s.weight;
     s = Square{1, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, weight};
   }
   for (int id = 0; id < kPieceCount; ++id) {
-    Piece& p = pieceById(pieces, id);
+    Piece& p = pieceById(game.pieces, id);
     p.onBoard = false;
     p.atRest = 1;
     p.targetX = p.x;
@@ -97,7 +98,7 @@ inline std::string layers(const std::string& square) {
 // A board picture in short: "left,top bitmap", with " hidden" when it is
 // neither visible nor enabled and the two flags when they differ.
 inline std::string pictureState(int n) {
-  const PictureControl& p = form1.image[n];
+  const PictureControl& p = windows.form1.image[n];
   std::string text = std::to_string(p.left) + "," + std::to_string(p.top) + " " + std::to_string(p.bitmap);
   if (!p.visible && !p.enabled) return text + " hidden";
   if (!p.visible || !p.enabled)

@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "computer/computer_turn.h"
+#include "controls/controls.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "input/move_list.h"
 #include "record/saved_game.h"
@@ -35,8 +37,8 @@ void kingTakenAgainstTheComputer() {
 // side, " over" once the game is over, then the last move's squares if shown:
 // "white", "black e2-e4".
 std::string marks() {
-  const TurnMark& t = form1.turnMark;
-  const LastMoveMark& m = form1.lastMove;
+  const TurnMark& t = windows.form1.turnMark;
+  const LastMoveMark& m = windows.form1.lastMove;
   std::string text = t.side == kWhite ? "white" : t.side == kBlack ? "black" : "side " + std::to_string(t.side);
   if (t.text != (t.side == kWhite ? kWhiteTurnText : kBlackTurnText)) text += " \"" + t.text + "\"";
   if (t.gameOver) text += " over";
@@ -62,7 +64,7 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
       {"hint", [] { Yardmal1Click(); }},
       {"computer's timer",
        [] {
-         form1.timer1Enabled = true;
+         windows.form1.timer1Enabled = true;
          Timer1Timer();
        }},
   };
@@ -73,8 +75,8 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
     const GameState before = gameState();
     c.act();
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
-    EXPECT_FALSE(form1.timer1Enabled);
-    EXPECT_EQ(form1.turnMark.text, kWhiteWonText);
+    EXPECT_FALSE(windows.form1.timer1Enabled);
+    EXPECT_EQ(windows.form1.turnMark.text, kWhiteWonText);
   }
   EXPECT_EQ(dialogs.messages, std::vector<std::string>(std::size(refused), "Kazandınız"));
 
@@ -84,7 +86,7 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   EXPECT_FALSE(gameIsOver());
   EXPECT_TRUE(drag("g1", "f3"));
   EXPECT_EQ(listTexts().size(), 9u);
-  EXPECT_TRUE(form1.timer1Enabled);
+  EXPECT_TRUE(windows.form1.timer1Enabled);
   Timer1Timer();
   EXPECT_EQ(listTexts().size(), 11u);
 
@@ -95,14 +97,14 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   const std::string path = folder.file("king_taken.oyk");
   ASSERT_TRUE(saveGameTo(path));
   std::ofstream(path, std::ios::app | std::ios::binary)
-      << formatMoveLine(kPawn, kBlack, 0, 0, 5, 0, 4, '-', moveNumber) << "\r\n"
+      << formatMoveLine(kPawn, kBlack, 0, 0, 5, 0, 4, '-', game.moveNumber) << "\r\n"
       << kBlankListLine << "\r\n";
   secenek1Click();
   ASSERT_TRUE(openGameFrom(path));
   EXPECT_EQ(listTexts().size(), 11u);
   EXPECT_EQ(squareAt(0, 4).kind, kPawn);
   EXPECT_TRUE(gameIsOver());
-  EXPECT_EQ(form1.turnMark.text, kWhiteWonText);
+  EXPECT_EQ(windows.form1.turnMark.text, kWhiteWonText);
 }
 
 // The turn mark and the last move's squares after moves, take backs, a
@@ -125,7 +127,7 @@ TEST(GameOver, TheEndIsSaidOnce) {
       {"the hint", kPlayComputer, "e2e3 f7f6 d1h5 a7a6", Yardmal1Click, "Kazandınız"},
       {"the computer", kPlayComputer, "f2f3 e7e5 g2g4 d8h4 a2a3",
        [] {
-         form1.timer1Enabled = true;
+         windows.form1.timer1Enabled = true;
          Timer1Timer();
        },
        "Kaybettiniz"},
@@ -136,12 +138,12 @@ TEST(GameOver, TheEndIsSaidOnce) {
     twoPlayers();
     ASSERT_TRUE(playMoves(c.moves));
     if (c.playMode == kPlayComputer) secenek1Click();
-    form2.visible = true;
+    windows.form2.visible = true;
     c.takeKing();
     ASSERT_TRUE(gameIsOver());
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{c.message});
-    EXPECT_FALSE(form2.visible);
-    EXPECT_FALSE(form1.timer1Enabled);
+    EXPECT_FALSE(windows.form2.visible);
+    EXPECT_FALSE(windows.form1.timer1Enabled);
   }
 }
 

@@ -16,9 +16,9 @@ std::string shown() {
   std::ostringstream text;
   text << "pages";
   for (int p = 1; p < kHelpPageCount; ++p) {
-    if (form4.pageVisible[p]) text << " " << p;
+    if (windows.form4.pageVisible[p]) text << " " << p;
   }
-  text << " next " << form4.button1Visible << " back " << form4.button2Visible;
+  text << " next " << windows.form4.button1Visible << " back " << windows.form4.button2Visible;
   return text.str();
 }
 
@@ -27,8 +27,9 @@ std::string shown() {
 // "5- YAZAR".
 std::string menu() {
   std::ostringstream text;
-  text << form4.label[8].caption << " " << form4.label[1].visible << form4.label[7].visible << " tops";
-  for (int n : {3, 4, 5, 6}) text << " " << form4.label[n].top;
+  text << windows.form4.label[8].caption << " " << windows.form4.label[1].visible << windows.form4.label[7].visible
+       << " tops";
+  for (int n : {3, 4, 5, 6}) text << " " << windows.form4.label[n].top;
   return text.str();
 }
 
@@ -45,16 +46,16 @@ class HelpWindowTest : public ::testing::Test {
 };
 
 TEST_F(HelpWindowTest, FirstDisplayShowsDosyaPageWithMenuFolded) {
-  EXPECT_FALSE(form4.visible);
+  EXPECT_FALSE(windows.form4.visible);
   Yardm1Show();
-  EXPECT_TRUE(form4.visible);
+  EXPECT_TRUE(windows.form4.visible);
   EXPECT_EQ(shown(), "pages 1 next 0 back 0");
   EXPECT_EQ(menu(), kFolded);
-  EXPECT_EQ(form4.label[2].caption, "1- MENULER");
-  EXPECT_TRUE(form4.label[2].visible);
-  EXPECT_EQ(form4.label[1].caption, "A-Dosya");
-  EXPECT_EQ(form4.label[7].caption, "B-Seçenekler");
-  EXPECT_EQ(form4.label[5].caption, "4- STRATEJİ");
+  EXPECT_EQ(windows.form4.label[2].caption, "1- MENULER");
+  EXPECT_TRUE(windows.form4.label[2].visible);
+  EXPECT_EQ(windows.form4.label[1].caption, "A-Dosya");
+  EXPECT_EQ(windows.form4.label[7].caption, "B-Seçenekler");
+  EXPECT_EQ(windows.form4.label[5].caption, "4- STRATEJİ");
 }
 
 TEST_F(HelpWindowTest, SonrakiAndOncekiPageThroughTheGameTopic) {
@@ -112,8 +113,8 @@ TEST_F(HelpWindowTest, OtherTopicsHideTheButtonsAndShowTheirPage) {
 TEST_F(HelpWindowTest, MenuEntryFoldsAndUnfoldsByTwentySixPixels) {
   Form4Label8Click();
   EXPECT_EQ(menu(), kUnfolded);
-  EXPECT_EQ(form4.label[1].top, 96);
-  EXPECT_EQ(form4.label[7].top, 112);
+  EXPECT_EQ(windows.form4.label[1].top, 96);
+  EXPECT_EQ(windows.form4.label[7].top, 112);
   Form4Label8Click();
   EXPECT_EQ(menu(), kFolded);
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "computer/computer_state.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "signature.h"
 #include "test_support.h"
 
@@ -19,7 +21,7 @@ void walk(int depth, Side side) {
   searchSide(side, depth);
   if (!sameState(beforeSearch, gameState())) ++faults;
   if (depth == 3) return;
-  const CandidateList list = resultList[depth];
+  const CandidateList list = computer.resultList[depth];
   for (const Candidate& c : list.entries) {
     if (isEmptyCandidate(c)) continue;
     const GameState before = gameState();
@@ -38,7 +40,7 @@ TEST(Lookahead, EveryApplyUndoPairRestoresTheWholeState) {
     const SignaturePosition* p = signaturePosition(name);
     ASSERT_NE(p, nullptr) << name;
     ASSERT_TRUE(setUpPosition(*p, 3));
-    ASSERT_EQ(sideToMove, kBlackToMove) << name;
+    ASSERT_EQ(game.sideToMove, kBlackToMove) << name;
     faults = 0;
     pairs = 0;
     walk(0, kBlack);
@@ -52,14 +54,14 @@ TEST(Lookahead, EveryApplyUndoPairRestoresTheWholeState) {
 TEST(Lookahead, CastlingCandidateIsUndoneExactly) {
   startProgram();
   playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
-  trialMode = 1;
+  game.trialMode = 1;
   const GameState before = gameState();
   const Candidate shortCastling{0, kKing, 6, 0, 4, 0, kNoIndex, kShortCastling, 0, kEmpty, 0, 0, 1};
   applyCandidate(shortCastling, kWhite);
-  EXPECT_EQ(pieces.kings[0].targetX, 6);
-  EXPECT_EQ(pieces.kings[0].atRest, 0);
-  EXPECT_EQ(pieces.rooks[0][1].targetX, 5);
+  EXPECT_EQ(game.pieces.kings[0].targetX, 6);
+  EXPECT_EQ(game.pieces.kings[0].atRest, 0);
+  EXPECT_EQ(game.pieces.rooks[0][1].targetX, 5);
   undoCandidate(shortCastling, kWhite);
   EXPECT_TRUE(sameState(before, gameState()));
-  trialMode = 0;
+  game.trialMode = 0;
 }

@@ -7,6 +7,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "record/saved_game.h"
 #include "test_support.h"
 
@@ -17,7 +18,7 @@ const char* const kQuestion = "Oyunu kaydetmek istiyormusunuz?";
 void unsavedGame() {
   startProgram();
   playMoves("e2e4 e7e5");
-  ASSERT_EQ(gameSaved, 0);
+  ASSERT_EQ(game.gameSaved, 0);
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ TEST(MainWindowClose, ExitAsksOnceYesNoCancel) {
     EXPECT_EQ(d.questions[0], kQuestion);
     EXPECT_EQ(d.captions[0], "Uyarı");
     EXPECT_TRUE(d.withCancel[0]);
-    EXPECT_FALSE(form1.closeRequested);
+    EXPECT_FALSE(windows.form1.closeRequested);
   }
   {
     // No: the window closes and the first answer counts, no second question.
@@ -49,7 +50,7 @@ TEST(MainWindowClose, ExitAsksOnceYesNoCancel) {
     unsavedGame();
     d.answers = {Answer::No};
     k1Click();
-    EXPECT_TRUE(form1.closeRequested);
+    EXPECT_TRUE(windows.form1.closeRequested);
     EXPECT_TRUE(FormClose());
     EXPECT_EQ(d.questions.size(), 1u);
   }
@@ -61,8 +62,8 @@ TEST(MainWindowClose, ExitAsksOnceYesNoCancel) {
     d.saveNames = {folder.file("cikis")};
     k1Click();
     EXPECT_TRUE(std::filesystem::exists(folder.file("cikis.oyk")));
-    EXPECT_EQ(gameSaved, 1);
-    EXPECT_TRUE(form1.closeRequested);
+    EXPECT_EQ(game.gameSaved, 1);
+    EXPECT_TRUE(windows.form1.closeRequested);
     EXPECT_TRUE(FormClose());
     EXPECT_EQ(d.questions.size(), 1u);
   }
@@ -72,9 +73,9 @@ TEST(MainWindowClose, ExitAsksOnceYesNoCancel) {
     unsavedGame();
     d.answers = {Answer::Yes};
     k1Click();
-    EXPECT_FALSE(form1.closeRequested);
-    EXPECT_EQ(gameSaved, 0);
-    EXPECT_EQ(closeAnswered, 0);  // the title bar's close still asks
+    EXPECT_FALSE(windows.form1.closeRequested);
+    EXPECT_EQ(game.gameSaved, 0);
+    EXPECT_EQ(windows.closeAnswered, 0);  // the title bar's close still asks
   }
 }
 
@@ -85,11 +86,11 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     unsavedGame();
     d.answers = {Answer::Yes, Answer::Yes};
     EXPECT_FALSE(FormClose());  // save cancelled
-    EXPECT_EQ(closeAnswered, 0);
+    EXPECT_EQ(windows.closeAnswered, 0);
     d.saveNames = {folder.file("missing/oyun.oyk")};
     EXPECT_FALSE(FormClose());  // save failed
     EXPECT_EQ(d.messages.size(), 1u);
-    EXPECT_EQ(gameSaved, 0);
+    EXPECT_EQ(game.gameSaved, 0);
     EXPECT_EQ(d.questions.size(), 2u);
   }
   {
@@ -99,7 +100,7 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     d.saveNames = {folder.file("kapat.oyk")};
     EXPECT_TRUE(FormClose());
     EXPECT_TRUE(std::filesystem::exists(folder.file("kapat.oyk")));
-    EXPECT_EQ(closeAnswered, 1);
+    EXPECT_EQ(windows.closeAnswered, 1);
   }
   {
     ScriptedDialogs d;
@@ -119,11 +120,11 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
   startProgram();
   playMoves("d2d4 d7d5");
   ASSERT_TRUE(saveGameTo(opened));
-  enum Game { NoMoves, Saved, Unsaved };
+  enum Before { NoMoves, Saved, Unsaved };
   struct Case {
     const char* what;
     void (*act)();
-    Game game;
+    Before before;
     std::vector<Answer> answers;
     const char* saveName;  // given to the save dialog, if asked
     bool asked;
@@ -147,12 +148,12 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
     SCOPED_TRACE(c.what);
     ScriptedDialogs d;
     startProgram();
-    if (c.game != NoMoves) playMoves("e2e4 e7e5");
-    if (c.game == Saved) {
+    if (c.before != NoMoves) playMoves("e2e4 e7e5");
+    if (c.before == Saved) {
       ASSERT_TRUE(saveGameTo(folder.file("kayitli.oyk")));
     }
     // Any new game, and every open, hides "MAT!!!".
-    form1.label20Visible = true;
+    windows.form1.label20Visible = true;
     d.answers = c.answers;
     if (*c.saveName) d.saveNames = {folder.file(c.saveName)};
     d.openNames = {opened};
@@ -161,7 +162,7 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
     if (c.asked) {
       EXPECT_TRUE(d.withCancel[0]);
     }
-    EXPECT_EQ(!form1.label20Visible, c.replaced);
+    EXPECT_EQ(!windows.form1.label20Visible, c.replaced);
     // A game the player wanted saved is on the disk before it goes.
     if (c.replaced && !c.answers.empty() && c.answers[0] == Answer::Yes) {
       EXPECT_TRUE(std::filesystem::exists(folder.file(c.saveName) + ".oyk"));
@@ -188,16 +189,16 @@ TEST(MainWindowSettings, KeptChoicesComeBackThroughTheHandlers) {
     startProgram();
     restoreChoices(c.keptLevel, c.keptPlayMode);
     SCOPED_TRACE(std::to_string(c.keptLevel) + " " + std::to_string(c.keptPlayMode));
-    EXPECT_EQ(level, c.level);
-    EXPECT_EQ(playMode, c.playMode);
-    EXPECT_EQ(form1.radioSelected, c.radio);
-    const std::string ticks = std::string{form1.baslaChecked ? '1' : '0',
-                                          form1.seviye1Checked ? '1' : '0',
-                                          form1.seviye2Checked ? '1' : '0',
-                                          form1.seviye3Checked ? '1' : '0',
+    EXPECT_EQ(game.level, c.level);
+    EXPECT_EQ(game.playMode, c.playMode);
+    EXPECT_EQ(windows.form1.radioSelected, c.radio);
+    const std::string ticks = std::string{windows.form1.baslaChecked ? '1' : '0',
+                                          windows.form1.seviye1Checked ? '1' : '0',
+                                          windows.form1.seviye2Checked ? '1' : '0',
+                                          windows.form1.seviye3Checked ? '1' : '0',
                                           ' ',
-                                          form1.secenek1Checked ? '1' : '0',
-                                          form1.secenek2Checked ? '1' : '0'};
+                                          windows.form1.secenek1Checked ? '1' : '0',
+                                          windows.form1.secenek2Checked ? '1' : '0'};
     EXPECT_EQ(ticks, c.ticks);
   }
 }

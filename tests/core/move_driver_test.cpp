@@ -6,6 +6,7 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "input/move_driver.h"
 #include "test_support.h"
 #include "ui/handlers.h"
@@ -21,19 +22,19 @@ void startTwoPlayerGame() {
 int32_t request(const std::string& from, const std::string& to) {
   const int picture = pictureOn(from);
   Image1MouseDown(picture, MouseButton::Left);
-  dragToX = fileOf(to);
-  dragToY = rankOf(to);
-  return requestMove(movingKind, movingSide, movingIndex);
+  game.dragToX = fileOf(to);
+  game.dragToY = rankOf(to);
+  return requestMove(game.movingKind, game.movingSide, game.movingIndex);
 }
 
 // The side to move, the move counters, the saved flag, the list selection and
 // the selected lines in short, e.g. "black 0/1 saved 0 selection 0 lines".
 std::string turnState() {
   std::ostringstream text;
-  text << (sideToMove == kWhiteToMove ? "white " : "black ") << moveCount << "/" << moveNumber << " saved " << gameSaved
-       << " selection " << listSelection << " lines";
-  for (size_t i = 0; i < form1.listBox1.size(); ++i) {
-    if (form1.listBox1[i].selected) text << " " << i;
+  text << (game.sideToMove == kWhiteToMove ? "white " : "black ") << game.moveCount << "/" << game.moveNumber
+       << " saved " << game.gameSaved << " selection " << game.listSelection << " lines";
+  for (size_t i = 0; i < windows.form1.listBox1.size(); ++i) {
+    if (windows.form1.listBox1[i].selected) text << " " << i;
   }
   return text.str();
 }
@@ -99,54 +100,54 @@ TEST(MoveDriver, HistoryRecordsWhatTakeBackNeeds) {
   // knight leaves the captured-moved variable as it was: that value is
   // recorded. Then the rook's and the king's moved flags before their moves.
   playMoves("e2e4 d7d5 e4d5");
-  EXPECT_EQ(capturedMovedBlack, 0);
+  EXPECT_EQ(game.capturedMovedBlack, 0);
   EXPECT_EQ(listTexts().back(), "2- piyon(5)     E4xD5");
   playMoves("d8d5");
-  EXPECT_EQ(capturedMovedWhite, 0);
+  EXPECT_EQ(game.capturedMovedWhite, 0);
   EXPECT_EQ(listTexts()[listTexts().size() - 2], "        vezir      D8xD5");
   EXPECT_EQ(squareNamed("d5").index, 0);  // the queen carries the index board input gave it
   playMoves("g1f3");
-  capturedMovedWhite = 1;
+  game.capturedMovedWhite = 1;
   playMoves("d5f3");
-  EXPECT_EQ(capturedMovedWhite, 0);
+  EXPECT_EQ(game.capturedMovedWhite, 0);
   playMoves("h2h4 a7a6 h1h3 a6a5 h3h1 a5a4 e1e2 a4a3 e2e1");
   const struct {
     const HalfMoveRecord& record;
     const char* expected;
   } cases[] = {
-      {history[0].white, "1 4 m0 e2-e4 x0 0 0 m0 a1"}, {history[0].black, "1 3 m0 d7-d5 x0 0 0 m0 a1"},
-      {history[1].white, "1 4 m1 e4-d5 x1 1 3 m1 d5"}, {history[1].black, "5 0 m0 d8-d5 x1 1 4 m1 d5"},
-      {history[2].black, "5 0 m0 d5-f3 x1 3 1 m1 f3"}, {history[4].white, "2 1 m0 h1-h3 x0 0 0 m0 a1"},
-      {history[5].white, "2 1 m1 h3-h1 x0 0 0 m0 a1"}, {history[6].white, "9 0 m0 e1-e2 x0 0 0 m0 a1"},
-      {history[7].white, "9 0 m1 e2-e1 x0 0 0 m0 a1"},
+      {game.history[0].white, "1 4 m0 e2-e4 x0 0 0 m0 a1"}, {game.history[0].black, "1 3 m0 d7-d5 x0 0 0 m0 a1"},
+      {game.history[1].white, "1 4 m1 e4-d5 x1 1 3 m1 d5"}, {game.history[1].black, "5 0 m0 d8-d5 x1 1 4 m1 d5"},
+      {game.history[2].black, "5 0 m0 d5-f3 x1 3 1 m1 f3"}, {game.history[4].white, "2 1 m0 h1-h3 x0 0 0 m0 a1"},
+      {game.history[5].white, "2 1 m1 h3-h1 x0 0 0 m0 a1"}, {game.history[6].white, "9 0 m0 e1-e2 x0 0 0 m0 a1"},
+      {game.history[7].white, "9 0 m1 e2-e1 x0 0 0 m0 a1"},
   };
   for (const auto& c : cases) EXPECT_EQ(recorded(c.record), c.expected);
-  EXPECT_EQ(moveCount, 7);
+  EXPECT_EQ(game.moveCount, 7);
   EXPECT_EQ(consistencyFault(), "");
 }
 
 TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
   startTwoPlayerGame();
   playMoves("f2f3 e7e5 g2g4");
-  EXPECT_FALSE(form2.visible);
+  EXPECT_FALSE(windows.form2.visible);
   playMoves("d8h4");
-  EXPECT_TRUE(form2.visible);
+  EXPECT_TRUE(windows.form2.visible);
   // White may leave its king attacked; no check test follows White's move.
-  form2.visible = false;
+  windows.form2.visible = false;
   EXPECT_EQ(request("a2", "a3"), 1);
-  EXPECT_FALSE(form2.visible);
+  EXPECT_FALSE(windows.form2.visible);
   // Every check shows the notice again, and counts, so that the screen brings
   // it forward even when it is still open.
   playMoves("b7b6 a3a4 b6b5");
-  EXPECT_TRUE(form2.visible);
-  EXPECT_EQ(form2.timesShown, 3);
+  EXPECT_TRUE(windows.form2.visible);
+  EXPECT_EQ(windows.form2.timesShown, 3);
 
   // Not while a saved game is replayed.
   startTwoPlayerGame();
-  replaying = 1;
+  game.replaying = 1;
   playMoves("f2f3 e7e5 g2g4 d8h4");
-  replaying = 0;
-  EXPECT_FALSE(form2.visible);
+  game.replaying = 0;
+  EXPECT_FALSE(windows.form2.visible);
 
   const struct {
     const char* position;
@@ -164,13 +165,13 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
     setUpPosition(c.position);
     if (c.kingTaken) {
       clearSquare(squareNamed("e1"));
-      pieces.kings[0].onBoard = false;
+      game.pieces.kings[0].onBoard = false;
     }
     showBoardPictures();
-    sideToMove = kBlackToMove;
+    game.sideToMove = kBlackToMove;
     const std::string move = c.move;
     ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), 1);
-    EXPECT_EQ(form2.visible, c.notice);
+    EXPECT_EQ(windows.form2.visible, c.notice);
   }
 }
 
@@ -178,12 +179,12 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   startTwoPlayerGame();
   playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
   ScriptedDialogs scripted;
-  moveCount = kHistoryCapacity - 1;
+  game.moveCount = kHistoryCapacity - 1;
   EXPECT_EQ(request("d2", "d3"), 1);
   EXPECT_EQ(request("d7", "d6"), 1);
-  EXPECT_EQ(moveCount, kHistoryCapacity);
-  EXPECT_EQ(history[kHistoryCapacity - 1].white.index, 3);
-  EXPECT_EQ(history[kHistoryCapacity - 1].black.fromY, 6);
+  EXPECT_EQ(game.moveCount, kHistoryCapacity);
+  EXPECT_EQ(game.history[kHistoryCapacity - 1].white.index, 3);
+  EXPECT_EQ(game.history[kHistoryCapacity - 1].black.fromY, 6);
   EXPECT_TRUE(scripted.messages.empty());
   expectUnchangedBy("b1", "c3");
   ASSERT_EQ(scripted.messages.size(), 1u);

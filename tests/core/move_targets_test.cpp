@@ -4,7 +4,9 @@
 #include <random>
 #include <sstream>
 
+#include "controls/controls.h"
 #include "game/attack_maps.h"
+#include "game/game.h"
 #include "game/pictures.h"
 #include "input/move_targets.h"
 #include "random_game.h"
@@ -17,21 +19,23 @@ namespace {
 // the drag variables and the attack maps, as one text.
 std::string scratchText() {
   std::ostringstream o;
-  o << probe.kind << ' ' << probe.side << ' ' << probe.index << ' ' << probe.stable << ' ' << probe.pendingKind << ' '
-    << probe.pendingSide << ' ' << probe.pendingIndex << ' ' << probe.weight << " | " << lastTry.targetX << ' '
-    << lastTry.targetY << ' ' << lastTry.startX << ' ' << lastTry.startY << " | " << captured.kind << ' '
-    << captured.layer << ' ' << captured.index << ' ' << captureFound << ' ' << captureMade << ' ' << trialMode << " | "
-    << dragFromX << dragFromY << dragToX << dragToY << movingKind << movingSide << movingIndex << " | ";
+  o << game.probe.kind << ' ' << game.probe.side << ' ' << game.probe.index << ' ' << game.probe.stable << ' '
+    << game.probe.pendingKind << ' ' << game.probe.pendingSide << ' ' << game.probe.pendingIndex << ' '
+    << game.probe.weight << " | " << game.lastTry.targetX << ' ' << game.lastTry.targetY << ' ' << game.lastTry.startX
+    << ' ' << game.lastTry.startY << " | " << game.captured.kind << ' ' << game.captured.layer << ' '
+    << game.captured.index << ' ' << game.captureFound << ' ' << game.captureMade << ' ' << game.trialMode << " | "
+    << game.dragFromX << game.dragFromY << game.dragToX << game.dragToY << game.movingKind << game.movingSide
+    << game.movingIndex << " | ";
   const auto bytes = [&o](const void* p, size_t n) {
     uint64_t h = 1469598103934665603ULL;  // FNV-1a of the bytes
     for (size_t i = 0; i < n; ++i) h = (h ^ static_cast<const unsigned char*>(p)[i]) * 1099511628211ULL;
     o << h << ' ';
   };
-  bytes(attackPacked, sizeof attackPacked);
-  bytes(attackSum, sizeof attackSum);
-  bytes(attackers, sizeof attackers);
-  bytes(attackTotal, sizeof attackTotal);
-  o << attackStepActive;
+  bytes(game.attacks.attackPacked, sizeof game.attacks.attackPacked);
+  bytes(game.attacks.attackSum, sizeof game.attacks.attackSum);
+  bytes(game.attacks.attackers, sizeof game.attacks.attackers);
+  bytes(game.attacks.attackTotal, sizeof game.attacks.attackTotal);
+  o << game.attacks.attackStepActive;
   return o.str();
 }
 
@@ -46,7 +50,7 @@ TEST(MoveTargets, AreTheDropsTheDriverPlays) {
   int positions = 0;
   int moves = 0;
   int castlings[2] = {0, 0};  // short, long
-  for (int game = 0; game < 4; ++game) {
+  for (int round = 0; round < 4; ++round) {
     std::vector<Drag> played;
     const auto replay = [&played] {
       startProgram();
@@ -56,7 +60,7 @@ TEST(MoveTargets, AreTheDropsTheDriverPlays) {
     replay();
     for (int ply = 0; ply < 40; ++ply) {
       ++positions;
-      const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+      const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
       for (int picture = 1; picture <= kBoardPictureCount; ++picture) {
         const GameState before = gameState();
         const std::string scratch = scratchText();
@@ -73,12 +77,12 @@ TEST(MoveTargets, AreTheDropsTheDriverPlays) {
           const int x = sq / kBoardSize;
           const int y = sq % kBoardSize;
           const bool marked = ((targets >> squareIndex(x, y)) & 1) != 0;
-          const size_t lines = form1.listBox1.size();
+          const size_t lines = windows.form1.listBox1.size();
           const bool made = dragPicture(picture, x, y);
           ASSERT_EQ(made, marked) << "Image" << picture << " from " << squareName(from.x, from.y) << " to "
-                                  << squareName(x, y) << " after " << played.size() << " moves of game " << game;
+                                  << squareName(x, y) << " after " << played.size() << " moves of game " << round;
           if (!made) {
-            ASSERT_EQ(form1.listBox1.size(), lines);
+            ASSERT_EQ(windows.form1.listBox1.size(), lines);
             continue;
           }
           ++moves;

@@ -5,6 +5,7 @@
 
 #include "fixtures.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/moves.h"
 #include "test_support.h"
 #include "ui/handlers.h"
@@ -14,9 +15,9 @@ namespace {
 using Generator = int32_t (*)(Piece&, int32_t);
 
 int32_t trial(Generator generator, Piece& p, int32_t code) {
-  trialMode = 1;
+  game.trialMode = 1;
   const int32_t result = generator(p, code);
-  trialMode = 0;
+  game.trialMode = 0;
   return result;
 }
 
@@ -24,14 +25,14 @@ int32_t trial(Generator generator, Piece& p, int32_t code) {
 // leaves the mover's target on the destination).
 std::string changedButTargets(GameState before) {
   for (int id = 0; id < kPieceCount; ++id) {
-    pieceById(before.pieces, id).targetX = pieceById(pieces, id).targetX;
-    pieceById(before.pieces, id).targetY = pieceById(pieces, id).targetY;
+    pieceById(before.pieces, id).targetX = pieceById(game.pieces, id).targetX;
+    pieceById(before.pieces, id).targetY = pieceById(game.pieces, id).targetY;
   }
   return stateDifference(before, gameState(), Compare::Position);
 }
 
 void expectLastTry(int tx, int ty, int sx, int sy) {
-  EXPECT_EQ((std::vector<int>{lastTry.targetX, lastTry.targetY, lastTry.startX, lastTry.startY}),
+  EXPECT_EQ((std::vector<int>{game.lastTry.targetX, game.lastTry.targetY, game.lastTry.startX, game.lastTry.startY}),
             (std::vector<int>{tx, ty, sx, sy}));
 }
 
@@ -39,7 +40,7 @@ void expectLastTry(int tx, int ty, int sx, int sy) {
 constexpr PieceKind kUnreadKind = static_cast<PieceKind>(-5);
 constexpr Side kUnreadSide = static_cast<Side>(-5);
 constexpr SquareProbe kUnreadProbe{kUnreadKind, kUnreadSide, -5, -5, kUnreadKind, kUnreadSide, -5, -5};
-bool probeUnread() { return std::memcmp(&probe, &kUnreadProbe, sizeof probe) == 0; }
+bool probeUnread() { return std::memcmp(&game.probe, &kUnreadProbe, sizeof game.probe) == 0; }
 
 void startTwoPlayerGame() {
   startProgram();
@@ -68,17 +69,17 @@ void expectCodes(const std::string& from, const std::string& codes) {
     SCOPED_TRACE(from + " code " + std::to_string(code));
     if (answer == "-" || answer == "!") {
       const GameState before = gameState();
-      probe = kUnreadProbe;
+      game.probe = kUnreadProbe;
       EXPECT_EQ(generateMove(kind, p, code), kMoveRefused);
       EXPECT_EQ(stateDifference(before, gameState(), Compare::Position), "");
       EXPECT_TRUE(answer == "-" || probeUnread());
     } else {
-      trialMode = 1;
+      game.trialMode = 1;
       const int32_t result = generateMove(kind, p, code);
-      trialMode = 0;
+      game.trialMode = 0;
       EXPECT_EQ(result, kMovePossible);
-      EXPECT_EQ(squareName(lastTry.targetX, lastTry.targetY), answer);
-      EXPECT_EQ(squareName(lastTry.startX, lastTry.startY), from);
+      EXPECT_EQ(squareName(game.lastTry.targetX, game.lastTry.targetY), answer);
+      EXPECT_EQ(squareName(game.lastTry.startX, game.lastTry.startY), from);
       cancelMove(p);
     }
   }
@@ -145,30 +146,30 @@ TEST(Moves, DestinationsByCode) {
 TEST(Moves, LastTryOfARefusal) {
   startTwoPlayerGame();
   setUpPosition("Ra1 N0a4");
-  Piece& rook = pieces.rooks[0][0];
-  lastTry = LastTry{9, 9, 9, 9};
+  Piece& rook = game.pieces.rooks[0][0];
+  game.lastTry = LastTry{9, 9, 9, 9};
   EXPECT_EQ(generateRookMove(rook, 3), kMoveRefused);  // own piece on a4
   expectLastTry(0, 3, 0, 0);
-  lastTry = LastTry{9, 9, 9, 9};
+  game.lastTry = LastTry{9, 9, 9, 9};
   EXPECT_EQ(generateRookMove(rook, 4), kMoveRefused);  // a4 on the path
   expectLastTry(9, 9, 0, 0);
 
   setUpPosition("n1a1");
-  EXPECT_EQ(generateKnightMove(pieces.knights[1][1], 6), kMoveRefused);
+  EXPECT_EQ(generateKnightMove(game.pieces.knights[1][1], 6), kMoveRefused);
   expectLastTry(-2, -1, 0, 0);
 
   // Code 5 lands off the board: lastTry written in full. Codes 6 and 56 meet
   // an off-board path square: only the start written.
   setUpPosition("Qd4");
-  Piece& queen = pieces.queens[0];
+  Piece& queen = game.pieces.queens[0];
   for (const auto& [code, x] : {std::pair{5, 8}, std::pair{6, 9}, std::pair{56, 9}}) {
-    lastTry = LastTry{9, 9, 9, 9};
+    game.lastTry = LastTry{9, 9, 9, 9};
     EXPECT_EQ(generateQueenMove(queen, code), kMoveRefused);
     expectLastTry(x, x, 3, 3);
   }
   setUpPosition("r1d4");
   for (int32_t code : {0, -1, 29, 100}) {
-    EXPECT_EQ(generateRookMove(pieces.rooks[1][1], code), kMoveRefused) << code;
+    EXPECT_EQ(generateRookMove(game.pieces.rooks[1][1], code), kMoveRefused) << code;
     expectLastTry(3, 3, 3, 3);
   }
 }
@@ -178,8 +179,8 @@ TEST(Moves, LastTryOfARefusal) {
 // none); a capture takes the other piece off at once.
 TEST(Moves, RealMovesSetThePendingLayers) {
   startTwoPlayerGame();
-  Piece& e2 = pieces.pawns[0][4];
-  movingIndex = 4;
+  Piece& e2 = game.pieces.pawns[0][4];
+  game.movingIndex = 4;
   EXPECT_EQ(generatePawnMove(e2, 2), kMovePossible);
   EXPECT_EQ(layers("e4"), "0 .99 P4");
   EXPECT_EQ(layers("e2"), "0 P4 .99");
@@ -188,8 +189,8 @@ TEST(Moves, RealMovesSetThePendingLayers) {
   commitMove(e2);
   expectCodes("e4", "2- 1e5");  // the double step only from the first move
 
-  Piece& b1 = pieces.knights[0][0];
-  movingIndex = 0;
+  Piece& b1 = game.pieces.knights[0][0];
+  game.movingIndex = 0;
   EXPECT_EQ(generateKnightMove(b1, 1), kMovePossible);
   EXPECT_EQ(layers("c3"), "0 .99 N0");
   EXPECT_EQ(layers("b1"), "0 N0 .99");
@@ -199,20 +200,20 @@ TEST(Moves, RealMovesSetThePendingLayers) {
   expectLastTry(3, 4, 2, 2);
 
   setUpPosition("K0e1 p3d2");
-  movingIndex = 0;
-  EXPECT_EQ(generateKingMove(pieces.kings[0], 4), kMovePossible);
-  EXPECT_EQ(pieceState(pieces.kings[0]), "e1->d2 rest 0 moved 1");
-  EXPECT_EQ(captureMade, 1);
-  EXPECT_EQ(pieceState(pieces.pawns[1][3]), "d2 rest 1 moved 0 off");
+  game.movingIndex = 0;
+  EXPECT_EQ(generateKingMove(game.pieces.kings[0], 4), kMovePossible);
+  EXPECT_EQ(pieceState(game.pieces.kings[0]), "e1->d2 rest 0 moved 1");
+  EXPECT_EQ(game.captureMade, 1);
+  EXPECT_EQ(pieceState(game.pieces.pawns[1][3]), "d2 rest 1 moved 0 off");
   EXPECT_EQ(layers("d2"), "0 p3 K0");
 
   setUpPosition("Ra1 p0a7");
-  Piece& rook = pieces.rooks[0][0];
-  captureFound = 0;
+  Piece& rook = game.pieces.rooks[0][0];
+  game.captureFound = 0;
   EXPECT_EQ(trial(generateRookMove, rook, 6), kMovePossible);
-  EXPECT_EQ(captureFound, 1);
+  EXPECT_EQ(game.captureFound, 1);
   EXPECT_EQ(generateRookMove(rook, 6), kMovePossible);
-  EXPECT_EQ(pieceState(pieces.pawns[1][0]), "a7 rest 1 moved 0 off");
+  EXPECT_EQ(pieceState(game.pieces.pawns[1][0]), "a7 rest 1 moved 0 off");
   EXPECT_EQ(pieceState(rook), "a1->a7 rest 0 moved 1");
   EXPECT_EQ(layers("a7"), "0 p0 R0");
   EXPECT_EQ(layers("a1"), "0 R0 .99");
@@ -258,8 +259,8 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
     passed.pendingSide = c.pendingSide;
     passed.pendingKind = c.pendingSide != kNoSide ? kKnight : kEmpty;
     passed.stable = c.stable;
-    Piece& pawn = pieces.pawns[c.side - 1][4];
-    movingIndex = 4;
+    Piece& pawn = game.pieces.pawns[c.side - 1][4];
+    game.movingIndex = 4;
     const GameState before = gameState();
     EXPECT_EQ(generatePawnMove(pawn, 2), c.expected);
     if (c.expected == kMoveRefused) {
@@ -274,7 +275,7 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
   startTwoPlayerGame();
   placePiece(kKnight, kBlack, 0, "e4");
   const GameState before = gameState();
-  EXPECT_EQ(generatePawnMove(pieces.pawns[0][4], 2), kMoveRefused);
+  EXPECT_EQ(generatePawnMove(game.pieces.pawns[0][4], 2), kMoveRefused);
   EXPECT_TRUE(sameState(before, gameState()));
 }
 
@@ -287,16 +288,16 @@ TEST(ShortRangeMoves, KingNeverTakesItsOwnPieceOverACommittedEnemy) {
   Piece& king = placePiece(kKing, kWhite, 0, "e1");
   placePiece(kPawn, kBlack, 4, "e2");
   setPending(squareNamed("e2"), kKnight, kWhite, 0, 0);
-  captureFound = 0;
+  game.captureFound = 0;
   EXPECT_EQ(trial(generateKingMove, king, 3), kMoveRefused);
-  EXPECT_EQ(captureFound, 0);
-  EXPECT_EQ(pieces.knights[0][0].onBoard, 0);  // untouched: still off as cleared
-  EXPECT_EQ(pieces.pawns[1][4].onBoard, 1);
+  EXPECT_EQ(game.captureFound, 0);
+  EXPECT_EQ(game.pieces.knights[0][0].onBoard, 0);  // untouched: still off as cleared
+  EXPECT_EQ(game.pieces.pawns[1][4].onBoard, 1);
 }
 
 TEST(ShortRangeMoves, CastlingTests) {
   startTwoPlayerGame();
-  Piece& king = pieces.kings[0];
+  Piece& king = game.pieces.kings[0];
   const GameState start = gameState();
   EXPECT_EQ(generateKingMove(king, 9), kMoveRefused);  // f1 held
   EXPECT_EQ(generateKingMove(king, 10), kMoveRefused);
@@ -305,14 +306,14 @@ TEST(ShortRangeMoves, CastlingTests) {
   // Free squares: the test answers 1 and writes nothing; castling itself
   // moves the pieces.
   for (const char* sq : {"b1", "c1", "d1", "f1", "g1"}) clearSquare(squareNamed(sq));
-  pieces.knights[0][0].onBoard = pieces.knights[0][1].onBoard = false;
-  pieces.bishops[0][0].onBoard = pieces.bishops[0][1].onBoard = false;
-  pieces.queens[0].onBoard = false;
+  game.pieces.knights[0][0].onBoard = game.pieces.knights[0][1].onBoard = false;
+  game.pieces.bishops[0][0].onBoard = game.pieces.bishops[0][1].onBoard = false;
+  game.pieces.queens[0].onBoard = false;
   const GameState free = gameState();
   for (int32_t code : {9, 10}) {
     EXPECT_EQ(generateKingMove(king, code), kMovePossible) << "code " << code;
     EXPECT_EQ(changedButTargets(free), "");
-    EXPECT_EQ(captureMade, 0);
+    EXPECT_EQ(game.captureMade, 0);
   }
   // An enemy on the destination is not captured.
   for (const char* sq : {"g1", "b1"}) {
@@ -331,7 +332,7 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   placePiece(kKnight, kBlack, 1, "f3");
   placePiece(kQueen, kBlack, 9, "h3");
   for (const char* sq : {"g2", "h2"}) clearSquare(squareNamed(sq));
-  pieces.pawns[0][6].onBoard = pieces.pawns[0][7].onBoard = false;
+  game.pieces.pawns[0][6].onBoard = game.pieces.pawns[0][7].onBoard = false;
   // Each kind's capture in trial mode: answered, recorded in captureFound
   // and captured, nothing else written.
   struct Case {
@@ -342,19 +343,20 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
     int32_t capturedIndex;
   };
   const Case cases[] = {
-      {generatePawnMove, &pieces.pawns[0][4], 3, kKnight, 1},      // e2xf3
-      {generateKnightMove, &pieces.knights[0][1], 2, kKnight, 1},  // g1xf3
-      {generateRookMove, &pieces.rooks[0][1], 2, kQueen, 9},       // h1xh3
-      {generateBishopMove, &pieces.bishops[0][1], 2, kQueen, 9},   // f1xh3
+      {generatePawnMove, &game.pieces.pawns[0][4], 3, kKnight, 1},      // e2xf3
+      {generateKnightMove, &game.pieces.knights[0][1], 2, kKnight, 1},  // g1xf3
+      {generateRookMove, &game.pieces.rooks[0][1], 2, kQueen, 9},       // h1xh3
+      {generateBishopMove, &game.pieces.bishops[0][1], 2, kQueen, 9},   // f1xh3
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("captured kind " + std::to_string(c.capturedKind) + " code " + std::to_string(c.code));
     const GameState before = gameState();
-    captureFound = 0;
-    captureMade = 0;
-    captured = CapturedPiece{};
+    game.captureFound = 0;
+    game.captureMade = 0;
+    game.captured = CapturedPiece{};
     EXPECT_EQ(trial(c.generator, *c.piece, c.code), kMovePossible);
-    EXPECT_EQ((std::vector<int32_t>{captureFound, captured.kind, captured.layer, captured.index, captureMade}),
+    EXPECT_EQ((std::vector<int32_t>{game.captureFound, game.captured.kind, game.captured.layer, game.captured.index,
+                                    game.captureMade}),
               (std::vector<int32_t>{1, c.capturedKind, 1, c.capturedIndex, 0}));
     EXPECT_EQ(changedButTargets(before), "");
   }
@@ -362,28 +364,28 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   // A capture of a piece standing in the pending layer names that layer.
   Square& f3 = squareNamed("f3");
   setPending(f3, kBishop, kBlack, 0, 0);
-  EXPECT_EQ(trial(generateKnightMove, pieces.knights[0][1], 2), kMovePossible);
-  EXPECT_EQ((std::vector<int32_t>{captured.kind, captured.layer, captured.index}),
+  EXPECT_EQ(trial(generateKnightMove, game.pieces.knights[0][1], 2), kMovePossible);
+  EXPECT_EQ((std::vector<int32_t>{game.captured.kind, game.captured.layer, game.captured.index}),
             (std::vector<int32_t>{kBishop, 0, 0}));
   f3.stable = 1;
 
   // The same capture made for real takes the piece off and marks the move.
-  movingIndex = 1;
-  Piece& g1 = pieces.knights[0][1];
+  game.movingIndex = 1;
+  Piece& g1 = game.pieces.knights[0][1];
   EXPECT_EQ(generateKnightMove(g1, 2), kMovePossible);
-  EXPECT_EQ((std::vector<int32_t>{captureMade, captureFound}), (std::vector<int32_t>{1, 1}));
-  EXPECT_EQ(pieceState(pieces.knights[1][1]), "f3 rest 1 moved 0 off");
+  EXPECT_EQ((std::vector<int32_t>{game.captureMade, game.captureFound}), (std::vector<int32_t>{1, 1}));
+  EXPECT_EQ(pieceState(game.pieces.knights[1][1]), "f3 rest 1 moved 0 off");
   EXPECT_EQ(pieceState(g1), "g1->f3 rest 0 moved 0");
   EXPECT_EQ(layers("f3"), "0 n1 N1");
   EXPECT_EQ(layers("g1"), "0 N1 .99");
   commitMove(g1);
-  captureMade = 0;
+  game.captureMade = 0;
 
   // A piece off the board: refused, nothing read or written.
-  Piece& taken = pieces.knights[1][1];
+  Piece& taken = game.pieces.knights[1][1];
   const GameState before = gameState();
-  probe = kUnreadProbe;
-  lastTry = LastTry{1, 2, 3, 4};
+  game.probe = kUnreadProbe;
+  game.lastTry = LastTry{1, 2, 3, 4};
   for (auto generator : {generatePawnMove, generateKnightMove, generateKingMove, generateRookMove, generateBishopMove,
                          generateQueenMove}) {
     EXPECT_EQ(generator(taken, 1), kMoveRefused);
@@ -417,9 +419,9 @@ TEST(SlidingMoves, PendingLayersOnThePath) {
   // does not.
   a2 = Square{0, kKnight, kEmpty, kBlack, kNoSide, 0, kNoIndex, a2.weight};
   EXPECT_EQ(trial(generateRookMove, rook, 2), kMovePossible);
-  captureFound = 0;
+  game.captureFound = 0;
   EXPECT_EQ(trial(generateRookMove, rook, 1), kMovePossible);  // the square counts as empty
-  EXPECT_EQ(captureFound, 0);
+  EXPECT_EQ(game.captureFound, 0);
 
   Square& d2 = squareNamed("d2");
   setPending(d2, kPawn, kWhite, 3, 0);

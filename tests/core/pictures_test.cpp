@@ -8,6 +8,7 @@
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/pictures.h"
 #include "test_support.h"
 
@@ -56,9 +57,9 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
     for (int32_t parity : {0, 1}) {
       SCOPED_TRACE(piece + " parity " + std::to_string(parity));
       startProgram();
-      form1.image[picture] = PictureControl{11, 22, 0, false, false};
+      windows.form1.image[picture] = PictureControl{11, 22, 0, false, false};
       PictureControl others[kLastStockPicture + 1];
-      std::memcpy(others, form1.image, sizeof others);
+      std::memcpy(others, windows.form1.image, sizeof others);
       // d3 is dark, e3 light.
       putPiece(side, kind, index, parity == 0 ? 3 : 4, 5);
       showBoardPictures();
@@ -66,7 +67,7 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
                 (parity == 0 ? "120,80 " : "160,80 ") + std::to_string(parity == 0 ? dark : light));
       for (int n = 1; n <= kLastStockPicture; ++n) {
         if (n != picture) {
-          EXPECT_TRUE(samePicture(others[n], form1.image[n])) << "Image" << n;
+          EXPECT_TRUE(samePicture(others[n], windows.form1.image[n])) << "Image" << n;
         }
       }
       const PictureOwner owner = pictureOwner(picture);
@@ -82,12 +83,12 @@ TEST(Pictures, PiecesOffTheBoardOrNoPicture) {
   // with its bitmap; the stock pictures never change.
   startProgram();
   PictureControl before[kLastStockPicture + 1];
-  std::memcpy(before, form1.image, sizeof before);
-  pieces.bishops[1][1].onBoard = false;
+  std::memcpy(before, windows.form1.image, sizeof before);
+  game.pieces.bishops[1][1].onBoard = false;
   showBoardPictures();
   EXPECT_EQ(pictureState(30), "200,0 42 hidden");
   for (int n = 1; n <= kLastStockPicture; ++n) {
-    EXPECT_TRUE(n == 30 || samePicture(before[n], form1.image[n])) << "Image" << n;
+    EXPECT_TRUE(n == 30 || samePicture(before[n], windows.form1.image[n])) << "Image" << n;
   }
   // Numbers that are no board picture stand for no piece.
   for (int n : {0, kBoardPictureCount + 1}) EXPECT_EQ(pictureOwner(n).side, kNoSide) << n;

@@ -6,6 +6,7 @@
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
 #include "test_support.h"
@@ -27,7 +28,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
       if (i % 5000 != 0) playMoves("b1c3 b8c6 g1f3 g8f6 d2d3 d7d6 e2e4 e7e5 c1e3 c8e6 f1e2 f8e7 d1d2 d8d7");
     }
     if (roll(100) == 0) {
-      if (playMode == kPlayComputer) {
+      if (game.playMode == kPlayComputer) {
         secenek2Click();
       } else {
         secenek1Click();
@@ -35,7 +36,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
     }
     // The dragged picture: mostly a piece of the side to move, sometimes any.
     int from = 1 + roll(kBoardPictureCount);
-    if (roll(4) != 0) from = (sideToMove == kWhiteToMove ? 1 : 17) + roll(16);
+    if (roll(4) != 0) from = (game.sideToMove == kWhiteToMove ? 1 : 17) + roll(16);
     const PictureOwner owner = pictureOwner(from);
     const Piece& mover = *pieceOf(owner.kind, owner.side, owner.index);
     // The target: a near square (so that moves happen), any square, or any
@@ -63,8 +64,8 @@ TEST(RandomDrags, NeverBreakTheGame) {
     }
 
     const GameState before = gameState();
-    const size_t lines = form1.listBox1.size();
-    const int32_t wasToMove = sideToMove;
+    const size_t lines = windows.form1.listBox1.size();
+    const int32_t wasToMove = game.sideToMove;
     const bool dragging = Image1MouseDown(from, roll(20) == 0 ? MouseButton::Right : MouseButton::Left);
     if (dragging) {
       if (targetPicture != 0) {
@@ -74,22 +75,22 @@ TEST(RandomDrags, NeverBreakTheGame) {
       }
     }
     // The computer's timer is never run here.
-    form1.timer1Enabled = false;
-    form1.label19Visible = false;
+    windows.form1.timer1Enabled = false;
+    windows.form1.label19Visible = false;
 
     SCOPED_TRACE("drag " + std::to_string(i) + " of Image" + std::to_string(from) + " onto " +
                  (targetPicture != 0 ? "Image" + std::to_string(targetPicture) : "Shape" + std::to_string(shape)));
-    if (form1.listBox1.size() == lines) {
+    if (windows.form1.listBox1.size() == lines) {
       ASSERT_EQ(stateDifference(before, gameState()), "");
       continue;
     }
     ++made;
     const bool blackMoved = wasToMove == kBlackToMove;
-    ASSERT_EQ(form1.listBox1.size(), lines + (blackMoved ? 2u : 1u));
-    ASSERT_NE(sideToMove, wasToMove);
+    ASSERT_EQ(windows.form1.listBox1.size(), lines + (blackMoved ? 2u : 1u));
+    ASSERT_NE(game.sideToMove, wasToMove);
     ASSERT_EQ(consistencyFault(), "");
     ASSERT_EQ(pictureFault(), "");
-    const std::string& text = form1.listBox1[lines].text;
+    const std::string& text = windows.form1.listBox1[lines].text;
     if (text.find("ROK") != std::string::npos) ++castlings;
     if (text.find('x') != std::string::npos) ++captures;
   }

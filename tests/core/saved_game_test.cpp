@@ -17,6 +17,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
@@ -130,12 +131,12 @@ TEST_F(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
       if (playRandomMove(rng, d) != RandomMove::Made) break;
       if (mode == kPlayComputer) Timer1Timer();
     }
-    whiteEnded += sideToMove == kBlackToMove ? 1 : 0;
-    twoDigits += moveNumber >= 10 ? 1 : 0;
+    whiteEnded += game.sideToMove == kBlackToMove ? 1 : 0;
+    twoDigits += game.moveNumber >= 10 ? 1 : 0;
     const GameState played = gameState();
     const std::string path = folder.file("oyun" + std::to_string(g) + ".oyk");
     ASSERT_TRUE(saveGameTo(path));
-    EXPECT_EQ(gameSaved, 1);
+    EXPECT_EQ(game.gameSaved, 1);
     const std::string bytes = readBytes(path);
     ASSERT_EQ(bytes, fileOfList(listTexts()));
 
@@ -145,10 +146,10 @@ TEST_F(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
     answers.openNames = {path};
     A1Click();
     EXPECT_EQ(stateDifference(played, gameState(), Compare::Replay), "");
-    EXPECT_EQ(gameSaved, 0);
-    EXPECT_EQ(replaying, 0);
-    EXPECT_FALSE(form2.visible);  // no check notice while replaying
-    EXPECT_FALSE(form1.timer1Enabled);
+    EXPECT_EQ(game.gameSaved, 0);
+    EXPECT_EQ(game.replaying, 0);
+    EXPECT_FALSE(windows.form2.visible);  // no check notice while replaying
+    EXPECT_FALSE(windows.form1.timer1Enabled);
     EXPECT_TRUE(answers.messages.empty());
     EXPECT_EQ(consistencyFault(), "");
     ASSERT_TRUE(saveGameTo(path));
@@ -224,10 +225,10 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   EXPECT_EQ(listTexts(), shortLines);
   EXPECT_EQ(boardRows()[0], "rnbq.rk.");
   EXPECT_EQ(boardRows()[7], "RNBQ.RK.");
-  EXPECT_EQ(moveCount, 4);
-  EXPECT_EQ(moveNumber, 4);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  EXPECT_EQ(gameOpened, 1);
+  EXPECT_EQ(game.moveCount, 4);
+  EXPECT_EQ(game.moveNumber, 4);
+  EXPECT_EQ(game.sideToMove, kWhiteToMove);
+  EXPECT_EQ(game.gameOpened, 1);
   EXPECT_TRUE(answers.messages.empty());
   ASSERT_TRUE(saveGameTo(path));
   EXPECT_EQ(readBytes(path), shortCastlings);
@@ -243,7 +244,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
   EXPECT_EQ(boardRows()[0], ".kr..bnr");  // king b8, rook c8
-  EXPECT_EQ(moveCount, 5);
+  EXPECT_EQ(game.moveCount, 5);
   EXPECT_EQ(listTexts(), longLines);
   EXPECT_TRUE(answers.messages.empty());
   const GameState fromLf = gameState();
@@ -259,9 +260,9 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E4")));
   startProgram();
   ASSERT_TRUE(openGameFrom(path));
-  EXPECT_EQ(sideToMove, kBlackToMove);
-  EXPECT_EQ(moveNumber, 1);
-  EXPECT_EQ(moveCount, 0);
+  EXPECT_EQ(game.sideToMove, kBlackToMove);
+  EXPECT_EQ(game.moveNumber, 1);
+  EXPECT_EQ(game.moveCount, 0);
   EXPECT_EQ(listTexts().size(), 3u);
 }
 
@@ -270,7 +271,7 @@ TEST_F(SavedGame, MenuCommands) {
   gameOf(kPlayComputer, "e2e4 e7e5");
   answers.saveNames = {folder.file("oyun"), folder.file("metin.doc")};
   Kaydet1Click();
-  EXPECT_EQ(gameSaved, 1);
+  EXPECT_EQ(game.gameSaved, 1);
   EXPECT_EQ(readBytes(folder.file("oyun.oyk")), fileOfList(listTexts()));
   Kaydet1Click();
   EXPECT_EQ(readBytes(folder.file("metin.doc")), fileOfList(listTexts()));
@@ -279,28 +280,28 @@ TEST_F(SavedGame, MenuCommands) {
   // A cancelled save writes nothing and leaves gameSaved as it was.
   gameOf(kPlayComputer, "e2e4 e7e5");
   Kaydet1Click();
-  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(game.gameSaved, 0);
   EXPECT_EQ(folder.entries(), 2u);
   startProgram();
   Kaydet1Click();
-  EXPECT_EQ(gameSaved, 1);
+  EXPECT_EQ(game.gameSaved, 1);
   EXPECT_EQ(folder.entries(), 2u);
 
   // A cancelled open leaves the current game exactly.
   gameOf(kPlayComputer, "e2e4 e7e5 g1f3 b8c6 f3e5 c6e5");
-  form1.label20Visible = true;
+  windows.form1.label20Visible = true;
   const GameState before = gameState();
   A1Click();
   EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
-  EXPECT_TRUE(form1.label20Visible);
-  EXPECT_EQ(gameSaved, 0);
-  EXPECT_EQ(gameOpened, 0);
+  EXPECT_TRUE(windows.form1.label20Visible);
+  EXPECT_EQ(game.gameSaved, 0);
+  EXPECT_EQ(game.gameOpened, 0);
   EXPECT_TRUE(answers.messages.empty());
 
   // "Aç" replays a game in which Black gives check, showing no notice, and
   // the computer waits for the player's next move.
   gameOf(kPlayComputer, "f2f3 e7e5 g2g4 d8h4");
-  ASSERT_TRUE(form2.visible);
+  ASSERT_TRUE(windows.form2.visible);
   answers.saveNames = {folder.file("sah.oyk")};
   Kaydet1Click();
   const GameState played = gameState();
@@ -308,11 +309,11 @@ TEST_F(SavedGame, MenuCommands) {
   Timer1Timer();
   answers.openNames = {folder.file("sah.oyk")};
   A1Click();
-  EXPECT_FALSE(form2.visible);
-  EXPECT_EQ(replaying, 0);
-  EXPECT_FALSE(form1.timer1Enabled);
+  EXPECT_FALSE(windows.form2.visible);
+  EXPECT_EQ(game.replaying, 0);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
   EXPECT_EQ(stateDifference(played, gameState(), Compare::Replay), "");
-  EXPECT_EQ(sideToMove, kWhiteToMove);
+  EXPECT_EQ(game.sideToMove, kWhiteToMove);
 
   // A game opened with Black to move: the computer answers at once; two
   // players go on with Black's drag.
@@ -322,10 +323,10 @@ TEST_F(SavedGame, MenuCommands) {
     gameOf(mode, "");
     answers.openNames = {path};
     A1Click();
-    EXPECT_EQ(form1.timer1Enabled, mode == kPlayComputer);
-    EXPECT_EQ(form1.label19Visible, mode == kPlayComputer);
-    if (form1.timer1Enabled) Timer1Timer();
-    EXPECT_EQ(sideToMove, mode == kPlayComputer ? kWhiteToMove : kBlackToMove);
+    EXPECT_EQ(windows.form1.timer1Enabled, mode == kPlayComputer);
+    EXPECT_EQ(windows.form1.label19Visible, mode == kPlayComputer);
+    if (windows.form1.timer1Enabled) Timer1Timer();
+    EXPECT_EQ(game.sideToMove, mode == kPlayComputer ? kWhiteToMove : kBlackToMove);
   }
 }
 
@@ -335,7 +336,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   // A folder that does not exist.
   EXPECT_FALSE(saveGameTo(folder.file("yok/oyun.oyk")));
   EXPECT_EQ(answers.messages.size(), 1u);
-  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(game.gameSaved, 0);
   EXPECT_EQ(folder.entries(), 0u);
 
   // The disk fills up while writing: the old file stays as it was and no
@@ -354,7 +355,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   signal(SIGXFSZ, previous);
   EXPECT_FALSE(written);
   EXPECT_EQ(answers.messages.size(), 2u);
-  EXPECT_EQ(gameSaved, 0);
+  EXPECT_EQ(game.gameSaved, 0);
   EXPECT_EQ(readBytes(path), old);
   EXPECT_EQ(folder.entries(), 1u);
 
@@ -370,8 +371,8 @@ TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
   std::string noise(4096, '\0');
   for (char& c : noise) c = static_cast<char>(rng() & 0xFF);
   std::string huge;
-  const std::string game = fileOfList(listOf("1- piyon(5)     E2-E4|    piyon(5)     E7-E5|    "));
-  while (huge.size() < 10u * 1024 * 1024) huge += game;
+  const std::string oneGame = fileOfList(listOf("1- piyon(5)     E2-E4|    piyon(5)     E7-E5|    "));
+  while (huge.size() < 10u * 1024 * 1024) huge += oneGame;
   const struct {
     const char* what;
     std::string bytes;
@@ -395,15 +396,15 @@ TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     A1Click();
     EXPECT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
-    EXPECT_EQ(gameOpened, 0);
-    EXPECT_EQ(replaying, 0);
+    EXPECT_EQ(game.gameOpened, 0);
+    EXPECT_EQ(game.replaying, 0);
   }
   // Names that cannot be opened as a file, with the reason in the message. A
   // FIFO does not hold the window.
   const std::string fifo = folder.file("fifo.oyk");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
   const std::string locked = folder.file("kilitli.oyk");
-  writeBytes(locked, game);
+  writeBytes(locked, oneGame);
   ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
   const struct {
     std::string path;
@@ -436,7 +437,7 @@ TEST_F(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
   EXPECT_TRUE(openGameFrom(path));
   EXPECT_EQ(answers.messages.size(), 0u);
   EXPECT_EQ(stateDifference(fresh, gameState(), Compare::Replay), "");
-  EXPECT_EQ(gameOpened, 1);
+  EXPECT_EQ(game.gameOpened, 1);
 }
 
 // Hand-made files: the replay plays the lines up to the first one whose move
@@ -490,7 +491,7 @@ TEST_F(SavedGame, HandMadeFilesReplayUpToTheFirstLineNotPlayed) {
                 std::vector<std::string>{"Dosyanın " + std::to_string(c.lineNumber) +
                                          ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor."});
     }
-    EXPECT_EQ(replaying, 0);
+    EXPECT_EQ(game.replaying, 0);
     EXPECT_EQ(consistencyFault(), "");
     EXPECT_EQ(pictureFault(), "");
     const GameState opened = gameState();
@@ -505,7 +506,7 @@ TEST_F(SavedGame, HandMadeFilesReplayUpToTheFirstLineNotPlayed) {
 // leaves the folder as it was.
 TEST_F(SavedGame, SavingKeepsWhatTheFileWas) {
   gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
-  const std::string game = fileOfList(listTexts());
+  const std::string savedText = fileOfList(listTexts());
   const std::string old = fileOfList(listOf("1- piyon(4)     D2-D4"));
   const mode_t umaskBefore = ::umask(027);
   const struct {
@@ -550,7 +551,7 @@ TEST_F(SavedGame, SavingKeepsWhatTheFileWas) {
     ::chmod(dir.file("").c_str(), 0700);
     EXPECT_EQ(saved, c.mode != 0);
     EXPECT_EQ(answers.messages.size(), saved ? 0u : 1u);
-    EXPECT_EQ(readBytes(file), saved ? game : c.oldMode != 0 ? old : "");
+    EXPECT_EQ(readBytes(file), saved ? savedText : c.oldMode != 0 ? old : "");
     EXPECT_EQ(modeOf(file), saved ? c.mode : c.oldMode);
     // Nothing beside the file and its link: no temporary file is left.
     EXPECT_EQ(dir.entries(), (c.link.empty() ? 0u : 1u) + (saved || c.oldMode != 0 ? 1u : 0u));
@@ -576,7 +577,7 @@ TEST_F(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
   startProgram();
   EXPECT_TRUE(openGameFrom(path));
   EXPECT_EQ(answers.messages.size(), 1u);
-  EXPECT_EQ(moveCount, kHistoryCapacity);
+  EXPECT_EQ(game.moveCount, kHistoryCapacity);
   EXPECT_EQ(listTexts().size(), 2u + 3u * kHistoryCapacity);
-  EXPECT_EQ(replaying, 0);
+  EXPECT_EQ(game.replaying, 0);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/board.h"
+#include "game/game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
 
@@ -45,9 +46,9 @@ void playScripted(const std::vector<ScriptedMove>& moves) {
     ASSERT_EQ(listTexts(), lines);
     ASSERT_EQ(boardRows(), expected);
     ASSERT_EQ(consistencyFault(), "");
-    ASSERT_EQ(sideToMove, black ? kWhiteToMove : kBlackToMove);
+    ASSERT_EQ(game.sideToMove, black ? kWhiteToMove : kBlackToMove);
   }
-  EXPECT_EQ(moveCount, static_cast<int32_t>(moves.size() / 2));
+  EXPECT_EQ(game.moveCount, static_cast<int32_t>(moves.size() / 2));
 }
 
 }  // namespace

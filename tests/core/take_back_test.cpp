@@ -6,12 +6,14 @@
 #include <random>
 #include <sstream>
 
+#include "computer/computer_state.h"
 #include "computer/computer_turn.h"
 #include "computer/evaluation.h"
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "game/pictures.h"
 #include "input/move_driver.h"
@@ -74,7 +76,7 @@ void twoPlayerGame(const std::string& moves) { replay(kPlayTwoPlayers, dragsOf(m
 // counters.
 TEST(TakeBack, FirstFullMoveGoesBackToTheStart) {
   twoPlayerGame("e2e4 e7e5");
-  ASSERT_EQ(moveCount, 1);
+  ASSERT_EQ(game.moveCount, 1);
   Button2Click();
   EXPECT_EQ(boardRows(), kStartRows);
   EXPECT_EQ(pictureState(5) + " " + pictureState(21), "160,240 45 160,40 39");
@@ -85,20 +87,21 @@ TEST(TakeBack, FirstFullMoveGoesBackToTheStart) {
 TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
   startProgram();  // against the computer; Black's first moves are dragged
   playMoves("e2e4 g8f6 e4e5 a7a6 e5f6");
-  ASSERT_TRUE(form3.image[19].visible);  // the black king's-side knight
-  EXPECT_EQ(form3.image[19].left, 90);
-  EXPECT_EQ(form3.image[19].top, 34);
-  EXPECT_FALSE(form1.image[31].visible);
-  ASSERT_TRUE(form1.timer1Enabled);
+  ASSERT_TRUE(windows.form3.image[19].visible);  // the black king's-side knight
+  EXPECT_EQ(windows.form3.image[19].left, 90);
+  EXPECT_EQ(windows.form3.image[19].top, 34);
+  EXPECT_FALSE(windows.form1.image[31].visible);
+  ASSERT_TRUE(windows.form1.timer1Enabled);
   Timer1Timer();  // the computer replies
-  ASSERT_EQ(moveCount, 3);
-  EXPECT_EQ(lastMaterialBalance, materialOnBoard());
+  ASSERT_EQ(game.moveCount, 3);
+  EXPECT_EQ(computer.lastMaterialBalance, materialOnBoard());
 
   Button2Click();
   EXPECT_EQ(layers("f6") + ", " + pictureState(31), "1 n1 .99, 200,80 41");  // f6 is a dark square
-  EXPECT_FALSE(form3.image[19].visible);
-  EXPECT_EQ(lastMaterialBalance, 0);
-  EXPECT_EQ((std::vector<int32_t>{blackLost.count, blackLost.odd, blackLost.row}), (std::vector<int32_t>{0, 0, 1}));
+  EXPECT_FALSE(windows.form3.image[19].visible);
+  EXPECT_EQ(computer.lastMaterialBalance, 0);
+  EXPECT_EQ((std::vector<int32_t>{game.blackLost.count, game.blackLost.odd, game.blackLost.row}),
+            (std::vector<int32_t>{0, 0, 1}));
   EXPECT_EQ(consistencyFault(), "");
   // Everything else (squares, pieces, pictures, list, counters, the lost-piece
   // placement) as if the capture had never been made.
@@ -110,8 +113,8 @@ TEST(TakeBack, KnightTakenOnF6ComesBackFromTheLostPieces) {
   Timer1Timer();
   Button2Click();
   playMoves("e5f6");
-  EXPECT_EQ(form3.image[19].left, 90);
-  EXPECT_EQ(form3.image[19].top, 34);
+  EXPECT_EQ(windows.form3.image[19].left, 90);
+  EXPECT_EQ(windows.form3.image[19].top, 34);
 }
 
 // The king back on e8 with its index, the rook in its corner (a dark square
@@ -155,11 +158,11 @@ TEST(TakeBack, MovedFlagsAreThoseBeforeTheMove) {
   const std::string moves = "h2h4 h7h5 h1h3 a7a6 h3h1 a6a5 e2e4 b7b6 e1e2 b6b5 e2e1 c7c6";
   twoPlayerGame(moves);
   Button2Click();
-  EXPECT_EQ(pieceState(pieces.kings[0]), "e2 rest 1 moved 1");
+  EXPECT_EQ(pieceState(game.pieces.kings[0]), "e2 rest 1 moved 1");
   ListBox1Click(8);  // White's line of full move 3: the rook back on h3
-  EXPECT_EQ(pieceState(pieces.rooks[0][1]), "h3 rest 1 moved 1");
+  EXPECT_EQ(pieceState(game.pieces.rooks[0][1]), "h3 rest 1 moved 1");
   Button2Click();
-  EXPECT_EQ(pieceState(pieces.rooks[0][1]), "h1 rest 1 moved 0");
+  EXPECT_EQ(pieceState(game.pieces.rooks[0][1]), "h1 rest 1 moved 0");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "h2h4 h7h5"), "");
 }
 
@@ -179,39 +182,40 @@ TEST(TakeBack, ListClickTakesBackFromTheClickedFullMove) {
                {10, 3, false}, {8, 2, true},  {7, 2, true},  {5, 1, true},  {1, 0, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE("line " + std::to_string(c.line) + (c.unanswered ? " unanswered" : ""));
-    const std::vector<Drag> game(whole.begin(), whole.end() - (c.unanswered ? 1 : 0));
-    replay(kPlayTwoPlayers, game);
+    const std::vector<Drag> moves(whole.begin(), whole.end() - (c.unanswered ? 1 : 0));
+    replay(kPlayTwoPlayers, moves);
     ASSERT_EQ(listTexts().size(), c.unanswered ? 9u : 11u);
-    form1.label20Visible = true;
+    windows.form1.label20Visible = true;
     ListBox1Click(c.line);
-    EXPECT_EQ(moveCount, static_cast<int32_t>(c.fullMovesLeft));
-    EXPECT_FALSE(form1.label20Visible);
+    EXPECT_EQ(game.moveCount, static_cast<int32_t>(c.fullMovesLeft));
+    EXPECT_FALSE(windows.form1.label20Visible);
     EXPECT_EQ(consistencyFault(), "");
     EXPECT_EQ(
-        differenceFromReplay(kPlayTwoPlayers, std::vector<Drag>(game.begin(), game.begin() + 2 * c.fullMovesLeft)), "");
+        differenceFromReplay(kPlayTwoPlayers, std::vector<Drag>(moves.begin(), moves.begin() + 2 * c.fullMovesLeft)),
+        "");
   }
 }
 
 TEST(TakeBack, AtTheStartOnlyTheMateLabelGoes) {
   startProgram();
-  form1.label20Visible = true;
+  windows.form1.label20Visible = true;
   const GameState before = gameState();
-  const int32_t balance = lastMaterialBalance;
+  const int32_t balance = computer.lastMaterialBalance;
   Button2Click();
   Gerihamle1Click();
-  EXPECT_FALSE(form1.label20Visible);
+  EXPECT_FALSE(windows.form1.label20Visible);
   EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
-  EXPECT_EQ(lastMaterialBalance, balance);
-  EXPECT_EQ(listSelection, 0);
+  EXPECT_EQ(computer.lastMaterialBalance, balance);
+  EXPECT_EQ(game.listSelection, 0);
 }
 
 TEST(TakeBack, UnansweredWhiteMoveIsTakenBackAlone) {
   // A capture of White's that Black has not answered yet.
   twoPlayerGame("e2e4 d7d5 e4d5");
-  ASSERT_EQ(sideToMove, kBlackToMove);
+  ASSERT_EQ(game.sideToMove, kBlackToMove);
   Button2Click();
   EXPECT_EQ(pictureState(20).substr(0, 7), "120,120");
-  EXPECT_EQ(lastMaterialBalance, 0);
+  EXPECT_EQ(computer.lastMaterialBalance, 0);
   EXPECT_EQ(consistencyFault(), "");
   EXPECT_EQ(differenceFromReplay(kPlayTwoPlayers, "e2e4 d7d5"), "");
   // A knight's first move taken back leaves no line highlighted.
@@ -259,7 +263,7 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
       // Once a king is taken only a take back goes on with the game.
       if (gameIsOver() || (step > 3 && rng() % 5 == 0)) {
         const int how = static_cast<int>(rng() % 3);
-        const int line = how == 2 ? static_cast<int>(rng() % form1.listBox1.size()) : 0;
+        const int line = how == 2 ? static_cast<int>(rng() % windows.form1.listBox1.size()) : 0;
         if (how == 0) Button2Click();
         if (how == 1) Gerihamle1Click();
         if (how == 2) ListBox1Click(line);
@@ -271,9 +275,9 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
         ASSERT_EQ(consistencyFault(), "") << what;
         // Two-player moves never count the material; a take back does.
         if (tookBack) {
-          ASSERT_EQ(lastMaterialBalance, materialOnBoard()) << what;
+          ASSERT_EQ(computer.lastMaterialBalance, materialOnBoard()) << what;
         }
-        ASSERT_EQ(sideToMove, kWhiteToMove) << what;
+        ASSERT_EQ(game.sideToMove, kWhiteToMove) << what;
         checkpoints.push_back(Checkpoint{gameState(), played, what});
         continue;
       }
@@ -286,15 +290,15 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
       castlings += d.castling ? 1 : 0;
       captures += d.capture ? 1 : 0;
       if (mode == kPlayComputer && !gameIsOver()) {
-        const int32_t before = moveCount;
+        const int32_t before = game.moveCount;
         Timer1Timer();
-        if (moveCount != before + 1) {
+        if (game.moveCount != before + 1) {
           over = true;  // Black had no move left: the game ends here
           played.pop_back();
           break;
         }
         // The computer's reply, as a drag.
-        const HalfMoveRecord& b = history[moveCount - 1].black;
+        const HalfMoveRecord& b = game.history[game.moveCount - 1].black;
         const bool castling = b.kind == kKing && b.fromX == 4 && (b.toX == 6 || b.toX == 1);
         played.push_back(Drag{b.fromX, b.fromY, b.toX, b.toY, b.captureFlag != 0, castling});
         castlings += castling ? 1 : 0;

@@ -9,6 +9,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/start_up.h"
@@ -57,7 +58,7 @@ class BoardDragTest : public QObject {
 
     QTRY_VERIFY_WITH_TIMEOUT(blackHasMoved(), 5000);
     QTRY_VERIFY(!thinking->isVisible());
-    QCOMPARE(list->item(3)->text(), QString::fromStdString(form1.listBox1[3].text));
+    QCOMPARE(list->item(3)->text(), QString::fromStdString(windows.form1.listBox1[3].text));
   }
 
   // Two players: 1.e4 d5 2.exd5 by a drop on the black pawn's picture.
@@ -68,21 +69,21 @@ class BoardDragTest : public QObject {
     drag("e4d5");
     QCOMPARE(picture(5)->pos(), QPoint(120, 120));
     QVERIFY(!picture(20)->isVisible());
-    QCOMPARE(QString::fromStdString(form1.listBox1.back().text), QStringLiteral("2- piyon(5)     E4xD5"));
+    QCOMPARE(QString::fromStdString(windows.form1.listBox1.back().text), QStringLiteral("2- piyon(5)     E4xD5"));
   }
 
   // Releases that do not end on a square or a piece change nothing; the
   // picture goes back to its square.
   void releaseAwayFromTheBoardChangesNothing() {
-    const auto lines = form1.listBox1.size();
+    const auto lines = windows.form1.listBox1.size();
     // The window background left of the board, the frame's own border, the
     // move list, a file letter under the board.
     for (QPoint away : {QPoint(-20, 100), QPoint(320, 100), QPoint(360, 100), QPoint(100, 336)}) {
       mouseDrag(board(), centreOf("e2"), away);
       QCOMPARE(picture(5)->pos(), QPoint(160, 240));
     }
-    QCOMPARE(form1.listBox1.size(), lines);
-    QVERIFY(!form1.timer1Enabled);
+    QCOMPARE(windows.form1.listBox1.size(), lines);
+    QVERIFY(!windows.form1.timer1Enabled);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
 
@@ -91,23 +92,23 @@ class BoardDragTest : public QObject {
   void refusedMovesReturnThePicture() {
     drag("e2e2");  // onto its own picture: no computer turn
     QCOMPARE(picture(5)->pos(), QPoint(160, 240));
-    QVERIFY(!form1.timer1Enabled);
+    QVERIFY(!windows.form1.timer1Enabled);
     drag("g1e2");  // onto a white piece's picture: refused, no computer turn
     QCOMPARE(picture(15)->pos(), QPoint(240, 280));
-    QVERIFY(!form1.timer1Enabled);
+    QVERIFY(!windows.form1.timer1Enabled);
     drag("e2e5");
     QCOMPARE(picture(5)->pos(), QPoint(160, 240));
-    QCOMPARE(form1.listBox1.size(), 2u);
-    QVERIFY(form1.timer1Enabled);  // the computer is asked even so
-    QTest::qWait(300);             // and finds nothing to play
+    QCOMPARE(windows.form1.listBox1.size(), 2u);
+    QVERIFY(windows.form1.timer1Enabled);  // the computer is asked even so
+    QTest::qWait(300);                     // and finds nothing to play
 
     QTest::mouseClick(board(), Qt::LeftButton, Qt::NoModifier, centreOf("g1"));
     QTest::mousePress(board(), Qt::RightButton, Qt::NoModifier, centreOf("g1"));
     QTest::mouseMove(board(), centreOf("f3"));
     QTest::mouseRelease(board(), Qt::RightButton, Qt::NoModifier, centreOf("f3"));
     QCOMPARE(picture(15)->pos(), QPoint(240, 280));
-    QCOMPARE(form1.listBox1.size(), 2u);
-    QCOMPARE(sideToMove, kWhiteToMove);
+    QCOMPARE(windows.form1.listBox1.size(), 2u);
+    QCOMPARE(game.sideToMove, kWhiteToMove);
   }
 };
 

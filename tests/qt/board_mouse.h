@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "game/game.h"
+
 // Centre of a square from its name ("e2").
 inline QPoint centreOf(const char* square) { return {40 * (square[0] - 'a') + 20, 280 - 40 * (square[1] - '1') + 20}; }
 

@@ -135,7 +135,7 @@ class HelpWindowWidgetTest : public QObject {
   void closingHidesAndKeepsThePage() {
     click(label(5));
     window_->close();
-    QVERIFY(!form4.visible);
+    QVERIFY(!windows.form4.visible);
     QVERIFY(!window_->isVisible());
 
     Yardm1Show();
@@ -144,7 +144,7 @@ class HelpWindowWidgetTest : public QObject {
     QCOMPARE(seen(), QStringLiteral("8 10"));
 
     QTest::keyClick(window_.get(), Qt::Key_Escape);  // closes as well
-    QVERIFY(!form4.visible);
+    QVERIFY(!windows.form4.visible);
     QVERIFY(!window_->isVisible());
   }
 

@@ -13,6 +13,7 @@
 #include "board_mouse.h"
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "test_support.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
@@ -57,14 +58,14 @@ class MainWindowTest : public QObject {
     mouseDrags(board(), "e2e4 d7d5 e4d5 d8d5 g1f3");  // pawn and queen take on d5
     QVERIFY(!picture(5)->isVisible());
     QCOMPARE(picture(28)->pos(), QPoint(120, 120));
-    form1.label20Visible = true;
-    form3.image[14].visible = true;
+    windows.form1.label20Visible = true;
+    windows.form3.image[14].visible = true;
 
     QTest::mouseClick(window().findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
     for (int n = 1; n <= 32; ++n) {
       QVERIFY2(picture(n)->isVisible(), qPrintable(QStringLiteral("Image%1").arg(n)));
-      QCOMPARE(picture(n)->pos(), QPoint(form1.image[n].left, form1.image[n].top));
-      QCOMPARE(picture(n)->property("bitmap").toInt(), form1.image[n].bitmap);
+      QCOMPARE(picture(n)->pos(), QPoint(windows.form1.image[n].left, windows.form1.image[n].top));
+      QCOMPARE(picture(n)->property("bitmap").toInt(), windows.form1.image[n].bitmap);
     }
     // The records behind them: the start position, each picture on its piece.
     QVERIFY(boardRows() == kStartRows);
@@ -109,7 +110,7 @@ class MainWindowTest : public QObject {
     QVERIFY(windows_->form4().isVisible());
 
     ScriptedDialogs scripted;
-    closeAnswered = 0;
+    windows.closeAnswered = 0;
     mouseDrags(board(), "e2e4");
     scripted.answers = {Answer::Cancel, Answer::Yes, Answer::Yes, Answer::No};
     action("k1")->trigger();  // Cancel
@@ -128,27 +129,27 @@ class MainWindowTest : public QObject {
     auto* list = window().findChild<QListWidget*>(QStringLiteral("ListBox1"));
     auto* timer = window().findChild<QTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer);
-    form1.listBox1.push_back({"1- piyon(5)     E2-E4", true});
-    form1.listBox1.push_back({"    ", false});
+    windows.form1.listBox1.push_back({"1- piyon(5)     E2-E4", true});
+    windows.form1.listBox1.push_back({"    ", false});
     window().syncFromRecords();
     QCOMPARE(list->count(), 4);
     QCOMPARE(list->item(2)->text(), QStringLiteral("1- piyon(5)     E2-E4"));
     QVERIFY(list->item(2)->isSelected());
     QVERIFY(!list->item(3)->isSelected());
-    form1.listBox1[2].selected = false;
-    form1.listBox1.pop_back();
+    windows.form1.listBox1[2].selected = false;
+    windows.form1.listBox1.pop_back();
     window().syncFromRecords();
     QCOMPARE(list->count(), 3);
     QVERIFY(!list->item(2)->isSelected());
     // The list as the game has it again before the tick, which checks the game.
-    form1.listBox1.pop_back();
+    windows.form1.listBox1.pop_back();
 
     QVERIFY(!timer->isActive());
-    form1.timer1Enabled = true;
+    windows.form1.timer1Enabled = true;
     window().syncFromRecords();
     QVERIFY(timer->isActive());
     QTRY_VERIFY(!timer->isActive());  // the tick finds White to move and stops it
-    QVERIFY(!form1.timer1Enabled);
+    QVERIFY(!windows.form1.timer1Enabled);
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "controls/controls.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "ui/notice_window.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
@@ -71,22 +72,22 @@ class SideWindowsTest : public QObject {
     QCOMPARE(QColor(shot.pixel(85, 150)), QColor(128, 0, 0));  // the divider
     QCOMPARE(QColor(shot.pixel(60, 150)), QColor(255, 196, 196));
 
-    QTRY_COMPARE_WITH_TIMEOUT(sideToMove, kWhiteToMove, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(game.sideToMove, kWhiteToMove, 5000);
     int widgets = 0;
     int shown = 0;
     for (int n = 0; n < kLostPictureSlots; ++n) {
       QWidget* w = lostPicture(n);
       if (!w) continue;
       ++widgets;
-      QCOMPARE(w->isVisibleTo(&form3Window()), form3.image[n].visible);
-      if (form3.image[n].visible) {
+      QCOMPARE(w->isVisibleTo(&form3Window()), windows.form3.image[n].visible);
+      if (windows.form3.image[n].visible) {
         ++shown;
-        QCOMPARE(w->pos(), QPoint(form3.image[n].left, form3.image[n].top));
+        QCOMPARE(w->pos(), QPoint(windows.form3.image[n].left, windows.form3.image[n].top));
       }
     }
     QCOMPARE(widgets, kBoardPictureCount);  // one picture per piece
     QCOMPARE(shown, 2);                     // the d-pawn and the e-pawn that took it
-    QVERIFY(form3.image[4].visible);
+    QVERIFY(windows.form3.image[4].visible);
     QCOMPARE(lostPicture(4)->pos(), QPoint(15, 34));  // exd5 recaptured
 
     // A new game empties the window but leaves it open; closing only hides it.
@@ -94,17 +95,17 @@ class SideWindowsTest : public QObject {
     QVERIFY(form3Window().isVisible());
     QVERIFY(!pawn->isVisibleTo(&form3Window()));
     QVERIFY(form3Window().close());
-    QVERIFY(!form3.visible);
+    QVERIFY(!windows.form3.visible);
     windows_->form1().syncFromRecords();
     QVERIFY(!form3Window().isVisible());
   }
 
   void checkNoticeBlinksUntilDismissed() {
     CheckNoticeWindow& notice = windows_->form2();
-    const int start = form2.blinkCount;
-    QTRY_VERIFY(form2.blinkCount >= start + 2);  // the timer runs before any check
+    const int start = windows.form2.blinkCount;
+    QTRY_VERIFY(windows.form2.blinkCount >= start + 2);  // the timer runs before any check
 
-    form2.visible = true;
+    windows.form2.visible = true;
     windows_->form1().syncFromRecords();
     QVERIFY(QTest::qWaitForWindowExposed(&notice));
     QVERIFY(notice.windowFlags() & Qt::FramelessWindowHint);
@@ -118,18 +119,18 @@ class SideWindowsTest : public QObject {
 
     QTest::mouseClick(notice.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     QVERIFY(!notice.isVisible());
-    QVERIFY(!form2.visible);
-    QVERIFY(form2TimerEnabled);  // still blinking for the next check
+    QVERIFY(!windows.form2.visible);
+    QVERIFY(windows.noticeTimerEnabled);  // still blinking for the next check
 
     // Escape on the notice presses its OK.
-    form2.visible = true;
+    windows.form2.visible = true;
     windows_->form1().syncFromRecords();
     QVERIFY(notice.isVisible());
     notice.activateWindow();  // the notice has the focus, not the board
     QVERIFY(QTest::qWaitForWindowActive(&notice));
     QTest::keyClick(notice.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::Key_Escape);
     QVERIFY(!notice.isVisible());
-    QVERIFY(!form2.visible);
+    QVERIFY(!windows.form2.visible);
   }
 
   // A window moves just enough to lie in the area; one larger than the area
@@ -154,8 +155,8 @@ class SideWindowsTest : public QObject {
     MainWindow& main = windows_->form1();
     main.move(150, 120);
     const QPoint place = main.geometry().topLeft();
-    form2.visible = true;
-    form3.visible = true;
+    windows.form2.visible = true;
+    windows.form3.visible = true;
     main.syncFromRecords();
     QCOMPARE(windows_->form2().geometry().topLeft(), place + QPoint(199, 142));
     const QRect screen = main.screen()->availableGeometry();

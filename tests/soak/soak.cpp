@@ -22,6 +22,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/consistency.h"
+#include "game/game.h"
 #include "game/game_over.h"
 #include "game/moves.h"
 #include "game/pictures.h"
@@ -65,7 +66,7 @@ struct Soak {
   // A destination the generators accept for a piece of the side to move, or
   // any square when there is none.
   bool plausibleMove(int& picture, int& tx, int& ty) {
-    const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
     for (int attempt = 0; attempt < 20; ++attempt) {
       picture = (side == kWhite ? 1 : 17) + pick(16);
       const PictureOwner o = pictureOwner(picture);
@@ -79,25 +80,25 @@ struct Soak {
         if (onBoardCoord(tx, ty)) return true;
         continue;
       }
-      trialMode = 1;
+      game.trialMode = 1;
       const int32_t result = generateMove(o.kind, *p, code);
       tx = p->targetX;
       ty = p->targetY;
       cancelMove(*p);
-      trialMode = 0;
+      game.trialMode = 0;
       if (result == kMovePossible) return true;
     }
     return false;
   }
 
   void drop(int picture, int tx, int ty) {
-    const int32_t before = moveCount * 2 + (sideToMove == kBlackToMove ? 1 : 0);
+    const int32_t before = game.moveCount * 2 + (game.sideToMove == kBlackToMove ? 1 : 0);
     const size_t messages = dialogs.messages.size();
     dragPicture(picture, tx, ty);
-    const int32_t after = moveCount * 2 + (sideToMove == kBlackToMove ? 1 : 0);
+    const int32_t after = game.moveCount * 2 + (game.sideToMove == kBlackToMove ? 1 : 0);
     if (after != before) ++movesMade;
     if (dialogs.messages.size() > messages) ++kingsTaken;
-    if (form1.timer1Enabled) {
+    if (windows.form1.timer1Enabled) {
       const int32_t lines = listLineCount();
       Timer1Timer();
       if (listLineCount() != lines) ++movesMade;
@@ -107,23 +108,23 @@ struct Soak {
   void saveAndOpen() {
     const std::string path = folder + "/game" + std::to_string(pick(3)) + ".oyk";
     const std::vector<std::string> before = listTexts();
-    const int32_t turn = sideToMove;
+    const int32_t turn = game.sideToMove;
     dialogs.saveNames.push_back(path);
     Kaydet1Click();
-    if (gameSaved != 1) fail("save failed");
+    if (game.gameSaved != 1) fail("save failed");
     dialogs.openNames.push_back(path);
     A1Click();
     ++roundTrips;
     // The replay starts a new game: its captures are shown as the current
     // play mode shows them.
-    twoPlayerCapture = playMode != kPlayComputer;
+    twoPlayerCapture = game.playMode != kPlayComputer;
     if (listTexts() != before) fail("save and open changed the move list");
-    if (sideToMove != turn) fail("save and open changed the side to move");
+    if (game.sideToMove != turn) fail("save and open changed the side to move");
     // Against the computer a game opened with Black to move goes on at once.
-    if (form1.timer1Enabled != (playMode == kPlayComputer && turn == kBlackToMove && !gameIsOver())) {
+    if (windows.form1.timer1Enabled != (game.playMode == kPlayComputer && turn == kBlackToMove && !gameIsOver())) {
       fail("the computer's turn after the open");
     }
-    if (form1.timer1Enabled) {
+    if (windows.form1.timer1Enabled) {
       const int32_t lines = listLineCount();
       Timer1Timer();
       if (listLineCount() != lines) ++movesMade;
@@ -141,19 +142,19 @@ struct Soak {
 
   // Takes the enemy king when some piece of the side to move can.
   bool takeKing() {
-    const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
-    const Piece& king = pieces.kings[otherSide(side) - 1];
+    const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
+    const Piece& king = game.pieces.kings[otherSide(side) - 1];
     if (!king.onBoard) return false;
     for (int picture = (side == kWhite ? 1 : 17); picture < (side == kWhite ? 17 : 33); ++picture) {
       const PictureOwner o = pictureOwner(picture);
       Piece* p = pieceOf(o.kind, o.side, o.index);
       if (!p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(o.kind); ++code) {
-        trialMode = 1;
+        game.trialMode = 1;
         const int32_t result = generateMove(o.kind, *p, code);
         const bool hits = result == kMovePossible && p->targetX == king.x && p->targetY == king.y;
         cancelMove(*p);
-        trialMode = 0;
+        game.trialMode = 0;
         if (hits) {
           drop(picture, king.x, king.y);
           return true;
@@ -166,9 +167,9 @@ struct Soak {
   void event() {
     ++eventsRun;
     const int offBefore = offBoardCount();
-    const bool computerBefore = playMode == kPlayComputer;
+    const bool computerBefore = game.playMode == kPlayComputer;
     oneEvent();
-    if (offBoardCount() > offBefore && !(computerBefore && playMode == kPlayComputer)) twoPlayerCapture = true;
+    if (offBoardCount() > offBefore && !(computerBefore && game.playMode == kPlayComputer)) twoPlayerCapture = true;
     check();
   }
 
@@ -187,7 +188,7 @@ struct Soak {
       }
       e << "drop picture " << picture << " on " << static_cast<char>('a' + tx) << ty + 1;
       events.push_back(e.str());
-      if (form1.image[picture].visible) drop(picture, tx, ty);
+      if (windows.form1.image[picture].visible) drop(picture, tx, ty);
     } else if (r < 76) {
       events.push_back("take back");
       ++takeBacks;
@@ -202,7 +203,7 @@ struct Soak {
       const int32_t lines = listLineCount();
       Yardmal1Click();
       if (listLineCount() != lines) ++movesMade;
-      if (form1.timer1Enabled) Timer1Timer();
+      if (windows.form1.timer1Enabled) Timer1Timer();
     } else if (r < 88) {
       const int lv = pick(20) == 0 ? 3 : 1 + pick(2);
       events.push_back("level " + std::to_string(lv));
@@ -211,7 +212,7 @@ struct Soak {
       if (lv == 3) RadioButton3Click();
     } else if (r < 92) {
       events.push_back("mode change");
-      if (playMode == kPlayComputer) {
+      if (game.playMode == kPlayComputer) {
         secenek2Click();
       } else {
         secenek1Click();
@@ -233,17 +234,10 @@ struct Soak {
     for (int n = 1; n <= kBoardPictureCount; ++n) {
       const PictureOwner o = pictureOwner(n);
       const bool onBoard = pieceOf(o.kind, o.side, o.index)->onBoard;
-      const bool shown = form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
+      const bool shown = windows.form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
       if (!onBoard && !shown && !twoPlayerCapture) fail("Form3 misses a captured piece");
     }
     roundTrip();
-  }
-
-  // Everything an open replaces but the move history, to put the game back
-  // after a round trip.
-  static auto openReplaces() {
-    return std::tie(board, pieces, form1, form2, form3, whiteLost, blackLost, lostOrder, sideToMove, moveCount,
-                    moveNumber, listSelection, gameSaved, gameOpened, capturedMovedWhite, capturedMovedBlack);
   }
 
   // The game saved and opened again gives the same list, the same position
@@ -251,8 +245,8 @@ struct Soak {
   // king's square names its piece by side alone, so the index written there
   // is not compared.)
   void roundTrip() {
-    const auto game = std::apply([](const auto&... part) { return std::make_tuple(part...); }, openReplaces());
-    const std::vector<FullMoveRecord> kept(history, history + kHistoryCapacity);
+    const Game gameBefore = game;
+    const Windows windowsBefore = windows;
     const GameState before = gameState();
     const std::vector<std::string> list = listTexts();
     const std::string path = folder + "/round-trip.oyk";
@@ -261,7 +255,7 @@ struct Soak {
     if (!openGameFrom(path)) fail("open failed");
     ++roundTrips;
     if (listTexts() != list) fail("save and open changed the move list");
-    if (sideToMove != before.sideToMove) fail("save and open changed the side to move");
+    if (game.sideToMove != before.sideToMove) fail("save and open changed the side to move");
     GameState after = gameState();
     for (int sq = 0; sq < kSquareCount; ++sq) {
       Square& a = after.board.squares[sq];
@@ -270,11 +264,11 @@ struct Soak {
       a.pendingIndex = b.pendingIndex;
     }
     if (!sameState(before, after)) fail("save and open changed the position");
-    openReplaces() = game;
-    std::copy(kept.begin(), kept.end(), history);
+    game = gameBefore;
+    windows = windowsBefore;
   }
 
-  void game(int number) {
+  void playGame(int number) {
     events.clear();
     events.push_back("game " + std::to_string(number));
     Button3Click();
@@ -302,7 +296,7 @@ int main(int argc, char** argv) {
   startProgram();
   setDialogs(&soak.dialogs);
   for (int g = 0; g < games; ++g) {
-    soak.game(g);
+    soak.playGame(g);
     soak.dialogs.messages.clear();
   }
   for (int i = 0; i < 3; ++i) ::unlink((soak.folder + "/game" + std::to_string(i) + ".oyk").c_str());

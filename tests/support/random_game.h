@@ -10,6 +10,7 @@
 
 #include "game/board.h"
 #include "game/castling_squares.h"
+#include "game/game.h"
 #include "game/moves.h"
 #include "test_support.h"
 
@@ -26,18 +27,18 @@ struct Drag {
 // castling drags while the king stands unmoved on its start square (castling
 // itself may still refuse them). Leaves the game exactly as it was.
 inline std::vector<Drag> acceptedDrags(Side side) {
-  const SquareProbe savedProbe = probe;
-  const LastTry savedLastTry = lastTry;
-  const CapturedPiece savedCaptured = captured;
-  const bool savedCaptureFound = captureFound;
-  const bool savedTrialMode = trialMode;
+  const SquareProbe savedProbe = game.probe;
+  const LastTry savedLastTry = game.lastTry;
+  const CapturedPiece savedCaptured = game.captured;
+  const bool savedCaptureFound = game.captureFound;
+  const bool savedTrialMode = game.trialMode;
   std::vector<Drag> drags;
   for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
       Piece* p = pieceOf(kind, side, i);
       if (p == nullptr || !p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
-        trialMode = 1;
+        game.trialMode = 1;
         const int32_t result = generateMove(kind, *p, code);
         const int tx = p->targetX;
         const int ty = p->targetY;
@@ -48,16 +49,16 @@ inline std::vector<Drag> acceptedDrags(Side side) {
       }
     }
   }
-  const Piece& king = pieces.kings[side - 1];
+  const Piece& king = game.pieces.kings[side - 1];
   const int r = homeRank(side);
   if (king.onBoard && !king.moved && king.x == kKingStartFile && king.y == r) {
     for (const CastlingSquares& c : kCastlings) drags.push_back(Drag{kKingStartFile, r, c.kingTo, r, false, true});
   }
-  probe = savedProbe;
-  lastTry = savedLastTry;
-  captured = savedCaptured;
-  captureFound = savedCaptureFound;
-  trialMode = savedTrialMode;
+  game.probe = savedProbe;
+  game.lastTry = savedLastTry;
+  game.captured = savedCaptured;
+  game.captureFound = savedCaptureFound;
+  game.trialMode = savedTrialMode;
   return drags;
 }
 
@@ -95,7 +96,7 @@ enum class RandomMove { Made, NoMove, Refused };
 // refuses are dropped and another drag is tried. The move made is stored in
 // `made`; Refused means the driver refused a drag the generators accept.
 inline RandomMove playRandomMove(std::mt19937& rng, Drag& made) {
-  const Side side = sideToMove == kWhiteToMove ? kWhite : kBlack;
+  const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
   std::vector<Drag> drags = acceptedDrags(side);
   while (!drags.empty()) {
     const Drag d = pickDrag(drags, rng);

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "controls/controls.h"
+#include "game/game.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
 #include "ui/handlers.h"
@@ -37,7 +39,7 @@ int pictureAt(int x, int y) {
 }
 
 bool dragPicture(int picture, int x, int y) {
-  const int32_t before = sideToMove;
+  const int32_t before = game.sideToMove;
   Image1MouseDown(picture, MouseButton::Left);
   const int target = pictureAt(x, y);
   if (target != 0) {
@@ -45,7 +47,7 @@ bool dragPicture(int picture, int x, int y) {
   } else {
     Shape41DragDrop(shapeOf(x, y));
   }
-  return sideToMove != before;
+  return game.sideToMove != before;
 }
 
 bool drag(const std::string& from, const std::string& to) {
@@ -68,7 +70,7 @@ bool playMoves(const std::string& moves) {
 
 std::vector<std::string> listTexts() {
   std::vector<std::string> out;
-  for (const ListLine& l : form1.listBox1) out.push_back(l.text);
+  for (const ListLine& l : windows.form1.listBox1) out.push_back(l.text);
   return out;
 }
 
@@ -135,27 +137,27 @@ const std::vector<std::string> kStartRows = {"rnbqkbnr", "pppppppp", "........",
                                              "........", "........", "PPPPPPPP", "RNBQKBNR"};
 
 GameState gameState() {
-  GameState v{board,
-              pieces,
+  GameState v{game.board,
+              game.pieces,
               {},
-              form3,
-              whiteLost,
-              blackLost,
-              lostOrder,
-              form1.listBox1,
-              form1.label20Visible,
-              form2.visible,
-              sideToMove,
-              moveCount,
-              moveNumber,
-              listSelection,
-              gameSaved,
+              windows.form3,
+              game.whiteLost,
+              game.blackLost,
+              game.lostOrder,
+              windows.form1.listBox1,
+              windows.form1.label20Visible,
+              windows.form2.visible,
+              game.sideToMove,
+              game.moveCount,
+              game.moveNumber,
+              game.listSelection,
+              game.gameSaved,
               {},
               {}};
-  std::copy(std::begin(form1.image), std::end(form1.image), v.pictures);
-  if (moveCount < kHistoryCapacity) {
-    v.nextWhite = history[moveCount].white;
-    v.nextBlack = history[moveCount].black;
+  std::copy(std::begin(windows.form1.image), std::end(windows.form1.image), v.pictures);
+  if (game.moveCount < kHistoryCapacity) {
+    v.nextWhite = game.history[game.moveCount].white;
+    v.nextBlack = game.history[game.moveCount].black;
   }
   return v;
 }

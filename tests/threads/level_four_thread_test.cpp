@@ -9,7 +9,9 @@
 
 #include "computer/computer_turn.h"
 #include "computer/level_four.h"
+#include "controls/controls.h"
 #include "engine/thinker.h"
+#include "game/game.h"
 #include "record/saved_game.h"
 #include "record/take_back.h"
 #include "test_support.h"
@@ -38,7 +40,7 @@ double millisecondsOf(const std::function<void()>& f) {
 // Ticks the timer as the window does until Black has moved or `ms` passed.
 void tickUntilBlackMoved(int ms) {
   const auto end = Clock::now() + std::chrono::milliseconds(ms);
-  while (form1.timer1Enabled && Clock::now() < end) {
+  while (windows.form1.timer1Enabled && Clock::now() < end) {
     Timer1Timer();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
@@ -51,8 +53,8 @@ void startThinking() {
   ASSERT_TRUE(drag("e2", "e4"));
   Timer1Timer();
   ASSERT_TRUE(levelFourThinking());
-  ASSERT_TRUE(form1.label19Visible);
-  ASSERT_TRUE(form1.timer1Enabled);
+  ASSERT_TRUE(windows.form1.label19Visible);
+  ASSERT_TRUE(windows.form1.timer1Enabled);
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
 }
 
@@ -62,7 +64,7 @@ TEST(Thinker, HandsBackAMoveOnceAndStopsAtOnce) {
   engine::Searcher searcher(1);
   engine::Thinker thinker(searcher);
   startProgram();
-  const engine::Position start = engine::positionFromGame();
+  const engine::Position start = engine::positionFromGame(game);
   thinker.start(start, engine::SearchLimits{100, 64, nullptr});
   std::optional<engine::SearchResult> result;
   while (!(result = thinker.take())) std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -91,20 +93,20 @@ TEST(Thinker, HandsBackAMoveOnceAndStopsAtOnce) {
 TEST(LevelFour, PlaysThroughTheTimerWhileTheThreadThinks) {
   startProgram();
   seviye3Click();
-  EXPECT_TRUE(form1.seviye3Checked);
-  EXPECT_FALSE(form1.baslaChecked || form1.seviye1Checked || form1.seviye2Checked);
-  EXPECT_EQ(form1.radioSelected, 0);
+  EXPECT_TRUE(windows.form1.seviye3Checked);
+  EXPECT_FALSE(windows.form1.baslaChecked || windows.form1.seviye1Checked || windows.form1.seviye2Checked);
+  EXPECT_EQ(windows.form1.radioSelected, 0);
   const MoveTime moveTime(100);
   const int32_t refusals = levelFourRefusals;
   ASSERT_TRUE(drag("e2", "e4"));
   Timer1Timer();
-  EXPECT_TRUE(form1.label19Visible);
-  EXPECT_EQ(sideToMove, kBlackToMove);
+  EXPECT_TRUE(windows.form1.label19Visible);
+  EXPECT_EQ(game.sideToMove, kBlackToMove);
   EXPECT_FALSE(dragPicture(pictureOn("e7"), 4, 4));  // no drop is taken while it thinks
   tickUntilBlackMoved(2000);
-  EXPECT_EQ(sideToMove, kWhiteToMove);
-  EXPECT_FALSE(form1.timer1Enabled);
-  EXPECT_FALSE(form1.label19Visible);
+  EXPECT_EQ(game.sideToMove, kWhiteToMove);
+  EXPECT_FALSE(windows.form1.timer1Enabled);
+  EXPECT_FALSE(windows.form1.label19Visible);
   EXPECT_EQ(listTexts().size(), 5u);
   EXPECT_EQ(levelFourRefusals, refusals);
   EXPECT_EQ(consistencyFault(), "");
@@ -129,7 +131,7 @@ TEST(LevelFour, CommandsStopTheSearch) {
     const size_t lines = listTexts().size();
     EXPECT_LT(millisecondsOf(c.command), 50.0) << c.name;
     EXPECT_FALSE(levelFourThinking()) << c.name;
-    EXPECT_EQ(sideToMove, c.sideAfter) << c.name;
+    EXPECT_EQ(game.sideToMove, c.sideAfter) << c.name;
     if (c.sideAfter == kBlackToMove) {
       EXPECT_EQ(listTexts().size(), lines) << c.name;
     }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <utility>
 
+#include "controls/controls.h"
 #include "game/types.h"
 #include "input/board_input.h"
 #include "ui/handlers.h"
@@ -180,7 +181,7 @@ const QPixmap& BoardWidget::stockPixmap(int stockPicture) {
 void BoardWidget::syncFromRecords() {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     PiecePicture* pic = pictures_[n];
-    const PictureControl& rec = form1.image[n];
+    const PictureControl& rec = windows.form1.image[n];
     const bool held = dragging_ && n == pressedPicture_;
     if (!held && pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
     if (pic->isEnabled() != rec.enabled) pic->setEnabled(rec.enabled);
@@ -188,23 +189,23 @@ void BoardWidget::syncFromRecords() {
       pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
-  const int chosen = form1.selectedPicture;
+  const int chosen = windows.form1.selectedPicture;
   const QPoint chosenAt = chosen > 0 && chosen <= kBoardPictureCount
-                              ? QPoint(form1.image[chosen].left, form1.image[chosen].top)
+                              ? QPoint(windows.form1.image[chosen].left, windows.form1.image[chosen].top)
                               : QPoint(-1, -1);
-  lastMove_->setMarks(form1.lastMove, chosenAt, form1.moveTargets);
+  lastMove_->setMarks(windows.form1.lastMove, chosenAt, windows.form1.moveTargets);
   // The two large labels are sized when first shown: their fonts are loaded
   // only then, which keeps them out of the start-up.
-  if (form1.label19Visible && !labelsPlaced_[0]) {
+  if (windows.form1.label19Visible && !labelsPlaced_[0]) {
     placeLabel(label19_, 72, 144, kFrameSize - 72);
     labelsPlaced_[0] = true;
   }
-  if (form1.label20Visible && !labelsPlaced_[1]) {
+  if (windows.form1.label20Visible && !labelsPlaced_[1]) {
     placeLabel(label20_, 80, 128, kFrameSize - 80);
     labelsPlaced_[1] = true;
   }
-  if (label19_->isVisibleTo(this) != form1.label19Visible) label19_->setVisible(form1.label19Visible);
-  if (label20_->isVisibleTo(this) != form1.label20Visible) label20_->setVisible(form1.label20Visible);
+  if (label19_->isVisibleTo(this) != windows.form1.label19Visible) label19_->setVisible(windows.form1.label19Visible);
+  if (label20_->isVisibleTo(this) != windows.form1.label20Visible) label20_->setVisible(windows.form1.label20Visible);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -302,7 +303,7 @@ void BoardWidget::dropAt(QPoint boardPos, QPoint globalPos) {
 
   // The dragged picture still stands on its square for the drop: releasing
   // over that square drops the piece on itself.
-  const PictureControl& home = form1.image[dragged];
+  const PictureControl& home = windows.form1.image[dragged];
   const bool onItself = QRect(home.left, home.top, kSquareSize, kSquareSize).contains(boardPos);
 
   runHandler(this, [&] {

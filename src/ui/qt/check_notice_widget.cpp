@@ -45,12 +45,12 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
 }
 
 void CheckNoticeWindow::syncFromRecords() {
-  if (form2TimerEnabled != timer1_.isActive()) {
-    form2TimerEnabled ? timer1_.start() : timer1_.stop();
+  if (windows.noticeTimerEnabled != timer1_.isActive()) {
+    windows.noticeTimerEnabled ? timer1_.start() : timer1_.stop();
   }
-  if (label1_->isVisibleTo(this) != form2.label1Visible) label1_->setVisible(form2.label1Visible);
-  if (form2.visible && !isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
-  bringForward(this, form2.visible, form2.timesShown, timesShown_);
+  if (label1_->isVisibleTo(this) != windows.form2.label1Visible) label1_->setVisible(windows.form2.label1Visible);
+  if (windows.form2.visible && !isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
+  bringForward(this, windows.form2.visible, windows.form2.timesShown, timesShown_);
 }
 
 // The white frame around the panel.
@@ -89,6 +89,6 @@ void CheckNoticeWindow::keyPressEvent(QKeyEvent* event) {
 
 // Closed by the window system: the same as OK.
 void CheckNoticeWindow::closeEvent(QCloseEvent* event) {
-  form2.visible = false;
+  windows.form2.visible = false;
   event->accept();
 }

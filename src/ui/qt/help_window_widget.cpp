@@ -190,17 +190,17 @@ void HelpWindow::createButtons() {
 
 void HelpWindow::syncFromRecords() {
   syncChildren();
-  if (form4.visible && !isVisible()) {
+  if (windows.form4.visible && !isVisible()) {
     placeBeside(this, mainWindow_, kHelpWindowPlace);
     show();
-  } else if (!form4.visible && isVisible()) {
+  } else if (!windows.form4.visible && isVisible()) {
     hide();
   }
 }
 
 void HelpWindow::syncChildren() {
   for (int number = 1; number < kHelpLabelCount; ++number) {
-    const HelpLabel& record = form4.label[number];
+    const HelpLabel& record = windows.form4.label[number];
     HelpTopicLabel* label = labels_[number];
     const QString caption = QString::fromStdString(record.caption);
     if (label->text() != caption) {
@@ -210,9 +210,9 @@ void HelpWindow::syncChildren() {
     label->move(record.left, record.top);
     label->setVisible(record.visible);
   }
-  for (int page = 1; page < kHelpPageCount; ++page) pages_[page]->setVisible(form4.pageVisible[page]);
-  nextButton_->setVisible(form4.button1Visible);
-  previousButton_->setVisible(form4.button2Visible);
+  for (int page = 1; page < kHelpPageCount; ++page) pages_[page]->setVisible(windows.form4.pageVisible[page]);
+  nextButton_->setVisible(windows.form4.button1Visible);
+  previousButton_->setVisible(windows.form4.button2Visible);
 }
 
 // Escape closes the window, as the caption bar's close button does.
@@ -226,6 +226,6 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
 
 // Closing only hides the window; it keeps its page for the next time.
 void HelpWindow::closeEvent(QCloseEvent* event) {
-  form4.visible = false;
+  windows.form4.visible = false;
   QWidget::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "game/board.h"
+#include "game/game.h"
 #include "ui/handlers.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/window_place.h"
@@ -49,8 +50,8 @@ QString keptFolder() {
 
 void keepSettings(const QWidget* mainWindow, const QString& folder) {
   QSettings settings;
-  settings.setValue(kLevelKey, level);
-  settings.setValue(kPlayModeKey, playMode);
+  settings.setValue(kLevelKey, game.level);
+  settings.setValue(kPlayModeKey, game.playMode);
   // The inside's corner: a window not yet shown is placed by it (its frame is
   // not known then).
   settings.setValue(kPlaceKey, mainWindow->geometry().topLeft());

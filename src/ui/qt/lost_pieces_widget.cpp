@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "controls/controls.h"
 #include "game/pictures.h"
 #include "game/types.h"
 #include "ui/qt/piece_art.h"
@@ -75,12 +76,12 @@ void LostPiecesWindow::syncFromRecords() {
     LostPicture* pic = pictures_[n];
     if (!pic) continue;
     if (rerender) pic->invalidate();
-    const PictureControl& rec = form3.image[n];
+    const PictureControl& rec = windows.form3.image[n];
     if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
-  if (form3.visible && !isVisible()) placeBeside(this, parentWidget(), kLostPiecesPlace);
-  bringForward(this, form3.visible, form3.timesShown, timesShown_);
+  if (windows.form3.visible && !isVisible()) placeBeside(this, parentWidget(), kLostPiecesPlace);
+  bringForward(this, windows.form3.visible, windows.form3.timesShown, timesShown_);
 }
 
 // The divider between the white and the black columns, on every paint.
@@ -97,6 +98,6 @@ void LostPiecesWindow::showEvent(QShowEvent* event) {
 
 // Closing only hides the window; the next capture shows it again.
 void LostPiecesWindow::closeEvent(QCloseEvent* event) {
-  form3.visible = false;
+  windows.form3.visible = false;
   event->accept();
 }

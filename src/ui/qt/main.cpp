@@ -68,23 +68,23 @@ int main(int argc, char** argv) {
   installQtTurkish(app);
 
   // An error while the windows are created is shown, and the program ends.
-  std::unique_ptr<GameWindows> windows;
+  std::unique_ptr<GameWindows> gameWindows;
   try {
-    windows = std::make_unique<GameWindows>([](MainWindow& form1) { restoreSettings(&form1); });
+    gameWindows = std::make_unique<GameWindows>([](MainWindow& form1) { restoreSettings(&form1); });
   } catch (const std::exception& e) {
     showHandlerError(nullptr, e.what());
     return 1;
   }
-  QtDialogs qtDialogs(&windows->form1());
+  QtDialogs qtDialogs(&gameWindows->form1());
   qtDialogs.setFolder(keptFolder());
   setDialogs(&qtDialogs);
   // The player's choices and the window's place are kept for the next run.
   QObject::connect(&app, &QApplication::aboutToQuit, &app,
-                   [&windows, &qtDialogs] { keepSettings(&windows->form1(), qtDialogs.folder()); });
+                   [&gameWindows, &qtDialogs] { keepSettings(&gameWindows->form1(), qtDialogs.folder()); });
   // A saved game named on the command line opens once the window is up, as
   // "Dosya › Aç" opens it after its dialog.
   if (request.action == kLaunchOpenFile) {
-    MainWindow& form1 = windows->form1();
+    MainWindow& form1 = gameWindows->form1();
     QTimer::singleShot(0, &form1,
                        [&form1, &request] { runHandler(&form1, [&request] { openGameFrom(request.file); }); });
   }

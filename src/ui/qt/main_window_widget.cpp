@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "controls/controls.h"
 #include "game/types.h"
 #include "ui/handlers.h"
 #include "ui/help_window.h"
@@ -188,8 +189,8 @@ void MainWindow::buildMenus() {
   exit->setObjectName(QStringLiteral("k1"));
   connect(exit, &QAction::triggered, this, [this] {
     runHandler(this, k1Click);
-    if (form1.closeRequested) {
-      form1.closeRequested = false;
+    if (windows.form1.closeRequested) {
+      windows.form1.closeRequested = false;
       close();
     }
   });
@@ -229,34 +230,35 @@ void MainWindow::syncFromRecords() {
   syncList();
   turnMark_->syncFromRecords();
 
-  secenek1_->setChecked(form1.secenek1Checked);
-  secenek2_->setChecked(form1.secenek2Checked);
-  basla_->setChecked(form1.baslaChecked);
-  seviye1_->setChecked(form1.seviye1Checked);
-  seviye2_->setChecked(form1.seviye2Checked);
-  seviye3_->setChecked(form1.seviye3Checked);
+  secenek1_->setChecked(windows.form1.secenek1Checked);
+  secenek2_->setChecked(windows.form1.secenek2Checked);
+  basla_->setChecked(windows.form1.baslaChecked);
+  seviye1_->setChecked(windows.form1.seviye1Checked);
+  seviye2_->setChecked(windows.form1.seviye2Checked);
+  seviye3_->setChecked(windows.form1.seviye3Checked);
   for (int n = 1; n <= 4; ++n) {
-    if (radio_[n]->isChecked() == (form1.radioSelected == n)) continue;
+    if (radio_[n]->isChecked() == (windows.form1.radioSelected == n)) continue;
     // An exclusive radio button cannot be unticked by itself (level 4 ticks none).
     radio_[n]->setAutoExclusive(false);
-    radio_[n]->setChecked(form1.radioSelected == n);
+    radio_[n]->setChecked(windows.form1.radioSelected == n);
     radio_[n]->setAutoExclusive(true);
   }
 
-  if (form1.timer1Enabled != timer1_.isActive()) {
-    form1.timer1Enabled ? timer1_.start() : timer1_.stop();
+  if (windows.form1.timer1Enabled != timer1_.isActive()) {
+    windows.form1.timer1Enabled ? timer1_.start() : timer1_.stop();
   }
 
-  if (!form2_ && needCompanions_ && (form2.visible || form3.visible || form4.visible)) needCompanions_();
+  if (!form2_ && needCompanions_ && (windows.form2.visible || windows.form3.visible || windows.form4.visible))
+    needCompanions_();
   if (form2_) form2_->syncFromRecords();
   if (form3_) form3_->syncFromRecords();
-  if (form4_ && (form4.visible || form4_->isVisible())) form4_->syncFromRecords();
+  if (form4_ && (windows.form4.visible || form4_->isVisible())) form4_->syncFromRecords();
 }
 
 // Only the lines that changed are touched; a new line at the end is scrolled
 // into view.
 void MainWindow::syncList() {
-  const std::vector<ListLine>& lines = form1.listBox1;
+  const std::vector<ListLine>& lines = windows.form1.listBox1;
   const bool appended = lines.size() > shownLines_.size();
   while (static_cast<size_t>(listBox1_->count()) > lines.size()) delete listBox1_->takeItem(listBox1_->count() - 1);
   shownLines_.resize(lines.size());

@@ -34,7 +34,7 @@ TurnMarkWidget::TurnMarkWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void TurnMarkWidget::syncFromRecords() {
-  const TurnMark& m = form1.turnMark;
+  const TurnMark& m = windows.form1.turnMark;
   const QString text = QString::fromUtf8(m.text.data(), static_cast<qsizetype>(m.text.size()));
   if (m.side == side_ && m.gameOver == gameOver_ && text == text_) return;
   side_ = m.side;
