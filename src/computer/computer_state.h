@@ -105,6 +105,11 @@ struct ComputerState {
   int32_t bestReplyValue = kRejectedScore;  // level 3: White's best line against the current first move
   int32_t timerBusy = 0;                    // re-entry counter of computerTurn
   bool hintRequested = false;               // from a hint until the next tick: the computer moves White
+
+  // For tests: when set, every candidate is judged again from a full scan of
+  // its position, and each difference from the quick judgement is counted.
+  bool verifySteps = false;
+  int64_t stepMismatches = 0;
 };
 
 // The program's computer player.

@@ -14,6 +14,7 @@ namespace {
 struct Engine {
   engine::Searcher searcher;
   engine::Thinker thinker{searcher};
+  engine::Position thinkingAbout{};  // the position the running search started from
 };
 bool engineMade = false;
 Engine& theEngine() {
@@ -21,9 +22,6 @@ Engine& theEngine() {
   engineMade = true;
   return e;
 }
-// The position the running search started from.
-engine::Position thinkingAbout{};
-
 }  // namespace
 
 ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
@@ -42,11 +40,12 @@ ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
 }
 
 Thought thinkLevelFour(ChosenMove& move) {
-  engine::Thinker& t = theEngine().thinker;
+  Engine& e = theEngine();
+  engine::Thinker& t = e.thinker;
   const engine::Position now = engine::positionFromGame(game);
-  if (t.busy() && now.key != thinkingAbout.key) t.stop();  // the game moved on: think again
+  if (t.busy() && now.key != e.thinkingAbout.key) t.stop();  // the game moved on: think again
   if (!t.busy()) {
-    thinkingAbout = now;
+    e.thinkingAbout = now;
     t.start(now, engine::SearchLimits{levelFourMoveMs, 64, nullptr});
     game.dropsRefused = true;
     return Thought::Thinking;
@@ -55,7 +54,7 @@ Thought thinkLevelFour(ChosenMove& move) {
   if (!result) return Thought::Thinking;
   game.dropsRefused = false;
   if (result->best == engine::kNoMove) return Thought::NoMove;
-  move = chosenFromEngine(thinkingAbout, result->best);
+  move = chosenFromEngine(e.thinkingAbout, result->best);
   return Thought::Ready;
 }
 

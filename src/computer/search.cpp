@@ -61,7 +61,7 @@ void verifyStep(Side side) {
   if (evaluateSide(side) != computer.positionValue || attackMapAt(game.attacks, 0, to) != white ||
       attackMapAt(game.attacks, 1, to) != black || game.attacks.attackTotal[0] != totals[0] ||
       game.attacks.attackTotal[1] != totals[1]) {
-    ++stepMismatches;
+    ++computer.stepMismatches;
   }
 }
 
@@ -98,7 +98,7 @@ void tryStep(Side side, PieceKind kind, int index, Piece& p, int32_t code, int32
   computer.whiteMaterial = computer.baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   computer.blackMaterial = computer.baseBlackMaterial - (enemy == kBlack ? lost : 0);
   computer.positionValue = evaluateStep(side, moverId, takenId);
-  if (verifySteps) verifyStep(side);
+  if (computer.verifySteps) verifyStep(side);
 
   dest = savedDest;
   if (capture)

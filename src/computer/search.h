@@ -10,10 +10,6 @@
 // Number of candidates judged since the process started (for the bench
 // signature); no reset touches it.
 inline int64_t evaluationCount = 0;
-// For tests: when set, every candidate is judged again from a full scan of
-// its position, and each difference from the quick judgement is counted.
-inline bool verifySteps = false;
-inline int64_t stepMismatches = 0;
 
 // Fills the side's working list, copies it into result list `slot` when the
 // slot keeps that side's lists (even slots Black's, odd slots White's; any
