@@ -24,7 +24,7 @@ namespace {
 constexpr int32_t kNoReplyYet = -100000;
 constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
-void choose(const Candidate& c) {
+void chooseCandidate(const Candidate& c) {
   computer.chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code};
 }
 
@@ -85,7 +85,7 @@ bool chooseFirstPossibleMove(Side side) {
 // when nothing at all can be played.
 bool chooseBestOrFallback(const CandidateList& list, Side side) {
   if (!isEmptyCandidate(list.entries[0])) {
-    choose(list.entries[0]);
+    chooseCandidate(list.entries[0]);
     return true;
   }
   return chooseFirstPossibleMove(side);
@@ -184,7 +184,7 @@ int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, cons
 bool keepIfBetter(int32_t value, const Candidate& first) {
   if (value <= computer.bestLineValue) return false;
   computer.bestLineValue = value;
-  choose(first);
+  chooseCandidate(first);
   return true;
 }
 

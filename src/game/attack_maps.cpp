@@ -169,15 +169,17 @@ uint64_t occupiedSquares() {
 // 63 has no ascending ray and square 0 no descending one, so a sentinel there
 // stands for an open ray.
 template <int D>
-inline uint64_t rayTo(int origin) {
+inline uint64_t rayTo(uint64_t occupied, int origin) {
   const uint64_t ray = kRayMasks[origin][D];
-  const uint64_t blockers = ray & game.attacks.occupied;
+  const uint64_t blockers = ray & occupied;
   const int nearest = kRayAscends[D] ? __builtin_ctzll(blockers | (1ULL << 63)) : 63 - __builtin_clzll(blockers | 1);
   return ray ^ kRayMasks[nearest][D];
 }
 
-inline uint64_t rookSet(int o) { return rayTo<0>(o) | rayTo<1>(o) | rayTo<2>(o) | rayTo<3>(o); }
-inline uint64_t bishopSet(int o) { return rayTo<4>(o) | rayTo<5>(o) | rayTo<6>(o) | rayTo<7>(o); }
+inline uint64_t rookSet(uint64_t occ, int o) { return rayTo<0>(occ, o) | rayTo<1>(occ, o) | rayTo<2>(occ, o) | rayTo<3>(occ, o); }
+inline uint64_t bishopSet(uint64_t occ, int o) {
+  return rayTo<4>(occ, o) | rayTo<5>(occ, o) | rayTo<6>(occ, o) | rayTo<7>(occ, o);
+}
 
 // The squares piece `id` attacks in the position on the board.
 inline uint64_t attackSetOf(int id) {
@@ -188,9 +190,9 @@ inline uint64_t attackSetOf(int id) {
     case Mover::BlackPawn: return kBlackPawnSets[o];
     case Mover::Knight: return kKnightSets[o];
     case Mover::King: return kKingSets[o];
-    case Mover::Bishop: return bishopSet(o);
-    case Mover::Rook: return rookSet(o);
-    case Mover::Queen: return rookSet(o) | bishopSet(o);
+    case Mover::Bishop: return bishopSet(game.attacks.occupied, o);
+    case Mover::Rook: return rookSet(game.attacks.occupied, o);
+    case Mover::Queen: return rookSet(game.attacks.occupied, o) | bishopSet(game.attacks.occupied, o);
   }
   return 0;
 }

@@ -72,9 +72,8 @@ std::string moveListFault() {
 }
 
 std::string checkConsistency() {
-  for (auto check : {pieceFault, pictureFault, moveListFault}) {
-    std::string fault = check();
-    if (!fault.empty()) return fault;
-  }
-  return {};
+  std::string fault = pieceFault();
+  if (fault.empty()) fault = pictureFault();
+  if (fault.empty()) fault = moveListFault();
+  return fault;
 }

@@ -44,7 +44,7 @@ bool recordDragStart(int picture) {
 }
 
 // Chooses a piece of the side to move, while the game goes on.
-void choose(int picture) {
+void choosePicture(int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
   if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) return;
@@ -92,7 +92,7 @@ void clickPiece(int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return;
   const int chosen = windows.form1.selectedPicture;
   if (chosen == 0) {
-    choose(picture);
+    choosePicture(picture);
     return;
   }
   if (picture == chosen) {
@@ -102,7 +102,7 @@ void clickPiece(int picture) {
   recordDragStart(chosen);
   dropOnPiece(picture);
   // A click on another piece of the chosen one's side chooses it instead.
-  if (pictureOwner(picture).side == pictureOwner(chosen).side) choose(picture);
+  if (pictureOwner(picture).side == pictureOwner(chosen).side) choosePicture(picture);
 }
 
 void clickSquare(int shape) {
