@@ -14,6 +14,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "signature.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ const SignaturePosition& position(const std::string& name) {
 void setUpSparseEndgame() {
   setUpPosition(position("start"), 1);
   auto takeOff = [](Piece& p) {
-    squareAt(p.x, p.y) =
-        Square{kCommittedLayer, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, squareAt(p.x, p.y).weight};
+    squareAt(game, p.x, p.y) =
+        Square{kCommittedLayer, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, squareAt(game, p.x, p.y).weight};
     p.onBoard = false;
   };
   for (int s = 0; s < 2; ++s) {
@@ -54,7 +55,7 @@ void BM_buildAttackMaps(benchmark::State& state, const char* name) {
     setUpPosition(position(name), 1);
   }
   for (auto _ : state) {
-    buildAttackMaps();
+    buildAttackMaps(game);
     benchmark::DoNotOptimize(game.attacks.attackSum);
   }
 }
@@ -64,7 +65,7 @@ BENCHMARK_CAPTURE(BM_buildAttackMaps, start, "start");
 void BM_buildAttackSummary(benchmark::State& state, const char* name) {
   setUpPosition(position(name), 1);
   for (auto _ : state) {
-    buildAttackSummary();
+    buildAttackSummary(game);
     benchmark::DoNotOptimize(game.attacks.attackPacked);
   }
 }
@@ -78,7 +79,7 @@ void BM_searchSide(benchmark::State& state, const char* name) {
   setUpPosition(position(name), 1);
   const int64_t before = evaluationCount;
   for (auto _ : state) {
-    searchSide(kBlack, 9);
+    searchSide(game, computer, kBlack, 9);
   }
   state.counters["evaluations/s"] =
       benchmark::Counter(static_cast<double>(evaluationCount - before), benchmark::Counter::kIsRate);
@@ -95,7 +96,7 @@ void BM_level(benchmark::State& state, const char* name, int lv) {
     setUpPosition(position(name), lv);
     const int64_t before = evaluationCount;
     state.ResumeTiming();
-    computerTurn();
+    computerTurn(game, computer, windows);
     evaluations += evaluationCount - before;
   }
   state.counters["evaluations/s"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);

@@ -15,6 +15,7 @@
 #include "computer/computer_turn.h"
 #include "computer/search.h"
 #include "signature.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
         const int64_t before = evaluationCount;
         const double cpuStart = threadMilliseconds();
         const auto start = std::chrono::steady_clock::now();
-        computerTurn();
+        computerTurn(game, computer, windows);
         const auto end = std::chrono::steady_clock::now();
         cpuRuns.push_back(threadMilliseconds() - cpuStart);
         runs.push_back(std::chrono::duration<double, std::milli>(end - start).count());

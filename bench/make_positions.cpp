@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "random_game.h"
 #include "signature.h"
+#include "ui/program.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ bool playOpening(std::mt19937& rng) {
   for (int ply = 0; ply < kOpeningPlies; ++ply) {
     const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
     std::vector<Drag> drags = acceptedDrags(side);
-    std::erase_if(drags, [](const Drag& d) { return squareAt(d.toX, d.toY).kind == kKing; });
+    std::erase_if(drags, [](const Drag& d) { return squareAt(game, d.toX, d.toY).kind == kKing; });
     bool made = false;
     while (!drags.empty() && !made) {
       const size_t i = rng() % drags.size();
@@ -40,17 +41,17 @@ bool playOpening(std::mt19937& rng) {
 
 // 1 White won, 0 Black won, -1 a draw.
 int playGame(int moveTimeMs, int& plies) {
-  for (plies = kOpeningPlies; plies < kMaxPlies && !gameIsOver(); ++plies) {
+  for (plies = kOpeningPlies; plies < kMaxPlies && !gameIsOver(game); ++plies) {
     const int32_t before = game.sideToMove;
     if (game.sideToMove == kWhiteToMove) {
-      if (!playEngineMove(moveTimeMs)) return -1;
+      if (!playEngineMove(game, computer, windows, moveTimeMs)) return -1;
     } else {
-      playLevelThree();
+      playLevelThree(game, computer, windows);
     }
     if (game.sideToMove == before) return -1;  // no move was possible
   }
-  if (!gameIsOver()) return -1;
-  return winnerSide() == kWhite ? 1 : 0;
+  if (!gameIsOver(game)) return -1;
+  return winnerSide(game) == kWhite ? 1 : 0;
 }
 
 int argument(int argc, char** argv, const char* name, int fallback) {

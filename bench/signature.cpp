@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -69,9 +70,9 @@ SignatureResult computeSignature() {
       } else {
         const size_t linesBefore = windows.form1.listBox1.size();
         if (game.sideToMove == kBlackToMove) {
-          computerTurn();
+          computerTurn(game, computer, windows);
         } else {
-          requestHint();
+          requestHint(game, computer, windows);
           windows.form1.timer1Enabled = false;
         }
         for (size_t i = linesBefore; i < windows.form1.listBox1.size(); ++i)

@@ -20,6 +20,7 @@
 #include "record/take_back.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ void checkParsed(const ParsedMove& m) {
 // Between moves the game is consistent (squares, pieces, pictures, list) and
 // the history within its capacity.
 void checkInStep() {
-  const std::string fault = checkConsistency();
+  const std::string fault = checkConsistency(game, windows);
   if (!fault.empty()) std::fprintf(stderr, "%s\n", fault.c_str());
   check(fault.empty());
   check(game.moveCount >= 0 && game.moveCount <= kHistoryCapacity);
@@ -57,7 +58,7 @@ void checkInStep() {
 void startOpenedGame() {
   startProgram();
   game.gameOpened = 1;
-  startNewGame();
+  startNewGame(game, windows);
 }
 
 }  // namespace
@@ -78,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   startOpenedGame();
   const Board startBoard = game.board;
   game.replaying = 1;
-  const int32_t bad = replayLines(lines);
+  const int32_t bad = replayLines(game, windows, lines);
   game.replaying = 0;
   check(bad == -1 || (bad >= 2 && bad < static_cast<int32_t>(lines.size())));
   checkInStep();
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ListBox1Click(1);
   checkInStep();
   check(game.moveCount == 0 && game.moveNumber == 0 && game.sideToMove == kWhiteToMove);
-  check(listLineCount() == 2);
+  check(listLineCount(windows) == 2);
   for (int i = 0; i < kSquareCount; ++i) {
     const Square& a = game.board.squares[i];
     const Square& b = startBoard.squares[i];

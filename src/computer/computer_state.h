@@ -111,6 +111,3 @@ struct ComputerState {
   bool verifySteps = false;
   int64_t stepMismatches = 0;
 };
-
-// The program's computer player.
-inline ComputerState computer;

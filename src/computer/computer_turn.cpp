@@ -24,13 +24,13 @@ namespace {
 constexpr int32_t kNoReplyYet = -100000;
 constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
-void chooseCandidate(const Candidate& c) {
+void chooseCandidate(ComputerState& computer, const Candidate& c) {
   computer.chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code};
 }
 
 // Plays the chosen move through the driver like a drop on its target square
 // (the drag variables' squares are set by the caller).
-void playChosenMove(Side side) {
+void playChosenMove(Game& game, ComputerState& computer, Windows& windows, Side side) {
   if (!isCastlingMove(computer.chosenMove.kind, computer.chosenMove.code)) {
     game.movingKind = computer.chosenMove.kind;
     game.movingSide = side;
@@ -38,7 +38,7 @@ void playChosenMove(Side side) {
     game.movingIndex = royal ? 0 : computer.chosenMove.index;
   }
   game.trialMode = false;
-  requestMove(computer.chosenMove.kind, side, computer.chosenMove.index);
+  requestMove(game, windows, computer.chosenMove.kind, side, computer.chosenMove.index);
   if (computer.hintRequested && game.playMode == kPlayComputer) {
     windows.form1.timer1Enabled = true;
     windows.form1.label19Visible = true;
@@ -46,27 +46,27 @@ void playChosenMove(Side side) {
   game.captureFound = false;
 }
 
-void playAndRecord(Side side) {
+void playAndRecord(Game& game, ComputerState& computer, Windows& windows, Side side) {
   game.dragFromX = computer.chosenMove.fromX;
   game.dragFromY = computer.chosenMove.fromY;
   game.dragToX = computer.chosenMove.toX;
   game.dragToY = computer.chosenMove.toY;
-  playChosenMove(side);
-  countMaterial();
+  playChosenMove(game, computer, windows, side);
+  countMaterial(game, computer);
   computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
 }
 
 // When the side has no judged candidate at all (every move leaves its king
 // attacked), the first move the generators accept, so that the game goes on
 // and the opponent may take the king. False when no piece can move.
-bool chooseFirstPossibleMove(Side side) {
+bool chooseFirstPossibleMove(Game& game, ComputerState& computer, Side side) {
   game.trialMode = true;
   for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
-      Piece* p = pieceOf(kind, side, i);
+      Piece* p = pieceOf(game, kind, side, i);
       if (p == nullptr || !p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
-        const int32_t result = generateMove(kind, *p, code);
+        const int32_t result = generateMove(game, kind, *p, code);
         const int32_t tx = p->targetX;
         const int32_t ty = p->targetY;
         cancelMove(*p);
@@ -83,27 +83,27 @@ bool chooseFirstPossibleMove(Side side) {
 
 // The one-ply list's best entry, or a fallback when the list is empty. False
 // when nothing at all can be played.
-bool chooseBestOrFallback(const CandidateList& list, Side side) {
+bool chooseBestOrFallback(Game& game, ComputerState& computer, const CandidateList& list, Side side) {
   if (!isEmptyCandidate(list.entries[0])) {
-    chooseCandidate(list.entries[0]);
+    chooseCandidate(computer, list.entries[0]);
     return true;
   }
-  return chooseFirstPossibleMove(side);
+  return chooseFirstPossibleMove(game, computer, side);
 }
 
 // Black cannot move at all. Passing the turn would leave White's move
 // without its reply in the history, so the player is told and may take the
 // move back or start a new game.
-void passBlackTurn() {
+void passBlackTurn(Game& game) {
   game.trialMode = false;
   dialogs().message(kNoMoveMessage);
 }
 
-void finishBlackTurn(bool chosen) {
+void finishBlackTurn(Game& game, ComputerState& computer, Windows& windows, bool chosen) {
   if (chosen) {
-    playAndRecord(kBlack);
+    playAndRecord(game, computer, windows, kBlack);
   } else {
-    passBlackTurn();
+    passBlackTurn(game);
   }
 }
 
@@ -122,13 +122,13 @@ bool lineEntry(const CandidateList& list, int e, Candidate& entry) {
 
 // Sets a line's move up ("no move" sets up nothing) and fills result list
 // `slot` with the other side's answers to the position as it then stands.
-void applyAndSearch(const Candidate& c, Side side, int32_t slot) {
-  if (!isEmptyCandidate(c)) applyCandidate(c, side);
-  searchSide(otherSide(side), slot);
+void applyAndSearch(Game& game, ComputerState& computer, const Candidate& c, Side side, int32_t slot) {
+  if (!isEmptyCandidate(c)) applyCandidate(game, computer, c, side);
+  searchSide(game, computer, otherSide(side), slot);
 }
 
-void undoLineEntry(const Candidate& c, Side side) {
-  if (!isEmptyCandidate(c)) undoCandidate(c, side);
+void undoLineEntry(Game& game, ComputerState& computer, const Candidate& c, Side side) {
+  if (!isEmptyCandidate(c)) undoCandidate(game, computer, c, side);
 }
 
 // Level 2's line, seen from Black: what Black's first move gains, plus the
@@ -160,10 +160,11 @@ int32_t levelThreeBlackValue(const Candidate& first, const Candidate& reply, con
 // Black's value of the line first-reply-second with White's best answer,
 // or kNoLine when White has a better reply elsewhere. The fifth ply is
 // searched only for a line that beats White's best reply so far.
-int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, const Candidate& second, int j) {
+int32_t judgeLevelThreeLine(Game& game, ComputerState& computer, const Candidate& first, const Candidate& reply,
+                            const Candidate& second, int j) {
   Candidate answer;
   lineEntry(computer.resultList[3], 0, answer);
-  if (!isEmptyCandidate(answer)) applyCandidate(answer, kWhite);
+  if (!isEmptyCandidate(answer)) applyCandidate(game, computer, answer, kWhite);
   if (j == 0) computer.bestReplyValue = kNoReplyYet;
   Candidate fifth;
   lineEntry(computer.resultList[4], 0, fifth);  // as the previous fifth-ply search left it
@@ -171,34 +172,34 @@ int32_t judgeLevelThreeLine(const Candidate& first, const Candidate& reply, cons
   const int32_t whiteLine = levelThreeWhiteValue(first, reply, second, answer, fifth);
   if (whiteLine > computer.bestReplyValue) {
     computer.bestReplyValue = whiteLine;
-    searchSide(kBlack, 4);
+    searchSide(game, computer, kBlack, 4);
     lineEntry(computer.resultList[4], 0, fifth);
     blackLine = levelThreeBlackValue(first, reply, second, answer, fifth);
   }
-  undoLineEntry(answer, kWhite);
+  undoLineEntry(game, computer, answer, kWhite);
   return blackLine;
 }
 
 // Keeps the first move of the best line so far; false when `value` is no
 // better (among equal lines the better ranked first move stays).
-bool keepIfBetter(int32_t value, const Candidate& first) {
+bool keepIfBetter(ComputerState& computer, int32_t value, const Candidate& first) {
   if (value <= computer.bestLineValue) return false;
   computer.bestLineValue = value;
-  chooseCandidate(first);
+  chooseCandidate(computer, first);
   return true;
 }
 
 }  // namespace
 
-void playLevelOne() {
-  searchSide(kBlack, 0);
-  finishBlackTurn(chooseBestOrFallback(computer.resultList[0], kBlack));
+void playLevelOne(Game& game, ComputerState& computer, Windows& windows) {
+  searchSide(game, computer, kBlack, 0);
+  finishBlackTurn(game, computer, windows, chooseBestOrFallback(game, computer, computer.resultList[0], kBlack));
 }
 
-void playHint() {
-  searchSide(kWhite, 1);
-  if (chooseBestOrFallback(computer.resultList[1], kWhite)) {
-    playAndRecord(computer.hintRequested ? kWhite : kBlack);
+void playHint(Game& game, ComputerState& computer, Windows& windows) {
+  searchSide(game, computer, kWhite, 1);
+  if (chooseBestOrFallback(game, computer, computer.resultList[1], kWhite)) {
+    playAndRecord(game, computer, windows, computer.hintRequested ? kWhite : kBlack);
   } else {
     game.trialMode = false;
   }
@@ -206,137 +207,137 @@ void playHint() {
 
 // Black's ten best moves, each with White's best reply and Black's best
 // answer to that.
-void playLevelTwo() {
-  searchSide(kBlack, 0);
+void playLevelTwo(Game& game, ComputerState& computer, Windows& windows) {
+  searchSide(game, computer, kBlack, 0);
   bool chosen = false;
   for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
-    applyAndSearch(first, kBlack, 1);
+    applyAndSearch(game, computer, first, kBlack, 1);
     Candidate reply;
     Candidate answer;
     lineEntry(computer.resultList[1], 0, reply);
-    applyAndSearch(reply, kWhite, 2);
+    applyAndSearch(game, computer, reply, kWhite, 2);
     lineEntry(computer.resultList[2], 0, answer);
-    chosen = keepIfBetter(levelTwoValue(first, reply, answer), first) || chosen;
-    undoLineEntry(reply, kWhite);
-    undoCandidate(first, kBlack);
+    chosen = keepIfBetter(computer, levelTwoValue(first, reply, answer), first) || chosen;
+    undoLineEntry(game, computer, reply, kWhite);
+    undoCandidate(game, computer, first, kBlack);
   }
   computer.bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(computer.resultList[0], kBlack);
-  finishBlackTurn(chosen);
+  if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
+  finishBlackTurn(game, computer, windows, chosen);
 }
 
 // Black's ten best moves, White's ten best replies to each, Black's ten best
 // answers to those and White's best answer: White keeps its best reply per
 // first move, Black the first move whose line is best for Black.
-void playLevelThree() {
-  searchSide(kBlack, 0);
+void playLevelThree(Game& game, ComputerState& computer, Windows& windows) {
+  searchSide(game, computer, kBlack, 0);
   bool chosen = false;
   for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
-    applyAndSearch(first, kBlack, 1);
+    applyAndSearch(game, computer, first, kBlack, 1);
     for (int j = 0; j < kCandidateCount; ++j) {
       Candidate reply;
       if (!lineEntry(computer.resultList[1], j, reply)) continue;
-      applyAndSearch(reply, kWhite, 2);
+      applyAndSearch(game, computer, reply, kWhite, 2);
       for (int k = 0; k < kCandidateCount; ++k) {
         Candidate second;
         if (!lineEntry(computer.resultList[2], k, second)) continue;
-        applyAndSearch(second, kBlack, 3);
-        chosen = keepIfBetter(judgeLevelThreeLine(first, reply, second, j), first) || chosen;
-        undoLineEntry(second, kBlack);
+        applyAndSearch(game, computer, second, kBlack, 3);
+        chosen = keepIfBetter(computer, judgeLevelThreeLine(game, computer, first, reply, second, j), first) || chosen;
+        undoLineEntry(game, computer, second, kBlack);
       }
-      undoLineEntry(reply, kWhite);
+      undoLineEntry(game, computer, reply, kWhite);
     }
-    undoCandidate(first, kBlack);
+    undoCandidate(game, computer, first, kBlack);
   }
   computer.bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(computer.resultList[0], kBlack);
-  finishBlackTurn(chosen);
+  if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
+  finishBlackTurn(game, computer, windows, chosen);
 }
 
-void computerTurn() {
+void computerTurn(Game& game, ComputerState& computer, Windows& windows) {
   bool tookKing = false;
   computer.timerBusy += 1;
   if (computer.timerBusy == 1) {
     // With a king taken the game is over: the computer does not move.
-    if (game.sideToMove == kBlackToMove && !gameIsOver()) {
+    if (game.sideToMove == kBlackToMove && !gameIsOver(game)) {
       windows.form1.label19Visible = true;
       computer.hintRequested = false;
       switch (game.level) {
-        case kLevel1: playLevelOne(); break;
-        case kLevel2: playLevelTwo(); break;
-        case kLevel3: playLevelThree(); break;
+        case kLevel1: playLevelOne(game, computer, windows); break;
+        case kLevel2: playLevelTwo(game, computer, windows); break;
+        case kLevel3: playLevelThree(game, computer, windows); break;
         case kLevel4:
-          if (!playLevelFour()) {
+          if (!playLevelFour(game, computer, windows)) {
             computer.timerBusy = 0;
             return;  // still thinking: "Düşünüyorum..." stays and the timer runs on
           }
           break;
         default: break;
       }
-      tookKing = gameIsOver();
+      tookKing = gameIsOver(game);
     } else {
       computer.hintRequested = false;
-      stopLevelFour();  // nothing left to think about
+      stopLevelFour(game);  // nothing left to think about
     }
     windows.form1.label19Visible = false;
   }
   windows.form1.timer1Enabled = false;
   computer.timerBusy = 0;
   // Said once the turn is over, with the timer stopped.
-  if (tookKing) announceGameEnd(KingTaker::Computer);
+  if (tookKing) announceGameEnd(windows, KingTaker::Computer);
 }
 
 namespace {
 
 // Plays the engine's move for `side`; a move the driver refuses is counted and
 // replaced by level 3's (the hint's for White).
-void playEngineChoice(const ChosenMove& m, Side side) {
+void playEngineChoice(Game& game, ComputerState& computer, Windows& windows, const ChosenMove& m, Side side) {
   computer.chosenMove = m;
   const int32_t before = game.sideToMove;
-  playAndRecord(side);
+  playAndRecord(game, computer, windows, side);
   if (game.sideToMove != before) return;
   levelFourRefusals += 1;
   if (side == kBlack) {
-    playLevelThree();
+    playLevelThree(game, computer, windows);
   } else {
     computer.hintRequested = true;
-    playHint();
+    playHint(game, computer, windows);
     computer.hintRequested = false;
   }
 }
 
 }  // namespace
 
-bool playLevelFour() {
+bool playLevelFour(Game& game, ComputerState& computer, Windows& windows) {
   if (game.playMode != kPlayComputer) {
-    stopLevelFour();
+    stopLevelFour(game);
     return true;
   }
   ChosenMove m{};
-  switch (thinkLevelFour(m)) {
+  switch (thinkLevelFour(game, m)) {
     case Thought::Thinking: return false;
-    case Thought::NoMove: playLevelThree(); return true;  // which tells the player
+    case Thought::NoMove: playLevelThree(game, computer, windows); return true;  // which tells the player
     case Thought::Ready: break;
   }
-  playEngineChoice(m, kBlack);
+  playEngineChoice(game, computer, windows, m, kBlack);
   return true;
 }
 
-bool playEngineMove(int moveTimeMs) {
+bool playEngineMove(Game& game, ComputerState& computer, Windows& windows, int moveTimeMs) {
   const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
   ChosenMove m{};
-  if (!chooseEngineMove(moveTimeMs, m)) return false;
-  playEngineChoice(m, side);
+  if (!chooseEngineMove(game, moveTimeMs, m)) return false;
+  playEngineChoice(game, computer, windows, m, side);
   return true;
 }
 
 // No hint once the game is over; a hint that takes a king wins for the
 // player.
-void requestHint() {
-  if (gameIsOver()) return;
+void requestHint(Game& game, ComputerState& computer, Windows& windows) {
+  if (gameIsOver(game)) return;
   computer.hintRequested = true;
-  playHint();
-  if (gameIsOver()) announceGameEnd(KingTaker::Player);
+  playHint(game, computer, windows);
+  if (gameIsOver(game)) announceGameEnd(windows, KingTaker::Player);
 }

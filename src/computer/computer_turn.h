@@ -3,24 +3,28 @@
 
 #include <cstdint>
 
+#include "computer/computer_state.h"
 #include "computer/level_four.h"
+#include "controls/controls.h"
+#include "game/game.h"
 #include "game/types.h"
 
 // ---- the state -----------------------------------------------------------
 
 // ---- the turns -----------------------------------------------------------
 
-void computerTurn();  // every tick of the 100 ms timer: Black's reply at the chosen level
-void requestHint();   // hint: the computer plays a White move
-void playLevelOne();
-void playLevelTwo();
-void playLevelThree();
-void playHint();
+void computerTurn(Game& game, ComputerState& computer,
+                  Windows& windows);  // every tick of the 100 ms timer: Black's reply at the chosen level
+void requestHint(Game& game, ComputerState& computer, Windows& windows);  // hint: the computer plays a White move
+void playLevelOne(Game& game, ComputerState& computer, Windows& windows);
+void playLevelTwo(Game& game, ComputerState& computer, Windows& windows);
+void playLevelThree(Game& game, ComputerState& computer, Windows& windows);
+void playHint(Game& game, ComputerState& computer, Windows& windows);
 // Level 4 on the timer: starts thinking, or plays the move once thought out.
 // False while the engine still thinks (the timer keeps running).
-bool playLevelFour();
+bool playLevelFour(Game& game, ComputerState& computer, Windows& windows);
 // The engine's move for the side to move, thought out for `moveTimeMs` on
 // this thread and played; when the driver refuses it (counted in
 // levelFourRefusals) level 3's move for Black, the hint's for White. False
 // when the side had no move at all.
-bool playEngineMove(int moveTimeMs);
+bool playEngineMove(Game& game, ComputerState& computer, Windows& windows, int moveTimeMs);

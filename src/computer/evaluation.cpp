@@ -10,7 +10,7 @@
 
 namespace {
 
-int32_t sideMaterial(int s) {
+int32_t sideMaterial(Game& game, int s) {
   int32_t m = 0;
   for (const Piece& p : game.pieces.pawns[s]) m += p.onBoard;
   for (const Piece& p : game.pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
@@ -58,7 +58,7 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 }
 
 // An unattacked piece is in no danger, which most pieces are: test that first.
-inline int32_t termOf(const Piece& p, int32_t v, Side side) {
+inline int32_t termOf(Game& game, const Piece& p, int32_t v, Side side) {
   if (!p.onBoard) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
   const uint64_t enemies = attackMapAt(game.attacks, otherSide(p.side) - 1, sq);
@@ -67,22 +67,22 @@ inline int32_t termOf(const Piece& p, int32_t v, Side side) {
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
-inline void addKing(const Piece& king, Side side, int32_t& sum) {
+inline void addKing(Game& game, const Piece& king, Side side, int32_t& sum) {
   if (!king.onBoard) return;
-  sum += termOf(king, materialValue(kKing), side);
+  sum += termOf(game, king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
   if (king.side == side && attackMapAt(game.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0)
     sum = kRejectedScore;
 }
 
-void addSide(int s, Side side, int32_t& sum) {
-  for (const Piece& p : game.pieces.pawns[s]) sum += termOf(p, materialValue(kPawn), side);
-  for (const Piece& p : game.pieces.rooks[s]) sum += termOf(p, materialValue(kRook), side);
-  for (const Piece& p : game.pieces.knights[s]) sum += termOf(p, materialValue(kKnight), side);
-  for (const Piece& p : game.pieces.bishops[s]) sum += termOf(p, materialValue(kBishop), side);
-  sum += termOf(game.pieces.queens[s], materialValue(kQueen), side);
-  addKing(game.pieces.kings[s], side, sum);
+void addSide(Game& game, int s, Side side, int32_t& sum) {
+  for (const Piece& p : game.pieces.pawns[s]) sum += termOf(game, p, materialValue(kPawn), side);
+  for (const Piece& p : game.pieces.rooks[s]) sum += termOf(game, p, materialValue(kRook), side);
+  for (const Piece& p : game.pieces.knights[s]) sum += termOf(game, p, materialValue(kKnight), side);
+  for (const Piece& p : game.pieces.bishops[s]) sum += termOf(game, p, materialValue(kBishop), side);
+  sum += termOf(game, game.pieces.queens[s], materialValue(kQueen), side);
+  addKing(game, game.pieces.kings[s], side, sum);
 }
 
 // Where the pieces stand in the search's starting position, so that a
@@ -105,20 +105,20 @@ constexpr std::array<PieceSlot, kPieceCount> pieceSlotTable() {
 }
 constexpr auto kPieceSlots = pieceSlotTable();
 
-inline int32_t termAt(int s, int sq, int32_t v) {
+inline int32_t termAt(Game& game, int s, int sq, int32_t v) {
   const uint64_t enemies = attackMapAt(game.attacks, 1 - s, sq);
   return enemies == 0 ? 0 : danger(v, enemies, attackMapAt(game.attacks, s, sq));
 }
 
 }  // namespace
 
-void saveEvaluationBase() {
+void saveEvaluationBase(Game& game, ComputerState& computer) {
   computer.evaluationBase.usable = true;
   computer.evaluationBase.sideSquares[0] = computer.evaluationBase.sideSquares[1] = 0;
   computer.evaluationBase.threatened[0] = computer.evaluationBase.threatened[1] = 0;
   computer.evaluationBase.danger[0] = computer.evaluationBase.danger[1] = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    const Piece& p = gamePiece(id);
+    const Piece& p = gamePiece(game, id);
     const PieceSlot slot = kPieceSlots[id];
     computer.evaluationBase.squareOf[id] = -1;
     if (!p.onBoard) continue;
@@ -132,18 +132,18 @@ void saveEvaluationBase() {
     computer.evaluationBase.sideSquares[slot.side] |= 1ULL << sq;
     computer.evaluationBase.valueAt[sq] = slot.value;
     // The maps describe the starting position here.
-    computer.evaluationBase.term[sq] = termAt(slot.side, sq, slot.value);
+    computer.evaluationBase.term[sq] = termAt(game, slot.side, sq, slot.value);
     computer.evaluationBase.danger[slot.side] += computer.evaluationBase.term[sq];
     computer.evaluationBase.threatened[slot.side] |= static_cast<uint64_t>(computer.evaluationBase.term[sq] != 0) << sq;
   }
 }
 
-int32_t evaluateStep(Side side, int moverId, int takenId) {
-  const Piece& mover = gamePiece(moverId);
-  const Piece* taken = takenId >= 0 ? &gamePiece(takenId) : nullptr;
+int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId, int takenId) {
+  const Piece& mover = gamePiece(game, moverId);
+  const Piece* taken = takenId >= 0 ? &gamePiece(game, takenId) : nullptr;
   if (!computer.evaluationBase.usable || computer.evaluationBase.squareOf[moverId] < 0 || !mover.onBoard ||
       (taken != nullptr && taken->onBoard) || !onBoardCoord(mover.targetX, mover.targetY)) {
-    return evaluateSide(side);
+    return evaluateSide(game, side);
   }
   uint64_t now[kSideCount] = {computer.evaluationBase.sideSquares[0], computer.evaluationBase.sideSquares[1]};
   const PieceSlot slot = kPieceSlots[moverId];
@@ -159,7 +159,7 @@ int32_t evaluateStep(Side side, int moverId, int takenId) {
   }
   const int toSquare = squareIndex(mover.targetX, mover.targetY);
   const uint64_t toBit = 1ULL << toSquare;
-  if (((now[0] | now[1]) & toBit) != 0) return evaluateSide(side);
+  if (((now[0] | now[1]) & toBit) != 0) return evaluateSide(game, side);
   now[slot.side] |= toBit;
   changed |= toBit;
 
@@ -193,21 +193,21 @@ int32_t evaluateStep(Side side, int moverId, int takenId) {
   return white + black;
 }
 
-void countMaterial() {
-  computer.whiteMaterial = sideMaterial(0);
-  computer.blackMaterial = sideMaterial(1);
+void countMaterial(Game& game, ComputerState& computer) {
+  computer.whiteMaterial = sideMaterial(game, 0);
+  computer.blackMaterial = sideMaterial(game, 1);
 }
 
-int32_t threatTerm(int x, int y, int32_t v, Side viewSide, Side pieceSide) {
+int32_t threatTerm(Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide) {
   const int sq = squareIndex(x, y);
   const int32_t t =
       danger(v, attackMapAt(game.attacks, otherSide(pieceSide) - 1, sq), attackMapAt(game.attacks, pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 
-int32_t evaluateSide(Side side) {
+int32_t evaluateSide(Game& game, Side side) {
   int32_t sum = 0;
-  addSide(0, side, sum);
-  addSide(1, side, sum);
+  addSide(game, 0, side, sum);
+  addSide(game, 1, side, sum);
   return sum;
 }

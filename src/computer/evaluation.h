@@ -7,6 +7,7 @@
 
 #include "computer/computer_state.h"
 #include "game/board.h"
+#include "game/game.h"
 #include "game/types.h"
 
 // Own pieces in danger weigh fifteen times as much as enemy pieces in danger.
@@ -16,13 +17,13 @@ constexpr int32_t kMaterialWonWeight = 150;
 constexpr int32_t kSquarePenaltyWeight = 10;
 constexpr int32_t kSquarePenaltyOnCapture = 15;
 
-void countMaterial();
-int32_t threatTerm(int x, int y, int32_t v, Side viewSide, Side pieceSide);
-int32_t evaluateSide(Side side);
+void countMaterial(Game& game, ComputerState& computer);
+int32_t threatTerm(Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide);
+int32_t evaluateSide(Game& game, Side side);
 // The search judges many positions one step away from its starting position:
 // saveEvaluationBase notes where the pieces stand there, and evaluateStep
 // gives evaluateSide after the step of piece number `moverId` (pieceIdOf)
 // that took piece `takenId` (-1 for none), set up on the board and in the
 // attack maps.
-void saveEvaluationBase();
-int32_t evaluateStep(Side side, int moverId, int takenId);
+void saveEvaluationBase(Game& game, ComputerState& computer);
+int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId, int takenId);

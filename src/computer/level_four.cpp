@@ -39,7 +39,7 @@ ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
   return ChosenMove{kind, toX, toY, fromX, fromY, index, code};
 }
 
-Thought thinkLevelFour(ChosenMove& move) {
+Thought thinkLevelFour(Game& game, ChosenMove& move) {
   Engine& e = theEngine();
   engine::Thinker& t = e.thinker;
   const engine::Position now = engine::positionFromGame(game);
@@ -60,13 +60,13 @@ Thought thinkLevelFour(ChosenMove& move) {
 
 bool levelFourThinking() { return engineMade && theEngine().thinker.busy(); }
 
-void stopLevelFour() {
+void stopLevelFour(Game& game) {
   if (engineMade) theEngine().thinker.stop();
   game.dropsRefused = false;
 }
 
-bool chooseEngineMove(int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
-  stopLevelFour();
+bool chooseEngineMove(Game& game, int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
+  stopLevelFour(game);
   theEngine().thinker.wait();  // the searcher is free again
   const engine::Position now = engine::positionFromGame(game);
   const engine::SearchResult result = theEngine().searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});

@@ -8,6 +8,7 @@
 
 #include "computer/computer_state.h"
 #include "engine/search.h"
+#include "game/game.h"
 
 // Thinking time of a move: with the timer's tick, about a second. Tests
 // shorten it.
@@ -21,16 +22,16 @@ enum class Thought { Thinking, Ready, NoMove };
 
 // Starts thinking about the game's position when idle; Ready with the move
 // once the search is over; NoMove when the side to move has none.
-Thought thinkLevelFour(ChosenMove& move);
+Thought thinkLevelFour(Game& game, ChosenMove& move);
 // True while a search runs or waits to be taken.
 bool levelFourThinking();
 // Stops a running search (its thread ends within a millisecond or so) and
 // returns at once; its move is never handed out.
-void stopLevelFour();
+void stopLevelFour(Game& game);
 
 // Thinks for `moveTimeMs` on this thread about the side to move. False when
 // it has no move. `info` (when given) receives the search's figures.
-bool chooseEngineMove(int moveTimeMs, ChosenMove& move, engine::SearchResult* info = nullptr);
+bool chooseEngineMove(Game& game, int moveTimeMs, ChosenMove& move, engine::SearchResult* info = nullptr);
 
 // The engine's move in the driver's terms.
 ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m);

@@ -6,21 +6,21 @@
 #include "game/castling.h"
 #include "game/game.h"
 
-int lookaheadDepth() { return computer.appliedCount; }
+int lookaheadDepth(ComputerState& computer) { return computer.appliedCount; }
 
-void applyCandidate(const Candidate& c, Side side) {
+void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side) {
   if (computer.appliedCount >= kLookaheadDepth) return;
   AppliedCandidate& a = computer.applied[computer.appliedCount++];
   a = AppliedCandidate{};
   if (isCastlingMove(c.kind, c.code)) {
     a.castling = true;
     a.rank = homeRank(side);
-    for (int x = 0; x < kBoardSize; ++x) a.rankSquares[x] = squareAt(x, a.rank);
+    for (int x = 0; x < kBoardSize; ++x) a.rankSquares[x] = squareAt(game, x, a.rank);
     a.movedPieces[0] = &game.pieces.kings[side - 1];
     a.movedPieces[1] = &game.pieces.rooks[side - 1][castlingSquares(c.code).rookIndex];
     a.movedBefore[0] = *a.movedPieces[0];
     a.movedBefore[1] = *a.movedPieces[1];
-    castle(c.code, side, kCastleSearch);
+    castle(game, c.code, side, kCastleSearch);
     return;
   }
   const Side enemy = otherSide(side);
@@ -28,25 +28,25 @@ void applyCandidate(const Candidate& c, Side side) {
   a.squareIndexes[1] = squareIndex(c.fromX, c.fromY);
   a.squares[0] = game.board.squares[a.squareIndexes[0]];
   a.squares[1] = game.board.squares[a.squareIndexes[1]];
-  a.movedPieces[0] = pieceOf(c.kind, side, c.index);
+  a.movedPieces[0] = pieceOf(game, c.kind, side, c.index);
   if (a.movedPieces[0] != nullptr) a.movedBefore[0] = *a.movedPieces[0];
   if (c.captures == 1) {
-    a.movedPieces[1] = pieceOf(c.capturedKind, enemy, c.capturedIndex);
+    a.movedPieces[1] = pieceOf(game, c.capturedKind, enemy, c.capturedIndex);
     if (a.movedPieces[1] != nullptr) a.movedBefore[1] = *a.movedPieces[1];
-    takePiece(c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, false,
+    takePiece(game, c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, false,
               c.capturedLayer);
     game.captureFound = false;
   }
-  setTargetOf(c.kind, c.index, c.toX, c.toY, 0, side);
+  setTargetOf(game, c.kind, c.index, c.toX, c.toY, 0, side);
   setPending(game.board.squares[a.squareIndexes[0]], c.kind, side, c.index, kPendingLayer);
   setPending(game.board.squares[a.squareIndexes[1]], kEmpty, kNoSide, 0, kPendingLayer);
 }
 
-void undoCandidate(const Candidate&, Side) {
+void undoCandidate(Game& game, ComputerState& computer, const Candidate&, Side) {
   if (computer.appliedCount == 0) return;
   AppliedCandidate& a = computer.applied[--computer.appliedCount];
   if (a.castling) {
-    for (int x = 0; x < kBoardSize; ++x) squareAt(x, a.rank) = a.rankSquares[x];
+    for (int x = 0; x < kBoardSize; ++x) squareAt(game, x, a.rank) = a.rankSquares[x];
   } else {
     game.board.squares[a.squareIndexes[1]] = a.squares[1];
     game.board.squares[a.squareIndexes[0]] = a.squares[0];

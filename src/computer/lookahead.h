@@ -6,9 +6,10 @@
 #include <cstdint>
 
 #include "computer/computer_state.h"
+#include "game/game.h"
 
-void applyCandidate(const Candidate& c, Side side);
+void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side);
 // Takes back the candidate applied last (candidates are undone in reverse order).
-void undoCandidate(const Candidate& c, Side side);
+void undoCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side);
 // Number of candidates applied and not yet undone.
-int lookaheadDepth();
+int lookaheadDepth(ComputerState& computer);

@@ -33,32 +33,32 @@ void insertCandidate(CandidateList& list, const Candidate& c) {
 }
 
 // Attack totals and mobility of the position the maps describe, then the score.
-int32_t judge(Side side) {
+int32_t judge(Game& game, ComputerState& computer, Side side) {
   computer.whiteAttackTotal = game.attacks.attackTotal[0];
   computer.blackAttackTotal = game.attacks.attackTotal[1];
   computer.mobility = side == kWhite ? computer.whiteAttackTotal - computer.blackAttackTotal
                                      : computer.blackAttackTotal - computer.whiteAttackTotal;
   ++evaluationCount;
-  return scoreCandidate(side, computer.mobility);
+  return scoreCandidate(game, computer, side, computer.mobility);
 }
 
 // Builds the maps and judges the position on the board.
-int32_t evaluatePosition(Side side) {
-  buildAttackSummary();
-  countMaterial();
-  computer.positionValue = evaluateSide(side);
-  return judge(side);
+int32_t evaluatePosition(Game& game, ComputerState& computer, Side side) {
+  buildAttackSummary(game);
+  countMaterial(game, computer);
+  computer.positionValue = evaluateSide(game, side);
+  return judge(game, computer, side);
 }
 
 // Judges the step set up on the board again from a full scan and counts a
 // difference in the score or in the maps the score reads.
-void verifyStep(Side side) {
+void verifyStep(Game& game, ComputerState& computer, Side side) {
   const int to = squareIndex(computer.candidateToX, computer.candidateToY);
   const uint64_t white = attackMapAt(game.attacks, 0, to);
   const uint64_t black = attackMapAt(game.attacks, 1, to);
   const int32_t totals[kSideCount] = {game.attacks.attackTotal[0], game.attacks.attackTotal[1]};
-  buildAttackSummary();
-  if (evaluateSide(side) != computer.positionValue || attackMapAt(game.attacks, 0, to) != white ||
+  buildAttackSummary(game);
+  if (evaluateSide(game, side) != computer.positionValue || attackMapAt(game.attacks, 0, to) != white ||
       attackMapAt(game.attacks, 1, to) != black || game.attacks.attackTotal[0] != totals[0] ||
       game.attacks.attackTotal[1] != totals[1]) {
     ++computer.stepMismatches;
@@ -66,18 +66,19 @@ void verifyStep(Side side) {
 }
 
 // One possible step of a piece: set it up, judge it, undo it exactly.
-void tryStep(Side side, PieceKind kind, int index, Piece& p, int32_t code, int32_t notedAtRest) {
+void tryStep(Game& game, ComputerState& computer, Side side, PieceKind kind, int index, Piece& p, int32_t code,
+             int32_t notedAtRest) {
   const Side enemy = otherSide(side);
   computer.candidateToX = p.targetX;
   computer.candidateToY = p.targetY;
   const bool capture = game.captureFound;
   const CapturedPiece taken = game.captured;
   if (capture) {
-    takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, false, taken.layer);
+    takePiece(game, taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, false, taken.layer);
     if (taken.kind == kKing) computer.kingTaken = true;
   }
-  Square& dest = squareAt(game.lastTry.targetX, game.lastTry.targetY);
-  Square& start = squareAt(game.lastTry.startX, game.lastTry.startY);
+  Square& dest = squareAt(game, game.lastTry.targetX, game.lastTry.targetY);
+  Square& start = squareAt(game, game.lastTry.startX, game.lastTry.startY);
   const Square savedDest = dest;
   const Square savedStart = start;
   const int32_t squareIndexOfMover = (kind == kQueen || kind == kKing) ? kRoyalIndex : index;
@@ -87,26 +88,26 @@ void tryStep(Side side, PieceKind kind, int index, Piece& p, int32_t code, int32
   const int32_t startY = game.lastTry.startY;
   setTarget(p, computer.candidateToX, computer.candidateToY, 0);
 
-  const Piece* capturedPiece = capture ? pieceOf(taken.kind, enemy, taken.index) : nullptr;
+  const Piece* capturedPiece = capture ? pieceOf(game, taken.kind, enemy, taken.index) : nullptr;
   const int moverId = pieceIdOf(kind, side, index);
   const int takenId = capturedPiece != nullptr ? pieceIdOf(taken.kind, enemy, taken.index) : -1;
-  updateAttackSummary(moverId, squareIndex(startX, startY), squareIndex(computer.candidateToX, computer.candidateToY),
-                      takenId);
+  updateAttackSummary(game, moverId, squareIndex(startX, startY),
+                      squareIndex(computer.candidateToX, computer.candidateToY), takenId);
   // The material of the step's position: the starting position's, less the
   // piece taken.
   const int32_t lost = capturedPiece != nullptr && !capturedPiece->onBoard ? materialValue(taken.kind) : 0;
   computer.whiteMaterial = computer.baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   computer.blackMaterial = computer.baseBlackMaterial - (enemy == kBlack ? lost : 0);
-  computer.positionValue = evaluateStep(side, moverId, takenId);
-  if (computer.verifySteps) verifyStep(side);
+  computer.positionValue = evaluateStep(game, computer, side, moverId, takenId);
+  if (computer.verifySteps) verifyStep(game, computer, side);
 
   dest = savedDest;
   if (capture)
-    takePiece(taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, true, taken.layer);
+    takePiece(game, taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, true, taken.layer);
   start = savedStart;
   setTarget(p, startX, startY, notedAtRest);
 
-  const int32_t s = judge(side);
+  const int32_t s = judge(game, computer, side);
   if (capture) {
     computer.whiteMaterial = computer.baseWhiteMaterial;
     computer.blackMaterial = computer.baseBlackMaterial;
@@ -129,26 +130,26 @@ struct CastlingSnapshot {
 };
 
 // Tries one castling; returns its score (kRejectedScore when not possible).
-int32_t tryCastling(Side side, int32_t code) {
+int32_t tryCastling(Game& game, ComputerState& computer, Side side, int32_t code) {
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
   Piece& king = game.pieces.kings[side - 1];
   Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
   CastlingSnapshot saved{};
-  for (int x = 0; x < kBoardSize; ++x) saved.rank[x] = squareAt(x, r);
+  for (int x = 0; x < kBoardSize; ++x) saved.rank[x] = squareAt(game, x, r);
   saved.king = king;
   saved.rook = rook;
-  if (castle(code, side, kCastleSearch) != 1) return kRejectedScore;
+  if (castle(game, code, side, kCastleSearch) != 1) return kRejectedScore;
   computer.candidateFromX = kKingStartFile;
   computer.candidateFromY = r;
   computer.candidateToX = c.kingTo;
   computer.candidateToY = r;
-  const int32_t s = evaluatePosition(side);
+  const int32_t s = evaluatePosition(game, computer, side);
   if (s != kRejectedScore) {
     insertCandidate(computer.workingList[side - 1], Candidate{s, kKing, c.kingTo, r, kKingStartFile, r, kNoIndex, code,
                                                               0, kEmpty, 0, computer.tacticalBonus, kCommittedLayer});
   }
-  for (int x = 0; x < kBoardSize; ++x) squareAt(x, r) = saved.rank[x];
+  for (int x = 0; x < kBoardSize; ++x) squareAt(game, x, r) = saved.rank[x];
   king = saved.king;
   rook = saved.rook;
   return s;
@@ -156,39 +157,39 @@ int32_t tryCastling(Side side, int32_t code) {
 
 }  // namespace
 
-void searchSide(Side side, int32_t slot) {
+void searchSide(Game& game, ComputerState& computer, Side side, int32_t slot) {
   computer.searchSlot = slot;
   resetScores(computer.workingList[0]);
   resetScores(computer.workingList[1]);
   game.trialMode = true;
-  saveAttackBase();
-  saveEvaluationBase();
-  countMaterial();
+  saveAttackBase(game);
+  saveEvaluationBase(game, computer);
+  countMaterial(game, computer);
   computer.baseWhiteMaterial = computer.whiteMaterial;
   computer.baseBlackMaterial = computer.blackMaterial;
   for (const PieceKind kind : kKindOrder) {
     const int32_t codes = moveCodeCount(kind);
     for (int i = 0; i < pieceCountOf(kind); ++i) {
-      Piece& p = gamePiece(pieceIdOf(kind, side, i));
+      Piece& p = gamePiece(game, pieceIdOf(kind, side, i));
       for (int32_t code = 1; code <= codes; ++code) {
         if (!p.onBoard) break;
         computer.candidateFromX = p.targetX;
         computer.candidateFromY = p.targetY;
         const int32_t notedAtRest = p.atRest;
         game.captureFound = false;
-        const int32_t result = generateMove(kind, p, code);
+        const int32_t result = generateMove(game, kind, p, code);
         if (result != kMovePossible) {
           setTarget(p, game.lastTry.startX, game.lastTry.startY, notedAtRest);
           // The rest of a blocked direction is refused as well.
           if (isSliding(kind)) code = ((code - 1) / kCodesPerDirection + 1) * kCodesPerDirection;
           continue;
         }
-        tryStep(side, kind, i, p, code, notedAtRest);
+        tryStep(game, computer, side, kind, i, p, code, notedAtRest);
       }
     }
   }
-  const int32_t shortScore = tryCastling(side, kShortCastling);
-  if (side == kBlack || shortScore == kRejectedScore) tryCastling(side, kLongCastling);
+  const int32_t shortScore = tryCastling(game, computer, side, kShortCastling);
+  if (side == kBlack || shortScore == kRejectedScore) tryCastling(game, computer, side, kLongCastling);
 
   const bool blackSlot =
       computer.searchSlot == 0 || computer.searchSlot == 2 || computer.searchSlot == 4 || computer.searchSlot == 6;
@@ -209,7 +210,7 @@ void searchSide(Side side, int32_t slot) {
 // The one number by which the search ranks the candidate set up on the board:
 // the position's value, the attack balances and the material won; rejected
 // when it cannot enter the side's working list.
-int32_t scoreCandidate(Side side, int32_t mobilityValue) {
+int32_t scoreCandidate(Game& game, ComputerState& computer, Side side, int32_t mobilityValue) {
   const int tx = computer.candidateToX;
   const int ty = computer.candidateToY;
   const int sq = squareIndex(tx, ty);

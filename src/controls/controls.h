@@ -127,10 +127,7 @@ struct Windows {
   int32_t closeAnswered = 0;        // 1 once the close question has been answered
 };
 
-// The program's windows.
-inline Windows windows;
-
 // List helpers used by the move driver, take back and the file commands.
-void appendListLine(const std::string& text);
-void selectListLine(int32_t line, bool selected);
-int32_t listLineCount();
+void appendListLine(Windows& windows, const std::string& text);
+void selectListLine(Windows& windows, int32_t line, bool selected);
+int32_t listLineCount(Windows& windows);

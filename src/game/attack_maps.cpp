@@ -157,7 +157,7 @@ constexpr auto kRayMasks = rayMaskTable();
 // blocker of the others is the highest set square.
 constexpr bool kRayAscends[8] = {true, true, false, false, true, false, false, true};
 
-uint64_t occupiedSquares() {
+uint64_t occupiedSquares(Game& game) {
   uint64_t set = 0;
   for (int sq = 0; sq < kSquareCount; ++sq) {
     set |= static_cast<uint64_t>(activeSide(game.board.squares[sq]) != kNoSide) << sq;
@@ -176,14 +176,16 @@ inline uint64_t rayTo(uint64_t occupied, int origin) {
   return ray ^ kRayMasks[nearest][D];
 }
 
-inline uint64_t rookSet(uint64_t occ, int o) { return rayTo<0>(occ, o) | rayTo<1>(occ, o) | rayTo<2>(occ, o) | rayTo<3>(occ, o); }
+inline uint64_t rookSet(uint64_t occ, int o) {
+  return rayTo<0>(occ, o) | rayTo<1>(occ, o) | rayTo<2>(occ, o) | rayTo<3>(occ, o);
+}
 inline uint64_t bishopSet(uint64_t occ, int o) {
   return rayTo<4>(occ, o) | rayTo<5>(occ, o) | rayTo<6>(occ, o) | rayTo<7>(occ, o);
 }
 
 // The squares piece `id` attacks in the position on the board.
-inline uint64_t attackSetOf(int id) {
-  const int o = originOf(gamePiece(id));
+inline uint64_t attackSetOf(Game& game, int id) {
+  const int o = originOf(gamePiece(game, id));
   if (o < 0) return 0;
   switch (kPieceAttacks[id].mover) {
     case Mover::WhitePawn: return kWhitePawnSets[o];
@@ -198,7 +200,7 @@ inline uint64_t attackSetOf(int id) {
 }
 
 // Adds (sign 1) or removes (sign -1) one piece's marks.
-inline void account(int id, uint64_t set, int sign) {
+inline void account(Game& game, int id, uint64_t set, int sign) {
   const PieceAttack& a = kPieceAttacks[id];
   uint64_t* packed = game.attacks.attackPacked[a.side];
   const uint64_t increment = sign > 0 ? a.increment : 0 - a.increment;
@@ -218,7 +220,7 @@ inline int32_t bitCount(uint64_t set) {
 }
 
 // Notes that piece `id` attacks `after` instead of `before` after the step.
-inline void noteChange(int id, uint64_t before, uint64_t after) {
+inline void noteChange(Game& game, int id, uint64_t before, uint64_t after) {
   if (before == after) return;
   const PieceAttack& a = kPieceAttacks[id];
   game.attacks.attackChanges[a.side][game.attacks.attackChangeCount[a.side]++] =
@@ -230,14 +232,14 @@ inline void noteChange(int id, uint64_t before, uint64_t after) {
 
 inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
-void scanPieces() {
+void scanPieces(Game& game) {
   game.attacks.attackStepActive = false;
-  game.attacks.occupied = occupiedSquares();
+  game.attacks.occupied = occupiedSquares(game);
   std::memset(game.attacks.attackPacked, 0, sizeof game.attacks.attackPacked);
   game.attacks.attackTotal[0] = game.attacks.attackTotal[1] = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    game.attacks.attackSets[id] = attackSetOf(id);
-    account(id, game.attacks.attackSets[id], 1);
+    game.attacks.attackSets[id] = attackSetOf(game, id);
+    account(game, id, game.attacks.attackSets[id], 1);
   }
 }
 
@@ -245,8 +247,8 @@ void scanPieces() {
 
 // The full lists follow from the class counts: the cheaper kinds are scanned
 // first, so a list holds the class values in order, seven at most.
-void buildAttackMaps() {
-  scanPieces();
+void buildAttackMaps(Game& game) {
+  scanPieces(game);
   for (int s = 0; s < kSideCount; ++s) {
     for (int sq = 0; sq < kSquareCount; ++sq) {
       const uint64_t p = game.attacks.attackPacked[s][sq];
@@ -261,21 +263,21 @@ void buildAttackMaps() {
   }
 }
 
-void buildAttackSummary() { scanPieces(); }
+void buildAttackSummary(Game& game) { scanPieces(game); }
 
-uint64_t squaresAttackedBy(Side side) {
+uint64_t squaresAttackedBy(Game& game, Side side) {
   const uint64_t mapsOccupied = game.attacks.occupied;
-  game.attacks.occupied = occupiedSquares();
+  game.attacks.occupied = occupiedSquares(game);
   uint64_t set = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(id);
+    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(game, id);
   }
   game.attacks.occupied = mapsOccupied;
   return set;
 }
 
-void saveAttackBase() {
-  scanPieces();
+void saveAttackBase(Game& game) {
+  scanPieces(game);
   std::memcpy(game.attacks.attackBasePacked, game.attacks.attackPacked, sizeof game.attacks.attackBasePacked);
   std::memcpy(game.attacks.baseSets, game.attacks.attackSets, sizeof game.attacks.baseSets);
   game.attacks.baseTotal[0] = game.attacks.attackTotal[0];
@@ -292,14 +294,14 @@ void saveAttackBase() {
   }
 }
 
-void updateAttackSummary(int moverId, int fromSquare, int toSquare, int capturedId) {
+void updateAttackSummary(Game& game, int moverId, int fromSquare, int toSquare, int capturedId) {
   game.attacks.attackStepActive = true;
   game.attacks.attackChangeCount[0] = game.attacks.attackChangeCount[1] = 0;
   game.attacks.attackChanged = 0;
   game.attacks.attackGained[0] = game.attacks.attackGained[1] = 0;
   game.attacks.attackTotal[0] = game.attacks.baseTotal[0];
   game.attacks.attackTotal[1] = game.attacks.baseTotal[1];
-  if (capturedId >= 0) noteChange(capturedId, game.attacks.baseSets[capturedId], 0);
+  if (capturedId >= 0) noteChange(game, capturedId, game.attacks.baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
   game.attacks.occupied = (game.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
@@ -307,7 +309,7 @@ void updateAttackSummary(int moverId, int fromSquare, int toSquare, int captured
                     ~sliderBit(capturedId);
   for (; rescan != 0; rescan &= rescan - 1) {
     const int id = kFirstSlider + __builtin_ctz(rescan);
-    noteChange(id, game.attacks.baseSets[id], attackSetOf(id));
+    noteChange(game, id, game.attacks.baseSets[id], attackSetOf(game, id));
   }
-  noteChange(moverId, game.attacks.baseSets[moverId], attackSetOf(moverId));
+  noteChange(game, moverId, game.attacks.baseSets[moverId], attackSetOf(game, moverId));
 }

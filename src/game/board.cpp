@@ -77,9 +77,9 @@ PieceSet startPieces() {
   return pieces;
 }
 
-void resetGameState() {
+void resetGameState(Game& game) {
   for (int x = 0; x < kBoardSize; ++x) {
-    for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(x, y), x, y, kNoIndex);
+    for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(game, x, y), x, y, kNoIndex);
   }
   setUpPieces(game.pieces);
   game.sideToMove = kWhiteToMove;
@@ -88,7 +88,7 @@ void resetGameState() {
   game.moveCount = 0;
 }
 
-SquareProbe probeSquare(int x, int y) {
+SquareProbe probeSquare(Game& game, int x, int y) {
   const Square& s = game.board.squares[squareIndex(x, y)];
   return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
 }
@@ -119,20 +119,20 @@ void clearSquare(Square& s) {
   s.stable = kCommittedLayer;
 }
 
-Piece* pieceOf(PieceKind kind, Side side, int32_t index) {
+Piece* pieceOf(Game& game, PieceKind kind, Side side, int32_t index) {
   if ((side != kWhite && side != kBlack) || kindOrder(kind) < 0) return nullptr;
   const bool royal = kind == kQueen || kind == kKing;
   if (!royal && (index < 0 || index >= pieceCountOf(kind))) return nullptr;
-  return &gamePiece(pieceIdOf(kind, side, index));
+  return &gamePiece(game, pieceIdOf(kind, side, index));
 }
 
-void commitMove(Piece& p) {
+void commitMove(Game& game, Piece& p) {
   const int x0 = p.x;
   const int y0 = p.y;
   p.x = p.targetX;
   p.y = p.targetY;
-  commitSquare(squareAt(p.x, p.y));
-  clearSquare(squareAt(x0, y0));
+  commitSquare(squareAt(game, p.x, p.y));
+  clearSquare(squareAt(game, x0, y0));
   p.atRest = 1;
   p.onBoard = true;
 }
@@ -154,8 +154,8 @@ void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {
   p.atRest = atRestFlag;
 }
 
-void setTargetOf(PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, Side side) {
-  Piece* p = pieceOf(kind, side, index);
+void setTargetOf(Game& game, PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, Side side) {
+  Piece* p = pieceOf(game, kind, side, index);
   if (p != nullptr) setTarget(*p, tx, ty, atRestFlag);
 }
 

@@ -17,7 +17,7 @@ void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
   p.odd = p.count % 2;
 }
 
-void resetLostPiecePlacement() {
+void resetLostPiecePlacement(Game& game) {
   game.whiteLost = kWhiteLostStart;
   game.blackLost = kBlackLostStart;
   game.lostOrder = LostPieceOrder{};
@@ -32,20 +32,20 @@ bool samePiece(const LostPiece& p, PieceKind kind, Side side, int32_t index) {
 
 }  // namespace
 
-bool isLostPieceShown(PieceKind kind, Side side, int32_t index) {
+bool isLostPieceShown(Game& game, PieceKind kind, Side side, int32_t index) {
   for (int i = 0; i < game.lostOrder.count; ++i) {
     if (samePiece(game.lostOrder.piece[i], kind, side, index)) return true;
   }
   return false;
 }
 
-int lostPiecesOf(Side side) {
+int lostPiecesOf(Game& game, Side side) {
   int n = 0;
   for (int i = 0; i < game.lostOrder.count; ++i) n += game.lostOrder.piece[i].side == side ? 1 : 0;
   return n;
 }
 
-void removeLostPiece(PieceKind kind, Side side, int32_t index) {
+void removeLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
   int kept = 0;
   for (int i = 0; i < game.lostOrder.count; ++i) {
     if (!samePiece(game.lostOrder.piece[i], kind, side, index)) game.lostOrder.piece[kept++] = game.lostOrder.piece[i];
@@ -58,11 +58,11 @@ void removeLostPiece(PieceKind kind, Side side, int32_t index) {
 namespace {
 
 // Adds a really captured piece to the lost pieces, in the next place.
-void addLostPiece(PieceKind kind, Side side, int32_t index) {
+void addLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
   const bool white = side == kWhite;
   LostPiecePlacement& p = white ? game.whiteLost : game.blackLost;
   advancePlacement(p, white ? kWhiteLostRowLeft : kBlackLostRowLeft);
-  if (game.lostOrder.count < kLostPieceCapacity && !isLostPieceShown(kind, side, index)) {
+  if (game.lostOrder.count < kLostPieceCapacity && !isLostPieceShown(game, kind, side, index)) {
     const bool royal = kind == kQueen || kind == kKing;
     game.lostOrder.piece[game.lostOrder.count++] = LostPiece{kind, side, royal ? 0 : index};
   }
@@ -70,13 +70,13 @@ void addLostPiece(PieceKind kind, Side side, int32_t index) {
 
 }  // namespace
 
-void takePiece(PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex, int32_t index,
-               int32_t show, bool stillOnBoard, int32_t layer) {
+void takePiece(Game& game, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex,
+               int32_t index, int32_t show, bool stillOnBoard, int32_t layer) {
   const bool committed = layer == kCommittedLayer;
   const PieceKind k = committed ? kind : pendingKind;
   const Side s = committed ? side : pendingSide;
   const int32_t i = committed ? index : pendingIndex;
-  Piece* p = pieceOf(k, s, i);
+  Piece* p = pieceOf(game, k, s, i);
   if (p != nullptr) {
     markCaptured(*p, layer, stillOnBoard);
     if (k == kPawn || k == kRook || k == kKing) {
@@ -84,5 +84,5 @@ void takePiece(PieceKind pendingKind, PieceKind kind, Side pendingSide, Side sid
     }
   }
   if (show != kShowCapture || game.playMode != kPlayComputer) return;
-  if (side == kWhite || side == kBlack) addLostPiece(kind, side, index);
+  if (side == kWhite || side == kBlack) addLostPiece(game, kind, side, index);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "game/game.h"
 #include "game/records.h"
 #include "game/types.h"
 
@@ -15,15 +16,15 @@ constexpr int32_t kSearchOnly = 2;   // the computer's trial: flags only
 // current row, or the first of a new row.
 void advancePlacement(LostPiecePlacement& p, int32_t rowLeft);
 // Empties the captured-pieces window: no piece lost, placement at the start.
-void resetLostPiecePlacement();
+void resetLostPiecePlacement(Game& game);
 // Whether the piece is among the lost pieces shown, and how many of a side are.
-bool isLostPieceShown(PieceKind kind, Side side, int32_t index);
-int lostPiecesOf(Side side);
+bool isLostPieceShown(Game& game, PieceKind kind, Side side, int32_t index);
+int lostPiecesOf(Game& game, Side side);
 // Takes a piece given back out of the lost pieces.
-void removeLostPiece(PieceKind kind, Side side, int32_t index);
+void removeLostPiece(Game& game, PieceKind kind, Side side, int32_t index);
 
 // (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured
 // square's two layers; `layer` selects which one holds the piece.
 // stillOnBoard false takes the piece off, true puts it back.
-void takePiece(PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex, int32_t index,
-               int32_t show, bool stillOnBoard, int32_t layer);
+void takePiece(Game& game, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex,
+               int32_t index, int32_t show, bool stillOnBoard, int32_t layer);

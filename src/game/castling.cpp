@@ -10,7 +10,7 @@ namespace {
 
 // The king's path, which the opponent must not attack: read from the maps,
 // or from `attacked` (bit x * 8 + y) when that is given.
-bool pathAttacked(int32_t code, Side side, const uint64_t* attacked = nullptr) {
+bool pathAttacked(Game& game, int32_t code, Side side, const uint64_t* attacked = nullptr) {
   const int r = homeRank(side);
   const Side enemy = otherSide(side);
   const int kingTo = castlingSquares(code).kingTo;
@@ -35,51 +35,51 @@ bool rookInPlace(const Piece& rook, const CastlingSquares& c, int r) {
 
 // Pending layers written by a castling trial, with the layer flag each square
 // gets (the committed layer stays in force on White's side of short castling).
-void setUpTrial(int32_t code, Side side, const CastlingSquares& c) {
+void setUpTrial(Game& game, int32_t code, Side side, const CastlingSquares& c) {
   const int r = homeRank(side);
   const bool black = side == kBlack;
   const int32_t flag = black ? kPendingLayer : kCommittedLayer;
   const int32_t startFlag = black || code == kLongCastling ? kPendingLayer : kCommittedLayer;
-  setPending(squareAt(c.kingTo, r), kKing, side, kNoIndex, flag);
-  setPending(squareAt(kKingStartFile, r), kEmpty, kNoSide, kNoIndex, startFlag);
-  setPending(squareAt(c.rookTo, r), kRook, side, c.rookIndex, flag);
-  setPending(squareAt(c.rookFrom, r), kEmpty, kNoSide, kNoIndex, startFlag);
+  setPending(squareAt(game, c.kingTo, r), kKing, side, kNoIndex, flag);
+  setPending(squareAt(game, kKingStartFile, r), kEmpty, kNoSide, kNoIndex, startFlag);
+  setPending(squareAt(game, c.rookTo, r), kRook, side, c.rookIndex, flag);
+  setPending(squareAt(game, c.rookFrom, r), kEmpty, kNoSide, kNoIndex, startFlag);
 }
 
-void writeSquare(int x, int y, PieceKind kind, Side side, int32_t index) {
-  Square& s = squareAt(x, y);
+void writeSquare(Game& game, int x, int y, PieceKind kind, Side side, int32_t index) {
+  Square& s = squareAt(game, x, y);
   setPending(s, kind, side, index, kPendingLayer);
   commitSquare(s);
 }
 
 // A castling drag made in play: commits and squares (the move driver hands
 // over the turn and records it).
-void playCastling(Side side, const CastlingSquares& c, Piece& king, Piece& rook) {
+void playCastling(Game& game, Side side, const CastlingSquares& c, Piece& king, Piece& rook) {
   const int r = homeRank(side);
-  commitMove(rook);
-  commitMove(king);
-  writeSquare(c.kingTo, r, kKing, side, kNoIndex);
-  writeSquare(kKingStartFile, r, kEmpty, kNoSide, kNoIndex);
-  writeSquare(c.rookTo, r, kRook, side, c.rookIndex);
-  writeSquare(c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
+  commitMove(game, rook);
+  commitMove(game, king);
+  writeSquare(game, c.kingTo, r, kKing, side, kNoIndex);
+  writeSquare(game, kKingStartFile, r, kEmpty, kNoSide, kNoIndex);
+  writeSquare(game, c.rookTo, r, kRook, side, c.rookIndex);
+  writeSquare(game, c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
   king.moved = true;
 }
 
 }  // namespace
 
-int32_t castle(int32_t code, Side side, int32_t mode) {
+int32_t castle(Game& game, int32_t code, Side side, int32_t mode) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return 0;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
   Piece& king = game.pieces.kings[side - 1];
   Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
   if (!kingInPlace(king, r)) return 0;
-  if (generateKingMove(king, code) != kMovePossible) {
+  if (generateKingMove(game, king, code) != kMovePossible) {
     cancelMove(king);
     return 0;
   }
-  buildAttackSummary();
-  if (pathAttacked(code, side)) {
+  buildAttackSummary(game);
+  if (pathAttacked(game, code, side)) {
     cancelMove(king);
     return 0;
   }
@@ -87,22 +87,22 @@ int32_t castle(int32_t code, Side side, int32_t mode) {
     cancelMove(king);
     return 0;
   }
-  if (generateRookMove(rook, c.rookCode) != kMovePossible) {
+  if (generateRookMove(game, rook, c.rookCode) != kMovePossible) {
     cancelMove(king);
     cancelMove(rook);
     return 0;
   }
   if (mode == kCastlePlay) {
-    playCastling(side, c, king, rook);
+    playCastling(game, side, c, king, rook);
     return 1;
   }
-  setUpTrial(code, side, c);
+  setUpTrial(game, code, side, c);
   setTarget(rook, c.rookTo, r, 0);
   setTarget(king, c.kingTo, r, 0);
   return 1;
 }
 
-bool castlingAllowed(int32_t code, Side side) {
+bool castlingAllowed(Game& game, int32_t code, Side side) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return false;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
@@ -113,11 +113,11 @@ bool castlingAllowed(int32_t code, Side side) {
   // targets they set are put back.
   const Piece savedKing = king;
   const Piece savedRook = rook;
-  const int32_t kingResult = generateKingMove(king, code);
-  const uint64_t attacked = squaresAttackedBy(otherSide(side));
+  const int32_t kingResult = generateKingMove(game, king, code);
+  const uint64_t attacked = squaresAttackedBy(game, otherSide(side));
   int32_t rookResult = kMoveRefused;
-  if (kingResult == kMovePossible && !pathAttacked(code, side, &attacked)) {
-    rookResult = generateRookMove(rook, c.rookCode);
+  if (kingResult == kMovePossible && !pathAttacked(game, code, side, &attacked)) {
+    rookResult = generateRookMove(game, rook, c.rookCode);
   }
   king = savedKing;
   rook = savedRook;

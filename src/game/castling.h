@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/castling_squares.h"
+#include "game/game.h"
 
 constexpr int32_t kCastlePlay = 1;    // a castling drag: pictures and board
 constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers only
@@ -15,9 +16,9 @@ constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers on
 // them empty, the king's destination empty and the king's path not attacked.
 // Returns 1 when castling was made (play) or set up (search), 0 otherwise; a
 // refused castling leaves king and rook exactly as they were.
-int32_t castle(int32_t code, Side side, int32_t mode);
+int32_t castle(Game& game, int32_t code, Side side, int32_t mode);
 
 // Whether castle(code, side, kCastlePlay) would castle now. Called in trial
 // mode; it leaves king, rook, squares and attack maps as they were, and the
 // caller puts back the generators' scratch (probe, last try, captured).
-bool castlingAllowed(int32_t code, Side side);
+bool castlingAllowed(Game& game, int32_t code, Side side);

@@ -55,8 +55,5 @@ struct Game {
   char moveMark = '-';  // '-' plain move, 'x' capture
 };
 
-// The program's game.
-inline Game game;
-
-inline Square& squareAt(int x, int y) { return game.board.squares[squareIndex(x, y)]; }
-inline Piece& gamePiece(int id) { return pieceById(game.pieces, id); }
+inline Square& squareAt(Game& game, int x, int y) { return game.board.squares[squareIndex(x, y)]; }
+inline Piece& gamePiece(Game& game, int id) { return pieceById(game.pieces, id); }

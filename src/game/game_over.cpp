@@ -10,20 +10,20 @@ const char* const kYouLostMessage = "Kaybettiniz";
 
 namespace {
 
-bool kingOnBoard(Side side) { return game.pieces.kings[side - 1].onBoard; }
+bool kingOnBoard(Game& game, Side side) { return game.pieces.kings[side - 1].onBoard; }
 
 }  // namespace
 
-bool gameIsOver() { return !kingOnBoard(kWhite) || !kingOnBoard(kBlack); }
+bool gameIsOver(Game& game) { return !kingOnBoard(game, kWhite) || !kingOnBoard(game, kBlack); }
 
-int32_t winnerSide() {
-  const bool white = kingOnBoard(kWhite);
-  const bool black = kingOnBoard(kBlack);
+int32_t winnerSide(Game& game) {
+  const bool white = kingOnBoard(game, kWhite);
+  const bool black = kingOnBoard(game, kBlack);
   if (white == black) return kNoSide;
   return white ? kWhite : kBlack;
 }
 
-void announceGameEnd(KingTaker taker) {
+void announceGameEnd(Windows& windows, KingTaker taker) {
   windows.form2.visible = false;
   // Nothing is left for the computer to play.
   windows.form1.timer1Enabled = false;

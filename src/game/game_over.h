@@ -5,13 +5,16 @@
 
 #include <cstdint>
 
+#include "controls/controls.h"
+#include "game/game.h"
+
 // True while a king is off the board.
-bool gameIsOver();
+bool gameIsOver(Game& game);
 
 // The side whose king still stands once the game is over; kNoSide while the
 // game goes on, or when both kings have been taken (a replayed file may go on
 // after the first).
-int32_t winnerSide();
+int32_t winnerSide(Game& game);
 
 // Who made the move that took a king: the player (a drop, or the hint played
 // for him) or the computer.
@@ -20,4 +23,4 @@ enum class KingTaker { Player, Computer };
 // Once a move has taken a king: closes the check notice, stops the computer's
 // turn and tells the player how the game ended ("Kazandınız" or
 // "Kaybettiniz", one OK button).
-void announceGameEnd(KingTaker taker);
+void announceGameEnd(Windows& windows, KingTaker taker);

@@ -5,7 +5,7 @@
 #include "game/game.h"
 #include "game/pictures.h"
 
-void showLostPieces() {
+void showLostPieces(Game& game, Windows& windows) {
   bool shown[kLostPictureSlots] = {};
   LostPiecePlacement white = kWhiteLostStart;
   LostPiecePlacement black = kBlackLostStart;

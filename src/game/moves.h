@@ -16,16 +16,17 @@
 #include <cstdint>
 
 #include "game/board.h"
+#include "game/game.h"
 
-int32_t generatePawnMove(Piece& p, int32_t code);
-int32_t generateKnightMove(Piece& p, int32_t code);
-int32_t generateKingMove(Piece& p, int32_t code);
-int32_t generateRookMove(Piece& p, int32_t code);
-int32_t generateBishopMove(Piece& p, int32_t code);
-int32_t generateQueenMove(Piece& p, int32_t code);
+int32_t generatePawnMove(Game& game, Piece& p, int32_t code);
+int32_t generateKnightMove(Game& game, Piece& p, int32_t code);
+int32_t generateKingMove(Game& game, Piece& p, int32_t code);
+int32_t generateRookMove(Game& game, Piece& p, int32_t code);
+int32_t generateBishopMove(Game& game, Piece& p, int32_t code);
+int32_t generateQueenMove(Game& game, Piece& p, int32_t code);
 
 // The generator of a kind.
-int32_t generateMove(PieceKind kind, Piece& p, int32_t code);
+int32_t generateMove(Game& game, PieceKind kind, Piece& p, int32_t code);
 
 // Number of move codes of a kind (the search walks 1..count).
 int32_t moveCodeCount(PieceKind kind);

@@ -47,10 +47,10 @@ int lostPictureOf(Side side, PieceKind kind, int32_t index) {
   }
 }
 
-void showBoardPictures() {
+void showBoardPictures(Game& game, Windows& windows) {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    const Piece& p = *pieceOf(o.kind, o.side, o.index);
+    const Piece& p = *pieceOf(game, o.kind, o.side, o.index);
     PictureControl& pic = windows.form1.image[n];
     pic.visible = pic.enabled = p.onBoard;
     if (!p.onBoard) continue;

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "controls/controls.h"
+#include "game/game.h"
 #include "game/types.h"
 
 // The piece a board picture (Image1..Image32 of the main window) stands for;
@@ -42,4 +44,4 @@ int lostPictureOf(Side side, PieceKind kind, int32_t index);
 // square with the bitmap for that square's colour, shown and enabled; hidden
 // and disabled when the piece is off the board, keeping its last place and
 // bitmap. The stock pictures are left alone. Called when a command is done.
-void showBoardPictures();
+void showBoardPictures(Game& game, Windows& windows);

@@ -16,12 +16,12 @@ constexpr int kBlackKingPicture = 29;
 }  // namespace
 
 // Every drop ends the choice too, whatever it played.
-void letGoChosenPiece() {
+void letGoChosenPiece(Windows& windows) {
   windows.form1.selectedPicture = 0;
   windows.form1.moveTargets = 0;
 }
 
-void startComputerTurn() {
+void startComputerTurn(Game& game, Windows& windows) {
   if (game.playMode != kPlayComputer) return;
   windows.form1.timer1Enabled = true;
   windows.form1.label19Visible = true;
@@ -31,9 +31,9 @@ namespace {
 
 // The drag variables of a press on a board picture; false for any other
 // picture.
-bool recordDragStart(int picture) {
+bool recordDragStart(Game& game, int picture) {
   const PictureOwner owner = pictureOwner(picture);
-  const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
+  const Piece* p = pieceOf(game, owner.kind, owner.side, owner.index);
   if (p == nullptr) return false;
   game.dragFromX = p->x;
   game.dragFromY = p->y;
@@ -44,19 +44,19 @@ bool recordDragStart(int picture) {
 }
 
 // Chooses a piece of the side to move, while the game goes on.
-void choosePicture(int picture) {
+void choosePicture(Game& game, Windows& windows, int picture) {
   const PictureOwner owner = pictureOwner(picture);
-  const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
-  if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) return;
+  const Piece* p = pieceOf(game, owner.kind, owner.side, owner.index);
+  if (p == nullptr || !p->onBoard || !sidesTurn(game, owner.side) || gameIsOver(game)) return;
   windows.form1.selectedPicture = picture;
-  windows.form1.moveTargets = pictureTargets(picture);
+  windows.form1.moveTargets = pictureTargets(game, picture);
 }
 
 }  // namespace
 
-bool pickUpPiece(int picture, MouseButton button) {
-  if (!recordDragStart(picture) || button != MouseButton::Left) return false;
-  windows.form1.moveTargets = pictureTargets(picture);
+bool pickUpPiece(Game& game, Windows& windows, int picture, MouseButton button) {
+  if (!recordDragStart(game, picture) || button != MouseButton::Left) return false;
+  windows.form1.moveTargets = pictureTargets(game, picture);
   return true;
 }
 
@@ -64,51 +64,51 @@ bool acceptDragOver() { return true; }
 
 // Once a king is taken every drop is refused and the computer is not asked to
 // move: the dragged picture goes back to its square.
-void dropOnSquare(int shape) {
-  letGoChosenPiece();
-  if (shape < 1 || shape > kSquareCount || gameIsOver() || game.dropsRefused) return;
+void dropOnSquare(Game& game, Windows& windows, int shape) {
+  letGoChosenPiece(windows);
+  if (shape < 1 || shape > kSquareCount || gameIsOver(game) || game.dropsRefused) return;
   game.dragToX = shapeFile(shape);
   game.dragToY = shapeRank(shape);
-  requestMove(game.movingKind, game.movingSide, game.movingIndex);
-  startComputerTurn();
+  requestMove(game, windows, game.movingKind, game.movingSide, game.movingIndex);
+  startComputerTurn(game, windows);
 }
 
-void dropOnPiece(int picture) {
-  letGoChosenPiece();
+void dropOnPiece(Game& game, Windows& windows, int picture) {
+  letGoChosenPiece(windows);
   const PictureOwner owner = pictureOwner(picture);
-  const Piece* target = pieceOf(owner.kind, owner.side, owner.index);
-  if (target == nullptr || gameIsOver() || game.dropsRefused) return;
+  const Piece* target = pieceOf(game, owner.kind, owner.side, owner.index);
+  if (target == nullptr || gameIsOver(game) || game.dropsRefused) return;
   game.dragToX = target->x;
   game.dragToY = target->y;
-  const int32_t made = requestMove(game.movingKind, game.movingSide, game.movingIndex);
+  const int32_t made = requestMove(game, windows, game.movingKind, game.movingSide, game.movingIndex);
   if (picture == kWhiteKingPicture || picture == kBlackKingPicture) {
-    if (made != 0) announceGameEnd(KingTaker::Player);
+    if (made != 0) announceGameEnd(windows, KingTaker::Player);
   } else if (owner.side == kBlack) {
-    startComputerTurn();
+    startComputerTurn(game, windows);
   }
 }
 
-void clickPiece(int picture) {
+void clickPiece(Game& game, Windows& windows, int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return;
   const int chosen = windows.form1.selectedPicture;
   if (chosen == 0) {
-    choosePicture(picture);
+    choosePicture(game, windows, picture);
     return;
   }
   if (picture == chosen) {
-    letGoChosenPiece();
+    letGoChosenPiece(windows);
     return;
   }
-  recordDragStart(chosen);
-  dropOnPiece(picture);
+  recordDragStart(game, chosen);
+  dropOnPiece(game, windows, picture);
   // A click on another piece of the chosen one's side chooses it instead.
-  if (pictureOwner(picture).side == pictureOwner(chosen).side) choosePicture(picture);
+  if (pictureOwner(picture).side == pictureOwner(chosen).side) choosePicture(game, windows, picture);
 }
 
-void clickSquare(int shape) {
+void clickSquare(Game& game, Windows& windows, int shape) {
   if (windows.form1.selectedPicture == 0) return;
-  recordDragStart(windows.form1.selectedPicture);
-  dropOnSquare(shape);
+  recordDragStart(game, windows.form1.selectedPicture);
+  dropOnSquare(game, windows, shape);
 }
 
-void endDrag() { refreshSelection(); }
+void endDrag(Game& game, Windows& windows) { refreshSelection(game, windows); }

@@ -17,9 +17,9 @@ const char* const kGameOverText = "Oyun bitti";
 
 namespace {
 
-TurnMark turnMarkNow() {
-  if (gameIsOver()) {
-    const int32_t winner = winnerSide();
+TurnMark turnMarkNow(Game& game) {
+  if (gameIsOver(game)) {
+    const int32_t winner = winnerSide(game);
     const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;
     return TurnMark{winner, true, text};
   }
@@ -31,7 +31,7 @@ TurnMark turnMarkNow() {
 // to move, else the last complete entry's Black half (or its White half when
 // Black's is empty). Take back clears the halves it undoes, and a new game
 // empties the history by its count, so this is always the move on the board.
-const HalfMoveRecord* lastHalfMove() {
+const HalfMoveRecord* lastHalfMove(Game& game) {
   if (game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
       game.history[game.moveCount].white.kind != kEmpty)
     return &game.history[game.moveCount].white;
@@ -44,11 +44,11 @@ const HalfMoveRecord* lastHalfMove() {
 
 }  // namespace
 
-void updateGameMarks() {
-  showBoardPictures();
-  windows.form1.turnMark = turnMarkNow();
-  const HalfMoveRecord* h = lastHalfMove();
+void updateGameMarks(Game& game, Windows& windows) {
+  showBoardPictures(game, windows);
+  windows.form1.turnMark = turnMarkNow(game);
+  const HalfMoveRecord* h = lastHalfMove(game);
   windows.form1.lastMove = h == nullptr ? LastMoveMark{} : LastMoveMark{true, h->fromX, h->fromY, h->toX, h->toY};
-  refreshSelection();
-  showLostPieces();
+  refreshSelection(game, windows);
+  showLostPieces(game, windows);
 }

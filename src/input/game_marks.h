@@ -4,6 +4,9 @@
 // updateGameMarks() when it is done.
 #pragma once
 
+#include "controls/controls.h"
+#include "game/game.h"
+
 extern const char* const kWhiteTurnText;
 extern const char* const kBlackTurnText;
 extern const char* const kWhiteWonText;
@@ -14,4 +17,4 @@ extern const char* const kGameOverText;
 // form1.lastMove from the position and the history, keeps the chosen piece and
 // its dots in step with the position, and draws the captured-pieces window
 // from the order of captures.
-void updateGameMarks();
+void updateGameMarks(Game& game, Windows& windows);

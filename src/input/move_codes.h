@@ -4,10 +4,11 @@
 
 #include <cstdint>
 
+#include "game/game.h"
 #include "game/types.h"
 
 // The move code of a displacement for a kind and side; 0 when none.
 int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy);
 
 // Whether `side` (kWhite or kBlack) is to move.
-bool sidesTurn(Side side);
+bool sidesTurn(Game& game, Side side);

@@ -19,11 +19,11 @@ const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha faz
 namespace {
 
 // A move made, whoever made it, passes the turn to the other side.
-void handOverTurn(Side side) { game.sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
+void handOverTurn(Game& game, Side side) { game.sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
 
 // After Black's move: a blinking notice when the white king stands attacked.
-void testCheckOnWhiteKing() {
-  buildAttackMaps();
+void testCheckOnWhiteKing(Game& game, Windows& windows) {
+  buildAttackMaps(game);
   const Piece& king = game.pieces.kings[0];
   if (king.onBoard && isAttackedBy(game.attacks, kBlack, king.x, king.y) && !game.replaying) {
     windows.form2.visible = true;
@@ -32,17 +32,17 @@ void testCheckOnWhiteKing() {
 }
 
 // Highlights the newest line of the list.
-void selectLastLine() {
-  selectListLine(game.listSelection, false);
-  game.listSelection = listLineCount() - 1;
-  selectListLine(game.listSelection, true);
+void selectLastLine(Game& game, Windows& windows) {
+  selectListLine(windows, game.listSelection, false);
+  game.listSelection = listLineCount(windows) - 1;
+  selectListLine(windows, game.listSelection, true);
 }
 
 // Records a castling made in play: history, counters and list lines.
-void recordCastling(int32_t code, Side side) {
+void recordCastling(Game& game, Windows& windows, int32_t code, Side side) {
   const int32_t r = homeRank(side);
   if (side == kWhite) game.moveNumber += 1;
-  HalfMoveRecord& h = currentHalfMove(side);
+  HalfMoveRecord& h = currentHalfMove(game, side);
   h.kind = kKing;
   h.movedBefore = 0;
   h.index = kNoIndex;
@@ -52,52 +52,52 @@ void recordCastling(int32_t code, Side side) {
   h.toY = r;
   h.captureFlag = 0;
   if (side == kBlack) game.moveCount += 1;
-  appendListLine(formatCastlingLine(code, side, game.moveNumber));
-  if (side == kBlack) appendListLine(kBlankListLine);
+  appendListLine(windows, formatCastlingLine(code, side, game.moveNumber));
+  if (side == kBlack) appendListLine(windows, kBlankListLine);
   game.gameSaved = false;
-  updateGameMarks();
+  updateGameMarks(game, windows);
 }
 
 }  // namespace
 
-HalfMoveRecord& currentHalfMove(Side side) {
+HalfMoveRecord& currentHalfMove(Game& game, Side side) {
   FullMoveRecord& entry = game.history[game.moveCount];
   return side == kWhite ? entry.white : entry.black;
 }
 
-int32_t requestMove(PieceKind kind, Side side, int32_t index) {
+int32_t requestMove(Game& game, Windows& windows, PieceKind kind, Side side, int32_t index) {
   game.trialMode = false;  // a real move is never a trial
   const int32_t dx = game.dragToX - game.dragFromX;
   const int32_t dy = game.dragToY - game.dragFromY;
   const int32_t code = moveCodeFor(kind, side, dx, dy);
   if (code == 0) return 0;
-  if (!sidesTurn(side)) return 0;
+  if (!sidesTurn(game, side)) return 0;
   if (game.moveCount >= kHistoryCapacity) {
     dialogs().message(kHistoryFullMessage);
     return 0;
   }
   if (isCastlingMove(kind, code)) {
     // Castling is recorded here but, as always, reported as no move made.
-    if (castle(code, side, kCastlePlay) == 1) {
-      handOverTurn(side);
-      recordCastling(code, side);
+    if (castle(game, code, side, kCastlePlay) == 1) {
+      handOverTurn(game, side);
+      recordCastling(game, windows, code, side);
     }
     return 0;
   }
-  Piece* piece = pieceOf(kind, side, index);
+  Piece* piece = pieceOf(game, kind, side, index);
   if (piece == nullptr || !piece->onBoard) return 0;
   const int32_t fromX = piece->x;
   const int32_t fromY = piece->y;
   const bool movedBefore = piece->moved;
 
-  const int32_t result = generateMove(kind, *piece, code);
+  const int32_t result = generateMove(game, kind, *piece, code);
   if (result != kMovePossible) return 0;
-  commitMove(*piece);
+  commitMove(game, *piece);
 
-  handOverTurn(side);
+  handOverTurn(game, side);
   if (side == kWhite) game.moveNumber += 1;
 
-  HalfMoveRecord& h = currentHalfMove(side);
+  HalfMoveRecord& h = currentHalfMove(game, side);
   h.kind = kind;
   h.movedBefore = movedBefore;
   h.index = index;
@@ -123,13 +123,13 @@ int32_t requestMove(PieceKind kind, Side side, int32_t index) {
     game.moveMark = 'x';
     game.captureMade = false;
   }
-  if (side == kBlack && kind != kKing) testCheckOnWhiteKing();
+  if (side == kBlack && kind != kKing) testCheckOnWhiteKing(game, windows);
 
-  appendListLine(formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
-                                game.moveMark, game.moveNumber));
-  if (side == kBlack) appendListLine(kBlankListLine);
-  if (!(side == kWhite && kind == kPawn)) selectLastLine();
+  appendListLine(windows, formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
+                                         game.moveMark, game.moveNumber));
+  if (side == kBlack) appendListLine(windows, kBlankListLine);
+  if (!(side == kWhite && kind == kPawn)) selectLastLine(game, windows);
   game.gameSaved = false;
-  updateGameMarks();
+  updateGameMarks(game, windows);
   return 1;
 }

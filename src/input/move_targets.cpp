@@ -10,10 +10,10 @@
 #include "game/records.h"
 #include "input/move_codes.h"
 
-uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
-  Piece* piece = pieceOf(kind, side, index);
+uint64_t moveTargets(Game& game, PieceKind kind, Side side, int32_t index) {
+  Piece* piece = pieceOf(game, kind, side, index);
   if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
-  if (!sidesTurn(side) || gameIsOver() || game.moveCount >= kHistoryCapacity) return 0;
+  if (!sidesTurn(game, side) || gameIsOver(game) || game.moveCount >= kHistoryCapacity) return 0;
   const Piece saved = *piece;
   const SquareProbe savedProbe = game.probe;
   const LastTry savedLastTry = game.lastTry;
@@ -30,9 +30,9 @@ uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
       if (code == 0) continue;
       bool possible = false;
       if (isCastlingMove(kind, code)) {
-        possible = castlingAllowed(code, side);
+        possible = castlingAllowed(game, code, side);
       } else {
-        const int32_t result = generateMove(kind, *piece, code);
+        const int32_t result = generateMove(game, kind, *piece, code);
         *piece = saved;
         possible = result == kMovePossible;
       }
@@ -47,20 +47,21 @@ uint64_t moveTargets(PieceKind kind, Side side, int32_t index) {
   return targets;
 }
 
-uint64_t pictureTargets(int picture) {
+uint64_t pictureTargets(Game& game, int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return 0;
   const PictureOwner owner = pictureOwner(picture);
-  return moveTargets(owner.kind, owner.side, owner.index);
+  return moveTargets(game, owner.kind, owner.side, owner.index);
 }
 
-void refreshSelection() {
+void refreshSelection(Game& game, Windows& windows) {
   const int picture = windows.form1.selectedPicture;
   if (picture == 0) {
     windows.form1.moveTargets = 0;
     return;
   }
   const PictureOwner owner = pictureOwner(picture);
-  const Piece* p = pieceOf(owner.kind, owner.side, owner.index);
-  if (p == nullptr || !p->onBoard || !sidesTurn(owner.side) || gameIsOver()) windows.form1.selectedPicture = 0;
-  windows.form1.moveTargets = pictureTargets(windows.form1.selectedPicture);
+  const Piece* p = pieceOf(game, owner.kind, owner.side, owner.index);
+  if (p == nullptr || !p->onBoard || !sidesTurn(game, owner.side) || gameIsOver(game))
+    windows.form1.selectedPicture = 0;
+  windows.form1.moveTargets = pictureTargets(game, windows.form1.selectedPicture);
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "controls/controls.h"
+#include "game/game.h"
 #include "game/types.h"
 
 // Every square (bit x * 8 + y) on which a drop of the piece (kind, side,
@@ -12,11 +14,11 @@
 // the board, not of the side to move, or the game is over. Changes nothing:
 // the generators run in trial mode and what they write in passing is put
 // back.
-uint64_t moveTargets(PieceKind kind, Side side, int32_t index);
+uint64_t moveTargets(Game& game, PieceKind kind, Side side, int32_t index);
 
 // The dots of a board picture's piece (1..32).
-uint64_t pictureTargets(int picture);
+uint64_t pictureTargets(Game& game, int picture);
 
 // The chosen piece stays chosen while it may move; its dots follow the
 // position. Called whenever the game's state changes.
-void refreshSelection();
+void refreshSelection(Game& game, Windows& windows);

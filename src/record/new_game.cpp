@@ -17,25 +17,25 @@ constexpr int32_t kHeaderLineCount = 2;
 
 }  // namespace
 
-void writeListHeaders() {
-  appendListLine(kListHeader1);
-  appendListLine(kListHeader2);
+void writeListHeaders(Windows& windows) {
+  appendListLine(windows, kListHeader1);
+  appendListLine(windows, kListHeader2);
 }
 
-void startNewGame() {
+void startNewGame(Game& game, Windows& windows) {
   windows.form1.label20Visible = false;
-  resetLostPiecePlacement();
-  resetGameState();  // squares, pieces, side to move, counters
+  resetLostPiecePlacement(game);
+  resetGameState(game);  // squares, pieces, side to move, counters
   windows.form1.listBox1.clear();
-  writeListHeaders();
+  writeListHeaders(windows);
   windows.form1.selectedPicture = 0;  // a piece chosen in the old game is let go
-  updateGameMarks();
+  updateGameMarks(game, windows);
 }
 
-bool mayReplaceGame(void (*save)()) {
-  if (game.gameSaved || listLineCount() <= kHeaderLineCount) return true;
+bool mayReplaceGame(Game& game, Windows& windows, void (*save)(Game&, Windows&)) {
+  if (game.gameSaved || listLineCount(windows) <= kHeaderLineCount) return true;
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
-    case Answer::Yes: save(); return game.gameSaved;
+    case Answer::Yes: save(game, windows); return game.gameSaved;
     case Answer::No: return true;
     case Answer::Cancel: break;
   }

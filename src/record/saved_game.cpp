@@ -204,9 +204,9 @@ int32_t readWholeFile(const std::string& path, std::string& bytes) {
 
 // A line can be played only when its squares lie on the board and the piece
 // it names stands on its from-square.
-bool standsOnFromSquare(const ParsedMove& m, Side side) {
+bool standsOnFromSquare(Game& game, const ParsedMove& m, Side side) {
   if (!onBoardCoord(m.fromX, m.fromY) || !onBoardCoord(m.toX, m.toY)) return false;
-  const Piece* p = pieceOf(m.kind, side, m.index);
+  const Piece* p = pieceOf(game, m.kind, side, m.index);
   return p != nullptr && p->onBoard && p->x == m.fromX && p->y == m.fromY;
 }
 
@@ -261,14 +261,15 @@ std::vector<std::string> splitLines(const std::string& bytes) {
   return lines;
 }
 
-int32_t replayLines(const std::vector<std::string>& lines) {
+int32_t replayLines(Game& game, Windows& windows, const std::vector<std::string>& lines) {
   const int32_t count = static_cast<int32_t>(lines.size());
   int32_t role = kWhiteLine;
   for (int32_t i = 2; i < count; ++i) {
     if (role == kBlankLine + 1) role = kWhiteLine;
     if (role != kBlankLine) {
       ParsedMove m{};
-      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(m, sideOfLine(role))) return i;
+      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(game, m, sideOfLine(role)))
+        return i;
       game.movingSide = sideOfLine(role);
       game.movingKind = m.kind;
       game.movingIndex = m.index;
@@ -284,7 +285,7 @@ int32_t replayLines(const std::vector<std::string>& lines) {
       }
       // A castling is reported as no move made: the turn passing tells.
       const int32_t turn = game.sideToMove;
-      requestMove(m.kind, sideOfLine(role), m.index);
+      requestMove(game, windows, m.kind, sideOfLine(role), m.index);
       if (game.sideToMove == turn) return i;
     }
     ++role;
@@ -292,7 +293,7 @@ int32_t replayLines(const std::vector<std::string>& lines) {
   return -1;
 }
 
-bool saveGameTo(const std::string& path) {
+bool saveGameTo(Game& game, Windows& windows, const std::string& path) {
   std::string data;
   for (const ListLine& line : windows.form1.listBox1) {
     std::string bytes;
@@ -308,10 +309,10 @@ bool saveGameTo(const std::string& path) {
   return true;
 }
 
-void saveGame() {
+void saveGame(Game& game, Windows& windows) {
   const std::string name = dialogs().chooseSaveFile();
   if (name.empty()) return;
-  saveGameTo(withDefaultExtension(name));
+  saveGameTo(game, windows, withDefaultExtension(name));
 }
 
 namespace {
@@ -324,7 +325,7 @@ bool isGameWithoutMoves(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-bool openGameFrom(const std::string& path) {
+bool openGameFrom(Game& game, Windows& windows, const std::string& path) {
   std::string bytes;
   const int32_t fault = readWholeFile(path, bytes);
   if (fault != kReadDone) {
@@ -341,24 +342,24 @@ bool openGameFrom(const std::string& path) {
     return false;
   }
   game.gameOpened = true;
-  startNewGame();
+  startNewGame(game, windows);
   game.moveCount = 0;
   game.replaying = true;
-  const int32_t bad = replayLines(lines);
+  const int32_t bad = replayLines(game, windows, lines);
   game.replaying = false;
   if (bad >= 0) {
     dialogs().message("Dosyanın " + std::to_string(bad + 1) +
                       ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
   }
   // Against the computer an opened game with Black to move goes on at once.
-  if (game.sideToMove == kBlackToMove && !gameIsOver()) startComputerTurn();
+  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game, windows);
   return true;
 }
 
-void openGame() {
-  if (!mayReplaceGame(saveGame)) return;
-  stopLevelFour();
+void openGame(Game& game, Windows& windows) {
+  if (!mayReplaceGame(game, windows, saveGame)) return;
+  stopLevelFour(game);
   const std::string name = dialogs().chooseOpenFile();
   if (name.empty()) return;
-  openGameFrom(name);
+  openGameFrom(game, windows, name);
 }

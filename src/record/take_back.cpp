@@ -17,29 +17,29 @@ constexpr int32_t kRestoreMove = 1;
 constexpr int32_t kRestoreCaptured = 2;
 
 // Puts the piece on its target square, committing the square's pending layer.
-void restorePiece(PieceKind kind, int32_t index, Side side, bool moved, int32_t mode) {
-  Piece* p = pieceOf(kind, side, index);
+void restorePiece(Game& game, PieceKind kind, int32_t index, Side side, bool moved, int32_t mode) {
+  Piece* p = pieceOf(game, kind, side, index);
   if (p == nullptr) return;
   p->x = p->targetX;
   p->y = p->targetY;
-  commitSquare(squareAt(p->x, p->y));
+  commitSquare(squareAt(game, p->x, p->y));
   p->atRest = 1;
   p->onBoard = true;
   if (kind == kPawn || kind == kRook || kind == kKing) p->moved = moved;
-  if (mode == kRestoreCaptured) removeLostPiece(kind, side, index);
+  if (mode == kRestoreCaptured) removeLostPiece(game, kind, side, index);
 }
 
 // Writes an occupant into a square's pending layer with the committed layer in
 // force; restorePiece then commits it.
-void prepareSquare(int x, int y, PieceKind kind, Side side, int32_t index) {
-  setPending(squareAt(x, y), kind, side, index, kCommittedLayer);
+void prepareSquare(Game& game, int x, int y, PieceKind kind, Side side, int32_t index) {
+  setPending(squareAt(game, x, y), kind, side, index, kCommittedLayer);
 }
 
-void undoCastlingPiece(Side side, PieceKind kind, int32_t index, int fromX, int toX, int r) {
-  prepareSquare(fromX, r, kind, side, kind == kKing ? kNoIndex : index);
-  clearSquare(squareAt(toX, r));
-  setTargetOf(kind, index, fromX, r, 1, side);
-  restorePiece(kind, index, side, false, kRestoreMove);
+void undoCastlingPiece(Game& game, Side side, PieceKind kind, int32_t index, int fromX, int toX, int r) {
+  prepareSquare(game, fromX, r, kind, side, kind == kKing ? kNoIndex : index);
+  clearSquare(squareAt(game, toX, r));
+  setTargetOf(game, kind, index, fromX, r, 1, side);
+  restorePiece(game, kind, index, side, false, kRestoreMove);
 }
 
 bool isCastling(const HalfMoveRecord& h, Side side) {
@@ -48,19 +48,19 @@ bool isCastling(const HalfMoveRecord& h, Side side) {
          castlingCodeForKingTo(h.toX) != 0;
 }
 
-void undoHalfMove(const HalfMoveRecord& h, Side side) {
+void undoHalfMove(Game& game, const HalfMoveRecord& h, Side side) {
   if (h.kind == kEmpty) return;  // no move recorded in this half
   const int r = homeRank(side);
   if (isCastling(h, side)) {
     const CastlingSquares& c = castlingSquares(castlingCodeForKingTo(h.toX));
-    undoCastlingPiece(side, kKing, kNoIndex, kKingStartFile, c.kingTo, r);
-    undoCastlingPiece(side, kRook, c.rookIndex, c.rookFrom, c.rookTo, r);
+    undoCastlingPiece(game, side, kKing, kNoIndex, kKingStartFile, c.kingTo, r);
+    undoCastlingPiece(game, side, kRook, c.rookIndex, c.rookFrom, c.rookTo, r);
     return;
   }
-  prepareSquare(h.fromX, h.fromY, h.kind, side, h.index);
-  clearSquare(squareAt(h.toX, h.toY));
-  setTargetOf(h.kind, h.index, h.fromX, h.fromY, 1, side);
-  restorePiece(h.kind, h.index, side, h.movedBefore, kRestoreMove);
+  prepareSquare(game, h.fromX, h.fromY, h.kind, side, h.index);
+  clearSquare(squareAt(game, h.toX, h.toY));
+  setTargetOf(game, h.kind, h.index, h.fromX, h.fromY, 1, side);
+  restorePiece(game, h.kind, h.index, side, h.movedBefore, kRestoreMove);
 }
 
 // The captured-pieces window's placement after `placed` pieces of one side.
@@ -73,13 +73,13 @@ LostPiecePlacement placementAfter(int placed, bool white) {
 // Gives a captured piece back to the board. Its place in the captured-pieces
 // window is freed only when it was shown there, and the placement then goes
 // on exactly as if the piece had never been taken.
-void returnCapturedPiece(const HalfMoveRecord& h, Side side) {
-  const bool wasShown = isLostPieceShown(h.capturedKind, side, h.capturedIndex);
-  prepareSquare(h.captureX, h.captureY, h.capturedKind, side, h.capturedIndex);
-  setTargetOf(h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
-  restorePiece(h.capturedKind, h.capturedIndex, side, h.capturedMoved, kRestoreCaptured);
+void returnCapturedPiece(Game& game, const HalfMoveRecord& h, Side side) {
+  const bool wasShown = isLostPieceShown(game, h.capturedKind, side, h.capturedIndex);
+  prepareSquare(game, h.captureX, h.captureY, h.capturedKind, side, h.capturedIndex);
+  setTargetOf(game, h.capturedKind, h.capturedIndex, h.captureX, h.captureY, 1, side);
+  restorePiece(game, h.capturedKind, h.capturedIndex, side, h.capturedMoved, kRestoreCaptured);
   if (wasShown) {
-    (side == kWhite ? game.whiteLost : game.blackLost) = placementAfter(lostPiecesOf(side), side == kWhite);
+    (side == kWhite ? game.whiteLost : game.blackLost) = placementAfter(lostPiecesOf(game, side), side == kWhite);
   }
 }
 
@@ -88,40 +88,40 @@ void clearHalf(HalfMoveRecord& h) {
   h.movedBefore = h.index = h.fromX = h.fromY = h.toX = h.toY = h.captureFlag = 0;
 }
 
-void undoHalfWithCapture(HalfMoveRecord& h, Side side) {
-  undoHalfMove(h, side);
-  if (h.captureFlag == 1 && h.kind != kEmpty) returnCapturedPiece(h, otherSide(side));
+void undoHalfWithCapture(Game& game, HalfMoveRecord& h, Side side) {
+  undoHalfMove(game, h, side);
+  if (h.captureFlag == 1 && h.kind != kEmpty) returnCapturedPiece(game, h, otherSide(side));
   clearHalf(h);
 }
 
-void deleteListLine(int32_t line) {
-  if (line >= 0 && line < listLineCount()) windows.form1.listBox1.erase(windows.form1.listBox1.begin() + line);
+void deleteListLine(Windows& windows, int32_t line) {
+  if (line >= 0 && line < listLineCount(windows)) windows.form1.listBox1.erase(windows.form1.listBox1.begin() + line);
 }
 
 // A White move that Black has not answered yet (two players, or a refused
 // reply): it stands alone in the entry being filled.
-bool unansweredWhiteMove() {
+bool unansweredWhiteMove(Game& game) {
   return game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
          game.history[game.moveCount].white.kind != kEmpty;
 }
 
-void takeBackUnansweredWhiteMove() {
-  undoHalfWithCapture(game.history[game.moveCount].white, kWhite);
-  deleteListLine(listLineCount() - 1);
+void takeBackUnansweredWhiteMove(Game& game, Windows& windows) {
+  undoHalfWithCapture(game, game.history[game.moveCount].white, kWhite);
+  deleteListLine(windows, listLineCount(windows) - 1);
   game.moveNumber -= 1;
   game.sideToMove = kWhiteToMove;
 }
 
-bool takeBackFullMove() {
+bool takeBackFullMove(Game& game, Windows& windows) {
   if (game.moveCount == 0) return false;
   FullMoveRecord& entry = game.history[game.moveCount - 1];
-  undoHalfWithCapture(entry.black, kBlack);
-  undoHalfWithCapture(entry.white, kWhite);
+  undoHalfWithCapture(game, entry.black, kBlack);
+  undoHalfWithCapture(game, entry.white, kWhite);
   // The text left is that of the list without its last three lines; the
   // last line of blanks stays when an earlier move remains.
-  const int32_t n = listLineCount();
+  const int32_t n = listLineCount(windows);
   const int32_t firstDeleted = game.moveNumber == 1 ? n - 3 : n - 4;
-  for (int k = 0; k < 3; ++k) deleteListLine(firstDeleted);
+  for (int k = 0; k < 3; ++k) deleteListLine(windows, firstDeleted);
   game.moveNumber -= 1;
   game.moveCount -= 1;
   game.sideToMove = kWhiteToMove;
@@ -132,7 +132,7 @@ bool takeBackFullMove() {
 // move but a White pawn move and a castling highlights the list's last line
 // (after Black's move the blank line). Castlings leave the highlight where it
 // was, so it cannot simply step back three lines.
-void restoreSelection() {
+void restoreSelection(Game& game, Windows& windows) {
   int32_t selected = 0;  // a header line: nothing highlighted
   for (int32_t k = 0; k < game.moveCount; ++k) {
     const HalfMoveRecord& w = game.history[k].white;
@@ -142,14 +142,14 @@ void restoreSelection() {
   }
   for (ListLine& line : windows.form1.listBox1) line.selected = false;
   game.listSelection = selected;
-  if (selected > 0) selectListLine(selected, true);
+  if (selected > 0) selectListLine(windows, selected, true);
 }
 
 }  // namespace
 
-void takeBackTo(int32_t line) {
-  stopLevelFour();
-  const bool pendingWhite = unansweredWhiteMove();
+void takeBackTo(Game& game, ComputerState& computer, Windows& windows, int32_t line) {
+  stopLevelFour(game);
+  const bool pendingWhite = unansweredWhiteMove(game);
   int32_t count = 0;
   if (line == 0) {
     count = pendingWhite ? 0 : 1;
@@ -158,13 +158,13 @@ void takeBackTo(int32_t line) {
   }
   windows.form1.label20Visible = false;
   bool changed = pendingWhite;
-  if (pendingWhite) takeBackUnansweredWhiteMove();
-  for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove() || changed;
+  if (pendingWhite) takeBackUnansweredWhiteMove(game, windows);
+  for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove(game, windows) || changed;
   // With nothing taken back nothing changes but the mate label.
   if (changed) {
-    restoreSelection();
-    countMaterial();
+    restoreSelection(game, windows);
+    countMaterial(game, computer);
     computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
   }
-  updateGameMarks();
+  updateGameMarks(game, windows);
 }

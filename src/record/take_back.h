@@ -3,7 +3,13 @@
 
 #include <cstdint>
 
+#include "computer/computer_state.h"
+#include "controls/controls.h"
+#include "game/game.h"
+
 // Takes back the full moves from line `line` of the move list on; line 0
 // takes back the last full move, or only White's move Black has not answered.
-void takeBackTo(int32_t line);
-inline void takeBackLastMove() { takeBackTo(0); }
+void takeBackTo(Game& game, ComputerState& computer, Windows& windows, int32_t line);
+inline void takeBackLastMove(Game& game, ComputerState& computer, Windows& windows) {
+  takeBackTo(game, computer, windows, 0);
+}

@@ -4,6 +4,7 @@
 #include "game/board.h"
 #include "game/pictures.h"
 #include "ui/help_window.h"
+#include "ui/program.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/controls.h"
+#include "ui/program.h"
 
 namespace {
 

@@ -8,10 +8,11 @@
 #include "input/game_marks.h"
 #include "record/new_game.h"
 #include "record/saved_game.h"
+#include "ui/program.h"
 
 // Level 4 has no radio button that fits in the window: none is selected.
 void chooseLevel(int32_t newLevel) {
-  stopLevelFour();  // a search for the old level is dropped; the timer thinks again
+  stopLevelFour(game);  // a search for the old level is dropped; the timer thinks again
   game.level = newLevel;
   windows.form1.radioSelected = newLevel == kLevel4 ? 0 : newLevel;
   windows.form1.baslaChecked = newLevel == kLevel1;
@@ -23,25 +24,25 @@ void chooseLevel(int32_t newLevel) {
 void setUpMainWindow() {
   game.playMode = kPlayComputer;
   game.level = kLevel1;
-  writeListHeaders();
-  updateGameMarks();  // pieces on dark squares get their silver-background bitmaps
+  writeListHeaders(windows);
+  updateGameMarks(game, windows);  // pieces on dark squares get their silver-background bitmaps
 }
 
 void newGame() {
-  if (!mayReplaceGame(saveGame)) return;
-  stopLevelFour();
-  startNewGame();
+  if (!mayReplaceGame(game, windows, saveGame)) return;
+  stopLevelFour(game);
+  startNewGame(game, windows);
 }
 
 void playAgainstComputer() {
-  stopLevelFour();
+  stopLevelFour(game);
   windows.form1.secenek1Checked = true;
   windows.form1.secenek2Checked = false;
   game.playMode = kPlayComputer;
 }
 
 void playTwoPlayers() {
-  stopLevelFour();
+  stopLevelFour(game);
   windows.form1.secenek2Checked = true;
   windows.form1.secenek1Checked = false;
   game.playMode = kPlayTwoPlayers;
@@ -50,10 +51,10 @@ void playTwoPlayers() {
 // The player's answer here is the close question's answer too: closing after
 // it asks nothing more.
 void exitGame() {
-  stopLevelFour();
+  stopLevelFour(game);
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
     case Answer::Yes:
-      saveGame();
+      saveGame(game, windows);
       // The window closes only when the game is safe.
       if (game.gameSaved) windows.form1.closeRequested = true;
       break;
@@ -64,10 +65,10 @@ void exitGame() {
 }
 
 bool mayCloseWindow() {
-  stopLevelFour();
+  stopLevelFour(game);
   if (game.gameSaved || windows.closeAnswered == 1) return true;
   if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
-    saveGame();
+    saveGame(game, windows);
     if (!game.gameSaved) {
       // Cancelled or failed: keep the window and the game.
       windows.form1.closeRequested = false;

@@ -1,6 +1,7 @@
 #include "ui/notice_window.h"
 
 #include "controls/controls.h"
+#include "ui/program.h"
 
 // The blink timer runs from the notice's creation to the end of the program,
 // whether or not the notice is on screen.

@@ -4,10 +4,11 @@
 #include "computer/level_four.h"
 #include "game/game.h"
 #include "ui/designed_controls.h"
+#include "ui/program.h"
 
 // The game, the computer and the windows as the program starts.
 void startUp() {
-  stopLevelFour();
+  stopLevelFour(game);
   game = Game{};
   computer = ComputerState{};
   initialiseControls();

@@ -9,6 +9,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "test_support.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ std::vector<std::string> attackedSquares(Side side) {
 
 TEST(AttackMaps, StartPositionAsTabled) {
   startProgram();
-  buildAttackMaps();
+  buildAttackMaps(game);
   expectMap(kWhite, kWhiteStartMap);
   expectMap(kBlack, mirrored(kWhiteStartMap));
   EXPECT_EQ((std::vector<bool>{isAttackedBy(game.attacks, kWhite, 2, 2), isAttackedBy(game.attacks, kWhite, 0, 0),
@@ -98,7 +99,7 @@ TEST(AttackMaps, StartPositionAsTabled) {
   // A build overwrites the previous one in full.
   playMoves("e2e4");
   clearBoard();
-  buildAttackMaps();
+  buildAttackMaps(game);
   expectMap(kWhite, {});
   expectMap(kBlack, {});
 }
@@ -107,7 +108,7 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
   startProgram();
   clearBoard();
   Piece& queen = placePiece(kQueen, kWhite, 9, "a1");
-  buildAttackMaps();
+  buildAttackMaps(game);
   const std::vector<std::string> marked = attackedSquares(kWhite);
   EXPECT_EQ(marked.size(), 21u);
   for (const std::string& sq : marked) {
@@ -118,18 +119,18 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
   }
   EXPECT_TRUE(attackedSquares(kBlack).empty());
   queen.onBoard = false;  // a captured piece marks nothing
-  buildAttackMaps();
+  buildAttackMaps(game);
   EXPECT_TRUE(attackedSquares(kWhite).empty());
 
   // The first piece met is marked, whatever its side, and nothing behind it.
   setUpPosition("R0a1 p0a4 P2c1");
-  buildAttackMaps();
+  buildAttackMaps(game);
   EXPECT_EQ(attacksOn(kWhite, "a2 a3 a4 a5 b1 c1 d1"), "a2 4:4|a3 4:4|a4 4:4|a5 0:|b1 4:4|c1 4:4|d1 0:");
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b3"}));
 
   // Pawns attack diagonally forward only, and only on the board.
   setUpPosition("P7h3 P0a8 p3d5 p1b1");
-  buildAttackMaps();
+  buildAttackMaps(game);
   EXPECT_EQ(attackedSquares(kWhite), (std::vector<std::string>{"g4"}));
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"c4", "e4"}));
 
@@ -139,11 +140,11 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
   setPending(squareNamed("c6"), kPawn, kWhite, 2, 0);
   Square& e4 = squareNamed("e4");
   e4 = Square{0, kKnight, kEmpty, kWhite, kNoSide, 0, kNoIndex, e4.weight};
-  buildAttackMaps();
+  buildAttackMaps(game);
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b7", "c6"}));
   clearSquare(squareNamed("c6"));
   squareNamed("c6").pendingIndex = 99;
-  buildAttackMaps();
+  buildAttackMaps(game);
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b7", "c6", "d5", "e4", "f3", "g2", "h1"}));
 }
 
@@ -152,7 +153,7 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
     SCOPED_TRACE(piece);
     startProgram();
     setUpPosition("p4e7 P7h2 " + piece + "e5");
-    buildAttackMaps();
+    buildAttackMaps(game);
     const std::vector<std::string> fromE5 = attackedSquares(kWhite);
     int32_t sums[8][8];
     std::memcpy(sums, game.attacks.attackSum[0], sizeof sums);
@@ -162,17 +163,17 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
     startProgram();
     setUpPosition("p4e7 P7h2 " + piece + "b2");
     const Square b2 = squareNamed("b2");
-    Piece& p = *pieceOf(b2.kind, kWhite, b2.index);
+    Piece& p = *pieceOf(game, b2.kind, kWhite, b2.index);
     setPending(squareNamed("b2"), kEmpty, kNoSide, kNoIndex, 0);
     setPending(squareNamed("e5"), b2.kind, kWhite, b2.index, 0);
     setTarget(p, 4, 4, 0);
-    buildAttackMaps();
+    buildAttackMaps(game);
     EXPECT_EQ(attackedSquares(kWhite), fromE5);
     EXPECT_EQ(std::memcmp(sums, game.attacks.attackSum[0], sizeof sums), 0);
 
     // A piece in any other state attacks nothing: only the pawn h2 is left.
     p.atRest = 2;
-    buildAttackMaps();
+    buildAttackMaps(game);
     EXPECT_EQ(attackedSquares(kWhite), (std::vector<std::string>{"g3"}));
   }
 }
@@ -180,7 +181,7 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
 TEST(AttackMaps, CrowdedSquareKeepsSevenAttackers) {
   startProgram();
   setUpPosition("P2c4 P4e4 K9e6 N0b4 N1f4 B0a8 R0d1 R1h5 Q9d8");  // nine white pieces attack d5
-  buildAttackMaps();
+  buildAttackMaps(game);
   EXPECT_EQ(game.attacks.attackers[0][3][4].count, 7);
   // The neighbours in the table are intact.
   EXPECT_EQ(attacksOn(kWhite, "d5 d6 d4"), "d5 29:1,1,2,3,3,3,4|d6 14:2,4,8|d4 12:4,8");

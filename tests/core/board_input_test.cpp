@@ -9,6 +9,7 @@
 #include "input/board_input.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 

@@ -14,13 +14,14 @@
 #include "input/move_targets.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 // A kind and a side swapped, or a plain number for either, does not compile.
-static_assert(std::is_invocable_v<decltype(pieceOf), PieceKind, Side, int32_t>);
-static_assert(!std::is_invocable_v<decltype(pieceOf), Side, PieceKind, int32_t>);
-static_assert(!std::is_invocable_v<decltype(pieceOf), int32_t, int32_t, int32_t>);
-static_assert(!std::is_invocable_v<decltype(moveTargets), Side, PieceKind, int32_t>);
-static_assert(!std::is_invocable_v<decltype(generateMove), Side, Piece&, int32_t>);
+static_assert(std::is_invocable_v<decltype(pieceOf), Game&, PieceKind, Side, int32_t>);
+static_assert(!std::is_invocable_v<decltype(pieceOf), Game&, Side, PieceKind, int32_t>);
+static_assert(!std::is_invocable_v<decltype(pieceOf), Game&, int32_t, int32_t, int32_t>);
+static_assert(!std::is_invocable_v<decltype(moveTargets), Game&, Side, PieceKind, int32_t>);
+static_assert(!std::is_invocable_v<decltype(generateMove), Game&, Side, Piece&, int32_t>);
 static_assert(!std::is_invocable_v<decltype(otherSide), PieceKind>);
 
 namespace {
@@ -35,16 +36,16 @@ namespace {
 void expectStartOfGame(int32_t royalIndex) {
   EXPECT_EQ(boardRows(), kStartRows);
   EXPECT_EQ(consistencyFault(), "");
-  EXPECT_EQ(pictureFault(), "");
+  EXPECT_EQ(pictureFault(game, windows), "");
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
       SCOPED_TRACE("square " + squareName(x, y));
-      const Square& s = squareAt(x, y);
+      const Square& s = squareAt(game, x, y);
       EXPECT_TRUE(layers(squareName(x, y)).ends_with(" .99"));
       EXPECT_EQ(s.weight, 2 * (1 + std::min({x, 7 - x, y, 7 - y})));
       int index = 0;
       for (int left = 0; left < x; ++left) {
-        index += squareAt(left, y).kind == s.kind && squareAt(left, y).side == s.side ? 1 : 0;
+        index += squareAt(game, left, y).kind == s.kind && squareAt(game, left, y).side == s.side ? 1 : 0;
       }
       if (s.kind == kEmpty) index = kNoIndex;
       if (s.kind == kQueen || s.kind == kKing) index = royalIndex;
@@ -53,7 +54,7 @@ void expectStartOfGame(int32_t royalIndex) {
   }
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    const Piece& p = *pieceOf(o.kind, o.side, o.index);
+    const Piece& p = *pieceOf(game, o.kind, o.side, o.index);
     SCOPED_TRACE("piece of Image" + std::to_string(n));
     EXPECT_EQ((std::vector<int32_t>{p.side, p.onBoard, p.moved, p.value}),
               (std::vector<int32_t>{o.side, 1, 0, o.kind == kQueen ? 10 : materialValue(o.kind)}));
@@ -87,13 +88,13 @@ TEST(Board, ProbeSquareAndFileLetter) {
     return std::vector<int32_t>{p.kind,        p.side,        p.index,        p.stable,
                                 p.pendingKind, p.pendingSide, p.pendingIndex, p.weight};
   };
-  EXPECT_EQ(fields(probeSquare(4, 0)), (std::vector<int32_t>{9, 1, 9, 1, 0, 0, 99, 2}));
-  EXPECT_EQ(fields(probeSquare(3, 3)), (std::vector<int32_t>{0, 0, 99, 1, 0, 0, 99, 8}));
+  EXPECT_EQ(fields(probeSquare(game, 4, 0)), (std::vector<int32_t>{9, 1, 9, 1, 0, 0, 99, 2}));
+  EXPECT_EQ(fields(probeSquare(game, 3, 3)), (std::vector<int32_t>{0, 0, 99, 1, 0, 0, 99, 8}));
   // Field order: every field distinct, read from the square at x * 8 + y.
   game.board.squares[5 * 8 + 2] = Square{
       11, static_cast<PieceKind>(12), static_cast<PieceKind>(13), static_cast<Side>(14), static_cast<Side>(15), 16, 17,
       18};
-  EXPECT_EQ(fields(probeSquare(5, 2)), (std::vector<int32_t>{12, 14, 16, 11, 13, 15, 17, 18}));
+  EXPECT_EQ(fields(probeSquare(game, 5, 2)), (std::vector<int32_t>{12, 14, 16, 11, 13, 15, 17, 18}));
 
   const char* letters[8] = {"A", "B", "C", "D", "E", "F", "G", "H"};
   for (int x = 0; x < 8; ++x) EXPECT_STREQ(fileLetter(x), letters[x]);
@@ -127,7 +128,7 @@ TEST(Board, CommittingSquaresAndMoves) {
   setPending(squareNamed("e4"), kPawn, kWhite, 4, 0);
   setPending(squareNamed("e2"), kEmpty, kNoSide, kNoIndex, 0);
   setTarget(pawn, 4, 3, 0);
-  commitMove(pawn);
+  commitMove(game, pawn);
   EXPECT_EQ(layers("e2"), "1 .99 .99");
   EXPECT_EQ(layers("e4"), "1 P4 .99");
   EXPECT_EQ(pieceState(pawn), "e4 rest 1 moved 0");

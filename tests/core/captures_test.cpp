@@ -11,15 +11,16 @@
 #include "game/pictures.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
 // A real capture of the committed occupant (kind, side, index), and the
 // pictures drawn as at the end of the move.
 void capture(PieceKind kind, Side side, int32_t index) {
-  takePiece(kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, false, kCommittedLayer);
-  showBoardPictures();
-  showLostPieces();
+  takePiece(game, kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, false, kCommittedLayer);
+  showBoardPictures(game, windows);
+  showLostPieces(game, windows);
 }
 
 void expectBoardPictureGone(int picture) {
@@ -56,7 +57,7 @@ TEST(Captures, LostPiecesFillTheCapturedPiecesWindow) {
     int32_t& capturedMoved = c.side == kWhite ? game.capturedMovedWhite : game.capturedMovedBlack;
     capturedMoved = 5;
     capture(c.kind, c.side, c.index);
-    const Piece& piece = *pieceOf(c.kind, c.side, c.index);
+    const Piece& piece = *pieceOf(game, c.kind, c.side, c.index);
     EXPECT_EQ(piece.onBoard, 0);
     EXPECT_EQ(piece.atRest, 1);
     EXPECT_EQ(capturedMoved, c.movedAfter);
@@ -93,12 +94,12 @@ TEST(Captures, TwoPlayersAndSearchCalls) {
   PictureControl board[kLastStockPicture + 1];
   std::memcpy(board, windows.form1.image, sizeof board);
   game.pieces.rooks[1][1].moved = true;
-  takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, false, kPendingLayer);
+  takePiece(game, kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, false, kPendingLayer);
   EXPECT_EQ(pieceState(game.pieces.rooks[1][1]), "h8 rest 0 moved 1 off");
   EXPECT_EQ(game.capturedMovedBlack, 1);
-  takePiece(kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, true, kPendingLayer);
+  takePiece(game, kRook, kEmpty, kBlack, kNoSide, 1, kNoIndex, kSearchOnly, true, kPendingLayer);
   EXPECT_EQ(pieceState(game.pieces.rooks[1][1]), "h8 rest 0 moved 1");
-  takePiece(kEmpty, kKnight, kNoSide, kWhite, kNoIndex, 0, kSearchOnly, false, kCommittedLayer);
+  takePiece(game, kEmpty, kKnight, kNoSide, kWhite, kNoIndex, 0, kSearchOnly, false, kCommittedLayer);
   EXPECT_EQ(pieceState(game.pieces.knights[0][0]), "b1 rest 1 moved 0 off");
   for (int n = 1; n <= kLastStockPicture; ++n)
     EXPECT_TRUE(samePicture(board[n], windows.form1.image[n])) << "Image" << n;

@@ -10,6 +10,7 @@
 #include "input/move_driver.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void setUpKingsAndRooks() {
   startProgram();
   secenek2Click();
   setUpPosition("K9e1 Ra1 Rh1 k9e8 ra8 rh8");
-  showBoardPictures();
+  showBoardPictures(game, windows);
 }
 
 // A drag that must change nothing at all.
@@ -75,7 +76,7 @@ TEST(Castling, BothWaysOnBothSides) {
       Image1MouseDown(13, MouseButton::Left);
       game.dragToX = fileOf(to);
       game.dragToY = rank;
-      EXPECT_EQ(requestMove(kKing, kWhite, 0), 0);
+      EXPECT_EQ(requestMove(game, windows, kKing, kWhite, 0), 0);
     } else {
       expectMade(from, to);
     }
@@ -99,7 +100,7 @@ TEST(Castling, BothWaysOnBothSides) {
     EXPECT_EQ((std::vector<int32_t>{h.kind, h.index, h.fromX, h.fromY, h.toX, h.toY}),
               (std::vector<int32_t>{kKing, kNoIndex, 4, rank, fileOf(to), rank}));
     EXPECT_EQ(consistencyFault(), "");
-    EXPECT_EQ(pictureFault(), "");
+    EXPECT_EQ(pictureFault(game, windows), "");
     if (!white) {
       EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(game.moveCount));
     }
@@ -136,7 +137,7 @@ TEST(Castling, AttackedSquares) {
       SCOPED_TRACE(from + "-" + to + " with a knight on " + knight);
       setUpKingsAndRooks();
       placePiece(kKnight, otherSide(side), 0, knight.substr(0, 2));
-      showBoardPictures();
+      showBoardPictures(game, windows);
       if (side == kBlack) game.sideToMove = kBlackToMove;
       if (knight[2] == '+') {
         expectMade(from, to);
@@ -185,7 +186,7 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
         SCOPED_TRACE(square + " held by side " + std::to_string(holder));
         setUpKingsAndRooks();
         placePiece(kBishop, holder, 1, square);
-        showBoardPictures();
+        showBoardPictures(game, windows);
         if (king[1] == '8') game.sideToMove = kBlackToMove;
         expectRefused(king.substr(0, 2), king.substr(2));
       }
@@ -211,7 +212,7 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
     setUpKingsAndRooks();
     GameState before = gameState();
     game.trialMode = 1;  // as the search runs it
-    EXPECT_EQ(castle(c.code, c.side, kCastleSearch), 1);
+    EXPECT_EQ(castle(game, c.code, c.side, kCastleSearch), 1);
     game.trialMode = 0;
     const std::string rank = c.side == kWhite ? "1" : "8";
     const bool kingside = c.code == 9;
@@ -238,16 +239,16 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   placePiece(kKnight, kBlack, 0, "h3");  // attacks g1
   game.trialMode = 1;
   GameState before = gameState();
-  EXPECT_EQ(castle(9, kWhite, kCastleSearch), 0);
+  EXPECT_EQ(castle(game, 9, kWhite, kCastleSearch), 0);
   EXPECT_TRUE(sameState(before, gameState()));
-  EXPECT_EQ(castle(10, kWhite, kCastleSearch), 1);  // the long way is free
+  EXPECT_EQ(castle(game, 10, kWhite, kCastleSearch), 1);  // the long way is free
   setUpKingsAndRooks();
   setPending(squareNamed("e1"), kEmpty, kNoSide, kNoIndex, 0);
   setPending(squareNamed("f2"), kKing, kWhite, 0, 0);
   setTarget(game.pieces.kings[0], 5, 1, 0);
   before = gameState();
-  EXPECT_EQ(castle(9, kWhite, kCastleSearch), 0);
-  EXPECT_EQ(castle(10, kWhite, kCastleSearch), 0);
+  EXPECT_EQ(castle(game, 9, kWhite, kCastleSearch), 0);
+  EXPECT_EQ(castle(game, 10, kWhite, kCastleSearch), 0);
   EXPECT_TRUE(sameState(before, gameState()));
   game.trialMode = 0;
 }

@@ -15,6 +15,7 @@
 #include "game/pictures.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -33,14 +34,14 @@ struct Line {
   int value;
 };
 Line levelTwoLine(const Candidate& first) {
-  applyCandidate(first, kBlack);
-  searchSide(kWhite, 1);
+  applyCandidate(game, computer, first, kBlack);
+  searchSide(game, computer, kWhite, 1);
   const Candidate reply = computer.resultList[1].entries[0];
-  applyCandidate(reply, kWhite);
-  searchSide(kBlack, 2);
+  applyCandidate(game, computer, reply, kWhite);
+  searchSide(game, computer, kBlack, 2);
   const Candidate answer = computer.resultList[2].entries[0];
-  undoCandidate(reply, kWhite);
-  undoCandidate(first, kBlack);
+  undoCandidate(game, computer, reply, kWhite);
+  undoCandidate(game, computer, first, kBlack);
   return {reply, answer, first.bonus + answer.score - reply.bonus};
 }
 
@@ -66,7 +67,7 @@ TEST(ComputerTurn, LevelOneAnswersKingsPawnWithE6) {
 TEST(ComputerTurn, LevelTwoLineValuesAfterKingsPawn) {
   startProgram();
   playMoves("e2e4");
-  searchSide(kBlack, 0);
+  searchSide(game, computer, kBlack, 0);
   const int expected[10] = {16, 17, -16, -50, -49, -37, -12, -19, -70, -74};
   for (int i = 0; i < 10; ++i) {
     const Line line = levelTwoLine(computer.resultList[0].entries[i]);
@@ -113,7 +114,7 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   // list stays empty, so the king makes the first move it can.
   startProgram();
   setUpPosition("k0a8 K0h1 Q0b6 R0c1 R1d2");
-  showBoardPictures();
+  showBoardPictures(game, windows);
   game.sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
     const GameState before = gameState();
@@ -215,7 +216,7 @@ TEST(ComputerTurn, LevelTwoLineOfTheQueenRecapture) {
   seviye1Click();
   playAgainstComputer("e2e4");  // d7-d5
   drag("e4", "d5");             // the pawn takes; no computer reply yet
-  searchSide(kBlack, 0);
+  searchSide(game, computer, kBlack, 0);
   int best = kRejectedScore;
   int queenLine = kRejectedScore;
   for (const Candidate& first : computer.resultList[0].entries) {

@@ -14,6 +14,7 @@
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(Engine, GeneratesExactlyTheMovesTheDriverAccepts) {
   for (int round = 0; round < 12; ++round) {
     std::vector<Drag> played;
     replay(played);
-    for (int ply = 0; ply < 120 && !gameIsOver(); ++ply) {
+    for (int ply = 0; ply < 120 && !gameIsOver(game); ++ply) {
       const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
       bool engineShort = false;
       bool engineLong = false;

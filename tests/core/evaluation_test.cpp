@@ -8,24 +8,25 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "test_support.h"
+#include "ui/program.h"
 
 namespace {
 
 // Both sides' evaluations, White's first, of pieces on an empty board.
 std::vector<int32_t> evaluations(const std::string& position) {
   setUpPosition(position);
-  buildAttackMaps();
-  return {evaluateSide(kWhite), evaluateSide(kBlack)};
+  buildAttackMaps(game);
+  return {evaluateSide(game, kWhite), evaluateSide(game, kBlack)};
 }
 
 }  // namespace
 
 TEST(Evaluation, ThreatTermsOfTheWorkedExamples) {
   startProgram();
-  buildAttackMaps();
-  countMaterial();
-  EXPECT_EQ((std::vector<int32_t>{computer.whiteMaterial, computer.blackMaterial, evaluateSide(kWhite),
-                                  evaluateSide(kBlack)}),
+  buildAttackMaps(game);
+  countMaterial(game, computer);
+  EXPECT_EQ((std::vector<int32_t>{computer.whiteMaterial, computer.blackMaterial, evaluateSide(game, kWhite),
+                                  evaluateSide(game, kBlack)}),
             (std::vector<int32_t>{38, 38, 0, 0}));
 
   // A knight attacked by a pawn: -450 for its own side, +30 for the other,
@@ -37,11 +38,11 @@ TEST(Evaluation, ThreatTermsOfTheWorkedExamples) {
   // the rook's reach): t = 4; defended by a pawn: 0.
   EXPECT_EQ(evaluations("K0a1 k0h8 R0d4 q0g7"), (std::vector<int32_t>{-600, 40}));
   evaluations("K0a1 k0h8 R0d4 q0g7 P2c3");
-  EXPECT_EQ(threatTerm(3, 3, 4, kWhite, kWhite), 0);
+  EXPECT_EQ(threatTerm(game, 3, 3, 4, kWhite, kWhite), 0);
 
   // A queen attacked by a bishop and a rook, defended by a pawn: t = 8 - 3.
   evaluations("K0a1 k0h8 Q0d4 b0f6 r0d7 P2c3");
-  EXPECT_EQ(threatTerm(3, 3, 8, kWhite, kWhite), -750);
+  EXPECT_EQ(threatTerm(game, 3, 3, 8, kWhite, kWhite), -750);
 }
 
 TEST(Evaluation, KingInCheckMarksThePosition) {
@@ -65,29 +66,29 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
   const Case cases[] = {{4, 6, 4, 5, 4, 0, 0, 2}, {3, 6, 3, 4, 3, 10, -8, 2}};
   for (const Case& c : cases) {
     Piece& pawn = game.pieces.pawns[1][c.index];
-    setPending(squareAt(c.tx, c.ty), kPawn, kBlack, c.index, 0);
-    setPending(squareAt(c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 0);
+    setPending(squareAt(game, c.tx, c.ty), kPawn, kBlack, c.index, 0);
+    setPending(squareAt(game, c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 0);
     setTarget(pawn, c.tx, c.ty, 0);
-    buildAttackMaps();
-    countMaterial();
-    computer.positionValue = evaluateSide(kBlack);
+    buildAttackMaps(game);
+    countMaterial(game, computer);
+    computer.positionValue = evaluateSide(game, kBlack);
     computer.mobility = game.attacks.attackTotal[1] - game.attacks.attackTotal[0];
     computer.candidateToX = c.tx;
     computer.candidateToY = c.ty;
     for (Candidate& e : computer.workingList[1].entries) e.score = kRejectedScore;
-    const int32_t score = scoreCandidate(kBlack, computer.mobility);
+    const int32_t score = scoreCandidate(game, computer, kBlack, computer.mobility);
     EXPECT_EQ((std::vector<int32_t>{computer.positionValue, computer.mobility, score, computer.tacticalBonus}),
               (std::vector<int32_t>{c.expectedPosition, c.expectedMobility, c.expectedScore, 0}));
-    setPending(squareAt(c.tx, c.ty), kEmpty, kNoSide, kNoIndex, 1);
-    setPending(squareAt(c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 1);
+    setPending(squareAt(game, c.tx, c.ty), kEmpty, kNoSide, kNoIndex, 1);
+    setPending(squareAt(game, c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 1);
     setTarget(pawn, c.fx, c.fy, 1);
   }
 }
 
 TEST(Evaluation, CaptureBonusAndTheCut) {
   startProgram();
-  buildAttackMaps();
-  countMaterial();
+  buildAttackMaps(game);
+  countMaterial(game, computer);
   // Black has just taken a white rook: the balance falls by 4.
   computer.lastMaterialBalance = 0;
   computer.whiteMaterial = 34;
@@ -97,14 +98,14 @@ TEST(Evaluation, CaptureBonusAndTheCut) {
   computer.positionValue = 0;
   computer.kingTaken = false;
   for (Candidate& e : computer.workingList[1].entries) e.score = kRejectedScore;
-  const int32_t score = scoreCandidate(kBlack, 0);
+  const int32_t score = scoreCandidate(game, computer, kBlack, 0);
   EXPECT_EQ((std::vector<int32_t>{score, computer.tacticalBonus, computer.lastMaterialBalance}),
             (std::vector<int32_t>{600, 600, -4}));
   // A king capture scores 15000 whatever the cut.
   computer.kingTaken = true;
   computer.workingList[1].entries[4].score = 20000;
-  EXPECT_EQ(scoreCandidate(kBlack, 0), kKingCaptureScore);
+  EXPECT_EQ(scoreCandidate(game, computer, kBlack, 0), kKingCaptureScore);
   computer.kingTaken = false;
   // Below the fifth entry: rejected.
-  EXPECT_EQ(scoreCandidate(kBlack, 0), kRejectedScore);
+  EXPECT_EQ(scoreCandidate(game, computer, kBlack, 0), kRejectedScore);
 }

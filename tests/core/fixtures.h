@@ -12,8 +12,9 @@
 #include "input/board_input.h"
 #include "input/move_driver.h"
 #include "test_support.h"
+#include "ui/program.h"
 
-inline Square& squareNamed(const std::string& name) { return squareAt(fileOf(name), rankOf(name)); }
+inline Square& squareNamed(const std::string& name) { return squareAt(game, fileOf(name), rankOf(name)); }
 
 // Empties every square and takes every piece off the board (pictures stay).
 inline void clearBoard() {
@@ -33,8 +34,8 @@ inline void clearBoard() {
 // Puts a piece at rest on a square as its committed occupant; the square it
 // stood on before is emptied.
 inline Piece& placePiece(PieceKind kind, Side side, int32_t index, const std::string& square) {
-  Piece& p = *pieceOf(kind, side, index);
-  Square& old = squareAt(p.x, p.y);
+  Piece& p = *pieceOf(game, kind, side, index);
+  Square& old = squareAt(game, p.x, p.y);
   if (p.onBoard && old.kind == kind && old.side == side) clearSquare(old);
   p.x = p.targetX = fileOf(square);
   p.y = p.targetY = rankOf(square);

@@ -16,6 +16,7 @@
 #include "record/take_back.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   for (const Case& c : refused) {
     SCOPED_TRACE(c.what);
     kingTakenAgainstTheComputer();
-    ASSERT_TRUE(gameIsOver());
+    ASSERT_TRUE(gameIsOver(game));
     const GameState before = gameState();
     c.act();
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
@@ -83,7 +84,7 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   // Take back: the king is back, Black to move was undone, play goes on.
   kingTakenAgainstTheComputer();
   Button2Click();
-  EXPECT_FALSE(gameIsOver());
+  EXPECT_FALSE(gameIsOver(game));
   EXPECT_TRUE(drag("g1", "f3"));
   EXPECT_EQ(listTexts().size(), 9u);
   EXPECT_TRUE(windows.form1.timer1Enabled);
@@ -95,15 +96,15 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   playMoves(kKingTaken);
   TempFolder folder;
   const std::string path = folder.file("king_taken.oyk");
-  ASSERT_TRUE(saveGameTo(path));
+  ASSERT_TRUE(saveGameTo(game, windows, path));
   std::ofstream(path, std::ios::app | std::ios::binary)
       << formatMoveLine(kPawn, kBlack, 0, 0, 5, 0, 4, '-', game.moveNumber) << "\r\n"
       << kBlankListLine << "\r\n";
   secenek1Click();
-  ASSERT_TRUE(openGameFrom(path));
+  ASSERT_TRUE(openGameFrom(game, windows, path));
   EXPECT_EQ(listTexts().size(), 11u);
-  EXPECT_EQ(squareAt(0, 4).kind, kPawn);
-  EXPECT_TRUE(gameIsOver());
+  EXPECT_EQ(squareAt(game, 0, 4).kind, kPawn);
+  EXPECT_TRUE(gameIsOver(game));
   EXPECT_EQ(windows.form1.turnMark.text, kWhiteWonText);
 }
 
@@ -140,7 +141,7 @@ TEST(GameOver, TheEndIsSaidOnce) {
     if (c.playMode == kPlayComputer) secenek1Click();
     windows.form2.visible = true;
     c.takeKing();
-    ASSERT_TRUE(gameIsOver());
+    ASSERT_TRUE(gameIsOver(game));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{c.message});
     EXPECT_FALSE(windows.form2.visible);
     EXPECT_FALSE(windows.form1.timer1Enabled);
@@ -162,7 +163,8 @@ TEST(GameMarks, TurnAndLastMoveFollowTheGame) {
       {"castling", [] { playMoves("e1g1"); }, "black e1-g1"},
       {"black reply", [] { playMoves("f8c5"); }, "white f8-c5"},
       {"take back", [] { Button2Click(); }, "white g8-f6"},
-      {"save, open", [&] { ASSERT_TRUE(saveGameTo(path) && openGameFrom(path)); }, "white g8-f6"},
+      {"save, open", [&] { ASSERT_TRUE(saveGameTo(game, windows, path) && openGameFrom(game, windows, path)); },
+       "white g8-f6"},
       {"white move", [] { playMoves("d2d3"); }, "black d2-d3"},
       {"its take back", [] { Button2Click(); }, "white g8-f6"},
       {"take back all", [] { ListBox1Click(1); }, "white"},

@@ -7,6 +7,7 @@
 
 #include "controls/controls.h"
 #include "ui/help_window.h"
+#include "ui/program.h"
 
 namespace {
 

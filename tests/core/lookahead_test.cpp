@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "signature.h"
 #include "test_support.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -18,16 +19,16 @@ int pairs = 0;  // apply/undo pairs checked
 // exactly as it was.
 void walk(int depth, Side side) {
   const GameState beforeSearch = gameState();
-  searchSide(side, depth);
+  searchSide(game, computer, side, depth);
   if (!sameState(beforeSearch, gameState())) ++faults;
   if (depth == 3) return;
   const CandidateList list = computer.resultList[depth];
   for (const Candidate& c : list.entries) {
     if (isEmptyCandidate(c)) continue;
     const GameState before = gameState();
-    applyCandidate(c, side);
+    applyCandidate(game, computer, c, side);
     walk(depth + 1, otherSide(side));
-    undoCandidate(c, side);
+    undoCandidate(game, computer, c, side);
     ++pairs;
     if (!sameState(before, gameState())) ++faults;
   }
@@ -46,7 +47,7 @@ TEST(Lookahead, EveryApplyUndoPairRestoresTheWholeState) {
     walk(0, kBlack);
     EXPECT_EQ(faults, 0) << name;
     EXPECT_GT(pairs, 0) << name;
-    EXPECT_EQ(lookaheadDepth(), 0);
+    EXPECT_EQ(lookaheadDepth(computer), 0);
     EXPECT_EQ(consistencyFault(), "") << name;
   }
 }
@@ -57,11 +58,11 @@ TEST(Lookahead, CastlingCandidateIsUndoneExactly) {
   game.trialMode = 1;
   const GameState before = gameState();
   const Candidate shortCastling{0, kKing, 6, 0, 4, 0, kNoIndex, kShortCastling, 0, kEmpty, 0, 0, 1};
-  applyCandidate(shortCastling, kWhite);
+  applyCandidate(game, computer, shortCastling, kWhite);
   EXPECT_EQ(game.pieces.kings[0].targetX, 6);
   EXPECT_EQ(game.pieces.kings[0].atRest, 0);
   EXPECT_EQ(game.pieces.rooks[0][1].targetX, 5);
-  undoCandidate(shortCastling, kWhite);
+  undoCandidate(game, computer, shortCastling, kWhite);
   EXPECT_TRUE(sameState(before, gameState()));
   game.trialMode = 0;
 }

@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "record/saved_game.h"
 #include "test_support.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
   const std::string opened = folder.file("acilan.oyk");
   startProgram();
   playMoves("d2d4 d7d5");
-  ASSERT_TRUE(saveGameTo(opened));
+  ASSERT_TRUE(saveGameTo(game, windows, opened));
   enum Before { NoMoves, Saved, Unsaved };
   struct Case {
     const char* what;
@@ -150,7 +151,7 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
     startProgram();
     if (c.before != NoMoves) playMoves("e2e4 e7e5");
     if (c.before == Saved) {
-      ASSERT_TRUE(saveGameTo(folder.file("kayitli.oyk")));
+      ASSERT_TRUE(saveGameTo(game, windows, folder.file("kayitli.oyk")));
     }
     // Any new game, and every open, hides "MAT!!!".
     windows.form1.label20Visible = true;

@@ -10,6 +10,7 @@
 #include "input/move_driver.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ int32_t request(const std::string& from, const std::string& to) {
   Image1MouseDown(picture, MouseButton::Left);
   game.dragToX = fileOf(to);
   game.dragToY = rankOf(to);
-  return requestMove(game.movingKind, game.movingSide, game.movingIndex);
+  return requestMove(game, windows, game.movingKind, game.movingSide, game.movingIndex);
 }
 
 // The side to move, the move counters, the saved flag, the list selection and
@@ -167,7 +168,7 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
       clearSquare(squareNamed("e1"));
       game.pieces.kings[0].onBoard = false;
     }
-    showBoardPictures();
+    showBoardPictures(game, windows);
     game.sideToMove = kBlackToMove;
     const std::string move = c.move;
     ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), 1);

@@ -12,6 +12,7 @@
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(MoveTargets, AreTheDropsTheDriverPlays) {
       for (int picture = 1; picture <= kBoardPictureCount; ++picture) {
         const GameState before = gameState();
         const std::string scratch = scratchText();
-        const uint64_t targets = pictureTargets(picture);
+        const uint64_t targets = pictureTargets(game, picture);
         ASSERT_EQ(stateDifference(before, gameState()), "") << "Image" << picture;
         ASSERT_EQ(scratchText(), scratch) << "Image" << picture;
         if (pictureOwner(picture).side != side) {
@@ -72,7 +73,7 @@ TEST(MoveTargets, AreTheDropsTheDriverPlays) {
           continue;
         }
         const PictureOwner owner = pictureOwner(picture);
-        const Piece from = *pieceOf(owner.kind, owner.side, owner.index);
+        const Piece from = *pieceOf(game, owner.kind, owner.side, owner.index);
         for (int sq = 0; sq < kSquareCount; ++sq) {
           const int x = sq / kBoardSize;
           const int y = sq % kBoardSize;

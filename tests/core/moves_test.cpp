@@ -9,14 +9,15 @@
 #include "game/moves.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
-using Generator = int32_t (*)(Piece&, int32_t);
+using Generator = int32_t (*)(Game&, Piece&, int32_t);
 
 int32_t trial(Generator generator, Piece& p, int32_t code) {
   game.trialMode = 1;
-  const int32_t result = generator(p, code);
+  const int32_t result = generator(game, p, code);
   game.trialMode = 0;
   return result;
 }
@@ -50,7 +51,7 @@ void startTwoPlayerGame() {
 // The piece on a square.
 Piece& pieceOn(const std::string& square) {
   const Square& s = squareNamed(square);
-  return *pieceOf(s.kind, s.side, s.index);
+  return *pieceOf(game, s.kind, s.side, s.index);
 }
 
 // Each "<code><answer>" of the list for the piece on `from`: a square is a
@@ -70,12 +71,12 @@ void expectCodes(const std::string& from, const std::string& codes) {
     if (answer == "-" || answer == "!") {
       const GameState before = gameState();
       game.probe = kUnreadProbe;
-      EXPECT_EQ(generateMove(kind, p, code), kMoveRefused);
+      EXPECT_EQ(generateMove(game, kind, p, code), kMoveRefused);
       EXPECT_EQ(stateDifference(before, gameState(), Compare::Position), "");
       EXPECT_TRUE(answer == "-" || probeUnread());
     } else {
       game.trialMode = 1;
-      const int32_t result = generateMove(kind, p, code);
+      const int32_t result = generateMove(game, kind, p, code);
       game.trialMode = 0;
       EXPECT_EQ(result, kMovePossible);
       EXPECT_EQ(squareName(game.lastTry.targetX, game.lastTry.targetY), answer);
@@ -148,14 +149,14 @@ TEST(Moves, LastTryOfARefusal) {
   setUpPosition("Ra1 N0a4");
   Piece& rook = game.pieces.rooks[0][0];
   game.lastTry = LastTry{9, 9, 9, 9};
-  EXPECT_EQ(generateRookMove(rook, 3), kMoveRefused);  // own piece on a4
+  EXPECT_EQ(generateRookMove(game, rook, 3), kMoveRefused);  // own piece on a4
   expectLastTry(0, 3, 0, 0);
   game.lastTry = LastTry{9, 9, 9, 9};
-  EXPECT_EQ(generateRookMove(rook, 4), kMoveRefused);  // a4 on the path
+  EXPECT_EQ(generateRookMove(game, rook, 4), kMoveRefused);  // a4 on the path
   expectLastTry(9, 9, 0, 0);
 
   setUpPosition("n1a1");
-  EXPECT_EQ(generateKnightMove(game.pieces.knights[1][1], 6), kMoveRefused);
+  EXPECT_EQ(generateKnightMove(game, game.pieces.knights[1][1], 6), kMoveRefused);
   expectLastTry(-2, -1, 0, 0);
 
   // Code 5 lands off the board: lastTry written in full. Codes 6 and 56 meet
@@ -164,12 +165,12 @@ TEST(Moves, LastTryOfARefusal) {
   Piece& queen = game.pieces.queens[0];
   for (const auto& [code, x] : {std::pair{5, 8}, std::pair{6, 9}, std::pair{56, 9}}) {
     game.lastTry = LastTry{9, 9, 9, 9};
-    EXPECT_EQ(generateQueenMove(queen, code), kMoveRefused);
+    EXPECT_EQ(generateQueenMove(game, queen, code), kMoveRefused);
     expectLastTry(x, x, 3, 3);
   }
   setUpPosition("r1d4");
   for (int32_t code : {0, -1, 29, 100}) {
-    EXPECT_EQ(generateRookMove(game.pieces.rooks[1][1], code), kMoveRefused) << code;
+    EXPECT_EQ(generateRookMove(game, game.pieces.rooks[1][1], code), kMoveRefused) << code;
     expectLastTry(3, 3, 3, 3);
   }
 }
@@ -181,17 +182,17 @@ TEST(Moves, RealMovesSetThePendingLayers) {
   startTwoPlayerGame();
   Piece& e2 = game.pieces.pawns[0][4];
   game.movingIndex = 4;
-  EXPECT_EQ(generatePawnMove(e2, 2), kMovePossible);
+  EXPECT_EQ(generatePawnMove(game, e2, 2), kMovePossible);
   EXPECT_EQ(layers("e4"), "0 .99 P4");
   EXPECT_EQ(layers("e2"), "0 P4 .99");
   EXPECT_EQ(pieceState(e2), "e2->e4 rest 0 moved 1");
   expectLastTry(4, 3, 4, 1);
-  commitMove(e2);
+  commitMove(game, e2);
   expectCodes("e4", "2- 1e5");  // the double step only from the first move
 
   Piece& b1 = game.pieces.knights[0][0];
   game.movingIndex = 0;
-  EXPECT_EQ(generateKnightMove(b1, 1), kMovePossible);
+  EXPECT_EQ(generateKnightMove(game, b1, 1), kMovePossible);
   EXPECT_EQ(layers("c3"), "0 .99 N0");
   EXPECT_EQ(layers("b1"), "0 N0 .99");
   EXPECT_EQ(pieceState(b1), "b1->c3 rest 0 moved 0");
@@ -201,7 +202,7 @@ TEST(Moves, RealMovesSetThePendingLayers) {
 
   setUpPosition("K0e1 p3d2");
   game.movingIndex = 0;
-  EXPECT_EQ(generateKingMove(game.pieces.kings[0], 4), kMovePossible);
+  EXPECT_EQ(generateKingMove(game, game.pieces.kings[0], 4), kMovePossible);
   EXPECT_EQ(pieceState(game.pieces.kings[0]), "e1->d2 rest 0 moved 1");
   EXPECT_EQ(game.captureMade, 1);
   EXPECT_EQ(pieceState(game.pieces.pawns[1][3]), "d2 rest 1 moved 0 off");
@@ -212,7 +213,7 @@ TEST(Moves, RealMovesSetThePendingLayers) {
   game.captureFound = 0;
   EXPECT_EQ(trial(generateRookMove, rook, 6), kMovePossible);
   EXPECT_EQ(game.captureFound, 1);
-  EXPECT_EQ(generateRookMove(rook, 6), kMovePossible);
+  EXPECT_EQ(generateRookMove(game, rook, 6), kMovePossible);
   EXPECT_EQ(pieceState(game.pieces.pawns[1][0]), "a7 rest 1 moved 0 off");
   EXPECT_EQ(pieceState(rook), "a1->a7 rest 0 moved 1");
   EXPECT_EQ(layers("a7"), "0 p0 R0");
@@ -225,7 +226,7 @@ TEST(Moves, RealMovesSetThePendingLayers) {
   EXPECT_EQ(trial(generateRookMove, rook, 16), kMovePossible);
   EXPECT_EQ(pieceState(rook), "a1->c1 rest 1 moved 0");
   EXPECT_EQ(changedButTargets(before), "");
-  EXPECT_EQ(generateRookMove(rook, 16), kMovePossible);
+  EXPECT_EQ(generateRookMove(game, rook, 16), kMovePossible);
   EXPECT_EQ(pieceState(rook), "a1->c1 rest 0 moved 1");
   EXPECT_EQ(layers("c1"), "0 .99 R0");
 }
@@ -262,7 +263,7 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
     Piece& pawn = game.pieces.pawns[c.side - 1][4];
     game.movingIndex = 4;
     const GameState before = gameState();
-    EXPECT_EQ(generatePawnMove(pawn, 2), c.expected);
+    EXPECT_EQ(generatePawnMove(game, pawn, 2), c.expected);
     if (c.expected == kMoveRefused) {
       EXPECT_TRUE(sameState(before, gameState()));
       expectLastTry(4, white ? 1 : 6, 4, white ? 1 : 6);  // the target stayed on the start square
@@ -275,7 +276,7 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
   startTwoPlayerGame();
   placePiece(kKnight, kBlack, 0, "e4");
   const GameState before = gameState();
-  EXPECT_EQ(generatePawnMove(game.pieces.pawns[0][4], 2), kMoveRefused);
+  EXPECT_EQ(generatePawnMove(game, game.pieces.pawns[0][4], 2), kMoveRefused);
   EXPECT_TRUE(sameState(before, gameState()));
 }
 
@@ -299,8 +300,8 @@ TEST(ShortRangeMoves, CastlingTests) {
   startTwoPlayerGame();
   Piece& king = game.pieces.kings[0];
   const GameState start = gameState();
-  EXPECT_EQ(generateKingMove(king, 9), kMoveRefused);  // f1 held
-  EXPECT_EQ(generateKingMove(king, 10), kMoveRefused);
+  EXPECT_EQ(generateKingMove(game, king, 9), kMoveRefused);  // f1 held
+  EXPECT_EQ(generateKingMove(game, king, 10), kMoveRefused);
   EXPECT_TRUE(sameState(start, gameState()));
 
   // Free squares: the test answers 1 and writes nothing; castling itself
@@ -311,20 +312,20 @@ TEST(ShortRangeMoves, CastlingTests) {
   game.pieces.queens[0].onBoard = false;
   const GameState free = gameState();
   for (int32_t code : {9, 10}) {
-    EXPECT_EQ(generateKingMove(king, code), kMovePossible) << "code " << code;
+    EXPECT_EQ(generateKingMove(game, king, code), kMovePossible) << "code " << code;
     EXPECT_EQ(changedButTargets(free), "");
     EXPECT_EQ(game.captureMade, 0);
   }
   // An enemy on the destination is not captured.
   for (const char* sq : {"g1", "b1"}) {
     Piece& knight = placePiece(kKnight, kBlack, 0, sq);
-    EXPECT_EQ(generateKingMove(king, sq[0] == 'g' ? 9 : 10), kMoveRefused) << sq;
+    EXPECT_EQ(generateKingMove(game, king, sq[0] == 'g' ? 9 : 10), kMoveRefused) << sq;
     EXPECT_EQ(knight.onBoard, 1);
     knight.onBoard = false;
     clearSquare(squareNamed(sq));
   }
   king.moved = true;
-  EXPECT_EQ(generateKingMove(king, 10), kMoveRefused);
+  EXPECT_EQ(generateKingMove(game, king, 10), kMoveRefused);
 }
 
 TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
@@ -372,13 +373,13 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   // The same capture made for real takes the piece off and marks the move.
   game.movingIndex = 1;
   Piece& g1 = game.pieces.knights[0][1];
-  EXPECT_EQ(generateKnightMove(g1, 2), kMovePossible);
+  EXPECT_EQ(generateKnightMove(game, g1, 2), kMovePossible);
   EXPECT_EQ((std::vector<int32_t>{game.captureMade, game.captureFound}), (std::vector<int32_t>{1, 1}));
   EXPECT_EQ(pieceState(game.pieces.knights[1][1]), "f3 rest 1 moved 0 off");
   EXPECT_EQ(pieceState(g1), "g1->f3 rest 0 moved 0");
   EXPECT_EQ(layers("f3"), "0 n1 N1");
   EXPECT_EQ(layers("g1"), "0 N1 .99");
-  commitMove(g1);
+  commitMove(game, g1);
   game.captureMade = 0;
 
   // A piece off the board: refused, nothing read or written.
@@ -388,7 +389,7 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
   game.lastTry = LastTry{1, 2, 3, 4};
   for (auto generator : {generatePawnMove, generateKnightMove, generateKingMove, generateRookMove, generateBishopMove,
                          generateQueenMove}) {
-    EXPECT_EQ(generator(taken, 1), kMoveRefused);
+    EXPECT_EQ(generator(game, taken, 1), kMoveRefused);
   }
   EXPECT_TRUE(probeUnread());
   expectLastTry(1, 2, 3, 4);

@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "game/pictures.h"
 #include "test_support.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ std::string pictureTable() {
 
 // Puts a piece on (x, y) of the piece records alone, as a move leaves it.
 void putPiece(Side side, PieceKind kind, int32_t index, int x, int y) {
-  Piece& p = *pieceOf(kind, side, index);
+  Piece& p = *pieceOf(game, kind, side, index);
   p.x = p.targetX = x;
   p.y = p.targetY = y;
   p.onBoard = true;
@@ -42,7 +43,7 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
   // The examples: pawn e2-e4 onto a light square, knight g8-f6 onto a dark one.
   putPiece(kWhite, kPawn, 4, 4, 3);
   putPiece(kBlack, kKnight, 1, 5, 5);
-  showBoardPictures();
+  showBoardPictures(game, windows);
   EXPECT_EQ(pictureState(5), "160,160 45");
   EXPECT_EQ(pictureState(31), "200,80 41");
 
@@ -62,7 +63,7 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
       std::memcpy(others, windows.form1.image, sizeof others);
       // d3 is dark, e3 light.
       putPiece(side, kind, index, parity == 0 ? 3 : 4, 5);
-      showBoardPictures();
+      showBoardPictures(game, windows);
       EXPECT_EQ(pictureState(picture),
                 (parity == 0 ? "120,80 " : "160,80 ") + std::to_string(parity == 0 ? dark : light));
       for (int n = 1; n <= kLastStockPicture; ++n) {
@@ -85,7 +86,7 @@ TEST(Pictures, PiecesOffTheBoardOrNoPicture) {
   PictureControl before[kLastStockPicture + 1];
   std::memcpy(before, windows.form1.image, sizeof before);
   game.pieces.bishops[1][1].onBoard = false;
-  showBoardPictures();
+  showBoardPictures(game, windows);
   EXPECT_EQ(pictureState(30), "200,0 42 hidden");
   for (int n = 1; n <= kLastStockPicture; ++n) {
     EXPECT_TRUE(n == 30 || samePicture(before[n], windows.form1.image[n])) << "Image" << n;

@@ -11,6 +11,7 @@
 #include "input/board_input.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 TEST(RandomDrags, NeverBreakTheGame) {
   startProgram();
@@ -38,7 +39,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
     int from = 1 + roll(kBoardPictureCount);
     if (roll(4) != 0) from = (game.sideToMove == kWhiteToMove ? 1 : 17) + roll(16);
     const PictureOwner owner = pictureOwner(from);
-    const Piece& mover = *pieceOf(owner.kind, owner.side, owner.index);
+    const Piece& mover = *pieceOf(game, owner.kind, owner.side, owner.index);
     // The target: a near square (so that moves happen), any square, or any
     // piece picture.
     int targetPicture = 0;
@@ -89,7 +90,7 @@ TEST(RandomDrags, NeverBreakTheGame) {
     ASSERT_EQ(windows.form1.listBox1.size(), lines + (blackMoved ? 2u : 1u));
     ASSERT_NE(game.sideToMove, wasToMove);
     ASSERT_EQ(consistencyFault(), "");
-    ASSERT_EQ(pictureFault(), "");
+    ASSERT_EQ(pictureFault(game, windows), "");
     const std::string& text = windows.form1.listBox1[lines].text;
     if (text.find("ROK") != std::string::npos) ++castlings;
     if (text.find('x') != std::string::npos) ++captures;

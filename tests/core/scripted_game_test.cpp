@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ std::string listText(const CandidateList& list) {
 TEST(Search, WhiteCandidatesInTheInitialPosition) {
   startProgram();
   const GameState before = gameState();
-  searchSide(kWhite, 1);
+  searchSide(game, computer, kWhite, 1);
   EXPECT_EQ(listText(computer.resultList[1]),
             "38 e2e3|36 e2e4|29 d2d4|23 d2d3|21 g1f3|21 b1c3|19 c2c3|16 c2c4|9 a2a4|7 a2a3");
   EXPECT_TRUE(sameState(before, gameState()));
@@ -36,7 +37,7 @@ TEST(Search, WhiteCandidatesInTheInitialPosition) {
 TEST(Search, BlackCandidatesAfterKingsPawn) {
   startProgram();
   playMoves("e2e4");
-  searchSide(kBlack, 0);
+  searchSide(game, computer, kBlack, 0);
   EXPECT_EQ(listText(computer.resultList[0]),
             "2 e7e6|2 d7d5|0 e7e5|-5 g8f6|-13 d7d6|-15 b8c6|-17 c7c6|-20 c7c5|-27 a7a5|-30 a7a6");
 }
@@ -58,7 +59,7 @@ TEST(Search, QuickJudgementOfEveryStepMatchesAFullScan) {
       if (h % 3 != 0) continue;
       const int32_t trial = game.trialMode;
       for (Side side : {kWhite, kBlack}) {
-        searchSide(side, 9);
+        searchSide(game, computer, side, 9);
       }
       game.trialMode = trial;
     }

@@ -20,6 +20,7 @@
 #include "random_game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ int32_t materialOnBoard() {
   int32_t m = 0;
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    if (pieceOf(o.kind, o.side, o.index)->onBoard) m += (o.side == kWhite ? 1 : -1) * materialValue(o.kind);
+    if (pieceOf(game, o.kind, o.side, o.index)->onBoard) m += (o.side == kWhite ? 1 : -1) * materialValue(o.kind);
   }
   return m;
 }
@@ -261,7 +262,7 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
     for (int step = 0; step < steps && !over; ++step) {
       const std::string where = "game " + std::to_string(g) + " step " + std::to_string(step);
       // Once a king is taken only a take back goes on with the game.
-      if (gameIsOver() || (step > 3 && rng() % 5 == 0)) {
+      if (gameIsOver(game) || (step > 3 && rng() % 5 == 0)) {
         const int how = static_cast<int>(rng() % 3);
         const int line = how == 2 ? static_cast<int>(rng() % windows.form1.listBox1.size()) : 0;
         if (how == 0) Button2Click();
@@ -289,7 +290,7 @@ void playRandomGamesWithTakeBacks(int32_t mode, uint32_t seed, int games) {
       played.push_back(d);
       castlings += d.castling ? 1 : 0;
       captures += d.capture ? 1 : 0;
-      if (mode == kPlayComputer && !gameIsOver()) {
+      if (mode == kPlayComputer && !gameIsOver(game)) {
         const int32_t before = game.moveCount;
         Timer1Timer();
         if (game.moveCount != before + 1) {

@@ -10,6 +10,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/game.h"
+#include "ui/program.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/start_up.h"

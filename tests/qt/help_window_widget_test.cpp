@@ -10,6 +10,7 @@
 #include "controls/controls.h"
 #include "test_support.h"
 #include "ui/help_window.h"
+#include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/help_window_widget.h"
 #include "ui/qt/jpeg_image.h"

@@ -15,6 +15,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "test_support.h"
+#include "ui/program.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/help_window_widget.h"
@@ -69,7 +70,7 @@ class MainWindowTest : public QObject {
     }
     // The records behind them: the start position, each picture on its piece.
     QVERIFY(boardRows() == kStartRows);
-    QVERIFY2(pictureFault().empty(), pictureFault().c_str());
+    QVERIFY2(pictureFault(game, windows).empty(), pictureFault(game, windows).c_str());
     QVERIFY(!board()->findChild<QLabel*>(QStringLiteral("Label20"))->isVisible());
     QVERIFY(!windows_->form3().findChild<QWidget*>(QStringLiteral("Image14"))->isVisibleTo(&windows_->form3()));
     QCOMPARE(window().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 2);

@@ -10,6 +10,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "ui/notice_window.h"
+#include "ui/program.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/lost_pieces_widget.h"

@@ -32,6 +32,7 @@
 #include "record/take_back.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ struct Soak {
     for (const std::string& line : listTexts()) std::fprintf(stderr, "  |%s|\n", line.c_str());
     for (int n = 1; n <= kBoardPictureCount; ++n) {
       const PictureOwner o = pictureOwner(n);
-      const Piece* p = pieceOf(o.kind, o.side, o.index);
+      const Piece* p = pieceOf(game, o.kind, o.side, o.index);
       std::fprintf(stderr, "  picture %d: x %d y %d target %d,%d atRest %d onBoard %d moved %d\n", n, p->x, p->y,
                    p->targetX, p->targetY, p->atRest, p->onBoard, p->moved);
     }
@@ -70,7 +71,7 @@ struct Soak {
     for (int attempt = 0; attempt < 20; ++attempt) {
       picture = (side == kWhite ? 1 : 17) + pick(16);
       const PictureOwner o = pictureOwner(picture);
-      Piece* p = pieceOf(o.kind, o.side, o.index);
+      Piece* p = pieceOf(game, o.kind, o.side, o.index);
       if (!p->onBoard) continue;
       const int32_t codes = o.kind == kKing ? 10 : moveCodeCount(o.kind);
       const int32_t code = 1 + pick(codes);
@@ -81,7 +82,7 @@ struct Soak {
         continue;
       }
       game.trialMode = 1;
-      const int32_t result = generateMove(o.kind, *p, code);
+      const int32_t result = generateMove(game, o.kind, *p, code);
       tx = p->targetX;
       ty = p->targetY;
       cancelMove(*p);
@@ -99,9 +100,9 @@ struct Soak {
     if (after != before) ++movesMade;
     if (dialogs.messages.size() > messages) ++kingsTaken;
     if (windows.form1.timer1Enabled) {
-      const int32_t lines = listLineCount();
+      const int32_t lines = listLineCount(windows);
       Timer1Timer();
-      if (listLineCount() != lines) ++movesMade;
+      if (listLineCount(windows) != lines) ++movesMade;
     }
   }
 
@@ -121,13 +122,13 @@ struct Soak {
     if (listTexts() != before) fail("save and open changed the move list");
     if (game.sideToMove != turn) fail("save and open changed the side to move");
     // Against the computer a game opened with Black to move goes on at once.
-    if (windows.form1.timer1Enabled != (game.playMode == kPlayComputer && turn == kBlackToMove && !gameIsOver())) {
+    if (windows.form1.timer1Enabled != (game.playMode == kPlayComputer && turn == kBlackToMove && !gameIsOver(game))) {
       fail("the computer's turn after the open");
     }
     if (windows.form1.timer1Enabled) {
-      const int32_t lines = listLineCount();
+      const int32_t lines = listLineCount(windows);
       Timer1Timer();
-      if (listLineCount() != lines) ++movesMade;
+      if (listLineCount(windows) != lines) ++movesMade;
     }
   }
 
@@ -135,7 +136,7 @@ struct Soak {
     int n = 0;
     for (int p = 1; p <= kBoardPictureCount; ++p) {
       const PictureOwner o = pictureOwner(p);
-      n += pieceOf(o.kind, o.side, o.index)->onBoard ? 0 : 1;
+      n += pieceOf(game, o.kind, o.side, o.index)->onBoard ? 0 : 1;
     }
     return n;
   }
@@ -147,11 +148,11 @@ struct Soak {
     if (!king.onBoard) return false;
     for (int picture = (side == kWhite ? 1 : 17); picture < (side == kWhite ? 17 : 33); ++picture) {
       const PictureOwner o = pictureOwner(picture);
-      Piece* p = pieceOf(o.kind, o.side, o.index);
+      Piece* p = pieceOf(game, o.kind, o.side, o.index);
       if (!p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(o.kind); ++code) {
         game.trialMode = 1;
-        const int32_t result = generateMove(o.kind, *p, code);
+        const int32_t result = generateMove(game, o.kind, *p, code);
         const bool hits = result == kMovePossible && p->targetX == king.x && p->targetY == king.y;
         cancelMove(*p);
         game.trialMode = 0;
@@ -194,15 +195,15 @@ struct Soak {
       ++takeBacks;
       Button2Click();
     } else if (r < 80) {
-      const int line = pick(listLineCount());
+      const int line = pick(listLineCount(windows));
       events.push_back("list click " + std::to_string(line));
       ++takeBacks;
       ListBox1Click(line);
     } else if (r < 84) {
       events.push_back("hint");
-      const int32_t lines = listLineCount();
+      const int32_t lines = listLineCount(windows);
       Yardmal1Click();
-      if (listLineCount() != lines) ++movesMade;
+      if (listLineCount(windows) != lines) ++movesMade;
       if (windows.form1.timer1Enabled) Timer1Timer();
     } else if (r < 88) {
       const int lv = pick(20) == 0 ? 3 : 1 + pick(2);
@@ -228,12 +229,12 @@ struct Soak {
   }
 
   void check() {
-    const std::string fault = checkConsistency();
+    const std::string fault = checkConsistency(game, windows);
     if (!fault.empty()) fail(fault);
     // Every piece taken against the computer is shown in Form3.
     for (int n = 1; n <= kBoardPictureCount; ++n) {
       const PictureOwner o = pictureOwner(n);
-      const bool onBoard = pieceOf(o.kind, o.side, o.index)->onBoard;
+      const bool onBoard = pieceOf(game, o.kind, o.side, o.index)->onBoard;
       const bool shown = windows.form3.image[lostPictureOf(o.side, o.kind, o.index)].visible;
       if (!onBoard && !shown && !twoPlayerCapture) fail("Form3 misses a captured piece");
     }
@@ -250,9 +251,9 @@ struct Soak {
     const GameState before = gameState();
     const std::vector<std::string> list = listTexts();
     const std::string path = folder + "/round-trip.oyk";
-    if (!saveGameTo(path)) fail("save failed");
+    if (!saveGameTo(game, windows, path)) fail("save failed");
     // A list of the two header lines alone opens as a new game.
-    if (!openGameFrom(path)) fail("open failed");
+    if (!openGameFrom(game, windows, path)) fail("open failed");
     ++roundTrips;
     if (listTexts() != list) fail("save and open changed the move list");
     if (game.sideToMove != before.sideToMove) fail("save and open changed the side to move");

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "game/moves.h"
 #include "test_support.h"
+#include "ui/program.h"
 
 struct Drag {
   int fromX;
@@ -35,16 +36,16 @@ inline std::vector<Drag> acceptedDrags(Side side) {
   std::vector<Drag> drags;
   for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
-      Piece* p = pieceOf(kind, side, i);
+      Piece* p = pieceOf(game, kind, side, i);
       if (p == nullptr || !p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
         game.trialMode = 1;
-        const int32_t result = generateMove(kind, *p, code);
+        const int32_t result = generateMove(game, kind, *p, code);
         const int tx = p->targetX;
         const int ty = p->targetY;
         cancelMove(*p);
         if (result != kMovePossible || !onBoardCoord(tx, ty)) continue;
-        const bool capture = activeSide(squareAt(tx, ty)) == otherSide(side);
+        const bool capture = activeSide(squareAt(game, tx, ty)) == otherSide(side);
         drags.push_back(Drag{p->x, p->y, tx, ty, capture, false});
       }
     }
@@ -78,7 +79,7 @@ inline Drag pickDrag(const std::vector<Drag>& drags, std::mt19937& rng) {
   std::vector<Drag> developing;
   std::vector<Drag> captures;
   for (const Drag& d : drags) {
-    const Square& from = squareAt(d.fromX, d.fromY);
+    const Square& from = squareAt(game, d.fromX, d.fromY);
     const bool minor = from.kind == kKnight || from.kind == kBishop || from.kind == kQueen;
     if (d.castling) castlings.push_back(d);
     if (minor && d.fromY == homeRank(from.side) && !d.capture) developing.push_back(d);

@@ -11,6 +11,7 @@
 #include "game/pictures.h"
 #include "input/board_input.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 #include "ui/start_up.h"
 
 void startProgram() {
@@ -25,7 +26,7 @@ namespace {
 // The piece a board picture (1..32) stands for.
 const Piece& pieceOfPicture(int n) {
   const PictureOwner o = pictureOwner(n);
-  return *pieceOf(o.kind, o.side, o.index);
+  return *pieceOf(game, o.kind, o.side, o.index);
 }
 
 }  // namespace
@@ -125,7 +126,7 @@ std::vector<std::string> boardRows() {
   for (int y = 7; y >= 0; --y) {
     std::string row;
     for (int x = 0; x < 8; ++x) {
-      const Square& s = squareAt(x, y);
+      const Square& s = squareAt(game, x, y);
       row += s.stable == 1 ? letterOf(s.kind, s.side) : letterOf(s.pendingKind, s.pendingSide);
     }
     rows.push_back(row);

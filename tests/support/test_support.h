@@ -12,6 +12,7 @@
 #include "game/captures.h"
 #include "game/consistency.h"
 #include "input/move_driver.h"
+#include "ui/program.h"
 
 // Program start: state, controls and the main window's creation handler.
 void startProgram();
@@ -49,7 +50,7 @@ extern const std::vector<std::string> kStartRows;
 
 // The squares against the piece records (pictureFault, the board pictures
 // against their pieces, comes with game/consistency.h).
-inline std::string consistencyFault() { return pieceFault(); }
+inline std::string consistencyFault() { return pieceFault(game); }
 
 // Everything a move may change, taken as one value. The generators' scratch
 // outputs (probe, lastTry, ...) and the computer's timer are left out.

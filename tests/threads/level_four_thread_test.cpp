@@ -16,6 +16,7 @@
 #include "record/take_back.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "game/types.h"
 #include "input/board_input.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/piece_art.h"
 

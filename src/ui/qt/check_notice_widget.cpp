@@ -9,6 +9,7 @@
 
 #include "controls/controls.h"
 #include "ui/notice_window.h"
+#include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/consistency.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void enterHandler() { ++handlersRunning; }
 void leaveHandler() {
   if (--handlersRunning > 0) return;
 #if !defined(NDEBUG) || defined(DEDIVUD_CHECK_EVENTS)
-  const std::string fault = checkConsistency();
+  const std::string fault = checkConsistency(game, windows);
   if (!fault.empty()) {
     std::fprintf(stderr, "dedivud: after an event: %s\n", fault.c_str());
     std::abort();

@@ -15,6 +15,7 @@
 #include "controls/controls.h"
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
+#include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"

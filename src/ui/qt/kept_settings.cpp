@@ -9,6 +9,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "ui/handlers.h"
+#include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/window_place.h"
 

@@ -7,6 +7,7 @@
 #include "controls/controls.h"
 #include "game/pictures.h"
 #include "game/types.h"
+#include "ui/program.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"

@@ -13,6 +13,7 @@
 
 #include "record/saved_game.h"
 #include "ui/command_line.h"
+#include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/kept_settings.h"
 #include "ui/qt/main_window_widget.h"
@@ -85,8 +86,9 @@ int main(int argc, char** argv) {
   // "Dosya › Aç" opens it after its dialog.
   if (request.action == kLaunchOpenFile) {
     MainWindow& form1 = gameWindows->form1();
-    QTimer::singleShot(0, &form1,
-                       [&form1, &request] { runHandler(&form1, [&request] { openGameFrom(request.file); }); });
+    QTimer::singleShot(0, &form1, [&form1, &request] {
+      runHandler(&form1, [&request] { openGameFrom(game, windows, request.file); });
+    });
   }
 
   return QApplication::exec();

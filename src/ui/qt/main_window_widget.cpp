@@ -18,6 +18,7 @@
 #include "ui/handlers.h"
 #include "ui/help_window.h"
 #include "ui/notice_window.h"
+#include "ui/program.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/event_path.h"

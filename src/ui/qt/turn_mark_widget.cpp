@@ -5,6 +5,7 @@
 
 #include "controls/controls.h"
 #include "game/types.h"
+#include "ui/program.h"
 #include "ui/qt/widget_style.h"
 
 namespace {

@@ -1,0 +1,12 @@
+// The program's one game, its computer player and its windows. Only the
+// windows' handlers (src/ui) and the Qt layer reach them by name; everything
+// below is given what it works on.
+#pragma once
+
+#include "computer/computer_state.h"
+#include "controls/controls.h"
+#include "game/game.h"
+
+inline Game game;
+inline ComputerState computer;
+inline Windows windows;
