@@ -193,3 +193,50 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   expectUnchangedBy("e1", "g1");  // castling finds no room either
   EXPECT_EQ(scripted.messages.size(), 2u);
 }
+
+// A game is a value: two games side by side, and a copy of one, each move on
+// their own, and the program's game is none of them.
+TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
+  startProgram();
+  const auto play = [](Game& g, Windows& w, int fx, int fy, int tx, int ty) {
+    const Square from = squareAt(g, fx, fy);
+    g.dragFromX = fx;
+    g.dragFromY = fy;
+    g.dragToX = tx;
+    g.dragToY = ty;
+    g.movingKind = from.kind;
+    g.movingSide = from.side;
+    g.movingIndex = from.index;
+    return requestMove(g, w, from.kind, from.side, from.index);
+  };
+  Game a{};
+  Game b{};
+  Windows wa{};
+  Windows wb{};
+  ASSERT_EQ(play(a, wa, 4, 1, 4, 3), 1);  // e2-e4
+  ASSERT_EQ(play(b, wb, 3, 1, 3, 3), 1);  // d2-d4
+  Game c = a;
+  Windows wc = wa;
+  ASSERT_EQ(play(c, wc, 4, 6, 4, 4), 1);  // e7-e5 in the copy only
+  const struct {
+    const Game& g;
+    const Windows& w;
+    int32_t side;
+    int32_t moves;
+    size_t lines;
+    const char* pawnsOn;  // files of the pawns that moved, rank of each
+  } cases[] = {
+      {a, wa, kBlackToMove, 0, 1, "e4"}, {b, wb, kBlackToMove, 0, 1, "d4"}, {c, wc, kWhiteToMove, 1, 3, "e4e5"}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.pawnsOn);
+    EXPECT_EQ(k.g.sideToMove, k.side);
+    EXPECT_EQ(k.g.moveCount, k.moves);
+    EXPECT_EQ(k.w.form1.listBox1.size(), k.lines);
+    for (const char* s = k.pawnsOn; *s != '\0'; s += 2) {
+      EXPECT_EQ(k.g.board.squares[squareIndex(s[0] - 'a', s[1] - '1')].kind, kPawn) << s;
+    }
+  }
+  EXPECT_EQ(a.board.squares[squareIndex(4, 6)].kind, kPawn);  // e7 still stands in the original
+  EXPECT_EQ(game.sideToMove, kWhiteToMove);
+  EXPECT_EQ(game.moveCount, 0);
+}
