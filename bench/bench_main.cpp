@@ -96,7 +96,7 @@ void BM_level(benchmark::State& state, const char* name, int lv) {
     setUpPosition(position(name), lv);
     const int64_t before = evaluationCount;
     state.ResumeTiming();
-    computerTurn(game, computer, windows);
+    computerTurn(game, computer);
     evaluations += evaluationCount - before;
   }
   state.counters["evaluations/s"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);

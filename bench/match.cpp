@@ -44,9 +44,9 @@ int playGame(int moveTimeMs, int& plies) {
   for (plies = kOpeningPlies; plies < kMaxPlies && !gameIsOver(game); ++plies) {
     const int32_t before = game.sideToMove;
     if (game.sideToMove == kWhiteToMove) {
-      if (!playEngineMove(game, computer, windows, moveTimeMs)) return -1;
+      if (!playEngineMove(game, computer, moveTimeMs)) return -1;
     } else {
-      playLevelThree(game, computer, windows);
+      playLevelThree(game, computer);
     }
     if (game.sideToMove == before) return -1;  // no move was possible
   }

@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
@@ -68,15 +69,18 @@ SignatureResult computeSignature() {
       if (!setUpPosition(position, lv)) {
         line += "refused move";
       } else {
-        const size_t linesBefore = windows.form1.listBox1.size();
+        const int32_t linesBefore = listLineCount(game);
         if (game.sideToMove == kBlackToMove) {
-          computerTurn(game, computer, windows);
+          computerTurn(game, computer);
         } else {
-          requestHint(game, computer, windows);
-          windows.form1.timer1Enabled = false;
+          requestHint(game, computer);
+          game.computerTurnPending = false;
         }
-        for (size_t i = linesBefore; i < windows.form1.listBox1.size(); ++i)
-          line += "[" + windows.form1.listBox1[i].text + "]";
+        for (int32_t i = linesBefore; i < listLineCount(game); ++i) {
+          line += '[';
+          line += listLineText(game, i);
+          line += ']';
+        }
       }
       result.checksum = fnv1a(result.checksum, line);
       result.lines.push_back(line);

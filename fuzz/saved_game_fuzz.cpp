@@ -13,6 +13,7 @@
 #include "game/captures.h"
 #include "game/consistency.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "input/move_driver.h"
 #include "record/codepage.h"
 #include "record/new_game.h"
@@ -21,6 +22,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -45,10 +47,12 @@ void checkParsed(const ParsedMove& m) {
   check(m.fromY >= -1 && m.fromY <= 8 && m.toY >= -1 && m.toY <= 8);
 }
 
-// Between moves the game is consistent (squares, pieces, pictures, list) and
-// the history within its capacity.
+// Between moves the game is consistent (squares, pieces, list), the windows
+// drawn from it show it, and the history is within its capacity.
 void checkInStep() {
-  const std::string fault = checkConsistency(game, windows);
+  showGame(game, windows);
+  std::string fault = checkConsistency(game);
+  if (fault.empty()) fault = windowsFault(game, windows);
   if (!fault.empty()) std::fprintf(stderr, "%s\n", fault.c_str());
   check(fault.empty());
   check(game.moveCount >= 0 && game.moveCount <= kHistoryCapacity);
@@ -58,7 +62,7 @@ void checkInStep() {
 void startOpenedGame() {
   startProgram();
   game.gameOpened = 1;
-  startNewGame(game, windows);
+  startNewGame(game);
 }
 
 }  // namespace
@@ -79,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   startOpenedGame();
   const Board startBoard = game.board;
   game.replaying = 1;
-  const int32_t bad = replayLines(game, windows, lines);
+  const int32_t bad = replayLines(game, lines);
   game.replaying = 0;
   check(bad == -1 || (bad >= 2 && bad < static_cast<int32_t>(lines.size())));
   checkInStep();
@@ -88,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ListBox1Click(1);
   checkInStep();
   check(game.moveCount == 0 && game.moveNumber == 0 && game.sideToMove == kWhiteToMove);
-  check(listLineCount(windows) == 2);
+  check(listLineCount(game) == 2);
   for (int i = 0; i < kSquareCount; ++i) {
     const Square& a = game.board.squares[i];
     const Square& b = startBoard.squares[i];

@@ -30,7 +30,7 @@ void chooseCandidate(ComputerState& computer, const Candidate& c) {
 
 // Plays the chosen move through the driver like a drop on its target square
 // (the drag variables' squares are set by the caller).
-void playChosenMove(Game& game, ComputerState& computer, Windows& windows, Side side) {
+void playChosenMove(Game& game, ComputerState& computer, Side side) {
   if (!isCastlingMove(computer.chosenMove.kind, computer.chosenMove.code)) {
     game.movingKind = computer.chosenMove.kind;
     game.movingSide = side;
@@ -38,20 +38,20 @@ void playChosenMove(Game& game, ComputerState& computer, Windows& windows, Side 
     game.movingIndex = royal ? 0 : computer.chosenMove.index;
   }
   game.trialMode = false;
-  requestMove(game, windows, computer.chosenMove.kind, side, computer.chosenMove.index);
+  requestMove(game, computer.chosenMove.kind, side, computer.chosenMove.index);
   if (computer.hintRequested && game.playMode == kPlayComputer) {
-    windows.form1.timer1Enabled = true;
-    windows.form1.label19Visible = true;
+    game.computerTurnPending = true;
+    game.thinkingShown = true;
   }
   game.captureFound = false;
 }
 
-void playAndRecord(Game& game, ComputerState& computer, Windows& windows, Side side) {
+void playAndRecord(Game& game, ComputerState& computer, Side side) {
   game.dragFromX = computer.chosenMove.fromX;
   game.dragFromY = computer.chosenMove.fromY;
   game.dragToX = computer.chosenMove.toX;
   game.dragToY = computer.chosenMove.toY;
-  playChosenMove(game, computer, windows, side);
+  playChosenMove(game, computer, side);
   countMaterial(game, computer);
   computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
 }
@@ -99,9 +99,9 @@ void passBlackTurn(Game& game) {
   dialogs().message(kNoMoveMessage);
 }
 
-void finishBlackTurn(Game& game, ComputerState& computer, Windows& windows, bool chosen) {
+void finishBlackTurn(Game& game, ComputerState& computer, bool chosen) {
   if (chosen) {
-    playAndRecord(game, computer, windows, kBlack);
+    playAndRecord(game, computer, kBlack);
   } else {
     passBlackTurn(game);
   }
@@ -191,15 +191,15 @@ bool keepIfBetter(ComputerState& computer, int32_t value, const Candidate& first
 
 }  // namespace
 
-void playLevelOne(Game& game, ComputerState& computer, Windows& windows) {
+void playLevelOne(Game& game, ComputerState& computer) {
   searchSide(game, computer, kBlack, 0);
-  finishBlackTurn(game, computer, windows, chooseBestOrFallback(game, computer, computer.resultList[0], kBlack));
+  finishBlackTurn(game, computer, chooseBestOrFallback(game, computer, computer.resultList[0], kBlack));
 }
 
-void playHint(Game& game, ComputerState& computer, Windows& windows) {
+void playHint(Game& game, ComputerState& computer) {
   searchSide(game, computer, kWhite, 1);
   if (chooseBestOrFallback(game, computer, computer.resultList[1], kWhite)) {
-    playAndRecord(game, computer, windows, computer.hintRequested ? kWhite : kBlack);
+    playAndRecord(game, computer, computer.hintRequested ? kWhite : kBlack);
   } else {
     game.trialMode = false;
   }
@@ -207,7 +207,7 @@ void playHint(Game& game, ComputerState& computer, Windows& windows) {
 
 // Black's ten best moves, each with White's best reply and Black's best
 // answer to that.
-void playLevelTwo(Game& game, ComputerState& computer, Windows& windows) {
+void playLevelTwo(Game& game, ComputerState& computer) {
   searchSide(game, computer, kBlack, 0);
   bool chosen = false;
   for (const Candidate& first : computer.resultList[0].entries) {
@@ -224,13 +224,13 @@ void playLevelTwo(Game& game, ComputerState& computer, Windows& windows) {
   }
   computer.bestLineValue = kRejectedScore;
   if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
-  finishBlackTurn(game, computer, windows, chosen);
+  finishBlackTurn(game, computer, chosen);
 }
 
 // Black's ten best moves, White's ten best replies to each, Black's ten best
 // answers to those and White's best answer: White keeps its best reply per
 // first move, Black the first move whose line is best for Black.
-void playLevelThree(Game& game, ComputerState& computer, Windows& windows) {
+void playLevelThree(Game& game, ComputerState& computer) {
   searchSide(game, computer, kBlack, 0);
   bool chosen = false;
   for (const Candidate& first : computer.resultList[0].entries) {
@@ -253,23 +253,23 @@ void playLevelThree(Game& game, ComputerState& computer, Windows& windows) {
   }
   computer.bestLineValue = kRejectedScore;
   if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
-  finishBlackTurn(game, computer, windows, chosen);
+  finishBlackTurn(game, computer, chosen);
 }
 
-void computerTurn(Game& game, ComputerState& computer, Windows& windows) {
+void computerTurn(Game& game, ComputerState& computer) {
   bool tookKing = false;
   computer.timerBusy += 1;
   if (computer.timerBusy == 1) {
     // With a king taken the game is over: the computer does not move.
     if (game.sideToMove == kBlackToMove && !gameIsOver(game)) {
-      windows.form1.label19Visible = true;
+      game.thinkingShown = true;
       computer.hintRequested = false;
       switch (game.level) {
-        case kLevel1: playLevelOne(game, computer, windows); break;
-        case kLevel2: playLevelTwo(game, computer, windows); break;
-        case kLevel3: playLevelThree(game, computer, windows); break;
+        case kLevel1: playLevelOne(game, computer); break;
+        case kLevel2: playLevelTwo(game, computer); break;
+        case kLevel3: playLevelThree(game, computer); break;
         case kLevel4:
-          if (!playLevelFour(game, computer, windows)) {
+          if (!playLevelFour(game, computer)) {
             computer.timerBusy = 0;
             return;  // still thinking: "Düşünüyorum..." stays and the timer runs on
           }
@@ -281,36 +281,36 @@ void computerTurn(Game& game, ComputerState& computer, Windows& windows) {
       computer.hintRequested = false;
       stopLevelFour(game);  // nothing left to think about
     }
-    windows.form1.label19Visible = false;
+    game.thinkingShown = false;
   }
-  windows.form1.timer1Enabled = false;
+  game.computerTurnPending = false;
   computer.timerBusy = 0;
   // Said once the turn is over, with the timer stopped.
-  if (tookKing) announceGameEnd(windows, KingTaker::Computer);
+  if (tookKing) announceGameEnd(game, KingTaker::Computer);
 }
 
 namespace {
 
 // Plays the engine's move for `side`; a move the driver refuses is counted and
 // replaced by level 3's (the hint's for White).
-void playEngineChoice(Game& game, ComputerState& computer, Windows& windows, const ChosenMove& m, Side side) {
+void playEngineChoice(Game& game, ComputerState& computer, const ChosenMove& m, Side side) {
   computer.chosenMove = m;
   const int32_t before = game.sideToMove;
-  playAndRecord(game, computer, windows, side);
+  playAndRecord(game, computer, side);
   if (game.sideToMove != before) return;
   levelFourRefusals += 1;
   if (side == kBlack) {
-    playLevelThree(game, computer, windows);
+    playLevelThree(game, computer);
   } else {
     computer.hintRequested = true;
-    playHint(game, computer, windows);
+    playHint(game, computer);
     computer.hintRequested = false;
   }
 }
 
 }  // namespace
 
-bool playLevelFour(Game& game, ComputerState& computer, Windows& windows) {
+bool playLevelFour(Game& game, ComputerState& computer) {
   if (game.playMode != kPlayComputer) {
     stopLevelFour(game);
     return true;
@@ -318,26 +318,26 @@ bool playLevelFour(Game& game, ComputerState& computer, Windows& windows) {
   ChosenMove m{};
   switch (thinkLevelFour(game, m)) {
     case Thought::Thinking: return false;
-    case Thought::NoMove: playLevelThree(game, computer, windows); return true;  // which tells the player
+    case Thought::NoMove: playLevelThree(game, computer); return true;  // which tells the player
     case Thought::Ready: break;
   }
-  playEngineChoice(game, computer, windows, m, kBlack);
+  playEngineChoice(game, computer, m, kBlack);
   return true;
 }
 
-bool playEngineMove(Game& game, ComputerState& computer, Windows& windows, int moveTimeMs) {
+bool playEngineMove(Game& game, ComputerState& computer, int moveTimeMs) {
   const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
   ChosenMove m{};
   if (!chooseEngineMove(game, moveTimeMs, m)) return false;
-  playEngineChoice(game, computer, windows, m, side);
+  playEngineChoice(game, computer, m, side);
   return true;
 }
 
 // No hint once the game is over; a hint that takes a king wins for the
 // player.
-void requestHint(Game& game, ComputerState& computer, Windows& windows) {
+void requestHint(Game& game, ComputerState& computer) {
   if (gameIsOver(game)) return;
   computer.hintRequested = true;
-  playHint(game, computer, windows);
-  if (gameIsOver(game)) announceGameEnd(windows, KingTaker::Player);
+  playHint(game, computer);
+  if (gameIsOver(game)) announceGameEnd(game, KingTaker::Player);
 }

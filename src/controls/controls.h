@@ -124,10 +124,8 @@ struct Windows {
   Form3Controls form3{};
   Form4Controls form4{};
   bool noticeTimerEnabled = false;  // the check notice's blink timer runs
+  int32_t noticeClosesSeen = 0;     // the game's requests to close the notice, applied
   int32_t closeAnswered = 0;        // 1 once the close question has been answered
 };
 
 // List helpers used by the move driver, take back and the file commands.
-void appendListLine(Windows& windows, const std::string& text);
-void selectListLine(Windows& windows, int32_t line, bool selected);
-int32_t listLineCount(Windows& windows);

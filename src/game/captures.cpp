@@ -65,6 +65,8 @@ void addLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
   if (game.lostOrder.count < kLostPieceCapacity && !isLostPieceShown(game, kind, side, index)) {
     const bool royal = kind == kQueen || kind == kKing;
     game.lostOrder.piece[game.lostOrder.count++] = LostPiece{kind, side, royal ? 0 : index};
+    game.lostPiecesShown += 1;  // the captured-pieces window comes up with it
+    if (kind == kKing) game.mateShown = true;
   }
 }
 

@@ -1,31 +1,20 @@
-// The game's invariants between events, checked as one: the squares against
-// the pieces, the board pictures against their pieces, the captured-pieces
-// window and the move list against the game. Debug builds check them after
-// every event of the windows; the soak and the fuzz target after every step.
+// The game's invariants between events, as words. Each check returns an
+// empty string when its invariant holds, else the first fault found.
 #pragma once
 
 #include <string>
 
-#include "controls/controls.h"
 #include "game/game.h"
 
-// Each returns empty when its invariants hold, else the first broken one in
-// words.
+// Every square stable, as many occupied squares as pieces on the board; each
+// piece at rest on a square that names it.
+std::string pieceFault(const Game& game);
 
-// Every square stable, as many occupied squares as pieces on the board;
-// every piece at rest, its target its square, standing on a square that names
-// its kind and side (and its index, but for queens and kings).
-std::string pieceFault(Game& game);
+// The move list has the two headers and three lines per full move (one more
+// for White's unanswered move), and the move number follows the move count.
+std::string moveListFault(const Game& game);
 
-// The picture of a piece on the board visible and enabled on the piece's
-// square with the bitmap of its kind, side and square colour, and not shown
-// among the captured pieces; the picture of a captured piece hidden and
-// disabled.
-std::string pictureFault(Game& game, Windows& windows);
-
-// The move list holds two header lines and three lines a full move, with
-// White's line of a move Black has not answered; the move number in step.
-std::string moveListFault(Game& game, Windows& windows);
-
-// All of the above.
-std::string checkConsistency(Game& game, Windows& windows);
+// The first fault of the above, or an empty string. Debug builds run it
+// after every event; the soak and the fuzz target after every step. The
+// windows are checked against the game by windowsFault (ui/projection).
+std::string checkConsistency(const Game& game);

@@ -53,6 +53,21 @@ struct Game {
 
   FullMoveRecord history[kHistoryCapacity]{};
   char moveMark = '-';  // '-' plain move, 'x' capture
+  MoveList moveList{};
+
+  // What the windows show besides the board, the captured pieces and the
+  // list; the windows draw them from here (ui/projection).
+  bool computerTurnPending = false;  // the computer's reply waits for the timer
+  bool thinkingShown = false;        // "Düşünüyorum..."
+  bool mateShown = false;            // "MAT!!!": a king is among the captured pieces shown
+  int32_t chosenPicture = 0;         // the board picture chosen by a click, 0 none
+  uint64_t chosenTargets = 0;        // where the chosen piece can go (bit x * 8 + y)
+  // Requests to the side windows, counted from the start of the program: a
+  // check notice to open, the notice to close (the game is over), and the
+  // pieces the captured-pieces window has newly shown.
+  int32_t checkNoticesOpened = 0;
+  int32_t checkNoticesClosed = 0;
+  int32_t lostPiecesShown = 0;
 };
 
 inline Square& squareAt(Game& game, int x, int y) { return game.board.squares[squareIndex(x, y)]; }

@@ -10,23 +10,23 @@ const char* const kYouLostMessage = "Kaybettiniz";
 
 namespace {
 
-bool kingOnBoard(Game& game, Side side) { return game.pieces.kings[side - 1].onBoard; }
+bool kingOnBoard(const Game& game, Side side) { return game.pieces.kings[side - 1].onBoard; }
 
 }  // namespace
 
-bool gameIsOver(Game& game) { return !kingOnBoard(game, kWhite) || !kingOnBoard(game, kBlack); }
+bool gameIsOver(const Game& game) { return !kingOnBoard(game, kWhite) || !kingOnBoard(game, kBlack); }
 
-int32_t winnerSide(Game& game) {
+int32_t winnerSide(const Game& game) {
   const bool white = kingOnBoard(game, kWhite);
   const bool black = kingOnBoard(game, kBlack);
   if (white == black) return kNoSide;
   return white ? kWhite : kBlack;
 }
 
-void announceGameEnd(Windows& windows, KingTaker taker) {
-  windows.form2.visible = false;
+void announceGameEnd(Game& game, KingTaker taker) {
+  game.checkNoticesClosed += 1;
   // Nothing is left for the computer to play.
-  windows.form1.timer1Enabled = false;
-  windows.form1.label19Visible = false;
+  game.computerTurnPending = false;
+  game.thinkingShown = false;
   dialogs().message(taker == KingTaker::Player ? kYouWonMessage : kYouLostMessage);
 }

@@ -9,12 +9,12 @@
 #include "game/game.h"
 
 // True while a king is off the board.
-bool gameIsOver(Game& game);
+bool gameIsOver(const Game& game);
 
 // The side whose king still stands once the game is over; kNoSide while the
 // game goes on, or when both kings have been taken (a replayed file may go on
 // after the first).
-int32_t winnerSide(Game& game);
+int32_t winnerSide(const Game& game);
 
 // Who made the move that took a king: the player (a drop, or the hint played
 // for him) or the computer.
@@ -23,4 +23,4 @@ enum class KingTaker { Player, Computer };
 // Once a move has taken a king: closes the check notice, stops the computer's
 // turn and tells the player how the game ended ("Kazandınız" or
 // "Kaybettiniz", one OK button).
-void announceGameEnd(Windows& windows, KingTaker taker);
+void announceGameEnd(Game& game, KingTaker taker);

@@ -46,16 +46,3 @@ int lostPictureOf(Side side, PieceKind kind, int32_t index) {
     default: return 0;
   }
 }
-
-void showBoardPictures(Game& game, Windows& windows) {
-  for (int n = 1; n <= kBoardPictureCount; ++n) {
-    const PictureOwner o = pictureOwner(n);
-    const Piece& p = *pieceOf(game, o.kind, o.side, o.index);
-    PictureControl& pic = windows.form1.image[n];
-    pic.visible = pic.enabled = p.onBoard;
-    if (!p.onBoard) continue;
-    pic.left = squareLeft(p.x);
-    pic.top = squareTop(p.y);
-    pic.bitmap = stockPictureOf(o.side, o.kind, (p.x + p.y) % 2);
-  }
-}

@@ -39,9 +39,3 @@ int stockPictureOf(Side side, PieceKind kind, int32_t parity);
 
 // Picture of the captured-pieces window that shows this piece; 0 if none.
 int lostPictureOf(Side side, PieceKind kind, int32_t index);
-
-// Sets every board picture (Image1..Image32) from its piece: on the piece's
-// square with the bitmap for that square's colour, shown and enabled; hidden
-// and disabled when the piece is off the board, keeping its last place and
-// bitmap. The stock pictures are left alone. Called when a command is done.
-void showBoardPictures(Game& game, Windows& windows);

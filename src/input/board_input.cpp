@@ -16,15 +16,15 @@ constexpr int kBlackKingPicture = 29;
 }  // namespace
 
 // Every drop ends the choice too, whatever it played.
-void letGoChosenPiece(Windows& windows) {
-  windows.form1.selectedPicture = 0;
-  windows.form1.moveTargets = 0;
+void letGoChosenPiece(Game& game) {
+  game.chosenPicture = 0;
+  game.chosenTargets = 0;
 }
 
-void startComputerTurn(Game& game, Windows& windows) {
+void startComputerTurn(Game& game) {
   if (game.playMode != kPlayComputer) return;
-  windows.form1.timer1Enabled = true;
-  windows.form1.label19Visible = true;
+  game.computerTurnPending = true;
+  game.thinkingShown = true;
 }
 
 namespace {
@@ -44,19 +44,19 @@ bool recordDragStart(Game& game, int picture) {
 }
 
 // Chooses a piece of the side to move, while the game goes on.
-void choosePicture(Game& game, Windows& windows, int picture) {
+void choosePicture(Game& game, int picture) {
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(game, owner.kind, owner.side, owner.index);
   if (p == nullptr || !p->onBoard || !sidesTurn(game, owner.side) || gameIsOver(game)) return;
-  windows.form1.selectedPicture = picture;
-  windows.form1.moveTargets = pictureTargets(game, picture);
+  game.chosenPicture = picture;
+  game.chosenTargets = pictureTargets(game, picture);
 }
 
 }  // namespace
 
-bool pickUpPiece(Game& game, Windows& windows, int picture, MouseButton button) {
+bool pickUpPiece(Game& game, int picture, MouseButton button) {
   if (!recordDragStart(game, picture) || button != MouseButton::Left) return false;
-  windows.form1.moveTargets = pictureTargets(game, picture);
+  game.chosenTargets = pictureTargets(game, picture);
   return true;
 }
 
@@ -64,51 +64,51 @@ bool acceptDragOver() { return true; }
 
 // Once a king is taken every drop is refused and the computer is not asked to
 // move: the dragged picture goes back to its square.
-void dropOnSquare(Game& game, Windows& windows, int shape) {
-  letGoChosenPiece(windows);
+void dropOnSquare(Game& game, int shape) {
+  letGoChosenPiece(game);
   if (shape < 1 || shape > kSquareCount || gameIsOver(game) || game.dropsRefused) return;
   game.dragToX = shapeFile(shape);
   game.dragToY = shapeRank(shape);
-  requestMove(game, windows, game.movingKind, game.movingSide, game.movingIndex);
-  startComputerTurn(game, windows);
+  requestMove(game, game.movingKind, game.movingSide, game.movingIndex);
+  startComputerTurn(game);
 }
 
-void dropOnPiece(Game& game, Windows& windows, int picture) {
-  letGoChosenPiece(windows);
+void dropOnPiece(Game& game, int picture) {
+  letGoChosenPiece(game);
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(game, owner.kind, owner.side, owner.index);
   if (target == nullptr || gameIsOver(game) || game.dropsRefused) return;
   game.dragToX = target->x;
   game.dragToY = target->y;
-  const int32_t made = requestMove(game, windows, game.movingKind, game.movingSide, game.movingIndex);
+  const int32_t made = requestMove(game, game.movingKind, game.movingSide, game.movingIndex);
   if (picture == kWhiteKingPicture || picture == kBlackKingPicture) {
-    if (made != 0) announceGameEnd(windows, KingTaker::Player);
+    if (made != 0) announceGameEnd(game, KingTaker::Player);
   } else if (owner.side == kBlack) {
-    startComputerTurn(game, windows);
+    startComputerTurn(game);
   }
 }
 
-void clickPiece(Game& game, Windows& windows, int picture) {
+void clickPiece(Game& game, int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return;
-  const int chosen = windows.form1.selectedPicture;
+  const int chosen = game.chosenPicture;
   if (chosen == 0) {
-    choosePicture(game, windows, picture);
+    choosePicture(game, picture);
     return;
   }
   if (picture == chosen) {
-    letGoChosenPiece(windows);
+    letGoChosenPiece(game);
     return;
   }
   recordDragStart(game, chosen);
-  dropOnPiece(game, windows, picture);
+  dropOnPiece(game, picture);
   // A click on another piece of the chosen one's side chooses it instead.
-  if (pictureOwner(picture).side == pictureOwner(chosen).side) choosePicture(game, windows, picture);
+  if (pictureOwner(picture).side == pictureOwner(chosen).side) choosePicture(game, picture);
 }
 
-void clickSquare(Game& game, Windows& windows, int shape) {
-  if (windows.form1.selectedPicture == 0) return;
-  recordDragStart(game, windows.form1.selectedPicture);
-  dropOnSquare(game, windows, shape);
+void clickSquare(Game& game, int shape) {
+  if (game.chosenPicture == 0) return;
+  recordDragStart(game, game.chosenPicture);
+  dropOnSquare(game, shape);
 }
 
-void endDrag(Game& game, Windows& windows) { refreshSelection(game, windows); }
+void endDrag(Game& game) { refreshSelection(game); }

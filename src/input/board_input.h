@@ -14,33 +14,33 @@ enum class MouseButton { Left, Right, Middle };
 // Picks up the piece of picture 1..56 of the main window: records the
 // dragged piece and, for the left button, shows where it can go. Returns true
 // when a drag should start (left button on a board picture).
-bool pickUpPiece(Game& game, Windows& windows, int picture, MouseButton button);
+bool pickUpPiece(Game& game, int picture, MouseButton button);
 
 // A dragged piece may pass over every square and piece.
 bool acceptDragOver();
 
 // Drops the dragged piece on square 1..64 (1 = a8, 64 = h1).
-void dropOnSquare(Game& game, Windows& windows, int shape);
+void dropOnSquare(Game& game, int shape);
 
 // Drops the dragged piece on the piece of board picture 1..32.
-void dropOnPiece(Game& game, Windows& windows, int picture);
+void dropOnPiece(Game& game, int picture);
 
 // Against the computer: hands the turn to the timer, which decides whether
 // Black has to move ("Düşünüyorum..." shows meanwhile).
-void startComputerTurn(Game& game, Windows& windows);
+void startComputerTurn(Game& game);
 
 // A click without a drag on the piece of board picture 1..32. Without a
 // chosen piece it chooses a piece of the side to move; on the chosen piece it
 // lets it go; elsewhere it drops the chosen piece there (as dropOnPiece),
 // after which a piece of the same side that was clicked is chosen instead.
-void clickPiece(Game& game, Windows& windows, int picture);
+void clickPiece(Game& game, int picture);
 
 // The same on square 1..64 with no piece on it: drops the chosen piece there
 // (as dropOnSquare).
-void clickSquare(Game& game, Windows& windows, int shape);
+void clickSquare(Game& game, int shape);
 
 // A drag has ended, dropped or not: the dots are the chosen piece's again.
-void endDrag(Game& game, Windows& windows);
+void endDrag(Game& game);
 
 // The chosen piece is let go, its dots with it.
-void letGoChosenPiece(Windows& windows);
+void letGoChosenPiece(Game& game);

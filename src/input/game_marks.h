@@ -1,10 +1,8 @@
-// The marks that tell the player how the game stands: whose turn it is (or
-// that the game is over) and which move was made last. Both are derived from
-// the game's state, so every command that changes it simply calls
-// updateGameMarks() when it is done.
+// The texts of the turn mark (whose turn it is, or how the game ended), and
+// the one step every command that changes the position takes when it is
+// done: the piece chosen by a click is kept in step with the position.
 #pragma once
 
-#include "controls/controls.h"
 #include "game/game.h"
 
 extern const char* const kWhiteTurnText;
@@ -13,8 +11,6 @@ extern const char* const kWhiteWonText;
 extern const char* const kBlackWonText;
 extern const char* const kGameOverText;
 
-// Draws the board pictures from the pieces, writes form1.turnMark and
-// form1.lastMove from the position and the history, keeps the chosen piece and
-// its dots in step with the position, and draws the captured-pieces window
-// from the order of captures.
-void updateGameMarks(Game& game, Windows& windows);
+// Lets go of a chosen piece that can no longer move and works out again
+// where it can go.
+void updateGameMarks(Game& game);

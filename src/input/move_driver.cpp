@@ -9,6 +9,7 @@
 #include "game/captures.h"
 #include "game/castling.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "game/moves.h"
 #include "input/game_marks.h"
 #include "input/move_codes.h"
@@ -22,24 +23,23 @@ namespace {
 void handOverTurn(Game& game, Side side) { game.sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
 
 // After Black's move: a blinking notice when the white king stands attacked.
-void testCheckOnWhiteKing(Game& game, Windows& windows) {
+void testCheckOnWhiteKing(Game& game) {
   buildAttackMaps(game);
   const Piece& king = game.pieces.kings[0];
   if (king.onBoard && isAttackedBy(game.attacks, kBlack, king.x, king.y) && !game.replaying) {
-    windows.form2.visible = true;
-    windows.form2.timesShown += 1;
+    game.checkNoticesOpened += 1;
   }
 }
 
 // Highlights the newest line of the list.
-void selectLastLine(Game& game, Windows& windows) {
-  selectListLine(windows, game.listSelection, false);
-  game.listSelection = listLineCount(windows) - 1;
-  selectListLine(windows, game.listSelection, true);
+void selectLastLine(Game& game) {
+  selectListLine(game, game.listSelection, false);
+  game.listSelection = listLineCount(game) - 1;
+  selectListLine(game, game.listSelection, true);
 }
 
 // Records a castling made in play: history, counters and list lines.
-void recordCastling(Game& game, Windows& windows, int32_t code, Side side) {
+void recordCastling(Game& game, int32_t code, Side side) {
   const int32_t r = homeRank(side);
   if (side == kWhite) game.moveNumber += 1;
   HalfMoveRecord& h = currentHalfMove(game, side);
@@ -52,10 +52,10 @@ void recordCastling(Game& game, Windows& windows, int32_t code, Side side) {
   h.toY = r;
   h.captureFlag = 0;
   if (side == kBlack) game.moveCount += 1;
-  appendListLine(windows, formatCastlingLine(code, side, game.moveNumber));
-  if (side == kBlack) appendListLine(windows, kBlankListLine);
+  appendListLine(game, formatCastlingLine(code, side, game.moveNumber));
+  if (side == kBlack) appendListLine(game, kBlankListLine);
   game.gameSaved = false;
-  updateGameMarks(game, windows);
+  updateGameMarks(game);
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ HalfMoveRecord& currentHalfMove(Game& game, Side side) {
   return side == kWhite ? entry.white : entry.black;
 }
 
-int32_t requestMove(Game& game, Windows& windows, PieceKind kind, Side side, int32_t index) {
+int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
   game.trialMode = false;  // a real move is never a trial
   const int32_t dx = game.dragToX - game.dragFromX;
   const int32_t dy = game.dragToY - game.dragFromY;
@@ -80,7 +80,7 @@ int32_t requestMove(Game& game, Windows& windows, PieceKind kind, Side side, int
     // Castling is recorded here but, as always, reported as no move made.
     if (castle(game, code, side, kCastlePlay) == 1) {
       handOverTurn(game, side);
-      recordCastling(game, windows, code, side);
+      recordCastling(game, code, side);
     }
     return 0;
   }
@@ -123,13 +123,13 @@ int32_t requestMove(Game& game, Windows& windows, PieceKind kind, Side side, int
     game.moveMark = 'x';
     game.captureMade = false;
   }
-  if (side == kBlack && kind != kKing) testCheckOnWhiteKing(game, windows);
+  if (side == kBlack && kind != kKing) testCheckOnWhiteKing(game);
 
-  appendListLine(windows, formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
-                                         game.moveMark, game.moveNumber));
-  if (side == kBlack) appendListLine(windows, kBlankListLine);
-  if (!(side == kWhite && kind == kPawn)) selectLastLine(game, windows);
+  appendListLine(game, formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
+                                      game.moveMark, game.moveNumber));
+  if (side == kBlack) appendListLine(game, kBlankListLine);
+  if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
-  updateGameMarks(game, windows);
+  updateGameMarks(game);
   return 1;
 }

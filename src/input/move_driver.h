@@ -15,7 +15,7 @@
 // Makes the move of the piece (kind, side, index) described by the drag
 // variables. Returns 1 when the move was made, 0 otherwise; castling drags
 // are carried out by castling and also return 0.
-int32_t requestMove(Game& game, Windows& windows, PieceKind kind, Side side, int32_t index);
+int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index);
 
 // The history half of the move being made by `side` now.
 HalfMoveRecord& currentHalfMove(Game& game, Side side);

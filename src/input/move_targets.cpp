@@ -53,15 +53,14 @@ uint64_t pictureTargets(Game& game, int picture) {
   return moveTargets(game, owner.kind, owner.side, owner.index);
 }
 
-void refreshSelection(Game& game, Windows& windows) {
-  const int picture = windows.form1.selectedPicture;
+void refreshSelection(Game& game) {
+  const int picture = game.chosenPicture;
   if (picture == 0) {
-    windows.form1.moveTargets = 0;
+    game.chosenTargets = 0;
     return;
   }
   const PictureOwner owner = pictureOwner(picture);
   const Piece* p = pieceOf(game, owner.kind, owner.side, owner.index);
-  if (p == nullptr || !p->onBoard || !sidesTurn(game, owner.side) || gameIsOver(game))
-    windows.form1.selectedPicture = 0;
-  windows.form1.moveTargets = pictureTargets(game, windows.form1.selectedPicture);
+  if (p == nullptr || !p->onBoard || !sidesTurn(game, owner.side) || gameIsOver(game)) game.chosenPicture = 0;
+  game.chosenTargets = pictureTargets(game, game.chosenPicture);
 }

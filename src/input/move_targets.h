@@ -21,4 +21,4 @@ uint64_t pictureTargets(Game& game, int picture);
 
 // The chosen piece stays chosen while it may move; its dots follow the
 // position. Called whenever the game's state changes.
-void refreshSelection(Game& game, Windows& windows);
+void refreshSelection(Game& game);

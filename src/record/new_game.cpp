@@ -5,6 +5,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "input/game_marks.h"
 #include "input/move_list.h"
 
@@ -17,25 +18,25 @@ constexpr int32_t kHeaderLineCount = 2;
 
 }  // namespace
 
-void writeListHeaders(Windows& windows) {
-  appendListLine(windows, kListHeader1);
-  appendListLine(windows, kListHeader2);
+void writeListHeaders(Game& game) {
+  appendListLine(game, kListHeader1);
+  appendListLine(game, kListHeader2);
 }
 
-void startNewGame(Game& game, Windows& windows) {
-  windows.form1.label20Visible = false;
+void startNewGame(Game& game) {
+  game.mateShown = false;
   resetLostPiecePlacement(game);
   resetGameState(game);  // squares, pieces, side to move, counters
-  windows.form1.listBox1.clear();
-  writeListHeaders(windows);
-  windows.form1.selectedPicture = 0;  // a piece chosen in the old game is let go
-  updateGameMarks(game, windows);
+  clearListLines(game);
+  writeListHeaders(game);
+  game.chosenPicture = 0;  // a piece chosen in the old game is let go
+  updateGameMarks(game);
 }
 
-bool mayReplaceGame(Game& game, Windows& windows, void (*save)(Game&, Windows&)) {
-  if (game.gameSaved || listLineCount(windows) <= kHeaderLineCount) return true;
+bool mayReplaceGame(Game& game, void (*save)(Game&)) {
+  if (game.gameSaved || listLineCount(game) <= kHeaderLineCount) return true;
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
-    case Answer::Yes: save(game, windows); return game.gameSaved;
+    case Answer::Yes: save(game); return game.gameSaved;
     case Answer::No: return true;
     case Answer::Cancel: break;
   }

@@ -6,11 +6,11 @@
 #include "game/game.h"
 
 // The two header lines every move list starts with.
-void writeListHeaders(Windows& windows);
+void writeListHeaders(Game& game);
 
 // Pieces, squares, counters, pictures, captured pieces and move list back to
 // the start of a game. Play mode and level stay as chosen.
-void startNewGame(Game& game, Windows& windows);
+void startNewGame(Game& game);
 
 // The question asked before a game with unsaved moves is left.
 extern const char* const kSaveQuestion;         // "Oyunu kaydetmek istiyormusunuz?"
@@ -21,4 +21,4 @@ extern const char* const kSaveQuestionCaption;  // "Uyarı"
 // and on Evet runs `save` (the save command). True when the game may be
 // replaced: nothing to lose, saved, or Hayır; false keeps it (İptal, or a save
 // cancelled or failed).
-bool mayReplaceGame(Game& game, Windows& windows, void (*save)(Game&, Windows&));
+bool mayReplaceGame(Game& game, void (*save)(Game&));

@@ -18,6 +18,7 @@
 #include "game/castling_squares.h"
 #include "game/game.h"
 #include "game/game_over.h"
+#include "game/list_lines.h"
 #include "input/board_input.h"
 #include "input/move_driver.h"
 #include "input/move_list.h"
@@ -261,7 +262,7 @@ std::vector<std::string> splitLines(const std::string& bytes) {
   return lines;
 }
 
-int32_t replayLines(Game& game, Windows& windows, const std::vector<std::string>& lines) {
+int32_t replayLines(Game& game, const std::vector<std::string>& lines) {
   const int32_t count = static_cast<int32_t>(lines.size());
   int32_t role = kWhiteLine;
   for (int32_t i = 2; i < count; ++i) {
@@ -285,7 +286,7 @@ int32_t replayLines(Game& game, Windows& windows, const std::vector<std::string>
       }
       // A castling is reported as no move made: the turn passing tells.
       const int32_t turn = game.sideToMove;
-      requestMove(game, windows, m.kind, sideOfLine(role), m.index);
+      requestMove(game, m.kind, sideOfLine(role), m.index);
       if (game.sideToMove == turn) return i;
     }
     ++role;
@@ -293,11 +294,12 @@ int32_t replayLines(Game& game, Windows& windows, const std::vector<std::string>
   return -1;
 }
 
-bool saveGameTo(Game& game, Windows& windows, const std::string& path) {
+bool saveGameTo(Game& game, const std::string& path) {
   std::string data;
-  for (const ListLine& line : windows.form1.listBox1) {
+  for (int32_t i = 0; i < listLineCount(game); ++i) {
+    const std::string text = listLineText(game, i);
     std::string bytes;
-    if (!utf8ToCp1254(line.text, bytes)) bytes = line.text;
+    if (!utf8ToCp1254(text, bytes)) bytes = text;
     data += bytes;
     data += "\r\n";
   }
@@ -309,10 +311,10 @@ bool saveGameTo(Game& game, Windows& windows, const std::string& path) {
   return true;
 }
 
-void saveGame(Game& game, Windows& windows) {
+void saveGame(Game& game) {
   const std::string name = dialogs().chooseSaveFile();
   if (name.empty()) return;
-  saveGameTo(game, windows, withDefaultExtension(name));
+  saveGameTo(game, withDefaultExtension(name));
 }
 
 namespace {
@@ -325,7 +327,7 @@ bool isGameWithoutMoves(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-bool openGameFrom(Game& game, Windows& windows, const std::string& path) {
+bool openGameFrom(Game& game, const std::string& path) {
   std::string bytes;
   const int32_t fault = readWholeFile(path, bytes);
   if (fault != kReadDone) {
@@ -342,24 +344,24 @@ bool openGameFrom(Game& game, Windows& windows, const std::string& path) {
     return false;
   }
   game.gameOpened = true;
-  startNewGame(game, windows);
+  startNewGame(game);
   game.moveCount = 0;
   game.replaying = true;
-  const int32_t bad = replayLines(game, windows, lines);
+  const int32_t bad = replayLines(game, lines);
   game.replaying = false;
   if (bad >= 0) {
     dialogs().message("Dosyanın " + std::to_string(bad + 1) +
                       ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
   }
   // Against the computer an opened game with Black to move goes on at once.
-  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game, windows);
+  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game);
   return true;
 }
 
-void openGame(Game& game, Windows& windows) {
-  if (!mayReplaceGame(game, windows, saveGame)) return;
+void openGame(Game& game) {
+  if (!mayReplaceGame(game, saveGame)) return;
   stopLevelFour(game);
   const std::string name = dialogs().chooseOpenFile();
   if (name.empty()) return;
-  openGameFrom(game, windows, name);
+  openGameFrom(game, name);
 }

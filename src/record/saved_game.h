@@ -11,20 +11,20 @@
 #include "game/types.h"
 
 // Asks for a file name and saves the game there.
-void saveGame(Game& game, Windows& windows);
+void saveGame(Game& game);
 // Asks before an unsaved game is left, then for a file, and opens it.
-void openGame(Game& game, Windows& windows);
+void openGame(Game& game);
 
 // Writes the move list to `path` through a temporary file, so an existing
 // file is replaced only by a complete new one that keeps its permissions; a
 // symbolic link stays and its target is written. False (after a message)
 // when writing failed.
-bool saveGameTo(Game& game, Windows& windows, const std::string& path);
+bool saveGameTo(Game& game, const std::string& path);
 // Reads and replays a saved game. False (after a message saying why) when
 // the file was not read or is not a saved game; the current game then stays.
 // Against the computer, a game opened with Black to move goes on with the
 // computer's turn.
-bool openGameFrom(Game& game, Windows& windows, const std::string& path);
+bool openGameFrom(Game& game, const std::string& path);
 
 // A move read from a line of a saved game.
 struct ParsedMove {
@@ -48,6 +48,6 @@ std::vector<std::string> splitLines(const std::string& bytes);
 // stand on its from-square, a square off the board, or refused by the
 // driver. Returns that line's number, or -1. A replay that fills the history
 // ends there with a message.
-int32_t replayLines(Game& game, Windows& windows, const std::vector<std::string>& lines);
+int32_t replayLines(Game& game, const std::vector<std::string>& lines);
 
 constexpr size_t kMaxSavedGameBytes = 1 << 20;

@@ -8,6 +8,7 @@
 #include "game/captures.h"
 #include "game/castling_squares.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "input/game_marks.h"
 #include "input/move_driver.h"
 
@@ -94,10 +95,6 @@ void undoHalfWithCapture(Game& game, HalfMoveRecord& h, Side side) {
   clearHalf(h);
 }
 
-void deleteListLine(Windows& windows, int32_t line) {
-  if (line >= 0 && line < listLineCount(windows)) windows.form1.listBox1.erase(windows.form1.listBox1.begin() + line);
-}
-
 // A White move that Black has not answered yet (two players, or a refused
 // reply): it stands alone in the entry being filled.
 bool unansweredWhiteMove(Game& game) {
@@ -105,23 +102,23 @@ bool unansweredWhiteMove(Game& game) {
          game.history[game.moveCount].white.kind != kEmpty;
 }
 
-void takeBackUnansweredWhiteMove(Game& game, Windows& windows) {
+void takeBackUnansweredWhiteMove(Game& game) {
   undoHalfWithCapture(game, game.history[game.moveCount].white, kWhite);
-  deleteListLine(windows, listLineCount(windows) - 1);
+  deleteListLine(game, listLineCount(game) - 1);
   game.moveNumber -= 1;
   game.sideToMove = kWhiteToMove;
 }
 
-bool takeBackFullMove(Game& game, Windows& windows) {
+bool takeBackFullMove(Game& game) {
   if (game.moveCount == 0) return false;
   FullMoveRecord& entry = game.history[game.moveCount - 1];
   undoHalfWithCapture(game, entry.black, kBlack);
   undoHalfWithCapture(game, entry.white, kWhite);
   // The text left is that of the list without its last three lines; the
   // last line of blanks stays when an earlier move remains.
-  const int32_t n = listLineCount(windows);
+  const int32_t n = listLineCount(game);
   const int32_t firstDeleted = game.moveNumber == 1 ? n - 3 : n - 4;
-  for (int k = 0; k < 3; ++k) deleteListLine(windows, firstDeleted);
+  for (int k = 0; k < 3; ++k) deleteListLine(game, firstDeleted);
   game.moveNumber -= 1;
   game.moveCount -= 1;
   game.sideToMove = kWhiteToMove;
@@ -132,7 +129,7 @@ bool takeBackFullMove(Game& game, Windows& windows) {
 // move but a White pawn move and a castling highlights the list's last line
 // (after Black's move the blank line). Castlings leave the highlight where it
 // was, so it cannot simply step back three lines.
-void restoreSelection(Game& game, Windows& windows) {
+void restoreSelection(Game& game) {
   int32_t selected = 0;  // a header line: nothing highlighted
   for (int32_t k = 0; k < game.moveCount; ++k) {
     const HalfMoveRecord& w = game.history[k].white;
@@ -140,14 +137,14 @@ void restoreSelection(Game& game, Windows& windows) {
     if (w.kind != kEmpty && w.kind != kPawn && !isCastling(w, kWhite)) selected = 3 * k + 2;
     if (b.kind != kEmpty && !isCastling(b, kBlack)) selected = 3 * k + 4;
   }
-  for (ListLine& line : windows.form1.listBox1) line.selected = false;
+  unselectListLines(game);
   game.listSelection = selected;
-  if (selected > 0) selectListLine(windows, selected, true);
+  if (selected > 0) selectListLine(game, selected, true);
 }
 
 }  // namespace
 
-void takeBackTo(Game& game, ComputerState& computer, Windows& windows, int32_t line) {
+void takeBackTo(Game& game, ComputerState& computer, int32_t line) {
   stopLevelFour(game);
   const bool pendingWhite = unansweredWhiteMove(game);
   int32_t count = 0;
@@ -156,15 +153,15 @@ void takeBackTo(Game& game, ComputerState& computer, Windows& windows, int32_t l
   } else {
     count = game.moveCount - (line + 2) / 3 + 1;
   }
-  windows.form1.label20Visible = false;
+  game.mateShown = false;
   bool changed = pendingWhite;
-  if (pendingWhite) takeBackUnansweredWhiteMove(game, windows);
-  for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove(game, windows) || changed;
+  if (pendingWhite) takeBackUnansweredWhiteMove(game);
+  for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove(game) || changed;
   // With nothing taken back nothing changes but the mate label.
   if (changed) {
-    restoreSelection(game, windows);
+    restoreSelection(game);
     countMaterial(game, computer);
     computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
   }
-  updateGameMarks(game, windows);
+  updateGameMarks(game);
 }

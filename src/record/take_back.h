@@ -9,7 +9,5 @@
 
 // Takes back the full moves from line `line` of the move list on; line 0
 // takes back the last full move, or only White's move Black has not answered.
-void takeBackTo(Game& game, ComputerState& computer, Windows& windows, int32_t line);
-inline void takeBackLastMove(Game& game, ComputerState& computer, Windows& windows) {
-  takeBackTo(game, computer, windows, 0);
-}
+void takeBackTo(Game& game, ComputerState& computer, int32_t line);
+inline void takeBackLastMove(Game& game, ComputerState& computer) { takeBackTo(game, computer, 0); }

@@ -24,14 +24,14 @@ void chooseLevel(int32_t newLevel) {
 void setUpMainWindow() {
   game.playMode = kPlayComputer;
   game.level = kLevel1;
-  writeListHeaders(windows);
-  updateGameMarks(game, windows);  // pieces on dark squares get their silver-background bitmaps
+  writeListHeaders(game);
+  updateGameMarks(game);  // pieces on dark squares get their silver-background bitmaps
 }
 
 void newGame() {
-  if (!mayReplaceGame(game, windows, saveGame)) return;
+  if (!mayReplaceGame(game, saveGame)) return;
   stopLevelFour(game);
-  startNewGame(game, windows);
+  startNewGame(game);
 }
 
 void playAgainstComputer() {
@@ -54,7 +54,7 @@ void exitGame() {
   stopLevelFour(game);
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
     case Answer::Yes:
-      saveGame(game, windows);
+      saveGame(game);
       // The window closes only when the game is safe.
       if (game.gameSaved) windows.form1.closeRequested = true;
       break;
@@ -68,7 +68,7 @@ bool mayCloseWindow() {
   stopLevelFour(game);
   if (game.gameSaved || windows.closeAnswered == 1) return true;
   if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
-    saveGame(game, windows);
+    saveGame(game);
     if (!game.gameSaved) {
       // Cancelled or failed: keep the window and the game.
       windows.form1.closeRequested = false;

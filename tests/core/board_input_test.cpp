@@ -25,8 +25,8 @@ std::string dropAt() { return squareName(game.dragToX, game.dragToY); }
 int shapeOf(const std::string& square) { return ::shapeOf(fileOf(square), rankOf(square)); }
 
 void stopTimer() {
-  windows.form1.timer1Enabled = false;
-  windows.form1.label19Visible = false;
+  game.computerTurnPending = false;
+  game.thinkingShown = false;
 }
 
 }  // namespace

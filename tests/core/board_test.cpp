@@ -15,6 +15,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 // A kind and a side swapped, or a plain number for either, does not compile.
 static_assert(std::is_invocable_v<decltype(pieceOf), Game&, PieceKind, Side, int32_t>);
@@ -36,7 +37,7 @@ namespace {
 void expectStartOfGame(int32_t royalIndex) {
   EXPECT_EQ(boardRows(), kStartRows);
   EXPECT_EQ(consistencyFault(), "");
-  EXPECT_EQ(pictureFault(game, windows), "");
+  EXPECT_EQ(windowsFault(game, windows), "");
   for (int x = 0; x < 8; ++x) {
     for (int y = 0; y < 8; ++y) {
       SCOPED_TRACE("square " + squareName(x, y));
@@ -145,8 +146,8 @@ TEST(Board, NewGameRestoresTheStartPosition) {
   ASSERT_TRUE(windows.form3.image[44].visible);
   ASSERT_EQ(listTexts().size(), 2u + 13u);
   windows.form2.visible = true;
-  windows.form1.timer1Enabled = true;
-  windows.form1.label19Visible = true;
+  game.computerTurnPending = true;
+  game.thinkingShown = true;
 
   scripted.answers = {Answer::No};  // not saved
   Button3Click();

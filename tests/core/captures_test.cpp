@@ -7,11 +7,11 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/game.h"
-#include "game/lost_pieces.h"
 #include "game/pictures.h"
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ namespace {
 // pictures drawn as at the end of the move.
 void capture(PieceKind kind, Side side, int32_t index) {
   takePiece(game, kEmpty, kind, kNoSide, side, kNoIndex, index, kShowCapture, false, kCommittedLayer);
-  showBoardPictures(game, windows);
-  showLostPieces(game, windows);
+  showGame(game, windows);
 }
 
 void expectBoardPictureGone(int picture) {

@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void setUpKingsAndRooks() {
   startProgram();
   secenek2Click();
   setUpPosition("K9e1 Ra1 Rh1 k9e8 ra8 rh8");
-  showBoardPictures(game, windows);
+  showGame(game, windows);
 }
 
 // A drag that must change nothing at all.
@@ -76,7 +77,7 @@ TEST(Castling, BothWaysOnBothSides) {
       Image1MouseDown(13, MouseButton::Left);
       game.dragToX = fileOf(to);
       game.dragToY = rank;
-      EXPECT_EQ(requestMove(game, windows, kKing, kWhite, 0), 0);
+      EXPECT_EQ(requestMove(game, kKing, kWhite, 0), 0);
     } else {
       expectMade(from, to);
     }
@@ -100,7 +101,7 @@ TEST(Castling, BothWaysOnBothSides) {
     EXPECT_EQ((std::vector<int32_t>{h.kind, h.index, h.fromX, h.fromY, h.toX, h.toY}),
               (std::vector<int32_t>{kKing, kNoIndex, 4, rank, fileOf(to), rank}));
     EXPECT_EQ(consistencyFault(), "");
-    EXPECT_EQ(pictureFault(game, windows), "");
+    EXPECT_EQ(windowsFault(game, windows), "");
     if (!white) {
       EXPECT_EQ(all.size(), 2u + 3u * static_cast<size_t>(game.moveCount));
     }
@@ -137,7 +138,7 @@ TEST(Castling, AttackedSquares) {
       SCOPED_TRACE(from + "-" + to + " with a knight on " + knight);
       setUpKingsAndRooks();
       placePiece(kKnight, otherSide(side), 0, knight.substr(0, 2));
-      showBoardPictures(game, windows);
+      showGame(game, windows);
       if (side == kBlack) game.sideToMove = kBlackToMove;
       if (knight[2] == '+') {
         expectMade(from, to);
@@ -186,7 +187,7 @@ TEST(Castling, RefusedWhenRightsAreGoneOrTheWayIsHeld) {
         SCOPED_TRACE(square + " held by side " + std::to_string(holder));
         setUpKingsAndRooks();
         placePiece(kBishop, holder, 1, square);
-        showBoardPictures(game, windows);
+        showGame(game, windows);
         if (king[1] == '8') game.sideToMove = kBlackToMove;
         expectRefused(king.substr(0, 2), king.substr(2));
       }

@@ -16,6 +16,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(ComputerTurn, LevelsTwoAndThreeSeeThatWhiteHasNoAcceptableReply) {
     startProgram();
     playMoves("f2f3 e7e5 g2g4");
     game.level = lv;
-    windows.form1.timer1Enabled = true;
+    game.computerTurnPending = true;
     Timer1Timer();
     EXPECT_EQ(lastLines(2)[0], "        vezir      D8-H4") << "level " << lv;
     EXPECT_EQ(consistencyFault(), "");
@@ -114,13 +115,13 @@ TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
   // list stays empty, so the king makes the first move it can.
   startProgram();
   setUpPosition("k0a8 K0h1 Q0b6 R0c1 R1d2");
-  showBoardPictures(game, windows);
+  showGame(game, windows);
   game.sideToMove = kBlackToMove;
   for (int lv : {1, 2, 3}) {
     const GameState before = gameState();
     const auto lines = windows.form1.listBox1.size();
     game.level = lv;
-    windows.form1.timer1Enabled = true;
+    game.computerTurnPending = true;
     Timer1Timer();
     ASSERT_EQ(windows.form1.listBox1.size(), lines + 2) << "level " << lv;
     EXPECT_EQ(windows.form1.listBox1[lines].text, "         sah       A8-B8");
@@ -138,7 +139,7 @@ TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
   // Black's king boxed in by its own pawns, which cannot move either.
   setUpPosition("K0e1 k0a1 p0a2 p1b2 p2b1");
   game.sideToMove = kBlackToMove;
-  windows.form1.timer1Enabled = true;
+  game.computerTurnPending = true;
   Timer1Timer();
   EXPECT_EQ(game.sideToMove, kBlackToMove);  // the history stays in step with the list
   EXPECT_EQ(dialogs.messages.size(), 1u);
@@ -149,8 +150,8 @@ TEST(ComputerTurn, BlackWithNothingToMoveIsAnnounced) {
 TEST(ComputerTurn, TimerAndHintOutsideTheirTurn) {
   startProgram();
   // A tick while White is to move only hides the label and stops the timer.
-  windows.form1.timer1Enabled = true;
-  windows.form1.label19Visible = true;
+  game.computerTurnPending = true;
+  game.thinkingShown = true;
   Timer1Timer();
   EXPECT_FALSE(windows.form1.timer1Enabled);
   EXPECT_FALSE(windows.form1.label19Visible);

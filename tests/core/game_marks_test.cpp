@@ -65,7 +65,7 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
       {"hint", [] { Yardmal1Click(); }},
       {"computer's timer",
        [] {
-         windows.form1.timer1Enabled = true;
+         game.computerTurnPending = true;
          Timer1Timer();
        }},
   };
@@ -96,12 +96,12 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
   playMoves(kKingTaken);
   TempFolder folder;
   const std::string path = folder.file("king_taken.oyk");
-  ASSERT_TRUE(saveGameTo(game, windows, path));
+  ASSERT_TRUE(saveGameTo(game, path));
   std::ofstream(path, std::ios::app | std::ios::binary)
       << formatMoveLine(kPawn, kBlack, 0, 0, 5, 0, 4, '-', game.moveNumber) << "\r\n"
       << kBlankListLine << "\r\n";
   secenek1Click();
-  ASSERT_TRUE(openGameFrom(game, windows, path));
+  ASSERT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(listTexts().size(), 11u);
   EXPECT_EQ(squareAt(game, 0, 4).kind, kPawn);
   EXPECT_TRUE(gameIsOver(game));
@@ -128,7 +128,7 @@ TEST(GameOver, TheEndIsSaidOnce) {
       {"the hint", kPlayComputer, "e2e3 f7f6 d1h5 a7a6", Yardmal1Click, "Kazandınız"},
       {"the computer", kPlayComputer, "f2f3 e7e5 g2g4 d8h4 a2a3",
        [] {
-         windows.form1.timer1Enabled = true;
+         game.computerTurnPending = true;
          Timer1Timer();
        },
        "Kaybettiniz"},
@@ -163,8 +163,7 @@ TEST(GameMarks, TurnAndLastMoveFollowTheGame) {
       {"castling", [] { playMoves("e1g1"); }, "black e1-g1"},
       {"black reply", [] { playMoves("f8c5"); }, "white f8-c5"},
       {"take back", [] { Button2Click(); }, "white g8-f6"},
-      {"save, open", [&] { ASSERT_TRUE(saveGameTo(game, windows, path) && openGameFrom(game, windows, path)); },
-       "white g8-f6"},
+      {"save, open", [&] { ASSERT_TRUE(saveGameTo(game, path) && openGameFrom(game, path)); }, "white g8-f6"},
       {"white move", [] { playMoves("d2d3"); }, "black d2-d3"},
       {"its take back", [] { Button2Click(); }, "white g8-f6"},
       {"take back all", [] { ListBox1Click(1); }, "white"},

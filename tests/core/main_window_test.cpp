@@ -120,7 +120,7 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
   const std::string opened = folder.file("acilan.oyk");
   startProgram();
   playMoves("d2d4 d7d5");
-  ASSERT_TRUE(saveGameTo(game, windows, opened));
+  ASSERT_TRUE(saveGameTo(game, opened));
   enum Before { NoMoves, Saved, Unsaved };
   struct Case {
     const char* what;
@@ -151,10 +151,10 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
     startProgram();
     if (c.before != NoMoves) playMoves("e2e4 e7e5");
     if (c.before == Saved) {
-      ASSERT_TRUE(saveGameTo(game, windows, folder.file("kayitli.oyk")));
+      ASSERT_TRUE(saveGameTo(game, folder.file("kayitli.oyk")));
     }
     // Any new game, and every open, hides "MAT!!!".
-    windows.form1.label20Visible = true;
+    game.mateShown = true;
     d.answers = c.answers;
     if (*c.saveName) d.saveNames = {folder.file(c.saveName)};
     d.openNames = {opened};

@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ int32_t request(const std::string& from, const std::string& to) {
   Image1MouseDown(picture, MouseButton::Left);
   game.dragToX = fileOf(to);
   game.dragToY = rankOf(to);
-  return requestMove(game, windows, game.movingKind, game.movingSide, game.movingIndex);
+  const int32_t made = requestMove(game, game.movingKind, game.movingSide, game.movingIndex);
+  showGame(game, windows);  // the end of the event
+  return made;
 }
 
 // The side to move, the move counters, the saved flag, the list selection and
@@ -168,7 +171,7 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
       clearSquare(squareNamed("e1"));
       game.pieces.kings[0].onBoard = false;
     }
-    showBoardPictures(game, windows);
+    showGame(game, windows);
     game.sideToMove = kBlackToMove;
     const std::string move = c.move;
     ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), 1);
@@ -198,7 +201,7 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
 // their own, and the program's game is none of them.
 TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
   startProgram();
-  const auto play = [](Game& g, Windows& w, int fx, int fy, int tx, int ty) {
+  const auto play = [](Game& g, int fx, int fy, int tx, int ty) {
     const Square from = squareAt(g, fx, fy);
     g.dragFromX = fx;
     g.dragFromY = fy;
@@ -207,31 +210,26 @@ TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
     g.movingKind = from.kind;
     g.movingSide = from.side;
     g.movingIndex = from.index;
-    return requestMove(g, w, from.kind, from.side, from.index);
+    return requestMove(g, from.kind, from.side, from.index);
   };
   Game a{};
   Game b{};
-  Windows wa{};
-  Windows wb{};
-  ASSERT_EQ(play(a, wa, 4, 1, 4, 3), 1);  // e2-e4
-  ASSERT_EQ(play(b, wb, 3, 1, 3, 3), 1);  // d2-d4
+  ASSERT_EQ(play(a, 4, 1, 4, 3), 1);  // e2-e4
+  ASSERT_EQ(play(b, 3, 1, 3, 3), 1);  // d2-d4
   Game c = a;
-  Windows wc = wa;
-  ASSERT_EQ(play(c, wc, 4, 6, 4, 4), 1);  // e7-e5 in the copy only
+  ASSERT_EQ(play(c, 4, 6, 4, 4), 1);  // e7-e5 in the copy only
   const struct {
     const Game& g;
-    const Windows& w;
     int32_t side;
     int32_t moves;
-    size_t lines;
-    const char* pawnsOn;  // files of the pawns that moved, rank of each
-  } cases[] = {
-      {a, wa, kBlackToMove, 0, 1, "e4"}, {b, wb, kBlackToMove, 0, 1, "d4"}, {c, wc, kWhiteToMove, 1, 3, "e4e5"}};
+    int32_t lines;
+    const char* pawnsOn;  // the squares of the pawns that moved
+  } cases[] = {{a, kBlackToMove, 0, 1, "e4"}, {b, kBlackToMove, 0, 1, "d4"}, {c, kWhiteToMove, 1, 3, "e4e5"}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.pawnsOn);
     EXPECT_EQ(k.g.sideToMove, k.side);
     EXPECT_EQ(k.g.moveCount, k.moves);
-    EXPECT_EQ(k.w.form1.listBox1.size(), k.lines);
+    EXPECT_EQ(k.g.moveList.count, k.lines);
     for (const char* s = k.pawnsOn; *s != '\0'; s += 2) {
       EXPECT_EQ(k.g.board.squares[squareIndex(s[0] - 'a', s[1] - '1')].kind, kPawn) << s;
     }

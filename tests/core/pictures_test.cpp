@@ -12,6 +12,7 @@
 #include "game/pictures.h"
 #include "test_support.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
   // The examples: pawn e2-e4 onto a light square, knight g8-f6 onto a dark one.
   putPiece(kWhite, kPawn, 4, 4, 3);
   putPiece(kBlack, kKnight, 1, 5, 5);
-  showBoardPictures(game, windows);
+  showGame(game, windows);
   EXPECT_EQ(pictureState(5), "160,160 45");
   EXPECT_EQ(pictureState(31), "200,80 41");
 
@@ -63,7 +64,7 @@ TEST(Pictures, BoardPicturesFollowTheirPieces) {
       std::memcpy(others, windows.form1.image, sizeof others);
       // d3 is dark, e3 light.
       putPiece(side, kind, index, parity == 0 ? 3 : 4, 5);
-      showBoardPictures(game, windows);
+      showGame(game, windows);
       EXPECT_EQ(pictureState(picture),
                 (parity == 0 ? "120,80 " : "160,80 ") + std::to_string(parity == 0 ? dark : light));
       for (int n = 1; n <= kLastStockPicture; ++n) {
@@ -86,7 +87,7 @@ TEST(Pictures, PiecesOffTheBoardOrNoPicture) {
   PictureControl before[kLastStockPicture + 1];
   std::memcpy(before, windows.form1.image, sizeof before);
   game.pieces.bishops[1][1].onBoard = false;
-  showBoardPictures(game, windows);
+  showGame(game, windows);
   EXPECT_EQ(pictureState(30), "200,0 42 hidden");
   for (int n = 1; n <= kLastStockPicture; ++n) {
     EXPECT_TRUE(n == 30 || samePicture(before[n], windows.form1.image[n])) << "Image" << n;

@@ -23,6 +23,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ TEST_F(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
     twoDigits += game.moveNumber >= 10 ? 1 : 0;
     const GameState played = gameState();
     const std::string path = folder.file("oyun" + std::to_string(g) + ".oyk");
-    ASSERT_TRUE(saveGameTo(game, windows, path));
+    ASSERT_TRUE(saveGameTo(game, path));
     EXPECT_EQ(game.gameSaved, 1);
     const std::string bytes = readBytes(path);
     ASSERT_EQ(bytes, fileOfList(listTexts()));
@@ -153,7 +154,7 @@ TEST_F(SavedGame, SaveThenOpenGivesTheSameGameByteForByte) {
     EXPECT_FALSE(windows.form1.timer1Enabled);
     EXPECT_TRUE(answers.messages.empty());
     EXPECT_EQ(consistencyFault(), "");
-    ASSERT_TRUE(saveGameTo(game, windows, path));
+    ASSERT_TRUE(saveGameTo(game, path));
     EXPECT_EQ(readBytes(path), bytes);
   }
   EXPECT_GT(whiteEnded, 2);
@@ -222,7 +223,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   const std::string shortCastlings = fileOfList(shortLines);
   writeBytes(path, shortCastlings);
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, windows, path));
+  ASSERT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(listTexts(), shortLines);
   EXPECT_EQ(boardRows()[0], "rnbq.rk.");
   EXPECT_EQ(boardRows()[7], "RNBQ.RK.");
@@ -231,7 +232,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   EXPECT_EQ(game.sideToMove, kWhiteToMove);
   EXPECT_EQ(game.gameOpened, 1);
   EXPECT_TRUE(answers.messages.empty());
-  ASSERT_TRUE(saveGameTo(game, windows, path));
+  ASSERT_TRUE(saveGameTo(game, path));
   EXPECT_EQ(readBytes(path), shortCastlings);
 
   // Black's long castling, LF line ends.
@@ -243,7 +244,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
       "5- piyon(5)     E2-E3|      BÜYÜK ROK|    ");
   writeBytes(path, fileOfList(longLines, "\n"));
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, windows, path));
+  ASSERT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(boardRows()[0], ".kr..bnr");  // king b8, rook c8
   EXPECT_EQ(game.moveCount, 5);
   EXPECT_EQ(listTexts(), longLines);
@@ -253,14 +254,14 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   // The same game from a UTF-8 editor.
   writeBytes(path, joinLines(longLines, "\r\n"));
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, windows, path));
+  ASSERT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(stateDifference(fromLf, gameState(), Compare::Replay), "");
   EXPECT_TRUE(answers.messages.empty());
 
   // A saved game that ends with White's unanswered move.
   writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E4")));
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, windows, path));
+  ASSERT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(game.sideToMove, kBlackToMove);
   EXPECT_EQ(game.moveNumber, 1);
   EXPECT_EQ(game.moveCount, 0);
@@ -290,7 +291,7 @@ TEST_F(SavedGame, MenuCommands) {
 
   // A cancelled open leaves the current game exactly.
   gameOf(kPlayComputer, "e2e4 e7e5 g1f3 b8c6 f3e5 c6e5");
-  windows.form1.label20Visible = true;
+  game.mateShown = true;
   const GameState before = gameState();
   A1Click();
   EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
@@ -335,7 +336,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
 
   // A folder that does not exist.
-  EXPECT_FALSE(saveGameTo(game, windows, folder.file("yok/oyun.oyk")));
+  EXPECT_FALSE(saveGameTo(game, folder.file("yok/oyun.oyk")));
   EXPECT_EQ(answers.messages.size(), 1u);
   EXPECT_EQ(game.gameSaved, 0);
   EXPECT_EQ(folder.entries(), 0u);
@@ -351,7 +352,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   small.rlim_cur = 40;
   const auto previous = signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = saveGameTo(game, windows, path);
+  const bool written = saveGameTo(game, path);
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previous);
   EXPECT_FALSE(written);
@@ -362,7 +363,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
 
   // A complete save replaces a longer old file entirely.
   writeBytes(path, std::string(5000, 'x'));
-  EXPECT_TRUE(saveGameTo(game, windows, path));
+  EXPECT_TRUE(saveGameTo(game, path));
   EXPECT_EQ(readBytes(path), fileOfList(listTexts()));
   EXPECT_EQ(folder.entries(), 1u);
 }
@@ -421,7 +422,7 @@ TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     gameOf(kPlayComputer, "e2e4");
     const GameState before = gameState();
     answers.messages.clear();
-    EXPECT_FALSE(openGameFrom(game, windows, f.path));
+    EXPECT_FALSE(openGameFrom(game, f.path));
     EXPECT_EQ(answers.messages, std::vector<std::string>{"Dosya açılamadı: \"" + f.path + "\"" + f.why});
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   }
@@ -433,9 +434,9 @@ TEST_F(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
   const std::string path = folder.file("bos.oyk");
   startProgram();
   const GameState fresh = gameState();
-  ASSERT_TRUE(saveGameTo(game, windows, path));
+  ASSERT_TRUE(saveGameTo(game, path));
   gameOf(kPlayComputer, "e2e4 e7e5");
-  EXPECT_TRUE(openGameFrom(game, windows, path));
+  EXPECT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(answers.messages.size(), 0u);
   EXPECT_EQ(stateDifference(fresh, gameState(), Compare::Replay), "");
   EXPECT_EQ(game.gameOpened, 1);
@@ -484,7 +485,7 @@ TEST_F(SavedGame, HandMadeFilesReplayUpToTheFirstLineNotPlayed) {
     writeBytes(path, fileOfList(listOf(c.lines)));
     gameOf(kPlayTwoPlayers, "d2d4 d7d5");
     answers.messages.clear();
-    EXPECT_TRUE(openGameFrom(game, windows, path));
+    EXPECT_TRUE(openGameFrom(game, path));
     if (c.lineNumber == 0) {
       EXPECT_EQ(answers.messages, std::vector<std::string>{});
     } else {
@@ -494,8 +495,8 @@ TEST_F(SavedGame, HandMadeFilesReplayUpToTheFirstLineNotPlayed) {
     }
     EXPECT_EQ(game.replaying, 0);
     EXPECT_EQ(consistencyFault(), "");
-    EXPECT_EQ(pictureFault(game, windows), "");
     const GameState opened = gameState();
+    EXPECT_EQ(windowsFault(game, windows), "");
     gameOf(kPlayTwoPlayers, c.played);
     EXPECT_EQ(stateDifference(opened, gameState(), Compare::Replay), "");
   }
@@ -547,7 +548,7 @@ TEST_F(SavedGame, SavingKeepsWhatTheFileWas) {
     bool saved = false;
     {
       const AsAUser user;
-      saved = saveGameTo(game, windows, path);
+      saved = saveGameTo(game, path);
     }
     ::chmod(dir.file("").c_str(), 0700);
     EXPECT_EQ(saved, c.mode != 0);
@@ -576,7 +577,7 @@ TEST_F(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
   const std::string path = folder.file("uzun.oyk");
   writeBytes(path, fileOfList(lines));
   startProgram();
-  EXPECT_TRUE(openGameFrom(game, windows, path));
+  EXPECT_TRUE(openGameFrom(game, path));
   EXPECT_EQ(answers.messages.size(), 1u);
   EXPECT_EQ(game.moveCount, kHistoryCapacity);
   EXPECT_EQ(listTexts().size(), 2u + 3u * kHistoryCapacity);

@@ -186,7 +186,7 @@ TEST(TakeBack, ListClickTakesBackFromTheClickedFullMove) {
     const std::vector<Drag> moves(whole.begin(), whole.end() - (c.unanswered ? 1 : 0));
     replay(kPlayTwoPlayers, moves);
     ASSERT_EQ(listTexts().size(), c.unanswered ? 9u : 11u);
-    windows.form1.label20Visible = true;
+    game.mateShown = true;
     ListBox1Click(c.line);
     EXPECT_EQ(game.moveCount, static_cast<int32_t>(c.fullMovesLeft));
     EXPECT_FALSE(windows.form1.label20Visible);
@@ -199,7 +199,7 @@ TEST(TakeBack, ListClickTakesBackFromTheClickedFullMove) {
 
 TEST(TakeBack, AtTheStartOnlyTheMateLabelGoes) {
   startProgram();
-  windows.form1.label20Visible = true;
+  game.mateShown = true;
   const GameState before = gameState();
   const int32_t balance = computer.lastMaterialBalance;
   Button2Click();

@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "test_support.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/check_notice_widget.h"
 #include "ui/qt/help_window_widget.h"
@@ -59,7 +60,7 @@ class MainWindowTest : public QObject {
     mouseDrags(board(), "e2e4 d7d5 e4d5 d8d5 g1f3");  // pawn and queen take on d5
     QVERIFY(!picture(5)->isVisible());
     QCOMPARE(picture(28)->pos(), QPoint(120, 120));
-    windows.form1.label20Visible = true;
+    game.mateShown = true;
     windows.form3.image[14].visible = true;
 
     QTest::mouseClick(window().findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
@@ -70,7 +71,7 @@ class MainWindowTest : public QObject {
     }
     // The records behind them: the start position, each picture on its piece.
     QVERIFY(boardRows() == kStartRows);
-    QVERIFY2(pictureFault(game, windows).empty(), pictureFault(game, windows).c_str());
+    QVERIFY2(windowsFault(game, windows).empty(), windowsFault(game, windows).c_str());
     QVERIFY(!board()->findChild<QLabel*>(QStringLiteral("Label20"))->isVisible());
     QVERIFY(!windows_->form3().findChild<QWidget*>(QStringLiteral("Image14"))->isVisibleTo(&windows_->form3()));
     QCOMPARE(window().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 2);
@@ -146,6 +147,7 @@ class MainWindowTest : public QObject {
     windows.form1.listBox1.pop_back();
 
     QVERIFY(!timer->isActive());
+    game.computerTurnPending = true;
     windows.form1.timer1Enabled = true;
     window().syncFromRecords();
     QVERIFY(timer->isActive());

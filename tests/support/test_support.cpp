@@ -12,6 +12,7 @@
 #include "input/board_input.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 #include "ui/start_up.h"
 
 void startProgram() {
@@ -70,6 +71,7 @@ bool playMoves(const std::string& moves) {
 }
 
 std::vector<std::string> listTexts() {
+  showGame(game, windows);  // as the windows show it once the event is over
   std::vector<std::string> out;
   for (const ListLine& l : windows.form1.listBox1) out.push_back(l.text);
   return out;
@@ -138,6 +140,7 @@ const std::vector<std::string> kStartRows = {"rnbqkbnr", "pppppppp", "........",
                                              "........", "........", "PPPPPPPP", "RNBQKBNR"};
 
 GameState gameState() {
+  showGame(game, windows);  // as the windows show it once the event is over
   GameState v{game.board,
               game.pieces,
               {},

@@ -13,6 +13,7 @@
 #include "game/consistency.h"
 #include "input/move_driver.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 // Program start: state, controls and the main window's creation handler.
 void startProgram();

@@ -8,6 +8,7 @@
 
 #include "game/consistency.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 
 namespace {
 
@@ -26,7 +27,10 @@ void showHandlerError(QWidget* parent, const char* what) {
 
 void setRedrawEveryWindow(std::function<void()> redraw) { redrawHook() = std::move(redraw); }
 
+// The windows are drawn from the game first, so that a message that opens in
+// the middle of a command speaks of what the board shows.
 void redrawEveryWindow() {
+  showGame(game, windows);
   if (redrawHook()) redrawHook()();
 }
 
@@ -34,8 +38,10 @@ void enterHandler() { ++handlersRunning; }
 
 void leaveHandler() {
   if (--handlersRunning > 0) return;
+  showGame(game, windows);
 #if !defined(NDEBUG) || defined(DEDIVUD_CHECK_EVENTS)
-  const std::string fault = checkConsistency(game, windows);
+  std::string fault = checkConsistency(game);
+  if (fault.empty()) fault = windowsFault(game, windows);
   if (!fault.empty()) {
     std::fprintf(stderr, "dedivud: after an event: %s\n", fault.c_str());
     std::abort();

@@ -86,9 +86,8 @@ int main(int argc, char** argv) {
   // "Dosya › Aç" opens it after its dialog.
   if (request.action == kLaunchOpenFile) {
     MainWindow& form1 = gameWindows->form1();
-    QTimer::singleShot(0, &form1, [&form1, &request] {
-      runHandler(&form1, [&request] { openGameFrom(game, windows, request.file); });
-    });
+    QTimer::singleShot(0, &form1,
+                       [&form1, &request] { runHandler(&form1, [&request] { openGameFrom(game, request.file); }); });
   }
 
   return QApplication::exec();
