@@ -1,10 +1,10 @@
 #include "ui/designed_controls.h"
 
-#include "controls/controls.h"
 #include "game/board.h"
 #include "game/pictures.h"
 #include "ui/help_window.h"
 #include "ui/program.h"
+#include "ui/windows.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "controls/controls.h"
 #include "ui/program.h"
+#include "ui/windows.h"
 
 namespace {
 

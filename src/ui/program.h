@@ -4,8 +4,8 @@
 #pragma once
 
 #include "computer/computer_state.h"
-#include "controls/controls.h"
 #include "game/game.h"
+#include "ui/windows.h"
 
 inline Game game;
 inline ComputerState computer;

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "controls/controls.h"
 #include "game/game.h"
+#include "ui/windows.h"
 
 void showGame(const Game& game, Windows& windows);
 

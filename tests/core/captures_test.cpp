@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
@@ -12,6 +11,7 @@
 #include "ui/handlers.h"
 #include "ui/program.h"
 #include "ui/projection.h"
+#include "ui/windows.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <sstream>
 #include <string>
 
-#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/game.h"
@@ -13,6 +12,7 @@
 #include "input/move_driver.h"
 #include "test_support.h"
 #include "ui/program.h"
+#include "ui/windows.h"
 
 inline Square& squareNamed(const std::string& name) { return squareAt(game, fileOf(name), rankOf(name)); }
 

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "computer/computer_turn.h"
-#include "controls/controls.h"
 #include "game/game.h"
 #include "game/game_over.h"
 #include "input/move_list.h"
@@ -17,6 +16,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/windows.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "controls/controls.h"
 #include "ui/help_window.h"
 #include "ui/program.h"
+#include "ui/windows.h"
 
 namespace {
 

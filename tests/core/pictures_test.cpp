@@ -5,7 +5,6 @@
 #include <sstream>
 #include <tuple>
 
-#include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/game.h"
@@ -13,6 +12,7 @@
 #include "test_support.h"
 #include "ui/program.h"
 #include "ui/projection.h"
+#include "ui/windows.h"
 
 namespace {
 

@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "computer/computer_turn.h"
-#include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/consistency.h"
@@ -35,6 +34,7 @@
 #include "ui/handlers.h"
 #include "ui/program.h"
 #include "ui/projection.h"
+#include "ui/windows.h"
 
 namespace {
 

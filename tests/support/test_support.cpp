@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "controls/controls.h"
 #include "game/game.h"
 #include "game/pictures.h"
 #include "input/board_input.h"
@@ -14,6 +13,7 @@
 #include "ui/program.h"
 #include "ui/projection.h"
 #include "ui/start_up.h"
+#include "ui/windows.h"
 
 void startProgram() {
   startUp();

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "controls/controls.h"
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
@@ -14,6 +13,7 @@
 #include "input/move_driver.h"
 #include "ui/program.h"
 #include "ui/projection.h"
+#include "ui/windows.h"
 
 // Program start: state, controls and the main window's creation handler.
 void startProgram();

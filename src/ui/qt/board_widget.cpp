@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <utility>
 
-#include "controls/controls.h"
 #include "game/types.h"
 #include "input/board_input.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/piece_art.h"
+#include "ui/windows.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "controls/controls.h"
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
 #include "ui/program.h"
@@ -20,6 +19,7 @@
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"
+#include "ui/windows.h"
 
 namespace {
 

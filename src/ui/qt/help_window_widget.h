@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "controls/controls.h"
+#include "ui/windows.h"
 
 class QPushButton;
 

@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "controls/controls.h"
 #include "game/pictures.h"
 #include "game/types.h"
 #include "ui/program.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"
+#include "ui/windows.h"
 
 namespace {
 const QColor kWindowColour(255, 196, 196);

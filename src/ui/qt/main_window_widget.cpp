@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "controls/controls.h"
 #include "game/types.h"
 #include "ui/handlers.h"
 #include "ui/help_window.h"
@@ -27,6 +26,7 @@
 #include "ui/qt/menu_keys.h"
 #include "ui/qt/turn_mark_widget.h"
 #include "ui/qt/window_place.h"
+#include "ui/windows.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "controls/controls.h"
 #include "game/types.h"
 #include "ui/program.h"
 #include "ui/qt/widget_style.h"
+#include "ui/windows.h"
 
 namespace {
 
