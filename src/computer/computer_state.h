@@ -59,7 +59,7 @@ struct AppliedCandidate {
   Square rankSquares[8];  // castling: the home rank before
   int squareIndexes[2];   // other moves: the two squares
   Square squares[2];
-  Piece* movedPieces[2];  // mover (or king) and captured piece (or rook)
+  int8_t movedIds[2];  // mover (or king) and captured piece (or rook) by number, -1 none
   Piece movedBefore[2];
 };
 

@@ -127,8 +127,8 @@ void applyAndSearch(Game& game, ComputerState& computer, const Candidate& c, Sid
   searchSide(game, computer, otherSide(side), slot);
 }
 
-void undoLineEntry(Game& game, ComputerState& computer, const Candidate& c, Side side) {
-  if (!isEmptyCandidate(c)) undoCandidate(game, computer, c, side);
+void undoLineEntry(Game& game, ComputerState& computer, const Candidate& c) {
+  if (!isEmptyCandidate(c)) undoCandidate(game, computer);
 }
 
 // Level 2's line, seen from Black: what Black's first move gains, plus the
@@ -176,7 +176,7 @@ int32_t judgeLevelThreeLine(Game& game, ComputerState& computer, const Candidate
     lineEntry(computer.resultList[4], 0, fifth);
     blackLine = levelThreeBlackValue(first, reply, second, answer, fifth);
   }
-  undoLineEntry(game, computer, answer, kWhite);
+  undoLineEntry(game, computer, answer);
   return blackLine;
 }
 
@@ -219,8 +219,8 @@ void playLevelTwo(Game& game, ComputerState& computer) {
     applyAndSearch(game, computer, reply, kWhite, 2);
     lineEntry(computer.resultList[2], 0, answer);
     chosen = keepIfBetter(computer, levelTwoValue(first, reply, answer), first) || chosen;
-    undoLineEntry(game, computer, reply, kWhite);
-    undoCandidate(game, computer, first, kBlack);
+    undoLineEntry(game, computer, reply);
+    undoCandidate(game, computer);
   }
   computer.bestLineValue = kRejectedScore;
   if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
@@ -245,11 +245,11 @@ void playLevelThree(Game& game, ComputerState& computer) {
         if (!lineEntry(computer.resultList[2], k, second)) continue;
         applyAndSearch(game, computer, second, kBlack, 3);
         chosen = keepIfBetter(computer, judgeLevelThreeLine(game, computer, first, reply, second, j), first) || chosen;
-        undoLineEntry(game, computer, second, kBlack);
+        undoLineEntry(game, computer, second);
       }
-      undoLineEntry(game, computer, reply, kWhite);
+      undoLineEntry(game, computer, reply);
     }
-    undoCandidate(game, computer, first, kBlack);
+    undoCandidate(game, computer);
   }
   computer.bestLineValue = kRejectedScore;
   if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);

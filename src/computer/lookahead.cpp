@@ -6,20 +6,33 @@
 #include "game/castling.h"
 #include "game/game.h"
 
-int lookaheadDepth(ComputerState& computer) { return computer.appliedCount; }
+namespace {
+
+// The number of the piece (kind, side, index), -1 when there is none.
+int8_t idOf(Game& game, PieceKind kind, Side side, int32_t index) {
+  return pieceOf(game, kind, side, index) == nullptr ? -1 : static_cast<int8_t>(pieceIdOf(kind, side, index));
+}
+
+void keep(Game& game, AppliedCandidate& a, int slot, int8_t id) {
+  a.movedIds[slot] = id;
+  if (id >= 0) a.movedBefore[slot] = gamePiece(game, id);
+}
+
+}  // namespace
+
+int lookaheadDepth(const ComputerState& computer) { return computer.appliedCount; }
 
 void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side) {
   if (computer.appliedCount >= kLookaheadDepth) return;
   AppliedCandidate& a = computer.applied[computer.appliedCount++];
   a = AppliedCandidate{};
+  a.movedIds[0] = a.movedIds[1] = -1;
   if (isCastlingMove(c.kind, c.code)) {
     a.castling = true;
     a.rank = homeRank(side);
     for (int x = 0; x < kBoardSize; ++x) a.rankSquares[x] = squareAt(game, x, a.rank);
-    a.movedPieces[0] = &game.pieces.kings[side - 1];
-    a.movedPieces[1] = &game.pieces.rooks[side - 1][castlingSquares(c.code).rookIndex];
-    a.movedBefore[0] = *a.movedPieces[0];
-    a.movedBefore[1] = *a.movedPieces[1];
+    keep(game, a, 0, idOf(game, kKing, side, 0));
+    keep(game, a, 1, idOf(game, kRook, side, castlingSquares(c.code).rookIndex));
     castle(game, c.code, side, kCastleSearch);
     return;
   }
@@ -28,11 +41,9 @@ void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Sid
   a.squareIndexes[1] = squareIndex(c.fromX, c.fromY);
   a.squares[0] = game.board.squares[a.squareIndexes[0]];
   a.squares[1] = game.board.squares[a.squareIndexes[1]];
-  a.movedPieces[0] = pieceOf(game, c.kind, side, c.index);
-  if (a.movedPieces[0] != nullptr) a.movedBefore[0] = *a.movedPieces[0];
+  keep(game, a, 0, idOf(game, c.kind, side, c.index));
   if (c.captures == 1) {
-    a.movedPieces[1] = pieceOf(game, c.capturedKind, enemy, c.capturedIndex);
-    if (a.movedPieces[1] != nullptr) a.movedBefore[1] = *a.movedPieces[1];
+    keep(game, a, 1, idOf(game, c.capturedKind, enemy, c.capturedIndex));
     takePiece(game, c.capturedKind, c.capturedKind, enemy, enemy, c.capturedIndex, c.capturedIndex, kSearchOnly, false,
               c.capturedLayer);
     game.captureFound = false;
@@ -42,7 +53,7 @@ void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Sid
   setPending(game.board.squares[a.squareIndexes[1]], kEmpty, kNoSide, 0, kPendingLayer);
 }
 
-void undoCandidate(Game& game, ComputerState& computer, const Candidate&, Side) {
+void undoCandidate(Game& game, ComputerState& computer) {
   if (computer.appliedCount == 0) return;
   AppliedCandidate& a = computer.applied[--computer.appliedCount];
   if (a.castling) {
@@ -52,6 +63,6 @@ void undoCandidate(Game& game, ComputerState& computer, const Candidate&, Side) 
     game.board.squares[a.squareIndexes[0]] = a.squares[0];
   }
   for (int i = 1; i >= 0; --i) {
-    if (a.movedPieces[i] != nullptr) *a.movedPieces[i] = a.movedBefore[i];
+    if (a.movedIds[i] >= 0) gamePiece(game, a.movedIds[i]) = a.movedBefore[i];
   }
 }

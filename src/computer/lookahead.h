@@ -10,6 +10,6 @@
 
 void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side);
 // Takes back the candidate applied last (candidates are undone in reverse order).
-void undoCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side);
+void undoCandidate(Game& game, ComputerState& computer);
 // Number of candidates applied and not yet undone.
-int lookaheadDepth(ComputerState& computer);
+int lookaheadDepth(const ComputerState& computer);

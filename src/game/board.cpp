@@ -88,7 +88,7 @@ void resetGameState(Game& game) {
   game.moveCount = 0;
 }
 
-SquareProbe probeSquare(Game& game, int x, int y) {
+SquareProbe probeSquare(const Game& game, int x, int y) {
   const Square& s = game.board.squares[squareIndex(x, y)];
   return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
 }

@@ -13,7 +13,7 @@
 // back to the start (see record/new_game.h for the whole reset).
 void resetGameState(Game& game);
 
-SquareProbe probeSquare(Game& game, int x, int y);  // no bounds check: 0 <= x, y <= 7
+SquareProbe probeSquare(const Game& game, int x, int y);  // no bounds check: 0 <= x, y <= 7
 void setPending(Square& s, PieceKind kind, Side side, int32_t index, int32_t stableFlag);
 void commitSquare(Square& s);
 void clearSquare(Square& s);

@@ -32,14 +32,14 @@ bool samePiece(const LostPiece& p, PieceKind kind, Side side, int32_t index) {
 
 }  // namespace
 
-bool isLostPieceShown(Game& game, PieceKind kind, Side side, int32_t index) {
+bool isLostPieceShown(const Game& game, PieceKind kind, Side side, int32_t index) {
   for (int i = 0; i < game.lostOrder.count; ++i) {
     if (samePiece(game.lostOrder.piece[i], kind, side, index)) return true;
   }
   return false;
 }
 
-int lostPiecesOf(Game& game, Side side) {
+int lostPiecesOf(const Game& game, Side side) {
   int n = 0;
   for (int i = 0; i < game.lostOrder.count; ++i) n += game.lostOrder.piece[i].side == side ? 1 : 0;
   return n;

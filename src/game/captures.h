@@ -18,8 +18,8 @@ void advancePlacement(LostPiecePlacement& p, int32_t rowLeft);
 // Empties the captured-pieces window: no piece lost, placement at the start.
 void resetLostPiecePlacement(Game& game);
 // Whether the piece is among the lost pieces shown, and how many of a side are.
-bool isLostPieceShown(Game& game, PieceKind kind, Side side, int32_t index);
-int lostPiecesOf(Game& game, Side side);
+bool isLostPieceShown(const Game& game, PieceKind kind, Side side, int32_t index);
+int lostPiecesOf(const Game& game, Side side);
 // Takes a piece given back out of the lost pieces.
 void removeLostPiece(Game& game, PieceKind kind, Side side, int32_t index);
 

@@ -8,7 +8,7 @@
 #include "game/castling_squares.h"
 #include "game/game.h"
 
-constexpr int32_t kCastlePlay = 1;    // a castling drag: pictures and board
+constexpr int32_t kCastlePlay = 1;    // a castling drag: the board and the pieces
 constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers only
 
 // Castles side 1 or 2 with code 9 (short) or 10 (long). Needs the king and

@@ -61,7 +61,7 @@ struct Game {
   bool thinkingShown = false;        // "Düşünüyorum..."
   bool mateShown = false;            // "MAT!!!": a king is among the captured pieces shown
   int32_t chosenPicture = 0;         // the board picture chosen by a click, 0 none
-  uint64_t chosenTargets = 0;        // where the chosen piece can go (bit x * 8 + y)
+  uint64_t chosenTargets = 0;        // dots: where the held, else the chosen, piece can go (bit x * 8 + y)
   // Requests to the side windows, counted from the start of the program: a
   // check notice to open, the notice to close (the game is over), and the
   // pieces the captured-pieces window has newly shown.

@@ -1,4 +1,5 @@
-// Which picture shows which piece, and the board pictures drawn from the pieces.
+// Which picture shows which piece: the board pictures, the stock bitmaps and
+// the captured-pieces window's pictures.
 #pragma once
 
 #include <cstdint>

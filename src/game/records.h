@@ -224,7 +224,7 @@ constexpr int32_t kLostRowStep = 34;
 
 // The pieces the captured-pieces window shows, in the order they were taken
 // (captures against the computer only). Take back removes a piece it gives
-// back; the window is drawn from this list (showLostPieces).
+// back; the window is drawn from this list (ui/projection).
 struct LostPiece {
   PieceKind kind;
   Side side;

@@ -62,6 +62,6 @@ int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy) {
   }
 }
 
-bool sidesTurn(Game& game, Side side) {
+bool sidesTurn(const Game& game, Side side) {
   return (side == kWhite && game.sideToMove == kWhiteToMove) || (side == kBlack && game.sideToMove == kBlackToMove);
 }

@@ -11,9 +11,9 @@
 #include "game/game.h"
 #include "game/list_lines.h"
 #include "game/moves.h"
-#include "input/game_marks.h"
 #include "input/move_codes.h"
 #include "input/move_list.h"
+#include "input/move_targets.h"
 
 const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
 
@@ -55,7 +55,7 @@ void recordCastling(Game& game, int32_t code, Side side) {
   appendListLine(game, formatCastlingLine(code, side, game.moveNumber));
   if (side == kBlack) appendListLine(game, kBlankListLine);
   game.gameSaved = false;
-  updateGameMarks(game);
+  refreshSelection(game);
 }
 
 }  // namespace
@@ -130,6 +130,6 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
   if (side == kBlack) appendListLine(game, kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
-  updateGameMarks(game);
+  refreshSelection(game);
   return 1;
 }

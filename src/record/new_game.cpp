@@ -6,8 +6,8 @@
 #include "game/captures.h"
 #include "game/game.h"
 #include "game/list_lines.h"
-#include "input/game_marks.h"
 #include "input/move_list.h"
+#include "input/move_targets.h"
 
 const char* const kSaveQuestion = "Oyunu kaydetmek istiyormusunuz?";
 const char* const kSaveQuestionCaption = "Uyarı";
@@ -30,7 +30,7 @@ void startNewGame(Game& game) {
   clearListLines(game);
   writeListHeaders(game);
   game.chosenPicture = 0;  // a piece chosen in the old game is let go
-  updateGameMarks(game);
+  refreshSelection(game);
 }
 
 bool mayReplaceGame(Game& game, void (*save)(Game&)) {

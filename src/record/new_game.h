@@ -8,8 +8,9 @@
 // The two header lines every move list starts with.
 void writeListHeaders(Game& game);
 
-// Pieces, squares, counters, pictures, captured pieces and move list back to
-// the start of a game. Play mode and level stay as chosen.
+// Pieces, squares, counters, captured pieces and move list back to the start
+// of a game. Play mode and level stay as chosen, and so do the side windows'
+// request counts, which run from the start of the program.
 void startNewGame(Game& game);
 
 // The question asked before a game with unsaved moves is left.

@@ -9,8 +9,8 @@
 #include "game/castling_squares.h"
 #include "game/game.h"
 #include "game/list_lines.h"
-#include "input/game_marks.h"
 #include "input/move_driver.h"
+#include "input/move_targets.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ void undoHalfWithCapture(Game& game, HalfMoveRecord& h, Side side) {
 
 // A White move that Black has not answered yet (two players, or a refused
 // reply): it stands alone in the entry being filled.
-bool unansweredWhiteMove(Game& game) {
+bool unansweredWhiteMove(const Game& game) {
   return game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
          game.history[game.moveCount].white.kind != kEmpty;
 }
@@ -163,5 +163,5 @@ void takeBackTo(Game& game, ComputerState& computer, int32_t line) {
     countMaterial(game, computer);
     computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
   }
-  updateGameMarks(game);
+  refreshSelection(game);
 }

@@ -1,7 +1,7 @@
 // The main window's handlers, named after its controls: the one table from
-// the window's events to the game's operations. Each handler only calls its
-// operation (ui/handlers.cpp, one line each); below this layer the code knows
-// nothing of them. The help window's and the check notice's handlers
+// the window's events to the game's operations. Each handler calls its
+// operation and then draws the windows from the game (ui/handlers.cpp, a few
+// lines each); below this layer the code knows nothing of them. The help window's and the check notice's handlers
 // (ui/help_window.h, ui/notice_window.h) only page and blink their own window
 // and have no operation beneath them.
 #pragma once

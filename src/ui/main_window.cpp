@@ -5,7 +5,6 @@
 #include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/game.h"
-#include "input/game_marks.h"
 #include "record/new_game.h"
 #include "record/saved_game.h"
 #include "ui/program.h"
@@ -25,7 +24,6 @@ void setUpMainWindow() {
   game.playMode = kPlayComputer;
   game.level = kLevel1;
   writeListHeaders(game);
-  updateGameMarks(game);  // pieces on dark squares get their silver-background bitmaps
 }
 
 void newGame() {

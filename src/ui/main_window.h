@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// The window's start: play mode and level 1, dark-square bitmaps, list headers.
+// The window's start: play mode and level 1, the list headers.
 void setUpMainWindow();
 
 // A new game; a game with unsaved moves is kept unless the player lets it go.

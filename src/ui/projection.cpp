@@ -4,7 +4,12 @@
 #include "game/game_over.h"
 #include "game/list_lines.h"
 #include "game/pictures.h"
-#include "input/game_marks.h"
+
+const char* const kWhiteTurnText = "Beyaz";
+const char* const kBlackTurnText = "Siyah";
+const char* const kWhiteWonText = "Beyaz kazandı";
+const char* const kBlackWonText = "Siyah kazandı";
+const char* const kGameOverText = "Oyun bitti";
 
 namespace {
 
@@ -142,6 +147,13 @@ std::string windowsFault(const Game& game, const Windows& windows) {
     if (pic.bitmap != stockPictureOf(o.side, o.kind, (p.x + p.y) % 2)) return name + " has the wrong bitmap";
     if (shownCaptured) return name + " shown among the captured pieces while on the board";
   }
-  if (static_cast<int32_t>(windows.form1.listBox1.size()) != listLineCount(game)) return "move list not shown as kept";
+  const std::vector<ListLine>& shown = windows.form1.listBox1;
+  if (static_cast<int32_t>(shown.size()) != listLineCount(game)) return "move list not shown as kept";
+  for (int32_t i = 0; i < listLineCount(game); ++i) {
+    const ListLine& line = shown[static_cast<size_t>(i)];
+    if (line.text != listLineText(game, i) || line.selected != game.moveList.lines[i].selected) {
+      return "move list line " + std::to_string(i) + " not shown as kept";
+    }
+  }
   return {};
 }

@@ -41,8 +41,8 @@ Line levelTwoLine(const Candidate& first) {
   applyCandidate(game, computer, reply, kWhite);
   searchSide(game, computer, kBlack, 2);
   const Candidate answer = computer.resultList[2].entries[0];
-  undoCandidate(game, computer, reply, kWhite);
-  undoCandidate(game, computer, first, kBlack);
+  undoCandidate(game, computer);
+  undoCandidate(game, computer);
   return {reply, answer, first.bonus + answer.score - reply.bonus};
 }
 

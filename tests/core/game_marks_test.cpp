@@ -1,6 +1,5 @@
 // The end of the game once a king is taken, and the marks for whose turn it
 // is and for the last move.
-#include "input/game_marks.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +15,7 @@
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
+#include "ui/projection.h"
 #include "ui/windows.h"
 
 namespace {

@@ -28,7 +28,7 @@ void walk(int depth, Side side) {
     const GameState before = gameState();
     applyCandidate(game, computer, c, side);
     walk(depth + 1, otherSide(side));
-    undoCandidate(game, computer, c, side);
+    undoCandidate(game, computer);
     ++pairs;
     if (!sameState(before, gameState())) ++faults;
   }
@@ -62,7 +62,7 @@ TEST(Lookahead, CastlingCandidateIsUndoneExactly) {
   EXPECT_EQ(game.pieces.kings[0].targetX, 6);
   EXPECT_EQ(game.pieces.kings[0].atRest, 0);
   EXPECT_EQ(game.pieces.rooks[0][1].targetX, 5);
-  undoCandidate(game, computer, shortCastling, kWhite);
+  undoCandidate(game, computer);
   EXPECT_TRUE(sameState(before, gameState()));
   game.trialMode = 0;
 }

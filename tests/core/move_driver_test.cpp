@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
+#include "computer/computer_state.h"
+#include "computer/search.h"
 #include "controls/controls.h"
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/consistency.h"
 #include "game/game.h"
 #include "input/move_driver.h"
+#include "record/new_game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
@@ -197,44 +202,59 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   EXPECT_EQ(scripted.messages.size(), 2u);
 }
 
-// A game is a value: two games side by side, and a copy of one, each move on
-// their own, and the program's game is none of them.
+// A game is a value: two games side by side and a copy of one each move on
+// their own, a search on a copy with its own computer state puts that copy
+// back and touches nothing else, and the program's game is none of them.
 TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
   startProgram();
-  const auto play = [](Game& g, int fx, int fy, int tx, int ty) {
-    const Square from = squareAt(g, fx, fy);
-    g.dragFromX = fx;
-    g.dragFromY = fy;
-    g.dragToX = tx;
-    g.dragToY = ty;
+  const GameState programBefore = gameState();
+  const auto newGame = [] {
+    auto g = std::make_unique<Game>();
+    g->playMode = kPlayTwoPlayers;
+    startNewGame(*g);
+    return g;
+  };
+  const auto play = [](Game& g, const std::string& move) {
+    const Square from = squareAt(g, fileOf(move), rankOf(move));
+    g.dragFromX = fileOf(move);
+    g.dragFromY = rankOf(move);
+    g.dragToX = fileOf(move.substr(2));
+    g.dragToY = rankOf(move.substr(2));
     g.movingKind = from.kind;
     g.movingSide = from.side;
     g.movingIndex = from.index;
     return requestMove(g, from.kind, from.side, from.index);
   };
-  Game a{};
-  Game b{};
-  ASSERT_EQ(play(a, 4, 1, 4, 3), 1);  // e2-e4
-  ASSERT_EQ(play(b, 3, 1, 3, 3), 1);  // d2-d4
-  Game c = a;
-  ASSERT_EQ(play(c, 4, 6, 4, 4), 1);  // e7-e5 in the copy only
+  const auto a = newGame();
+  const auto b = newGame();
+  ASSERT_EQ(play(*a, "e2e4"), 1);
+  ASSERT_EQ(play(*b, "d2d4"), 1);
+  const auto c = std::make_unique<Game>(*a);
+  ASSERT_EQ(play(*c, "e7e5"), 1);
+  const auto searched = std::make_unique<Game>(*c);
+  const auto thinking = std::make_unique<ComputerState>();
+  searchSide(*searched, *thinking, kWhite, 1);
   const struct {
     const Game& g;
-    int32_t side;
-    int32_t moves;
+    int32_t moveCount;
     int32_t lines;
-    const char* pawnsOn;  // the squares of the pawns that moved
-  } cases[] = {{a, kBlackToMove, 0, 1, "e4"}, {b, kBlackToMove, 0, 1, "d4"}, {c, kWhiteToMove, 1, 3, "e4e5"}};
+    std::vector<std::string> rows;
+  } cases[] = {
+      {*a, 0, 3, {"rnbqkbnr", "pppppppp", "........", "........", "....P...", "........", "PPPP.PPP", "RNBQKBNR"}},
+      {*b, 0, 3, {"rnbqkbnr", "pppppppp", "........", "........", "...P....", "........", "PPP.PPPP", "RNBQKBNR"}},
+      {*c, 1, 5, {"rnbqkbnr", "pppp.ppp", "........", "....p...", "....P...", "........", "PPPP.PPP", "RNBQKBNR"}},
+      {*searched,
+       1,
+       5,
+       {"rnbqkbnr", "pppp.ppp", "........", "....p...", "....P...", "........", "PPPP.PPP", "RNBQKBNR"}},
+  };
   for (const auto& k : cases) {
-    SCOPED_TRACE(k.pawnsOn);
-    EXPECT_EQ(k.g.sideToMove, k.side);
-    EXPECT_EQ(k.g.moveCount, k.moves);
+    SCOPED_TRACE(&k - cases);
+    EXPECT_EQ(boardRows(k.g), k.rows);
+    EXPECT_EQ(k.g.moveCount, k.moveCount);
     EXPECT_EQ(k.g.moveList.count, k.lines);
-    for (const char* s = k.pawnsOn; *s != '\0'; s += 2) {
-      EXPECT_EQ(k.g.board.squares[squareIndex(s[0] - 'a', s[1] - '1')].kind, kPawn) << s;
-    }
+    EXPECT_EQ(checkConsistency(k.g), "");
   }
-  EXPECT_EQ(a.board.squares[squareIndex(4, 6)].kind, kPawn);  // e7 still stands in the original
-  EXPECT_EQ(game.sideToMove, kWhiteToMove);
-  EXPECT_EQ(game.moveCount, 0);
+  EXPECT_GT(thinking->resultList[1].entries[0].score, kRejectedScore);  // the copy was searched
+  EXPECT_EQ(stateDifference(programBefore, gameState()), "");
 }

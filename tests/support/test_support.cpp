@@ -123,12 +123,12 @@ bool sameBytes(const T& a, const T& b) {
 
 }  // namespace
 
-std::vector<std::string> boardRows() {
+std::vector<std::string> boardRows(const Game& g) {
   std::vector<std::string> rows;
   for (int y = 7; y >= 0; --y) {
     std::string row;
     for (int x = 0; x < 8; ++x) {
-      const Square& s = squareAt(game, x, y);
+      const Square& s = g.board.squares[squareIndex(x, y)];
       row += s.stable == 1 ? letterOf(s.kind, s.side) : letterOf(s.pendingKind, s.pendingSide);
     }
     rows.push_back(row);

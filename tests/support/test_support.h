@@ -44,13 +44,13 @@ std::vector<std::string> listTexts();
 
 // The board as 8 strings, rank 8 first: "RNBQKBNR"-style letters, White
 // upper case, '.' empty (active layer).
-std::vector<std::string> boardRows();
+std::vector<std::string> boardRows(const Game& g = game);
 
 // boardRows() of the start position.
 extern const std::vector<std::string> kStartRows;
 
-// The squares against the piece records (pictureFault, the board pictures
-// against their pieces, comes with game/consistency.h).
+// The squares against the piece records (windowsFault, the windows against
+// the game, comes with ui/projection.h).
 inline std::string consistencyFault() { return pieceFault(game); }
 
 // Everything a move may change, taken as one value. The generators' scratch

@@ -13,7 +13,7 @@ class CheckNoticeWindow : public QWidget {
  public:
   explicit CheckNoticeWindow(QWidget* mainWindow);
 
-  // Window and label follow form2's record, the timer form2TimerEnabled;
+  // Window and label follow form2's record, the timer noticeTimerEnabled;
   // every new check brings the notice to the front again.
   void syncFromRecords();
 
