@@ -10,7 +10,7 @@
 
 namespace {
 
-int32_t sideMaterial(Game& game, int s) {
+int32_t sideMaterial(const Game& game, int s) {
   int32_t m = 0;
   for (const Piece& p : game.pieces.pawns[s]) m += p.onBoard;
   for (const Piece& p : game.pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
@@ -58,7 +58,7 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 }
 
 // An unattacked piece is in no danger, which most pieces are: test that first.
-inline int32_t termOf(Game& game, const Piece& p, int32_t v, Side side) {
+inline int32_t termOf(const Game& game, const Piece& p, int32_t v, Side side) {
   if (!p.onBoard) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
   const uint64_t enemies = attackMapAt(game.attacks, otherSide(p.side) - 1, sq);
@@ -67,7 +67,7 @@ inline int32_t termOf(Game& game, const Piece& p, int32_t v, Side side) {
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
-inline void addKing(Game& game, const Piece& king, Side side, int32_t& sum) {
+inline void addKing(const Game& game, const Piece& king, Side side, int32_t& sum) {
   if (!king.onBoard) return;
   sum += termOf(game, king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
@@ -76,7 +76,7 @@ inline void addKing(Game& game, const Piece& king, Side side, int32_t& sum) {
     sum = kRejectedScore;
 }
 
-void addSide(Game& game, int s, Side side, int32_t& sum) {
+void addSide(const Game& game, int s, Side side, int32_t& sum) {
   for (const Piece& p : game.pieces.pawns[s]) sum += termOf(game, p, materialValue(kPawn), side);
   for (const Piece& p : game.pieces.rooks[s]) sum += termOf(game, p, materialValue(kRook), side);
   for (const Piece& p : game.pieces.knights[s]) sum += termOf(game, p, materialValue(kKnight), side);
@@ -198,14 +198,14 @@ void countMaterial(Game& game, ComputerState& computer) {
   computer.blackMaterial = sideMaterial(game, 1);
 }
 
-int32_t threatTerm(Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide) {
+int32_t threatTerm(const Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide) {
   const int sq = squareIndex(x, y);
   const int32_t t =
       danger(v, attackMapAt(game.attacks, otherSide(pieceSide) - 1, sq), attackMapAt(game.attacks, pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 
-int32_t evaluateSide(Game& game, Side side) {
+int32_t evaluateSide(const Game& game, Side side) {
   int32_t sum = 0;
   addSide(game, 0, side, sum);
   addSide(game, 1, side, sum);

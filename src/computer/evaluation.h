@@ -18,8 +18,8 @@ constexpr int32_t kSquarePenaltyWeight = 10;
 constexpr int32_t kSquarePenaltyOnCapture = 15;
 
 void countMaterial(Game& game, ComputerState& computer);
-int32_t threatTerm(Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide);
-int32_t evaluateSide(Game& game, Side side);
+int32_t threatTerm(const Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide);
+int32_t evaluateSide(const Game& game, Side side);
 // The search judges many positions one step away from its starting position:
 // saveEvaluationBase notes where the pieces stand there, and evaluateStep
 // gives evaluateSide after the step of piece number `moverId` (pieceIdOf)
