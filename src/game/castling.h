@@ -19,6 +19,7 @@ constexpr int32_t kCastleSearch = 2;  // the computer's trial: pending layers on
 int32_t castle(Game& game, int32_t code, Side side, int32_t mode);
 
 // Whether castle(code, side, kCastlePlay) would castle now. Called in trial
-// mode; it leaves king, rook, squares and attack maps as they were, and the
-// caller puts back the generators' scratch (probe, last try, captured).
+// mode; it leaves king, rook, squares and attack maps as they were, so that
+// the next square can be tried; the generators' scratch (probe, last try,
+// captured) it writes in passing, which is why moveTargets asks on a copy.
 bool castlingAllowed(Game& game, int32_t code, Side side);

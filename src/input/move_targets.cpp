@@ -1,5 +1,7 @@
 #include "input/move_targets.h"
 
+#include <memory>
+
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/castling.h"
@@ -10,18 +12,16 @@
 #include "game/records.h"
 #include "input/move_codes.h"
 
-uint64_t moveTargets(Game& game, PieceKind kind, Side side, int32_t index) {
-  Piece* piece = pieceOf(game, kind, side, index);
-  if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
+uint64_t moveTargets(const Game& game, PieceKind kind, Side side, int32_t index) {
   if (!sidesTurn(game, side) || gameIsOver(game) || game.moveCount >= kHistoryCapacity) return 0;
+  // The driver's tests write in passing (probe, last try, the piece's target):
+  // they run on a copy, so the game itself is never touched.
+  const auto trial = std::make_unique<Game>(game);
+  Piece* piece = pieceOf(*trial, kind, side, index);
+  if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
   const Piece saved = *piece;
-  const SquareProbe savedProbe = game.probe;
-  const LastTry savedLastTry = game.lastTry;
-  const CapturedPiece savedCaptured = game.captured;
-  const bool savedCaptureFound = game.captureFound;
-  const bool savedTrialMode = game.trialMode;
   uint64_t targets = 0;
-  game.trialMode = true;
+  trial->trialMode = true;
   // Square by square as the driver reads a drop: the displacement's code,
   // then castling or the kind's generator.
   for (int x = 0; x < kBoardSize; ++x) {
@@ -30,24 +30,19 @@ uint64_t moveTargets(Game& game, PieceKind kind, Side side, int32_t index) {
       if (code == 0) continue;
       bool possible = false;
       if (isCastlingMove(kind, code)) {
-        possible = castlingAllowed(game, code, side);
+        possible = castlingAllowed(*trial, code, side);
       } else {
-        const int32_t result = generateMove(game, kind, *piece, code);
-        *piece = saved;
+        const int32_t result = generateMove(*trial, kind, *piece, code);
+        *piece = saved;  // the next code starts from the piece's square again
         possible = result == kMovePossible;
       }
       if (possible) targets |= uint64_t{1} << squareIndex(x, y);
     }
   }
-  game.probe = savedProbe;
-  game.lastTry = savedLastTry;
-  game.captured = savedCaptured;
-  game.captureFound = savedCaptureFound;
-  game.trialMode = savedTrialMode;
   return targets;
 }
 
-uint64_t pictureTargets(Game& game, int picture) {
+uint64_t pictureTargets(const Game& game, int picture) {
   if (picture < 1 || picture > kBoardPictureCount) return 0;
   const PictureOwner owner = pictureOwner(picture);
   return moveTargets(game, owner.kind, owner.side, owner.index);

@@ -11,13 +11,12 @@
 // Every square (bit x * 8 + y) on which a drop of the piece (kind, side,
 // index) would be played by the move driver, castling included (the king's
 // two-square step and long castling's square). None when the piece is off
-// the board, not of the side to move, or the game is over. Changes nothing:
-// the generators run in trial mode and what they write in passing is put
-// back.
-uint64_t moveTargets(Game& game, PieceKind kind, Side side, int32_t index);
+// the board, not of the side to move, or the game is over. The driver's own
+// tests answer, on a copy of the game.
+uint64_t moveTargets(const Game& game, PieceKind kind, Side side, int32_t index);
 
 // The dots of a board picture's piece (1..32).
-uint64_t pictureTargets(Game& game, int picture);
+uint64_t pictureTargets(const Game& game, int picture);
 
 // The chosen piece stays chosen while it may move; its dots follow the
 // position. Called whenever the game's state changes.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,26 +27,22 @@ struct Drag {
 
 // Every drag of `side` that its piece's generator accepts, plus the two
 // castling drags while the king stands unmoved on its start square (castling
-// itself may still refuse them). Leaves the game exactly as it was.
+// itself may still refuse them). The generators run on a copy of the game.
 inline std::vector<Drag> acceptedDrags(Side side) {
-  const SquareProbe savedProbe = game.probe;
-  const LastTry savedLastTry = game.lastTry;
-  const CapturedPiece savedCaptured = game.captured;
-  const bool savedCaptureFound = game.captureFound;
-  const bool savedTrialMode = game.trialMode;
+  const auto trial = std::make_unique<Game>(game);
   std::vector<Drag> drags;
   for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
-      Piece* p = pieceOf(game, kind, side, i);
+      Piece* p = pieceOf(*trial, kind, side, i);
       if (p == nullptr || !p->onBoard) continue;
       for (int32_t code = 1; code <= moveCodeCount(kind); ++code) {
-        game.trialMode = 1;
-        const int32_t result = generateMove(game, kind, *p, code);
+        trial->trialMode = true;
+        const int32_t result = generateMove(*trial, kind, *p, code);
         const int tx = p->targetX;
         const int ty = p->targetY;
         cancelMove(*p);
         if (result != kMovePossible || !onBoardCoord(tx, ty)) continue;
-        const bool capture = activeSide(squareAt(game, tx, ty)) == otherSide(side);
+        const bool capture = activeSide(squareAt(*trial, tx, ty)) == otherSide(side);
         drags.push_back(Drag{p->x, p->y, tx, ty, capture, false});
       }
     }
@@ -55,11 +52,6 @@ inline std::vector<Drag> acceptedDrags(Side side) {
   if (king.onBoard && !king.moved && king.x == kKingStartFile && king.y == r) {
     for (const CastlingSquares& c : kCastlings) drags.push_back(Drag{kKingStartFile, r, c.kingTo, r, false, true});
   }
-  game.probe = savedProbe;
-  game.lastTry = savedLastTry;
-  game.captured = savedCaptured;
-  game.captureFound = savedCaptureFound;
-  game.trialMode = savedTrialMode;
   return drags;
 }
 
