@@ -1,11 +1,5 @@
 #include "record/saved_game.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +17,7 @@
 #include "input/move_driver.h"
 #include "input/move_list.h"
 #include "record/codepage.h"
+#include "record/file_io.h"
 #include "record/new_game.h"
 
 namespace {
@@ -52,7 +47,7 @@ size_t scanFor(const std::string& line, size_t from, const char* set) {
   return std::string::npos;
 }
 
-PieceKind pieceKindOf(char c) {
+PieceKind kindOfLetter(char c) {
   switch (c) {
     case 'p': return kPawn;
     case 'k': return kRook;
@@ -73,89 +68,6 @@ bool readSquare(const std::string& line, size_t q, int32_t& x, int32_t& y) {
   return true;
 }
 
-bool writeAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file a name stands for: a symbolic link is followed to its target
-// (which need not exist yet), so that saving replaces the target and the
-// link stays.
-std::string followLinks(std::string path) {
-  constexpr int kMaxLinks = 40;  // as the kernel allows
-  for (int i = 0; i < kMaxLinks; ++i) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    std::string target(PATH_MAX, '\0');
-    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-    if (n <= 0 || static_cast<size_t>(n) >= target.size()) return path;
-    target.resize(static_cast<size_t>(n));
-    path = target[0] == '/' ? target : folderOf(path) + "/" + target;
-  }
-  return path;
-}
-
-// Creates a temporary file with a short name in `folder`, so that any name
-// the folder accepts can be saved. The kernel gives it the mode a new file
-// gets (0666 less the umask, or the folder's default ACL).
-int createTemporary(const std::string& folder, std::string& name) {
-  static uint32_t counter = 0;
-  const uint32_t seed = static_cast<uint32_t>(::getpid()) * 2654435761u;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%08x", seed + ++counter * 40503u);
-    name = folder + "/.dedivud-" + suffix;
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-// Writes to a temporary file beside the target and renames it over the
-// target. A replaced file keeps its permissions, set on the temporary file's
-// descriptor before the rename.
-bool writeFileAtomically(const std::string& name, const std::string& data) {
-  const std::string path = followLinks(name);
-  struct stat old {};
-  const bool replacing = ::stat(path.c_str(), &old) == 0;
-  if (replacing && !S_ISREG(old.st_mode)) return false;
-  std::string temp;
-  const int fd = createTemporary(folderOf(path), temp);
-  if (fd < 0) return false;
-  const bool written = writeAll(fd, data) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
-}
-
-// Why a file could not be read as a saved game.
-enum ReadFault : int32_t {
-  kReadDone = 0,
-  kNotFound = 1,
-  kNoPermission = 2,
-  kIsFolder = 3,
-  kNotRegularFile = 4,
-  kTooLarge = 5,
-  kReadFailed = 6,
-};
-
 std::string readFaultMessage(int32_t fault, const std::string& path) {
   switch (fault) {
     case kNotFound: return "Dosya açılamadı: " + quoted(path) + " adında bir dosya yok.";
@@ -165,42 +77,6 @@ std::string readFaultMessage(int32_t fault, const std::string& path) {
     case kTooLarge: return "Dosya kayıtlı bir oyun için çok büyük: " + quoted(path);
     default: return "Dosya açılamadı: " + quoted(path);
   }
-}
-
-// Reads a whole file through one descriptor, opened without blocking (a FIFO
-// put in the file's place cannot hold the window) and checked once open.
-int32_t readWholeFile(const std::string& path, std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return kNotFound;
-    return errno == EACCES || errno == EPERM ? kNoPermission : kReadFailed;
-  }
-  int32_t fault = kReadDone;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) {
-    fault = kReadFailed;
-  } else if (S_ISDIR(info.st_mode)) {
-    fault = kIsFolder;
-  } else if (!S_ISREG(info.st_mode)) {
-    fault = kNotRegularFile;
-  } else if (static_cast<uintmax_t>(info.st_size) > kMaxSavedGameBytes) {
-    fault = kTooLarge;
-  }
-  // Read to the end, stopping past the limit should the file have grown.
-  bytes.clear();
-  char buffer[65536];
-  while (fault == kReadDone) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno != EINTR) fault = kReadFailed;
-      continue;
-    }
-    bytes.append(buffer, static_cast<size_t>(n));
-    if (bytes.size() > kMaxSavedGameBytes) fault = kTooLarge;
-  }
-  ::close(fd);
-  return fault;
 }
 
 // A line can be played only when its squares lie on the board and the piece
@@ -227,7 +103,7 @@ bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move) {
   const size_t piece = scanFor(line, kFirstPieceScan, "pkafvsBK");
   if (piece == std::string::npos) return false;
   const char letter = line[piece];
-  move.kind = pieceKindOf(letter);
+  move.kind = kindOfLetter(letter);
   move.index = kNoIndex;
   if (move.kind == kPawn || move.kind == kRook || move.kind == kKnight || move.kind == kBishop) {
     const size_t digit = scanFor(line, piece + 1, "12345678");
@@ -329,7 +205,7 @@ bool isGameWithoutMoves(const std::vector<std::string>& lines) {
 
 bool openGameFrom(Game& game, const std::string& path) {
   std::string bytes;
-  const int32_t fault = readWholeFile(path, bytes);
+  const int32_t fault = readWholeFile(path, kMaxSavedGameBytes, bytes);
   if (fault != kReadDone) {
     dialogs().message(readFaultMessage(fault, path));
     return false;
