@@ -38,7 +38,6 @@ void enterHandler() { ++handlersRunning; }
 
 void leaveHandler() {
   if (--handlersRunning > 0) return;
-  showGame(game, windows);
 #if !defined(NDEBUG) || defined(DEDIVUD_CHECK_EVENTS)
   std::string fault = checkConsistency(game);
   if (fault.empty()) fault = windowsFault(game, windows);

@@ -1,6 +1,6 @@
 // The one path every event of every window takes: the core handler runs
-// behind one error guard, debug builds check the game's consistency, then
-// every window is redrawn from the records.
+// behind one error guard, every window is drawn from the game and redrawn,
+// then debug builds check the game's consistency.
 #pragma once
 
 #include <exception>
@@ -12,6 +12,7 @@ class QWidget;
 void showHandlerError(QWidget* parent, const char* what);
 
 // What redraws every window from the records; set once the windows exist.
+// redrawEveryWindow makes the records from the game first.
 void setRedrawEveryWindow(std::function<void()> redraw);
 void redrawEveryWindow();
 
@@ -21,8 +22,8 @@ void redrawEveryWindow();
 void enterHandler();
 void leaveHandler();
 
-// Runs one event handler of the core, then redraws. An exception does not
-// cross the Qt event loop: it is shown in an error box instead.
+// Runs one event handler of the core, then draws and checks. An exception
+// does not cross the Qt event loop: it is shown in an error box instead.
 template <typename Handler>
 void runHandler(QWidget* parent, Handler&& handler) {
   enterHandler();
@@ -33,6 +34,6 @@ void runHandler(QWidget* parent, Handler&& handler) {
   } catch (...) {
     showHandlerError(parent, "Bilinmeyen hata");
   }
-  leaveHandler();
   redrawEveryWindow();
+  leaveHandler();
 }
