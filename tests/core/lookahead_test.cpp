@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "computer/computer_state.h"
 #include "computer/lookahead.h"
 #include "computer/search.h"
@@ -62,6 +65,14 @@ TEST(Lookahead, CastlingCandidateIsUndoneExactly) {
   EXPECT_EQ(game.pieces.kings[0].targetX, 6);
   EXPECT_EQ(game.pieces.kings[0].atRest, 0);
   EXPECT_EQ(game.pieces.rooks[0][1].targetX, 5);
+  // The computer's state names the pieces by number: the undo, on a copy of
+  // the game and the state, puts back the copy and leaves the original alone.
+  const auto copy = std::make_unique<Game>(game);
+  const auto copyState = std::make_unique<ComputerState>(computer);
+  undoCandidate(*copy, *copyState);
+  EXPECT_EQ((std::vector<int32_t>{copy->pieces.kings[0].atRest, copy->pieces.rooks[0][1].atRest}),
+            (std::vector<int32_t>{1, 1}));
+  EXPECT_EQ(game.pieces.kings[0].atRest, 0);
   undoCandidate(game, computer);
   EXPECT_TRUE(sameState(before, gameState()));
   game.trialMode = 0;
