@@ -22,11 +22,20 @@ place() { geometry "$wid" | awk '{ print $1, $2 }'; }
 # The level's dot and tick are $1 (a loaded machine may take a moment).
 levelsAre() { [ "$(levelsShown)" = "$1" ]; }
 movedFrom() { [ "$(place)" != "$1" ]; }
+# The window stands at $1, or (no argument) has stopped moving: the window
+# manager may map it elsewhere before the game puts it in its place.
+placeIs() { [ "$(place)" = "$1" ]; }
+placeSettled() {
+  before=$(place)
+  sleep 0.3
+  placeIs "$before"
+}
 
 startGame
 locateBoard
 xdotool windowactivate --sync "$wid"
 [ "$(levelsShown)" = "1 1" ] || fail "level 1 is not chosen at the first start: $(levelsShown)"
+waitFor 5 placeSettled || fail "the window does not come to rest"
 designed=$(place)
 xdotool mousemove $(($(radioLeft 3) + 18)) $radioY click 1
 waitFor 10 levelsAre "3 3" || fail "level 3 is not chosen after its button: $(levelsShown)"
@@ -40,7 +49,7 @@ startGame
 locateBoard
 xdotool windowactivate --sync "$wid"
 [ "$(levelsShown)" = "3 3" ] || fail "level 3 is not chosen at the next start: $(levelsShown)"
-[ "$(place)" = "$moved" ] || fail "the window stands at $(place), not at $moved where it was left"
+waitFor 5 placeIs "$moved" || fail "the window stands at $(place), not at $moved where it was left"
 closeGame
 
 printf 'level=\0\377@Point(\n[[[\nwindowPlace=@Point(-9999 x)\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
@@ -48,6 +57,6 @@ startGame
 locateBoard
 xdotool windowactivate --sync "$wid"
 [ "$(levelsShown)" = "1 1" ] || fail "a damaged configuration does not start with level 1: $(levelsShown)"
-[ "$(place)" = "$designed" ] || fail "a damaged configuration puts the window at $(place), not at $designed"
+waitFor 5 placeIs "$designed" || fail "a damaged configuration puts the window at $(place), not at $designed"
 kill -0 $pid 2>/dev/null || fail "the game has ended"
 echo "PASS: the level and the window's place stay; a damaged configuration gives the designed ones"
