@@ -31,6 +31,7 @@
 #include "record/saved_game.h"
 #include "record/take_back.h"
 #include "test_support.h"
+#include "trace.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
 #include "ui/projection.h"
@@ -49,6 +50,7 @@ struct Soak {
   long takeBacks = 0;
   long kingsTaken = 0;
   long roundTrips = 0;
+  std::FILE* trace = nullptr;  // SOAK_TRACE: every window record after each event
 
   int pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
 
@@ -172,6 +174,7 @@ struct Soak {
     const int offBefore = offBoardCount();
     const bool computerBefore = game.playMode == kPlayComputer;
     oneEvent();
+    if (trace != nullptr) traceWindows(trace, windows, dialogs.messages);
     if (offBoardCount() > offBefore && !(computerBefore && game.playMode == kPlayComputer)) twoPlayerCapture = true;
     check();
   }
@@ -298,6 +301,7 @@ int main(int argc, char** argv) {
   if (made == nullptr) made = ::mkdtemp(fallback);
   if (made == nullptr) return 2;
   soak.folder = made;
+  if (const char* path = std::getenv("SOAK_TRACE")) soak.trace = std::fopen(path, "w");
   startProgram();
   setDialogs(&soak.dialogs);
   for (int g = 0; g < games; ++g) {
@@ -307,6 +311,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 3; ++i) ::unlink((soak.folder + "/game" + std::to_string(i) + ".oyk").c_str());
   ::unlink((soak.folder + "/round-trip.oyk").c_str());
   ::rmdir(made);
+  if (soak.trace != nullptr) std::fclose(soak.trace);
   std::printf("soak: seed %u, %d games, %ld events, %ld moves, %ld take backs, %ld king captures, %ld save/open\n",
               seed, games, soak.eventsRun, soak.movesMade, soak.takeBacks, soak.kingsTaken, soak.roundTrips);
   return 0;
