@@ -96,7 +96,7 @@ void BM_level(benchmark::State& state, const char* name, int lv) {
     setUpPosition(position(name), lv);
     const int64_t before = evaluationCount;
     state.ResumeTiming();
-    computerTurn(game, computer);
+    computerTurn(game, computer, levelFour);
     evaluations += evaluationCount - before;
   }
   state.counters["evaluations/s"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);
@@ -115,7 +115,7 @@ BENCHMARK_CAPTURE(BM_level, level3_sicilian, "sicilian", 3)->Unit(benchmark::kMi
 // nodes searched per second and the depth completed.
 void BM_engineSecond(benchmark::State& state, const char* name) {
   setUpPosition(position(name), 1);
-  const engine::Position root = engine::positionFromGame(game);
+  const engine::Position root = positionFromGame(game);
   engine::Searcher searcher;
   uint64_t nodes = 0;
   int depth = 0;

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         const int64_t before = evaluationCount;
         const double cpuStart = threadMilliseconds();
         const auto start = std::chrono::steady_clock::now();
-        computerTurn(game, computer);
+        computerTurn(game, computer, levelFour);
         const auto end = std::chrono::steady_clock::now();
         cpuRuns.push_back(threadMilliseconds() - cpuStart);
         runs.push_back(std::chrono::duration<double, std::milli>(end - start).count());

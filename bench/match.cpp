@@ -43,12 +43,13 @@ bool playOpening(std::mt19937& rng) {
 int playGame(int moveTimeMs, int& plies) {
   for (plies = kOpeningPlies; plies < kMaxPlies && !gameIsOver(game); ++plies) {
     const int32_t before = game.sideToMove;
+    MoveOutcome outcome = MoveOutcome::NoMove;
     if (game.sideToMove == kWhiteToMove) {
-      if (!playEngineMove(game, computer, moveTimeMs)) return -1;
-    } else {
-      playLevelThree(game, computer);
+      outcome = playEngineMove(game, computer, levelFour, moveTimeMs);
+    } else if (const std::optional<MoveRequest> reply = levelThreeMove(game, computer)) {
+      outcome = playComputerMove(game, computer, *reply);
     }
-    if (game.sideToMove == before) return -1;  // no move was possible
+    if (!moveMade(outcome) || game.sideToMove == before) return -1;  // no move was possible
   }
   if (!gameIsOver(game)) return -1;
   return winnerSide(game) == kWhite ? 1 : 0;
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
     std::printf("game %d: %s after %d plies\n", g + 1, result == 1 ? "1-0" : result == 0 ? "0-1" : "1/2-1/2", plies);
     std::fflush(stdout);
   }
-  std::printf("refusals %d\n", levelFourRefusals);
+  std::printf("refusals %d\n", levelFour.refusals);
   std::printf("score %d%s/%d\n", halfPoints / 2, halfPoints % 2 ? ".5" : "", games);
-  return levelFourRefusals == 0 ? 0 : 1;
+  return levelFour.refusals == 0 ? 0 : 1;
 }

@@ -71,7 +71,7 @@ SignatureResult computeSignature() {
       } else {
         const int32_t linesBefore = listLineCount(game);
         if (game.sideToMove == kBlackToMove) {
-          computerTurn(game, computer);
+          computerTurn(game, computer, levelFour);
         } else {
           requestHint(game, computer);
           game.computerTurnPending = false;

@@ -70,20 +70,18 @@ void startOpenedGame() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > kMaxSavedGameBytes) return 0;
   std::string bytes(reinterpret_cast<const char*>(data), size);
-  std::string converted;
-  if (looksLikeUtf8(bytes) && utf8ToCp1254(bytes, converted)) bytes = converted;
+  if (looksLikeUtf8(bytes)) bytes = utf8ToCp1254(bytes).value_or(bytes);
   const std::vector<std::string> lines = splitLines(bytes);
   for (const std::string& line : lines) {
     for (int32_t role = 1; role <= 2; ++role) {
-      ParsedMove m{};
-      if (parseMoveLine(line, role, m)) checkParsed(m);
+      if (const std::optional<ParsedMove> m = parseMoveLine(line, role)) checkParsed(*m);
     }
   }
 
   startOpenedGame();
   const Board startBoard = game.board;
   game.replaying = 1;
-  const int32_t bad = replayLines(game, lines);
+  const int32_t bad = replayLines(game, lines).stoppedAt;
   game.replaying = 0;
   check(bad == -1 || (bad >= 2 && bad < static_cast<int32_t>(lines.size())));
   checkInStep();

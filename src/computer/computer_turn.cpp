@@ -7,59 +7,28 @@
 #include "computer/lookahead.h"
 #include "computer/search.h"
 #include "controls/controls.h"
-#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
 #include "game/game.h"
 #include "game/game_over.h"
 #include "game/moves.h"
+#include "input/move_codes.h"
 #include "input/move_driver.h"
-
-const char* const kNoMoveMessage =
-    "Siyahın oynayabileceği hamle kalmadı. Hamlenizi geri alabilir ya da yeni oyun başlatabilirsiniz.";
 
 namespace {
 
 constexpr int32_t kNoReplyYet = -100000;
 constexpr int32_t kNoLine = INT32_MIN;  // below every value a line can have
 
-void chooseCandidate(ComputerState& computer, const Candidate& c) {
-  computer.chosenMove = ChosenMove{c.kind, c.toX, c.toY, c.fromX, c.fromY, c.index, c.code};
-}
-
-// Plays the chosen move through the driver like a drop on its target square
-// (the drag variables' squares are set by the caller).
-void playChosenMove(Game& game, ComputerState& computer, Side side) {
-  if (!isCastlingMove(computer.chosenMove.kind, computer.chosenMove.code)) {
-    game.movingKind = computer.chosenMove.kind;
-    game.movingSide = side;
-    const bool royal = computer.chosenMove.kind == kQueen || computer.chosenMove.kind == kKing;
-    game.movingIndex = royal ? 0 : computer.chosenMove.index;
-  }
-  game.trialMode = false;
-  requestMove(game, computer.chosenMove.kind, side, computer.chosenMove.index);
-  if (computer.hintRequested && game.playMode == kPlayComputer) {
-    game.computerTurnPending = true;
-    game.thinkingShown = true;
-  }
-  game.captureFound = false;
-}
-
-void playAndRecord(Game& game, ComputerState& computer, Side side) {
-  game.dragFromX = computer.chosenMove.fromX;
-  game.dragFromY = computer.chosenMove.fromY;
-  game.dragToX = computer.chosenMove.toX;
-  game.dragToY = computer.chosenMove.toY;
-  playChosenMove(game, computer, side);
-  countMaterial(game, computer);
-  computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
+MoveRequest requestOf(const Candidate& c, Side side) {
+  return MoveRequest{c.kind, side, c.index, c.fromX, c.fromY, c.toX, c.toY};
 }
 
 // When the side has no judged candidate at all (every move leaves its king
 // attacked), the first move the generators accept, so that the game goes on
-// and the opponent may take the king. False when no piece can move.
-bool chooseFirstPossibleMove(Game& game, ComputerState& computer, Side side) {
+// and the opponent may take the king. None when no piece can move.
+std::optional<MoveRequest> firstPossibleMove(Game& game, Side side) {
   game.trialMode = true;
   for (PieceKind kind : kKindOrder) {
     for (int i = 0; i < pieceCountOf(kind); ++i) {
@@ -72,39 +41,19 @@ bool chooseFirstPossibleMove(Game& game, ComputerState& computer, Side side) {
         cancelMove(*p);
         if (result == kMovePossible) {
           const bool royal = kind == kQueen || kind == kKing;
-          computer.chosenMove = ChosenMove{kind, tx, ty, p->x, p->y, royal ? kNoIndex : i, code};
-          return true;
+          return MoveRequest{kind, side, royal ? kNoIndex : i, p->x, p->y, tx, ty};
         }
       }
     }
   }
-  return false;
+  game.trialMode = false;  // nothing to play
+  return std::nullopt;
 }
 
-// The one-ply list's best entry, or a fallback when the list is empty. False
-// when nothing at all can be played.
-bool chooseBestOrFallback(Game& game, ComputerState& computer, const CandidateList& list, Side side) {
-  if (!isEmptyCandidate(list.entries[0])) {
-    chooseCandidate(computer, list.entries[0]);
-    return true;
-  }
-  return chooseFirstPossibleMove(game, computer, side);
-}
-
-// Black cannot move at all. Passing the turn would leave White's move
-// without its reply in the history, so the player is told and may take the
-// move back or start a new game.
-void passBlackTurn(Game& game) {
-  game.trialMode = false;
-  dialogs().message(kNoMoveMessage);
-}
-
-void finishBlackTurn(Game& game, ComputerState& computer, bool chosen) {
-  if (chosen) {
-    playAndRecord(game, computer, kBlack);
-  } else {
-    passBlackTurn(game);
-  }
+// The one-ply list's best entry, or a fallback when the list is empty.
+std::optional<MoveRequest> bestOrFallback(Game& game, const CandidateList& list, Side side) {
+  if (!isEmptyCandidate(list.entries[0])) return requestOf(list.entries[0], side);
+  return firstPossibleMove(game, side);
 }
 
 // "No move": the place in a line of a side whose list is empty, because every
@@ -180,36 +129,31 @@ int32_t judgeLevelThreeLine(Game& game, ComputerState& computer, const Candidate
   return blackLine;
 }
 
-// Keeps the first move of the best line so far; false when `value` is no
-// better (among equal lines the better ranked first move stays).
-bool keepIfBetter(ComputerState& computer, int32_t value, const Candidate& first) {
-  if (value <= computer.bestLineValue) return false;
+// Keeps the first move of the best line so far; an equal line keeps the
+// better ranked first move.
+void keepIfBetter(ComputerState& computer, int32_t value, const Candidate& first, std::optional<MoveRequest>& best) {
+  if (value <= computer.bestLineValue) return;
   computer.bestLineValue = value;
-  chooseCandidate(computer, first);
-  return true;
+  best = requestOf(first, kBlack);
 }
 
 }  // namespace
 
-void playLevelOne(Game& game, ComputerState& computer) {
+std::optional<MoveRequest> levelOneMove(Game& game, ComputerState& computer) {
   searchSide(game, computer, kBlack, 0);
-  finishBlackTurn(game, computer, chooseBestOrFallback(game, computer, computer.resultList[0], kBlack));
+  return bestOrFallback(game, computer.resultList[0], kBlack);
 }
 
-void playHint(Game& game, ComputerState& computer) {
+std::optional<MoveRequest> hintMove(Game& game, ComputerState& computer) {
   searchSide(game, computer, kWhite, 1);
-  if (chooseBestOrFallback(game, computer, computer.resultList[1], kWhite)) {
-    playAndRecord(game, computer, computer.hintRequested ? kWhite : kBlack);
-  } else {
-    game.trialMode = false;
-  }
+  return bestOrFallback(game, computer.resultList[1], kWhite);
 }
 
 // Black's ten best moves, each with White's best reply and Black's best
 // answer to that.
-void playLevelTwo(Game& game, ComputerState& computer) {
+std::optional<MoveRequest> levelTwoMove(Game& game, ComputerState& computer) {
   searchSide(game, computer, kBlack, 0);
-  bool chosen = false;
+  std::optional<MoveRequest> best;
   for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(game, computer, first, kBlack, 1);
@@ -218,21 +162,20 @@ void playLevelTwo(Game& game, ComputerState& computer) {
     lineEntry(computer.resultList[1], 0, reply);
     applyAndSearch(game, computer, reply, kWhite, 2);
     lineEntry(computer.resultList[2], 0, answer);
-    chosen = keepIfBetter(computer, levelTwoValue(first, reply, answer), first) || chosen;
+    keepIfBetter(computer, levelTwoValue(first, reply, answer), first, best);
     undoLineEntry(game, computer, reply);
     undoCandidate(game, computer);
   }
   computer.bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
-  finishBlackTurn(game, computer, chosen);
+  return best ? best : bestOrFallback(game, computer.resultList[0], kBlack);
 }
 
 // Black's ten best moves, White's ten best replies to each, Black's ten best
 // answers to those and White's best answer: White keeps its best reply per
 // first move, Black the first move whose line is best for Black.
-void playLevelThree(Game& game, ComputerState& computer) {
+std::optional<MoveRequest> levelThreeMove(Game& game, ComputerState& computer) {
   searchSide(game, computer, kBlack, 0);
-  bool chosen = false;
+  std::optional<MoveRequest> best;
   for (const Candidate& first : computer.resultList[0].entries) {
     if (isEmptyCandidate(first)) continue;
     applyAndSearch(game, computer, first, kBlack, 1);
@@ -244,7 +187,7 @@ void playLevelThree(Game& game, ComputerState& computer) {
         Candidate second;
         if (!lineEntry(computer.resultList[2], k, second)) continue;
         applyAndSearch(game, computer, second, kBlack, 3);
-        chosen = keepIfBetter(computer, judgeLevelThreeLine(game, computer, first, reply, second, j), first) || chosen;
+        keepIfBetter(computer, judgeLevelThreeLine(game, computer, first, reply, second, j), first, best);
         undoLineEntry(game, computer, second);
       }
       undoLineEntry(game, computer, reply);
@@ -252,92 +195,121 @@ void playLevelThree(Game& game, ComputerState& computer) {
     undoCandidate(game, computer);
   }
   computer.bestLineValue = kRejectedScore;
-  if (!chosen) chosen = chooseBestOrFallback(game, computer, computer.resultList[0], kBlack);
-  finishBlackTurn(game, computer, chosen);
+  return best ? best : bestOrFallback(game, computer.resultList[0], kBlack);
 }
 
-void computerTurn(Game& game, ComputerState& computer) {
-  bool tookKing = false;
-  computer.timerBusy += 1;
-  if (computer.timerBusy == 1) {
-    // With a king taken the game is over: the computer does not move.
-    if (game.sideToMove == kBlackToMove && !gameIsOver(game)) {
-      game.thinkingShown = true;
-      computer.hintRequested = false;
-      switch (game.level) {
-        case kLevel1: playLevelOne(game, computer); break;
-        case kLevel2: playLevelTwo(game, computer); break;
-        case kLevel3: playLevelThree(game, computer); break;
-        case kLevel4:
-          if (!playLevelFour(game, computer)) {
-            computer.timerBusy = 0;
-            return;  // still thinking: "Düşünüyorum..." stays and the timer runs on
-          }
-          break;
-        default: break;
-      }
-      tookKing = gameIsOver(game);
-    } else {
-      computer.hintRequested = false;
-      stopLevelFour(game);  // nothing left to think about
-    }
-    game.thinkingShown = false;
+MoveOutcome playComputerMove(Game& game, ComputerState& computer, const MoveRequest& move) {
+  // The index the generators write on the target square, as a drag of the
+  // piece would give it; a castling goes through no generator.
+  const int32_t code = moveCodeFor(move.kind, move.side, move.toX - move.fromX, move.toY - move.fromY);
+  if (!isCastlingMove(move.kind, code)) {
+    const bool royal = move.kind == kQueen || move.kind == kKing;
+    game.movingIndex = royal ? 0 : move.index;
   }
-  game.computerTurnPending = false;
-  computer.timerBusy = 0;
-  // Said once the turn is over, with the timer stopped.
-  if (tookKing) announceGameEnd(game, KingTaker::Computer);
+  const MoveOutcome outcome = requestMove(game, move);
+  game.captureFound = false;
+  countMaterial(game, computer);
+  computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;
+  return outcome;
 }
 
 namespace {
 
-// Plays the engine's move for `side`; a move the driver refuses is counted and
-// replaced by level 3's (the hint's for White).
-void playEngineChoice(Game& game, ComputerState& computer, const ChosenMove& m, Side side) {
-  computer.chosenMove = m;
-  const int32_t before = game.sideToMove;
-  playAndRecord(game, computer, side);
-  if (game.sideToMove != before) return;
-  levelFourRefusals += 1;
-  if (side == kBlack) {
-    playLevelThree(game, computer);
-  } else {
-    computer.hintRequested = true;
-    playHint(game, computer);
-    computer.hintRequested = false;
+// Plays Black's reply; with none the player is told (passing the turn would
+// leave White's move without its reply in the history).
+MoveOutcome playReply(Game& game, ComputerState& computer, const std::optional<MoveRequest>& move) {
+  if (!move) {
+    game.trialMode = false;
+    return MoveOutcome::NoMove;
   }
+  return playComputerMove(game, computer, *move);
+}
+
+// The engine's move for `side`; a move the driver refuses is counted and
+// replaced by level 3's (the hint's for White).
+MoveOutcome playEngineChoice(Game& game, ComputerState& computer, LevelFour& levelFour, const MoveRequest& move) {
+  const MoveOutcome outcome = playComputerMove(game, computer, move);
+  if (outcome != MoveOutcome::Refused) return outcome;
+  levelFour.refusals += 1;
+  if (move.side == kBlack) return playReply(game, computer, levelThreeMove(game, computer));
+  const std::optional<MoveRequest> hint = hintMove(game, computer);
+  if (!hint) {
+    game.trialMode = false;
+    return MoveOutcome::NoMove;
+  }
+  return playComputerMove(game, computer, *hint);
+}
+
+// Level 4 on the timer: starts thinking, or plays the move once thought out.
+// nullopt while the engine still thinks.
+std::optional<MoveOutcome> playLevelFour(Game& game, ComputerState& computer, LevelFour& levelFour) {
+  if (game.playMode != kPlayComputer) {
+    levelFour.stop(game);
+    return MoveOutcome::Refused;
+  }
+  const Thought thought = levelFour.think(game);
+  if (thought.thinking) return std::nullopt;
+  if (!thought.move) return playReply(game, computer, levelThreeMove(game, computer));
+  return playEngineChoice(game, computer, levelFour, *thought.move);
 }
 
 }  // namespace
 
-bool playLevelFour(Game& game, ComputerState& computer) {
-  if (game.playMode != kPlayComputer) {
-    stopLevelFour(game);
-    return true;
+MoveOutcome computerTurn(Game& game, ComputerState& computer, LevelFour& levelFour) {
+  MoveOutcome outcome = MoveOutcome::Refused;
+  // With a king taken the game is over: the computer does not move.
+  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) {
+    game.thinkingShown = true;
+    computer.hintRequested = false;
+    switch (game.level) {
+      case kLevel1: outcome = playReply(game, computer, levelOneMove(game, computer)); break;
+      case kLevel2: outcome = playReply(game, computer, levelTwoMove(game, computer)); break;
+      case kLevel3: outcome = playReply(game, computer, levelThreeMove(game, computer)); break;
+      case kLevel4: {
+        const std::optional<MoveOutcome> played = playLevelFour(game, computer, levelFour);
+        if (!played) return MoveOutcome::Refused;  // still thinking: "Düşünüyorum..." stays, the reply is still due
+        outcome = *played;
+        break;
+      }
+      default: break;
+    }
+  } else {
+    computer.hintRequested = false;
+    levelFour.stop(game);  // nothing left to think about
   }
-  ChosenMove m{};
-  switch (thinkLevelFour(game, m)) {
-    case Thought::Thinking: return false;
-    case Thought::NoMove: playLevelThree(game, computer); return true;  // which tells the player
-    case Thought::Ready: break;
+  game.thinkingShown = false;
+  game.computerTurnPending = false;
+  if (gameIsOver(game) && moveMade(outcome)) {
+    endGame(game);
+    return MoveOutcome::KingTaken;
   }
-  playEngineChoice(game, computer, m, kBlack);
-  return true;
+  return outcome;
 }
 
-bool playEngineMove(Game& game, ComputerState& computer, int moveTimeMs) {
-  const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
-  ChosenMove m{};
-  if (!chooseEngineMove(game, moveTimeMs, m)) return false;
-  playEngineChoice(game, computer, m, side);
-  return true;
+MoveOutcome playEngineMove(Game& game, ComputerState& computer, LevelFour& levelFour, int moveTimeMs) {
+  const std::optional<MoveRequest> move = levelFour.chooseNow(game, moveTimeMs);
+  if (!move) return MoveOutcome::NoMove;
+  return playEngineChoice(game, computer, levelFour, *move);
 }
 
 // No hint once the game is over; a hint that takes a king wins for the
-// player.
-void requestHint(Game& game, ComputerState& computer) {
-  if (gameIsOver(game)) return;
+// player. Against the computer, Black's reply is then due.
+MoveOutcome requestHint(Game& game, ComputerState& computer) {
+  if (gameIsOver(game)) return MoveOutcome::Refused;
   computer.hintRequested = true;
-  playHint(game, computer);
-  if (gameIsOver(game)) announceGameEnd(game, KingTaker::Player);
+  const std::optional<MoveRequest> hint = hintMove(game, computer);
+  if (!hint) {
+    game.trialMode = false;
+    return MoveOutcome::NoMove;
+  }
+  const MoveOutcome outcome = playComputerMove(game, computer, *hint);
+  if (game.playMode == kPlayComputer) {
+    game.computerTurnPending = true;
+    game.thinkingShown = true;
+  }
+  if (gameIsOver(game)) {
+    endGame(game);
+    return MoveOutcome::KingTaken;
+  }
+  return outcome;
 }

@@ -4,74 +4,92 @@
 #include "game/board.h"
 #include "game/castling_squares.h"
 #include "game/game.h"
-#include "input/board_input.h"
-#include "input/move_driver.h"
+#include "input/move_codes.h"
 
-namespace {
-
-// The program's searcher and its thread, made on first use (the table is
-// allocated then, once).
-struct Engine {
+// The searcher and its thread, and the position the running search started
+// from.
+struct LevelFour::Engine {
   engine::Searcher searcher;
   engine::Thinker thinker{searcher};
-  engine::Position thinkingAbout{};  // the position the running search started from
+  engine::Position thinkingAbout{};
 };
-bool engineMade = false;
-Engine& theEngine() {
-  static Engine e;
-  engineMade = true;
-  return e;
-}
-}  // namespace
 
-ChosenMove chosenFromEngine(const engine::Position& p, engine::Move m) {
+LevelFour::LevelFour() = default;
+LevelFour::~LevelFour() = default;
+
+LevelFour::Engine& LevelFour::engine() {
+  if (!engine_) engine_ = std::make_unique<Engine>();
+  return *engine_;
+}
+
+engine::Position positionFromGame(const Game& game) {
+  int8_t squares[engine::kPieces];
+  for (int id = 0; id < engine::kPieces; ++id) {
+    const Piece& g = pieceById(game.pieces, id);
+    squares[id] = g.onBoard ? int8_t(engine::sq(g.x, g.y)) : engine::kNone;
+  }
+  // A right is open while king and rook stand unmoved on their start squares.
+  uint8_t rights = 0;
+  for (int colour = 0; colour < 2; ++colour) {
+    const Piece& king = game.pieces.kings[colour];
+    const int r = colour == 0 ? 0 : 7;
+    if (!king.onBoard || king.moved || king.x != kKingStartFile || king.y != r) continue;
+    for (const CastlingSquares& c : kCastlings) {
+      const Piece& rook = game.pieces.rooks[colour][c.rookIndex];
+      if (!rook.onBoard || rook.moved || rook.x != c.rookFrom || rook.y != r) continue;
+      const uint8_t bit = c.code == kShortCastling ? engine::kWhiteShort : engine::kWhiteLong;
+      rights |= uint8_t(colour == 0 ? bit : bit << 2);
+    }
+  }
+  return engine::positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
+}
+
+MoveRequest requestFromEngine(const engine::Position& p, engine::Move m) {
   const int id = p.board[engine::moveFrom(m)];
   const PieceKind kind = pieceKindOf(id);
-  const Side side = pieceSideOf(id);
-  const int32_t fromX = engine::fileOf(engine::moveFrom(m));
-  const int32_t fromY = engine::rankOf(engine::moveFrom(m));
-  const int32_t toX = engine::fileOf(engine::moveTo(m));
-  const int32_t toY = engine::rankOf(engine::moveTo(m));
   const bool royal = kind == kQueen || kind == kKing;
   const int32_t index = royal ? kNoIndex : id < 16 ? id % 8 : id % 2;
-  int32_t code = moveCodeFor(kind, side, toX - fromX, toY - fromY);
-  if (engine::moveFlag(m) != engine::kPlain) code = castlingCodeForKingTo(toX);
-  return ChosenMove{kind, toX, toY, fromX, fromY, index, code};
+  return MoveRequest{kind,
+                     pieceSideOf(id),
+                     index,
+                     engine::fileOf(engine::moveFrom(m)),
+                     engine::rankOf(engine::moveFrom(m)),
+                     engine::fileOf(engine::moveTo(m)),
+                     engine::rankOf(engine::moveTo(m))};
 }
 
-Thought thinkLevelFour(Game& game, ChosenMove& move) {
-  Engine& e = theEngine();
+Thought LevelFour::think(Game& game) {
+  Engine& e = engine();
   engine::Thinker& t = e.thinker;
-  const engine::Position now = engine::positionFromGame(game);
+  const engine::Position now = positionFromGame(game);
   if (t.busy() && now.key != e.thinkingAbout.key) t.stop();  // the game moved on: think again
   if (!t.busy()) {
     e.thinkingAbout = now;
-    t.start(now, engine::SearchLimits{levelFourMoveMs, 64, nullptr});
+    t.start(now, engine::SearchLimits{moveMs, 64, nullptr});
     game.dropsRefused = true;
-    return Thought::Thinking;
+    return Thought{true, std::nullopt};
   }
   const std::optional<engine::SearchResult> result = t.take();
-  if (!result) return Thought::Thinking;
+  if (!result) return Thought{true, std::nullopt};
   game.dropsRefused = false;
-  if (result->best == engine::kNoMove) return Thought::NoMove;
-  move = chosenFromEngine(e.thinkingAbout, result->best);
-  return Thought::Ready;
+  if (result->best == engine::kNoMove) return Thought{false, std::nullopt};
+  return Thought{false, requestFromEngine(e.thinkingAbout, result->best)};
 }
 
-bool levelFourThinking() { return engineMade && theEngine().thinker.busy(); }
+bool LevelFour::thinking() const { return engine_ && engine_->thinker.busy(); }
 
-void stopLevelFour(Game& game) {
-  if (engineMade) theEngine().thinker.stop();
+void LevelFour::stop(Game& game) {
+  if (engine_) engine_->thinker.stop();
   game.dropsRefused = false;
 }
 
-bool chooseEngineMove(Game& game, int moveTimeMs, ChosenMove& move, engine::SearchResult* info) {
-  stopLevelFour(game);
-  theEngine().thinker.wait();  // the searcher is free again
-  const engine::Position now = engine::positionFromGame(game);
-  const engine::SearchResult result = theEngine().searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
+std::optional<MoveRequest> LevelFour::chooseNow(Game& game, int moveTimeMs, engine::SearchResult* info) {
+  stop(game);
+  Engine& e = engine();
+  e.thinker.wait();  // the searcher is free again
+  const engine::Position now = positionFromGame(game);
+  const engine::SearchResult result = e.searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
   if (info != nullptr) *info = result;
-  if (result.best == engine::kNoMove) return false;
-  move = chosenFromEngine(now, result.best);
-  return true;
+  if (result.best == engine::kNoMove) return std::nullopt;
+  return requestFromEngine(now, result.best);
 }

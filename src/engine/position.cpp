@@ -1,8 +1,8 @@
 #include "engine/position.h"
 
 #include "engine/tables.h"
-#include "game/board.h"
 #include "game/castling_squares.h"
+#include "game/records.h"
 
 namespace engine {
 
@@ -125,28 +125,6 @@ Position positionFromSquares(const int8_t (&squares)[kPieces], uint8_t castling,
   p.colour = uint8_t(colour);
   p.key = computeKey(p);
   return p;
-}
-
-Position positionFromGame(const Game& game) {
-  int8_t squares[kPieces];
-  for (int id = 0; id < kPieces; ++id) {
-    const Piece& g = pieceById(game.pieces, id);
-    squares[id] = g.onBoard == 1 ? int8_t(sq(g.x, g.y)) : kNone;
-  }
-  // A right is open while king and rook stand unmoved on their start squares.
-  uint8_t rights = 0;
-  for (int colour = 0; colour < 2; ++colour) {
-    const Piece& king = game.pieces.kings[colour];
-    const int r = colour == 0 ? 0 : 7;
-    if (king.onBoard != 1 || king.moved != 0 || king.x != kKingStartFile || king.y != r) continue;
-    for (const CastlingSquares& c : kCastlings) {
-      const Piece& rook = game.pieces.rooks[colour][c.rookIndex];
-      if (rook.onBoard != 1 || rook.moved != 0 || rook.x != c.rookFrom || rook.y != r) continue;
-      const uint8_t bit = c.code == kShortCastling ? kWhiteShort : kWhiteLong;
-      rights |= uint8_t(colour == 0 ? bit : bit << 2);
-    }
-  }
-  return positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
 }
 
 bool attacked(const Position& p, int s, int byColour) {

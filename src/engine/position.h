@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "engine/squares.h"
-#include "game/game.h"
+#include "game/types.h"
 
 namespace engine {
 
@@ -46,9 +46,6 @@ struct MoveList {
   int count = 0;
   void add(Move m) { moves[count++] = m; }
 };
-
-// The game's position as it stands between moves (pieces at rest).
-Position positionFromGame(const Game& game);
 
 // A position from a piece layout: `squares` gives each piece's square
 // (kNone when taken); rights and side as given. Key computed.

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "game/board.h"
+#include "game/records.h"
 
 namespace engine {
 

@@ -8,13 +8,6 @@
 #include "input/move_driver.h"
 #include "input/move_targets.h"
 
-namespace {
-
-constexpr int kWhiteKingPicture = 13;
-constexpr int kBlackKingPicture = 29;
-
-}  // namespace
-
 // Every drop ends the choice too, whatever it played.
 void letGoChosenPiece(Game& game) {
   game.chosenPicture = 0;
@@ -28,6 +21,11 @@ void startComputerTurn(Game& game) {
 }
 
 namespace {
+
+// The move the drag variables describe, dropped on (toX, toY).
+MoveRequest droppedMove(const Game& game, int32_t toX, int32_t toY) {
+  return MoveRequest{game.movingKind, game.movingSide, game.movingIndex, game.dragFromX, game.dragFromY, toX, toY};
+}
 
 // The drag variables of a press on a board picture; false for any other
 // picture.
@@ -64,51 +62,58 @@ bool acceptDragOver() { return true; }
 
 // Once a king is taken every drop is refused and the computer is not asked to
 // move: the dragged picture goes back to its square.
-void dropOnSquare(Game& game, int shape) {
+MoveOutcome dropOnSquare(Game& game, int shape) {
   letGoChosenPiece(game);
-  if (shape < 1 || shape > kSquareCount || gameIsOver(game) || game.dropsRefused) return;
+  if (shape < 1 || shape > kSquareCount || gameIsOver(game) || game.dropsRefused) return MoveOutcome::Refused;
   game.dragToX = shapeFile(shape);
   game.dragToY = shapeRank(shape);
-  requestMove(game, game.movingKind, game.movingSide, game.movingIndex);
-  startComputerTurn(game);
+  const MoveOutcome outcome = requestMove(game, droppedMove(game, game.dragToX, game.dragToY));
+  if (outcome == MoveOutcome::KingTaken) {
+    endGame(game);
+  } else {
+    startComputerTurn(game);
+  }
+  return outcome;
 }
 
-void dropOnPiece(Game& game, int picture) {
+MoveOutcome dropOnPiece(Game& game, int picture) {
   letGoChosenPiece(game);
   const PictureOwner owner = pictureOwner(picture);
   const Piece* target = pieceOf(game, owner.kind, owner.side, owner.index);
-  if (target == nullptr || gameIsOver(game) || game.dropsRefused) return;
+  if (target == nullptr || gameIsOver(game) || game.dropsRefused) return MoveOutcome::Refused;
   game.dragToX = target->x;
   game.dragToY = target->y;
-  const int32_t made = requestMove(game, game.movingKind, game.movingSide, game.movingIndex);
-  if (picture == kWhiteKingPicture || picture == kBlackKingPicture) {
-    if (made != 0) announceGameEnd(game, KingTaker::Player);
-  } else if (owner.side == kBlack) {
+  const MoveOutcome outcome = requestMove(game, droppedMove(game, game.dragToX, game.dragToY));
+  if (outcome == MoveOutcome::KingTaken) {
+    endGame(game);
+  } else if (owner.side == kBlack && owner.kind != kKing) {
     startComputerTurn(game);
   }
+  return outcome;
 }
 
-void clickPiece(Game& game, int picture) {
-  if (picture < 1 || picture > kBoardPictureCount) return;
+MoveOutcome clickPiece(Game& game, int picture) {
+  if (picture < 1 || picture > kBoardPictureCount) return MoveOutcome::Refused;
   const int chosen = game.chosenPicture;
   if (chosen == 0) {
     choosePicture(game, picture);
-    return;
+    return MoveOutcome::Refused;
   }
   if (picture == chosen) {
     letGoChosenPiece(game);
-    return;
+    return MoveOutcome::Refused;
   }
   recordDragStart(game, chosen);
-  dropOnPiece(game, picture);
+  const MoveOutcome outcome = dropOnPiece(game, picture);
   // A click on another piece of the chosen one's side chooses it instead.
   if (pictureOwner(picture).side == pictureOwner(chosen).side) choosePicture(game, picture);
+  return outcome;
 }
 
-void clickSquare(Game& game, int shape) {
-  if (game.chosenPicture == 0) return;
+MoveOutcome clickSquare(Game& game, int shape) {
+  if (game.chosenPicture == 0) return MoveOutcome::Refused;
   recordDragStart(game, game.chosenPicture);
-  dropOnSquare(game, shape);
+  return dropOnSquare(game, shape);
 }
 
 void endDrag(Game& game) { refreshSelection(game); }

@@ -8,6 +8,7 @@
 
 #include "controls/controls.h"
 #include "game/game.h"
+#include "input/move_driver.h"
 
 enum class MouseButton { Left, Right, Middle };
 
@@ -19,11 +20,13 @@ bool pickUpPiece(Game& game, int picture, MouseButton button);
 // A dragged piece may pass over every square and piece.
 bool acceptDragOver();
 
-// Drops the dragged piece on square 1..64 (1 = a8, 64 = h1).
-void dropOnSquare(Game& game, int shape);
+// Drops the dragged piece on square 1..64 (1 = a8, 64 = h1). Refused when
+// the game is over or level 4 thinks.
+MoveOutcome dropOnSquare(Game& game, int shape);
 
-// Drops the dragged piece on the piece of board picture 1..32.
-void dropOnPiece(Game& game, int picture);
+// Drops the dragged piece on the piece of board picture 1..32; a drop that
+// takes a king ends the game.
+MoveOutcome dropOnPiece(Game& game, int picture);
 
 // Against the computer: hands the turn to the timer, which decides whether
 // Black has to move ("Düşünüyorum..." shows meanwhile).
@@ -33,11 +36,12 @@ void startComputerTurn(Game& game);
 // chosen piece it chooses a piece of the side to move; on the chosen piece it
 // lets it go; elsewhere it drops the chosen piece there (as dropOnPiece),
 // after which a piece of the same side that was clicked is chosen instead.
-void clickPiece(Game& game, int picture);
+// What became of the move, Refused when the click only chose or let go.
+MoveOutcome clickPiece(Game& game, int picture);
 
 // The same on square 1..64 with no piece on it: drops the chosen piece there
 // (as dropOnSquare).
-void clickSquare(Game& game, int shape);
+MoveOutcome clickSquare(Game& game, int shape);
 
 // A drag has ended, dropped or not: the dots are the chosen piece's again.
 void endDrag(Game& game);

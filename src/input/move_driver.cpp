@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "controls/controls.h"
-#include "controls/dialogs.h"
 #include "game/attack_maps.h"
 #include "game/board.h"
 #include "game/captures.h"
@@ -14,8 +13,6 @@
 #include "input/move_codes.h"
 #include "input/move_list.h"
 #include "input/move_targets.h"
-
-const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
 
 namespace {
 
@@ -65,33 +62,29 @@ HalfMoveRecord& currentHalfMove(Game& game, Side side) {
   return side == kWhite ? entry.white : entry.black;
 }
 
-int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
+MoveOutcome requestMove(Game& game, const MoveRequest& request) {
+  const PieceKind kind = request.kind;
+  const Side side = request.side;
+  const int32_t index = request.index;
   game.trialMode = false;  // a real move is never a trial
-  const int32_t dx = game.dragToX - game.dragFromX;
-  const int32_t dy = game.dragToY - game.dragFromY;
-  const int32_t code = moveCodeFor(kind, side, dx, dy);
-  if (code == 0) return 0;
-  if (!sidesTurn(game, side)) return 0;
-  if (game.moveCount >= kHistoryCapacity) {
-    dialogs().message(kHistoryFullMessage);
-    return 0;
-  }
+  const int32_t code = moveCodeFor(kind, side, request.toX - request.fromX, request.toY - request.fromY);
+  if (code == 0) return MoveOutcome::Refused;
+  if (!sidesTurn(game, side)) return MoveOutcome::Refused;
+  if (game.moveCount >= kHistoryCapacity) return MoveOutcome::HistoryFull;
   if (isCastlingMove(kind, code)) {
-    // Castling is recorded here but, as always, reported as no move made.
-    if (castle(game, code, side, kCastlePlay) == 1) {
-      handOverTurn(game, side);
-      recordCastling(game, code, side);
-    }
-    return 0;
+    if (castle(game, code, side, kCastlePlay) != 1) return MoveOutcome::Refused;
+    handOverTurn(game, side);
+    recordCastling(game, code, side);
+    return MoveOutcome::Castled;
   }
   Piece* piece = pieceOf(game, kind, side, index);
-  if (piece == nullptr || !piece->onBoard) return 0;
+  if (piece == nullptr || !piece->onBoard) return MoveOutcome::Refused;
   const int32_t fromX = piece->x;
   const int32_t fromY = piece->y;
   const bool movedBefore = piece->moved;
 
   const int32_t result = generateMove(game, kind, *piece, code);
-  if (result != kMovePossible) return 0;
+  if (result != kMovePossible) return MoveOutcome::Refused;
   commitMove(game, *piece);
 
   handOverTurn(game, side);
@@ -106,6 +99,7 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
   h.toX = piece->x;
   h.toY = piece->y;
   h.captureFlag = 0;
+  bool tookKing = false;
   if (game.captureMade) {
     int32_t& capturedMoved = side == kWhite ? game.capturedMovedBlack : game.capturedMovedWhite;
     h.captureFlag = 1;
@@ -115,6 +109,7 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
     h.captureX = piece->x;
     h.captureY = piece->y;
     capturedMoved = 0;
+    tookKing = game.probe.kind == kKing;
   }
   if (side == kBlack) game.moveCount += 1;
 
@@ -125,11 +120,11 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
   }
   if (side == kBlack && kind != kKing) testCheckOnWhiteKing(game);
 
-  appendListLine(game, formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
+  appendListLine(game, formatMoveLine(kind, side, index, request.fromX, request.fromY, request.toX, request.toY,
                                       game.moveMark, game.moveNumber));
   if (side == kBlack) appendListLine(game, kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
   refreshSelection(game);
-  return 1;
+  return tookKing ? MoveOutcome::KingTaken : MoveOutcome::Made;
 }

@@ -6,10 +6,9 @@
 
 namespace {
 
-bool convert(const char* to, const char* from, const std::string& in, std::string& out) {
+std::optional<std::string> convert(const char* to, const char* from, const std::string& in) {
   iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out.clear();
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   std::string buffer(in.size() * 4 + 16, '\0');
   char* src = const_cast<char*>(in.data());
   size_t srcLeft = in.size();
@@ -17,16 +16,15 @@ bool convert(const char* to, const char* from, const std::string& in, std::strin
   size_t dstLeft = buffer.size();
   const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
   iconv_close(cd);
-  if (r == static_cast<size_t>(-1) || srcLeft != 0) return false;
-  out.assign(buffer.data(), buffer.size() - dstLeft);
-  return true;
+  if (r == static_cast<size_t>(-1) || srcLeft != 0) return std::nullopt;
+  return std::string(buffer.data(), buffer.size() - dstLeft);
 }
 
 }  // namespace
 
-bool utf8ToCp1254(const std::string& utf8, std::string& out) { return convert("CP1254", "UTF-8", utf8, out); }
+std::optional<std::string> utf8ToCp1254(const std::string& utf8) { return convert("CP1254", "UTF-8", utf8); }
 
-bool cp1254ToUtf8(const std::string& bytes, std::string& out) { return convert("UTF-8", "CP1254", bytes, out); }
+std::optional<std::string> cp1254ToUtf8(const std::string& bytes) { return convert("UTF-8", "CP1254", bytes); }
 
 bool looksLikeUtf8(const std::string& bytes) {
   bool multiByte = false;

@@ -86,36 +86,35 @@ bool writeFileAtomically(const std::string& name, const std::string& data) {
 
 // Reads a whole file through one descriptor, opened without blocking (a FIFO
 // put in the file's place cannot hold the window) and checked once open.
-int32_t readWholeFile(const std::string& path, size_t limit, std::string& bytes) {
+FileContents readWholeFile(const std::string& path, size_t limit) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return kNotFound;
-    return errno == EACCES || errno == EPERM ? kNoPermission : kReadFailed;
+    if (errno == ENOENT || errno == ENOTDIR) return {ReadFault::NotFound, {}};
+    return {errno == EACCES || errno == EPERM ? ReadFault::NoPermission : ReadFault::ReadFailed, {}};
   }
-  int32_t fault = kReadDone;
+  FileContents file{ReadFault::None, {}};
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
-    fault = kReadFailed;
+    file.fault = ReadFault::ReadFailed;
   } else if (S_ISDIR(info.st_mode)) {
-    fault = kIsFolder;
+    file.fault = ReadFault::IsFolder;
   } else if (!S_ISREG(info.st_mode)) {
-    fault = kNotRegularFile;
+    file.fault = ReadFault::NotRegularFile;
   } else if (static_cast<uintmax_t>(info.st_size) > limit) {
-    fault = kTooLarge;
+    file.fault = ReadFault::TooLarge;
   }
   // Read to the end, stopping past the limit should the file have grown.
-  bytes.clear();
   char buffer[65536];
-  while (fault == kReadDone) {
+  while (file.fault == ReadFault::None) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n == 0) break;
     if (n < 0) {
-      if (errno != EINTR) fault = kReadFailed;
+      if (errno != EINTR) file.fault = ReadFault::ReadFailed;
       continue;
     }
-    bytes.append(buffer, static_cast<size_t>(n));
-    if (bytes.size() > limit) fault = kTooLarge;
+    file.bytes.append(buffer, static_cast<size_t>(n));
+    if (file.bytes.size() > limit) file.fault = ReadFault::TooLarge;
   }
   ::close(fd);
-  return fault;
+  return file;
 }

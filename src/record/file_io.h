@@ -8,18 +8,24 @@
 #include <string>
 
 // Why a file could not be read.
-enum ReadFault : int32_t {
-  kReadDone = 0,
-  kNotFound = 1,
-  kNoPermission = 2,
-  kIsFolder = 3,
-  kNotRegularFile = 4,
-  kTooLarge = 5,
-  kReadFailed = 6,
+enum class ReadFault : int32_t {
+  None,  // read whole
+  NotFound,
+  NoPermission,
+  IsFolder,
+  NotRegularFile,
+  TooLarge,
+  ReadFailed,
 };
 
-// The whole of a regular file of at most `limit` bytes; a ReadFault.
-int32_t readWholeFile(const std::string& path, size_t limit, std::string& bytes);
+// A whole file, or why it could not be read (then `bytes` is empty or partial).
+struct FileContents {
+  ReadFault fault;
+  std::string bytes;
+};
+
+// The whole of a regular file of at most `limit` bytes.
+FileContents readWholeFile(const std::string& path, size_t limit);
 
 // Writes `data` as the file `name` (a symbolic link's target, the link
 // staying) through a temporary file renamed over it. False when nothing

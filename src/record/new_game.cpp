@@ -1,16 +1,12 @@
 #include "record/new_game.h"
 
 #include "controls/controls.h"
-#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/game.h"
 #include "game/list_lines.h"
 #include "input/move_list.h"
 #include "input/move_targets.h"
-
-const char* const kSaveQuestion = "Oyunu kaydetmek istiyormusunuz?";
-const char* const kSaveQuestionCaption = "Uyarı";
 
 namespace {
 
@@ -33,12 +29,4 @@ void startNewGame(Game& game) {
   refreshSelection(game);
 }
 
-bool mayReplaceGame(Game& game, void (*save)(Game&)) {
-  if (game.gameSaved || listLineCount(game) <= kHeaderLineCount) return true;
-  switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
-    case Answer::Yes: save(game); return game.gameSaved;
-    case Answer::No: return true;
-    case Answer::Cancel: break;
-  }
-  return false;
-}
+bool hasUnsavedMoves(const Game& game) { return !game.gameSaved && listLineCount(game) > kHeaderLineCount; }

@@ -1,8 +1,7 @@
 // A new game: the one reset behind the "Başlat" button and the opening of a
-// saved game, and the question asked before a game is replaced.
+// saved game.
 #pragma once
 
-#include "controls/controls.h"
 #include "game/game.h"
 
 // The two header lines every move list starts with.
@@ -13,13 +12,5 @@ void writeListHeaders(Game& game);
 // request counts, which run from the start of the program.
 void startNewGame(Game& game);
 
-// The question asked before a game with unsaved moves is left.
-extern const char* const kSaveQuestion;         // "Oyunu kaydetmek istiyormusunuz?"
-extern const char* const kSaveQuestionCaption;  // "Uyarı"
-
-// Before a new game or an opened one replaces the game on the board: when it
-// has moves that were not saved, asks whether to save it (Evet/Hayır/İptal)
-// and on Evet runs `save` (the save command). True when the game may be
-// replaced: nothing to lose, saved, or Hayır; false keeps it (İptal, or a save
-// cancelled or failed).
-bool mayReplaceGame(Game& game, void (*save)(Game&));
+// True when leaving the game would lose moves that were not saved.
+bool hasUnsavedMoves(const Game& game);

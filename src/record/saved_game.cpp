@@ -4,9 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "computer/level_four.h"
-#include "controls/controls.h"
-#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling_squares.h"
@@ -29,15 +26,6 @@ constexpr int32_t kBlankLine = 3;
 constexpr Side sideOfLine(int32_t role) { return role == kWhiteLine ? kWhite : kBlack; }
 constexpr size_t kFirstPieceScan = 2;
 constexpr size_t kFirstSquareScan = 14;
-
-std::string withDefaultExtension(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return path + ".oyk";
-  return path;
-}
-
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 
 // Position of the first character of `set` at or after `from`, or npos.
 size_t scanFor(const std::string& line, size_t from, const char* set) {
@@ -68,17 +56,6 @@ bool readSquare(const std::string& line, size_t q, int32_t& x, int32_t& y) {
   return true;
 }
 
-std::string readFaultMessage(int32_t fault, const std::string& path) {
-  switch (fault) {
-    case kNotFound: return "Dosya açılamadı: " + quoted(path) + " adında bir dosya yok.";
-    case kNoPermission: return "Dosya açılamadı: " + quoted(path) + " dosyasını okuma izniniz yok.";
-    case kIsFolder: return "Dosya açılamadı: " + quoted(path) + " bir klasör, dosya değil.";
-    case kNotRegularFile: return "Dosya açılamadı: " + quoted(path) + " sıradan bir dosya değil.";
-    case kTooLarge: return "Dosya kayıtlı bir oyun için çok büyük: " + quoted(path);
-    default: return "Dosya açılamadı: " + quoted(path);
-  }
-}
-
 // A line can be played only when its squares lie on the board and the piece
 // it names stands on its from-square.
 bool standsOnFromSquare(Game& game, const ParsedMove& m, Side side) {
@@ -99,15 +76,16 @@ bool isText(const std::string& bytes) {
 
 }  // namespace
 
-bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move) {
+std::optional<ParsedMove> parseMoveLine(const std::string& line, int32_t role) {
+  ParsedMove move{};
   const size_t piece = scanFor(line, kFirstPieceScan, "pkafvsBK");
-  if (piece == std::string::npos) return false;
+  if (piece == std::string::npos) return std::nullopt;
   const char letter = line[piece];
   move.kind = kindOfLetter(letter);
   move.index = kNoIndex;
   if (move.kind == kPawn || move.kind == kRook || move.kind == kKnight || move.kind == kBishop) {
     const size_t digit = scanFor(line, piece + 1, "12345678");
-    if (digit == std::string::npos) return false;
+    if (digit == std::string::npos) return std::nullopt;
     move.index = line[digit] - '1';
   }
   if (letter == 'K' || letter == 'B') {
@@ -116,12 +94,13 @@ bool parseMoveLine(const std::string& line, int32_t role, ParsedMove& move) {
     move.fromY = r;
     move.toX = castlingSquares(letter == 'K' ? kShortCastling : kLongCastling).kingTo;
     move.toY = r;
-    return true;
+    return move;
   }
   const size_t from = scanFor(line, kFirstSquareScan, "ABCDEFGH");
-  if (from == std::string::npos || !readSquare(line, from, move.fromX, move.fromY)) return false;
+  if (from == std::string::npos || !readSquare(line, from, move.fromX, move.fromY)) return std::nullopt;
   const size_t to = scanFor(line, from + 2, "ABCDEFGH");
-  return to != std::string::npos && readSquare(line, to, move.toX, move.toY);
+  if (to == std::string::npos || !readSquare(line, to, move.toX, move.toY)) return std::nullopt;
+  return move;
 }
 
 std::vector<std::string> splitLines(const std::string& bytes) {
@@ -138,106 +117,62 @@ std::vector<std::string> splitLines(const std::string& bytes) {
   return lines;
 }
 
-int32_t replayLines(Game& game, const std::vector<std::string>& lines) {
+ReplayEnd replayLines(Game& game, const std::vector<std::string>& lines) {
   const int32_t count = static_cast<int32_t>(lines.size());
   int32_t role = kWhiteLine;
   for (int32_t i = 2; i < count; ++i) {
     if (role == kBlankLine + 1) role = kWhiteLine;
     if (role != kBlankLine) {
-      ParsedMove m{};
-      if (!parseMoveLine(lines[static_cast<size_t>(i)], role, m) || !standsOnFromSquare(game, m, sideOfLine(role)))
-        return i;
-      game.movingSide = sideOfLine(role);
-      game.movingKind = m.kind;
-      game.movingIndex = m.index;
-      game.dragFromX = m.fromX;
-      game.dragFromY = m.fromY;
-      game.dragToX = m.toX;
-      game.dragToY = m.toY;
-      // A full history would refuse every further line with a message of
-      // its own: the replay ends with one.
-      if (game.moveCount >= kHistoryCapacity) {
-        dialogs().message(kHistoryFullMessage);
-        return -1;
-      }
-      // A castling is reported as no move made: the turn passing tells.
-      const int32_t turn = game.sideToMove;
-      requestMove(game, m.kind, sideOfLine(role), m.index);
-      if (game.sideToMove == turn) return i;
+      const Side side = sideOfLine(role);
+      const std::optional<ParsedMove> m = parseMoveLine(lines[static_cast<size_t>(i)], role);
+      if (!m || !standsOnFromSquare(game, *m, side)) return {i, false};
+      // A full history would refuse every further line: the replay ends.
+      if (game.moveCount >= kHistoryCapacity) return {-1, true};
+      game.movingIndex = m->index;  // the index the generators write on the target square
+      const MoveRequest request{m->kind, side, m->index, m->fromX, m->fromY, m->toX, m->toY};
+      if (!moveMade(requestMove(game, request))) return {i, false};
     }
     ++role;
   }
-  return -1;
+  return {-1, false};
 }
 
 bool saveGameTo(Game& game, const std::string& path) {
   std::string data;
   for (int32_t i = 0; i < listLineCount(game); ++i) {
     const std::string text = listLineText(game, i);
-    std::string bytes;
-    if (!utf8ToCp1254(text, bytes)) bytes = text;
-    data += bytes;
+    data += utf8ToCp1254(text).value_or(text);
     data += "\r\n";
   }
-  if (!writeFileAtomically(path, data)) {
-    dialogs().message("Oyun kaydedilemedi: " + quoted(path) + " dosyasına yazılamadı.");
-    return false;
-  }
+  if (!writeFileAtomically(path, data)) return false;
   game.gameSaved = true;
   return true;
-}
-
-void saveGame(Game& game) {
-  const std::string name = dialogs().chooseSaveFile();
-  if (name.empty()) return;
-  saveGameTo(game, withDefaultExtension(name));
 }
 
 namespace {
 
 // The two header lines alone: a game saved before its first move.
 bool isGameWithoutMoves(const std::vector<std::string>& lines) {
-  std::string header1;
-  return lines.size() == 2 && utf8ToCp1254(kListHeader1, header1) && lines[0] == header1 && lines[1] == kListHeader2;
+  return lines.size() == 2 && lines[0] == utf8ToCp1254(kListHeader1) && lines[1] == kListHeader2;
 }
 
 }  // namespace
 
-bool openGameFrom(Game& game, const std::string& path) {
-  std::string bytes;
-  const int32_t fault = readWholeFile(path, kMaxSavedGameBytes, bytes);
-  if (fault != kReadDone) {
-    dialogs().message(readFaultMessage(fault, path));
-    return false;
-  }
-  std::string text;
-  if (looksLikeUtf8(bytes) && utf8ToCp1254(bytes, text)) bytes = text;
+OpenOutcome openGameFrom(Game& game, const std::string& path) {
+  FileContents file = readWholeFile(path, kMaxSavedGameBytes);
+  if (file.fault != ReadFault::None) return {OpenResult::NotRead, file.fault, {-1, false}};
+  std::string& bytes = file.bytes;
+  if (looksLikeUtf8(bytes)) bytes = utf8ToCp1254(bytes).value_or(bytes);
   const std::vector<std::string> lines = splitLines(bytes);
-  ParsedMove first{};
-  if (!isGameWithoutMoves(lines) &&
-      (!isText(bytes) || lines.size() < 3 || !parseMoveLine(lines[2], kWhiteLine, first))) {
-    dialogs().message("Bu dosya kayıtlı bir oyun değil: " + quoted(path));
-    return false;
-  }
+  if (!isGameWithoutMoves(lines) && (!isText(bytes) || lines.size() < 3 || !parseMoveLine(lines[2], kWhiteLine)))
+    return {OpenResult::NotASavedGame, ReadFault::None, {-1, false}};
   game.gameOpened = true;
   startNewGame(game);
   game.moveCount = 0;
   game.replaying = true;
-  const int32_t bad = replayLines(game, lines);
+  const ReplayEnd replay = replayLines(game, lines);
   game.replaying = false;
-  if (bad >= 0) {
-    dialogs().message("Dosyanın " + std::to_string(bad + 1) +
-                      ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
-  }
   // Against the computer an opened game with Black to move goes on at once.
   if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game);
-  return true;
-}
-
-void openGame(Game& game) {
-  if (!mayReplaceGame(game, saveGame)) return;
-  stopLevelFour(game);
-  const std::string name = dialogs().chooseOpenFile();
-  if (name.empty()) return;
-  openGameFrom(game, name);
+  return {OpenResult::Opened, ReadFault::None, replay};
 }

@@ -2,7 +2,6 @@
 
 #include "computer/computer_state.h"
 #include "computer/evaluation.h"
-#include "computer/level_four.h"
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/captures.h"
@@ -145,7 +144,6 @@ void restoreSelection(Game& game) {
 }  // namespace
 
 void takeBackTo(Game& game, ComputerState& computer, int32_t line) {
-  stopLevelFour(game);
   const bool pendingWhite = unansweredWhiteMove(game);
   int32_t count = 0;
   if (line == 0) {

@@ -1,10 +1,11 @@
 #include "ui/handlers.h"
 
 #include "computer/computer_turn.h"
-#include "record/saved_game.h"
 #include "record/take_back.h"
+#include "ui/file_commands.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/messages.h"
 #include "ui/program.h"
 #include "ui/projection.h"
 
@@ -15,6 +16,11 @@ void shown() { showGame(game, windows); }
 bool shown(bool result) {
   showGame(game, windows);
   return result;
+}
+// A move's handler draws the board first, then says what there is to say.
+void shown(MoveOutcome outcome, Mover mover) {
+  showGame(game, windows);
+  tellMoveOutcome(outcome, mover);
 }
 
 }  // namespace
@@ -29,30 +35,15 @@ void Form1KeyEscape() {
   letGoChosenPiece(game);
   shown();
 }
-void Timer1Timer() {
-  computerTurn(game, computer);
-  shown();
-}
+void Timer1Timer() { shown(computerTurn(game, computer, levelFour), Mover::Computer); }
 
 // The board
 bool Image1MouseDown(int picture, MouseButton button) { return shown(pickUpPiece(game, picture, button)); }
 bool Image4DragOver() { return acceptDragOver(); }
-void Shape41DragDrop(int shape) {
-  dropOnSquare(game, shape);
-  shown();
-}
-void ImageDragDrop(int picture) {
-  dropOnPiece(game, picture);
-  shown();
-}
-void ImageClick(int picture) {
-  clickPiece(game, picture);
-  shown();
-}
-void ShapeClick(int shape) {
-  clickSquare(game, shape);
-  shown();
-}
+void Shape41DragDrop(int shape) { shown(dropOnSquare(game, shape), Mover::Player); }
+void ImageDragDrop(int picture) { shown(dropOnPiece(game, picture), Mover::Player); }
+void ImageClick(int picture) { shown(clickPiece(game, picture), Mover::Player); }
+void ShapeClick(int shape) { shown(clickSquare(game, shape), Mover::Player); }
 void Image1EndDrag() {
   endDrag(game);
   shown();
@@ -60,6 +51,7 @@ void Image1EndDrag() {
 
 // Buttons and the move list
 void Button2Click() {
+  levelFour.stop(game);
   takeBackLastMove(game, computer);
   shown();
 }
@@ -68,6 +60,7 @@ void Button3Click() {
   shown();
 }
 void ListBox1Click(int32_t line) {
+  levelFour.stop(game);
   takeBackTo(game, computer, line);
   shown();
 }
@@ -87,11 +80,11 @@ void RadioButton4Click() {}
 
 // The menu
 void A1Click() {
-  openGame(game);
+  openGameFile();
   shown();
 }
 void Kaydet1Click() {
-  saveGame(game);
+  saveGameAs();
   shown();
 }
 void k1Click() {
@@ -127,13 +120,11 @@ void seviye3Click() {
   shown();
 }
 void Gerihamle1Click() {
+  levelFour.stop(game);
   takeBackLastMove(game, computer);
   shown();
 }
-void Yardmal1Click() {
-  requestHint(game, computer);
-  shown();
-}
+void Yardmal1Click() { shown(requestHint(game, computer), Mover::Player); }
 void Yardm1Click() { Yardm1Show(); }
 
 void restoreChoices(int32_t keptLevel, int32_t keptPlayMode) {

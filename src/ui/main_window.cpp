@@ -2,16 +2,16 @@
 
 #include "computer/level_four.h"
 #include "controls/controls.h"
-#include "controls/dialogs.h"
-#include "game/board.h"
 #include "game/game.h"
 #include "record/new_game.h"
-#include "record/saved_game.h"
+#include "ui/dialogs.h"
+#include "ui/file_commands.h"
+#include "ui/messages.h"
 #include "ui/program.h"
 
 // Level 4 has no radio button that fits in the window: none is selected.
 void chooseLevel(int32_t newLevel) {
-  stopLevelFour(game);  // a search for the old level is dropped; the timer thinks again
+  levelFour.stop(game);  // a search for the old level is dropped; the timer thinks again
   game.level = newLevel;
   windows.form1.radioSelected = newLevel == kLevel4 ? 0 : newLevel;
   windows.form1.baslaChecked = newLevel == kLevel1;
@@ -27,20 +27,20 @@ void setUpMainWindow() {
 }
 
 void newGame() {
-  if (!mayReplaceGame(game, saveGame)) return;
-  stopLevelFour(game);
+  if (!mayReplaceGame()) return;
+  levelFour.stop(game);
   startNewGame(game);
 }
 
 void playAgainstComputer() {
-  stopLevelFour(game);
+  levelFour.stop(game);
   windows.form1.secenek1Checked = true;
   windows.form1.secenek2Checked = false;
   game.playMode = kPlayComputer;
 }
 
 void playTwoPlayers() {
-  stopLevelFour(game);
+  levelFour.stop(game);
   windows.form1.secenek2Checked = true;
   windows.form1.secenek1Checked = false;
   game.playMode = kPlayTwoPlayers;
@@ -49,24 +49,26 @@ void playTwoPlayers() {
 // The player's answer here is the close question's answer too: closing after
 // it asks nothing more.
 void exitGame() {
-  stopLevelFour(game);
   switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
     case Answer::Yes:
-      saveGame(game);
+      saveGameAs();
       // The window closes only when the game is safe.
       if (game.gameSaved) windows.form1.closeRequested = true;
       break;
     case Answer::No: windows.form1.closeRequested = true; break;
     case Answer::Cancel: break;
   }
-  if (windows.form1.closeRequested) windows.closeAnswered = 1;
+  if (windows.form1.closeRequested) {
+    windows.closeAnswered = 1;
+    levelFour.stop(game);  // the reply that was being thought out never lands
+  }
 }
 
 bool mayCloseWindow() {
-  stopLevelFour(game);
+  levelFour.stop(game);
   if (game.gameSaved || windows.closeAnswered == 1) return true;
   if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
-    saveGame(game);
+    saveGameAs();
     if (!game.gameSaved) {
       // Cancelled or failed: keep the window and the game.
       windows.form1.closeRequested = false;

@@ -6,9 +6,10 @@
 #include "ui/designed_controls.h"
 #include "ui/program.h"
 
-// The game, the computer and the windows as the program starts.
+// The game, the computer and the windows as the program starts (level 4
+// keeps its searcher and its table).
 void startUp() {
-  stopLevelFour(game);
+  levelFour.stop(game);
   game = Game{};
   computer = ComputerState{};
   initialiseControls();

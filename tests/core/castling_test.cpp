@@ -75,9 +75,8 @@ TEST(Castling, BothWaysOnBothSides) {
     const size_t linesBefore = listTexts().size();
     if (white) {
       Image1MouseDown(13, MouseButton::Left);
-      game.dragToX = fileOf(to);
-      game.dragToY = rank;
-      EXPECT_EQ(requestMove(game, kKing, kWhite, 0), 0);
+      EXPECT_EQ(requestMove(game, MoveRequest{kKing, kWhite, 0, game.dragFromX, game.dragFromY, fileOf(to), rank}),
+                MoveOutcome::Castled);
     } else {
       expectMade(from, to);
     }

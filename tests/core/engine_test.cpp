@@ -21,7 +21,7 @@ namespace {
 using Squares = std::tuple<int, int, int, int>;  // from x, y, to x, y
 
 std::set<Squares> engineMoves(bool& castlingShort, bool& castlingLong) {
-  const engine::Position p = engine::positionFromGame(game);
+  const engine::Position p = positionFromGame(game);
   engine::MoveList list;
   engine::generateMoves(p, list);
   std::set<Squares> moves;
@@ -49,7 +49,7 @@ engine::Position positionAfter(const std::string& moves) {
   startProgram();
   secenek2Click();
   EXPECT_TRUE(playMoves(moves)) << moves;
-  return engine::positionFromGame(game);
+  return positionFromGame(game);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "record/new_game.h"
 #include "test_support.h"
 #include "ui/handlers.h"
+#include "ui/messages.h"
 #include "ui/program.h"
 #include "ui/projection.h"
 
@@ -25,13 +26,12 @@ void startTwoPlayerGame() {
   secenek2Click();
 }
 
-// The drag variables for the piece on `from`, then the driver itself.
-int32_t request(const std::string& from, const std::string& to) {
+// The piece on `from` picked up as a drag does, then the driver itself.
+MoveOutcome request(const std::string& from, const std::string& to) {
   const int picture = pictureOn(from);
   Image1MouseDown(picture, MouseButton::Left);
-  game.dragToX = fileOf(to);
-  game.dragToY = rankOf(to);
-  const int32_t made = requestMove(game, game.movingKind, game.movingSide, game.movingIndex);
+  const MoveOutcome made = requestMove(game, MoveRequest{game.movingKind, game.movingSide, game.movingIndex,
+                                                         game.dragFromX, game.dragFromY, fileOf(to), rankOf(to)});
   showGame(game, windows);  // the end of the event
   return made;
 }
@@ -60,7 +60,7 @@ std::string recorded(const HalfMoveRecord& r) {
 void expectUnchangedBy(const std::string& from, const std::string& to) {
   SCOPED_TRACE(from + "-" + to);
   const GameState before = gameState();
-  EXPECT_EQ(request(from, to), 0);
+  EXPECT_EQ(request(from, to), MoveOutcome::Refused);
   EXPECT_EQ(stateDifference(before, gameState()), "");
 }
 
@@ -68,7 +68,7 @@ void expectUnchangedBy(const std::string& from, const std::string& to) {
 
 TEST(MoveDriver, TurnsListLinesAndSelection) {
   startTwoPlayerGame();
-  EXPECT_EQ(request("e2", "e4"), 1);
+  EXPECT_EQ(request("e2", "e4"), MoveOutcome::Made);
   EXPECT_EQ(listTexts().back(), "1- piyon(5)     E2-E4");
   EXPECT_EQ(turnState(), "black 0/1 saved 0 selection 0 lines");  // a white pawn move leaves the selection
 
@@ -76,18 +76,18 @@ TEST(MoveDriver, TurnsListLinesAndSelection) {
   expectUnchangedBy("d2", "d4");
   expectUnchangedBy("g1", "f3");
 
-  EXPECT_EQ(request("e7", "e5"), 1);
+  EXPECT_EQ(request("e7", "e5"), MoveOutcome::Made);
   ASSERT_EQ(listTexts().size(), 5u);
   EXPECT_EQ(listTexts()[3] + "|" + listTexts()[4], "    piyon(5)     E7-E5|    ");
   EXPECT_EQ(turnState(), "white 1/1 saved 0 selection 4 lines 4");
   expectUnchangedBy("d7", "d5");
 
-  EXPECT_EQ(request("g1", "f3"), 1);
+  EXPECT_EQ(request("g1", "f3"), MoveOutcome::Made);
   EXPECT_EQ(listTexts().back(), "2-      at(2)     G1-F3");
   EXPECT_EQ(turnState(), "black 1/2 saved 0 selection 5 lines 5");
-  EXPECT_EQ(request("b8", "c6"), 1);
+  EXPECT_EQ(request("b8", "c6"), MoveOutcome::Made);
   EXPECT_EQ(turnState(), "white 2/2 saved 0 selection 7 lines 7");
-  EXPECT_EQ(request("d2", "d4"), 1);  // white pawn: the selection stays
+  EXPECT_EQ(request("d2", "d4"), MoveOutcome::Made);  // white pawn: the selection stays
   EXPECT_EQ(turnState(), "black 2/3 saved 0 selection 7 lines 7");
 
   for (const std::string move : {
@@ -143,7 +143,7 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
   EXPECT_TRUE(windows.form2.visible);
   // White may leave its king attacked; no check test follows White's move.
   windows.form2.visible = false;
-  EXPECT_EQ(request("a2", "a3"), 1);
+  EXPECT_EQ(request("a2", "a3"), MoveOutcome::Made);
   EXPECT_FALSE(windows.form2.visible);
   // Every check shows the notice again, and counts, so that the screen brings
   // it forward even when it is still open.
@@ -179,7 +179,7 @@ TEST(MoveDriver, CheckNoticeAfterBlackMoves) {
     showGame(game, windows);
     game.sideToMove = kBlackToMove;
     const std::string move = c.move;
-    ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), 1);
+    ASSERT_EQ(request(move.substr(0, 2), move.substr(2)), MoveOutcome::Made);
     EXPECT_EQ(windows.form2.visible, c.notice);
   }
 }
@@ -189,17 +189,21 @@ TEST(MoveDriver, FullHistoryRefusesWithAMessage) {
   playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
   ScriptedDialogs scripted;
   game.moveCount = kHistoryCapacity - 1;
-  EXPECT_EQ(request("d2", "d3"), 1);
-  EXPECT_EQ(request("d7", "d6"), 1);
+  EXPECT_EQ(request("d2", "d3"), MoveOutcome::Made);
+  EXPECT_EQ(request("d7", "d6"), MoveOutcome::Made);
   EXPECT_EQ(game.moveCount, kHistoryCapacity);
   EXPECT_EQ(game.history[kHistoryCapacity - 1].white.index, 3);
   EXPECT_EQ(game.history[kHistoryCapacity - 1].black.fromY, 6);
   EXPECT_TRUE(scripted.messages.empty());
-  expectUnchangedBy("b1", "c3");
-  ASSERT_EQ(scripted.messages.size(), 1u);
-  EXPECT_FALSE(scripted.messages[0].empty());
-  expectUnchangedBy("e1", "g1");  // castling finds no room either
-  EXPECT_EQ(scripted.messages.size(), 2u);
+  for (const char* move : {"b1c3", "e1g1"}) {  // castling finds no room either
+    const std::string m = move;
+    const GameState before = gameState();
+    EXPECT_EQ(request(m.substr(0, 2), m.substr(2)), MoveOutcome::HistoryFull) << m;
+    EXPECT_EQ(stateDifference(before, gameState()), "") << m;
+  }
+  // The player is told, once the board is drawn.
+  drag("b1", "c3");
+  EXPECT_EQ(scripted.messages, std::vector<std::string>{kHistoryFullMessage});
 }
 
 // A game is a value: two games side by side and a copy of one each move on
@@ -216,21 +220,16 @@ TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
   };
   const auto play = [](Game& g, const std::string& move) {
     const Square from = squareAt(g, fileOf(move), rankOf(move));
-    g.dragFromX = fileOf(move);
-    g.dragFromY = rankOf(move);
-    g.dragToX = fileOf(move.substr(2));
-    g.dragToY = rankOf(move.substr(2));
-    g.movingKind = from.kind;
-    g.movingSide = from.side;
     g.movingIndex = from.index;
-    return requestMove(g, from.kind, from.side, from.index);
+    return requestMove(g, MoveRequest{from.kind, from.side, from.index, fileOf(move), rankOf(move),
+                                      fileOf(move.substr(2)), rankOf(move.substr(2))});
   };
   const auto a = newGame();
   const auto b = newGame();
-  ASSERT_EQ(play(*a, "e2e4"), 1);
-  ASSERT_EQ(play(*b, "d2d4"), 1);
+  ASSERT_EQ(play(*a, "e2e4"), MoveOutcome::Made);
+  ASSERT_EQ(play(*b, "d2d4"), MoveOutcome::Made);
   const auto c = std::make_unique<Game>(*a);
-  ASSERT_EQ(play(*c, "e7e5"), 1);
+  ASSERT_EQ(play(*c, "e7e5"), MoveOutcome::Made);
   const auto searched = std::make_unique<Game>(*c);
   const auto thinking = std::make_unique<ComputerState>();
   searchSide(*searched, *thinking, kWhite, 1);

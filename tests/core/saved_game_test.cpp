@@ -21,6 +21,7 @@
 #include "input/move_driver.h"
 #include "random_game.h"
 #include "test_support.h"
+#include "ui/file_commands.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
 #include "ui/projection.h"
@@ -182,8 +183,9 @@ TEST_F(SavedGame, ReadsTheMoveOfALine) {
   };
   for (const auto& c : good) {
     SCOPED_TRACE(c.line);
-    ParsedMove m{static_cast<PieceKind>(-1), -1, -1, -1, -1, -1};
-    ASSERT_TRUE(parseMoveLine(c.line, c.role, m));
+    const std::optional<ParsedMove> parsed = parseMoveLine(c.line, c.role);
+    ASSERT_TRUE(parsed);
+    const ParsedMove& m = *parsed;
     const ParsedMove& e = c.move;
     EXPECT_EQ(std::tie(m.kind, m.index, m.fromX, m.fromY, m.toX, m.toY),
               std::tie(e.kind, e.index, e.fromX, e.fromY, e.toX, e.toY));
@@ -202,8 +204,7 @@ TEST_F(SavedGame, ReadsTheMoveOfALine) {
                              "1- piyon(5)     E2-ED",
                              "    --------       ------ -------- "};
   for (const std::string& line : bad) {
-    ParsedMove m{};
-    EXPECT_FALSE(parseMoveLine(line, 1, m)) << '"' << line << '"';
+    EXPECT_FALSE(parseMoveLine(line, 1)) << '"' << line << '"';
   }
   // CR LF and LF both end a line; the last line may lack its end.
   EXPECT_EQ(splitLines("a\r\nb\nc\r\n"), (std::vector<std::string>{"a", "b", "c"}));
@@ -223,7 +224,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   const std::string shortCastlings = fileOfList(shortLines);
   writeBytes(path, shortCastlings);
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, path));
+  ASSERT_EQ(openGameFrom(game, path).result, OpenResult::Opened);
   EXPECT_EQ(listTexts(), shortLines);
   EXPECT_EQ(boardRows()[0], "rnbq.rk.");
   EXPECT_EQ(boardRows()[7], "RNBQ.RK.");
@@ -244,7 +245,7 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
       "5- piyon(5)     E2-E3|      BÜYÜK ROK|    ");
   writeBytes(path, fileOfList(longLines, "\n"));
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, path));
+  ASSERT_EQ(openGameFrom(game, path).result, OpenResult::Opened);
   EXPECT_EQ(boardRows()[0], ".kr..bnr");  // king b8, rook c8
   EXPECT_EQ(game.moveCount, 5);
   EXPECT_EQ(listTexts(), longLines);
@@ -254,14 +255,14 @@ TEST_F(SavedGame, HandWrittenFilesOpen) {
   // The same game from a UTF-8 editor.
   writeBytes(path, joinLines(longLines, "\r\n"));
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, path));
+  ASSERT_EQ(openGameFrom(game, path).result, OpenResult::Opened);
   EXPECT_EQ(stateDifference(fromLf, gameState(), Compare::Replay), "");
   EXPECT_TRUE(answers.messages.empty());
 
   // A saved game that ends with White's unanswered move.
   writeBytes(path, fileOfList(listOf("1- piyon(5)     E2-E4")));
   startProgram();
-  ASSERT_TRUE(openGameFrom(game, path));
+  ASSERT_EQ(openGameFrom(game, path).result, OpenResult::Opened);
   EXPECT_EQ(game.sideToMove, kBlackToMove);
   EXPECT_EQ(game.moveNumber, 1);
   EXPECT_EQ(game.moveCount, 0);
@@ -335,9 +336,11 @@ TEST_F(SavedGame, MenuCommands) {
 TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   gameOf(kPlayTwoPlayers, "e2e4 e7e5 g1f3");
 
-  // A folder that does not exist.
-  EXPECT_FALSE(saveGameTo(game, folder.file("yok/oyun.oyk")));
-  EXPECT_EQ(answers.messages.size(), 1u);
+  // A folder that does not exist: the player is told.
+  answers.saveNames = {folder.file("yok/oyun")};
+  Kaydet1Click();
+  EXPECT_EQ(answers.messages, std::vector<std::string>{"Oyun kaydedilemedi: \"" + folder.file("yok/oyun.oyk") +
+                                                       "\" dosyasına yazılamadı."});
   EXPECT_EQ(game.gameSaved, 0);
   EXPECT_EQ(folder.entries(), 0u);
 
@@ -356,7 +359,6 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile) {
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previous);
   EXPECT_FALSE(written);
-  EXPECT_EQ(answers.messages.size(), 2u);
   EXPECT_EQ(game.gameSaved, 0);
   EXPECT_EQ(readBytes(path), old);
   EXPECT_EQ(folder.entries(), 1u);
@@ -422,7 +424,8 @@ TEST_F(SavedGame, FilesThatAreNoSavedGameKeepTheCurrentGame) {
     gameOf(kPlayComputer, "e2e4");
     const GameState before = gameState();
     answers.messages.clear();
-    EXPECT_FALSE(openGameFrom(game, f.path));
+    EXPECT_EQ(openGameFrom(game, f.path).result, OpenResult::NotRead);
+    openGameNamed(f.path);
     EXPECT_EQ(answers.messages, std::vector<std::string>{"Dosya açılamadı: \"" + f.path + "\"" + f.why});
     EXPECT_EQ(stateDifference(before, gameState(), Compare::Replay), "");
   }
@@ -436,7 +439,7 @@ TEST_F(SavedGame, GameSavedBeforeItsFirstMoveOpensAgain) {
   const GameState fresh = gameState();
   ASSERT_TRUE(saveGameTo(game, path));
   gameOf(kPlayComputer, "e2e4 e7e5");
-  EXPECT_TRUE(openGameFrom(game, path));
+  EXPECT_EQ(openGameFrom(game, path).result, OpenResult::Opened);
   EXPECT_EQ(answers.messages.size(), 0u);
   EXPECT_EQ(stateDifference(fresh, gameState(), Compare::Replay), "");
   EXPECT_EQ(game.gameOpened, 1);
@@ -485,7 +488,7 @@ TEST_F(SavedGame, HandMadeFilesReplayUpToTheFirstLineNotPlayed) {
     writeBytes(path, fileOfList(listOf(c.lines)));
     gameOf(kPlayTwoPlayers, "d2d4 d7d5");
     answers.messages.clear();
-    EXPECT_TRUE(openGameFrom(game, path));
+    openGameNamed(path);
     if (c.lineNumber == 0) {
       EXPECT_EQ(answers.messages, std::vector<std::string>{});
     } else {
@@ -552,7 +555,6 @@ TEST_F(SavedGame, SavingKeepsWhatTheFileWas) {
     }
     ::chmod(dir.file("").c_str(), 0700);
     EXPECT_EQ(saved, c.mode != 0);
-    EXPECT_EQ(answers.messages.size(), saved ? 0u : 1u);
     EXPECT_EQ(readBytes(file), saved ? savedText : c.oldMode != 0 ? old : "");
     EXPECT_EQ(modeOf(file), saved ? c.mode : c.oldMode);
     // Nothing beside the file and its link: no temporary file is left.
@@ -577,8 +579,9 @@ TEST_F(SavedGame, OverlongGameStopsWhenTheHistoryIsFull) {
   const std::string path = folder.file("uzun.oyk");
   writeBytes(path, fileOfList(lines));
   startProgram();
-  EXPECT_TRUE(openGameFrom(game, path));
-  EXPECT_EQ(answers.messages.size(), 1u);
+  const OpenOutcome opened = openGameFrom(game, path);
+  EXPECT_EQ(opened.result, OpenResult::Opened);
+  EXPECT_TRUE(opened.replay.historyFull);
   EXPECT_EQ(game.moveCount, kHistoryCapacity);
   EXPECT_EQ(listTexts().size(), 2u + 3u * kHistoryCapacity);
   EXPECT_EQ(game.replaying, 0);

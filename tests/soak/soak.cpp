@@ -259,7 +259,7 @@ struct Soak {
     const std::string path = folder + "/round-trip.oyk";
     if (!saveGameTo(game, path)) fail("save failed");
     // A list of the two header lines alone opens as a new game.
-    if (!openGameFrom(game, path)) fail("open failed");
+    if (openGameFrom(game, path).result != OpenResult::Opened) fail("open failed");
     showGame(game, windows);
     ++roundTrips;
     if (listTexts() != list) fail("save and open changed the move list");

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/dialogs.h"
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/consistency.h"
 #include "input/move_driver.h"
+#include "ui/dialogs.h"
 #include "ui/program.h"
 #include "ui/projection.h"
 #include "ui/windows.h"

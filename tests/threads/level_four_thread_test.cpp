@@ -25,8 +25,8 @@ using Clock = std::chrono::steady_clock;
 // Sets level 4's thinking time for one test.
 class MoveTime {
  public:
-  explicit MoveTime(int32_t ms) : saved_(levelFourMoveMs) { levelFourMoveMs = ms; }
-  ~MoveTime() { levelFourMoveMs = saved_; }
+  explicit MoveTime(int32_t ms) : saved_(levelFour.moveMs) { levelFour.moveMs = ms; }
+  ~MoveTime() { levelFour.moveMs = saved_; }
 
  private:
   int32_t saved_;
@@ -53,7 +53,7 @@ void startThinking() {
   seviye3Click();
   ASSERT_TRUE(drag("e2", "e4"));
   Timer1Timer();
-  ASSERT_TRUE(levelFourThinking());
+  ASSERT_TRUE(levelFour.thinking());
   ASSERT_TRUE(windows.form1.label19Visible);
   ASSERT_TRUE(windows.form1.timer1Enabled);
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
@@ -65,7 +65,7 @@ TEST(Thinker, HandsBackAMoveOnceAndStopsAtOnce) {
   engine::Searcher searcher(1);
   engine::Thinker thinker(searcher);
   startProgram();
-  const engine::Position start = engine::positionFromGame(game);
+  const engine::Position start = positionFromGame(game);
   thinker.start(start, engine::SearchLimits{100, 64, nullptr});
   std::optional<engine::SearchResult> result;
   while (!(result = thinker.take())) std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -98,7 +98,7 @@ TEST(LevelFour, PlaysThroughTheTimerWhileTheThreadThinks) {
   EXPECT_FALSE(windows.form1.baslaChecked || windows.form1.seviye1Checked || windows.form1.seviye2Checked);
   EXPECT_EQ(windows.form1.radioSelected, 0);
   const MoveTime moveTime(100);
-  const int32_t refusals = levelFourRefusals;
+  const int32_t refusals = levelFour.refusals;
   ASSERT_TRUE(drag("e2", "e4"));
   Timer1Timer();
   EXPECT_TRUE(windows.form1.label19Visible);
@@ -109,7 +109,7 @@ TEST(LevelFour, PlaysThroughTheTimerWhileTheThreadThinks) {
   EXPECT_FALSE(windows.form1.timer1Enabled);
   EXPECT_FALSE(windows.form1.label19Visible);
   EXPECT_EQ(listTexts().size(), 5u);
-  EXPECT_EQ(levelFourRefusals, refusals);
+  EXPECT_EQ(levelFour.refusals, refusals);
   EXPECT_EQ(consistencyFault(), "");
 }
 
@@ -131,7 +131,7 @@ TEST(LevelFour, CommandsStopTheSearch) {
     startThinking();
     const size_t lines = listTexts().size();
     EXPECT_LT(millisecondsOf(c.command), 50.0) << c.name;
-    EXPECT_FALSE(levelFourThinking()) << c.name;
+    EXPECT_FALSE(levelFour.thinking()) << c.name;
     EXPECT_EQ(game.sideToMove, c.sideAfter) << c.name;
     if (c.sideAfter == kBlackToMove) {
       EXPECT_EQ(listTexts().size(), lines) << c.name;

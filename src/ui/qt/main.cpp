@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "record/saved_game.h"
 #include "ui/command_line.h"
+#include "ui/file_commands.h"
 #include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/kept_settings.h"
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   if (request.action == kLaunchOpenFile) {
     MainWindow& form1 = gameWindows->form1();
     QTimer::singleShot(0, &form1,
-                       [&form1, &request] { runHandler(&form1, [&request] { openGameFrom(game, request.file); }); });
+                       [&form1, &request] { runHandler(&form1, [&request] { openGameNamed(request.file); }); });
   }
 
   return QApplication::exec();

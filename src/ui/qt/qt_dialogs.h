@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "controls/dialogs.h"
+#include "ui/dialogs.h"
 
 class QFileDialog;
 class QWidget;

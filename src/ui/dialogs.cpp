@@ -1,4 +1,4 @@
-#include "controls/dialogs.h"
+#include "ui/dialogs.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Modal interaction behind one small interface: the Qt layer shows real
-// message boxes and file dialogs, tests give scripted answers.
+// message boxes and file dialogs, tests give scripted answers. Only the
+// windows' layer asks and tells; the commands below it return what happened.
 #pragma once
 
 #include <string>

@@ -1,0 +1,29 @@
+// The words the player reads about what a command did. The commands below
+// the windows return what happened; the windows' handlers draw the board and
+// then say it here, through the dialogs interface.
+#pragma once
+
+#include <string>
+
+#include "input/move_driver.h"
+#include "record/saved_game.h"
+
+extern const char* const kYouWonMessage;        // "Kazandınız"
+extern const char* const kYouLostMessage;       // "Kaybettiniz"
+extern const char* const kNoMoveMessage;        // Black has no move left
+extern const char* const kHistoryFullMessage;   // no room for another move
+extern const char* const kSaveQuestion;         // "Oyunu kaydetmek istiyormusunuz?"
+extern const char* const kSaveQuestionCaption;  // "Uyarı"
+
+// Who asked for a move: the player (a drop, a click, the hint) or the computer.
+enum class Mover { Player, Computer };
+
+// Tells what became of a move when there is something to tell: the end of
+// the game, a full history, or Black without a move.
+void tellMoveOutcome(MoveOutcome outcome, Mover mover);
+
+// Tells why a file was not opened, or where its replay stopped.
+void tellOpenOutcome(const OpenOutcome& outcome, const std::string& path);
+
+// Tells that a game could not be written to `path`.
+void tellSaveFailed(const std::string& path);
