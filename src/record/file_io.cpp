@@ -81,6 +81,12 @@ bool writeFileAtomically(const std::string& name, const std::string& data) {
     ::unlink(temp.c_str());
     return false;
   }
+  // The rename itself survives a power cut once the folder is on the disk.
+  const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
   return true;
 }
 

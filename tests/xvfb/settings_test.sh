@@ -59,4 +59,16 @@ xdotool windowactivate --sync "$wid"
 [ "$(levelsShown)" = "1 1" ] || fail "a damaged configuration does not start with level 1: $(levelsShown)"
 waitFor 5 placeIs "$designed" || fail "a damaged configuration puts the window at $(place), not at $designed"
 kill -0 $pid 2>/dev/null || fail "the game has ended"
-echo "PASS: the level and the window's place stay; a damaged configuration gives the designed ones"
+closeGame
+
+# A FIFO in the configuration's place neither holds the window back nor the
+# closing: the game starts with the designed values and keeps nothing.
+rm -f "$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
+mkfifo "$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
+startGame
+locateBoard
+xdotool windowactivate --sync "$wid"
+[ "$(levelsShown)" = "1 1" ] || fail "a FIFO for a configuration does not start with level 1: $(levelsShown)"
+closeGame
+[ -p "$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf" ] || fail "the FIFO was replaced"
+echo "PASS: the level and the window's place stay; a damaged configuration or a FIFO gives the designed ones"

@@ -1,8 +1,15 @@
 #include "ui/qt/kept_settings.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPoint>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QVariant>
 #include <QWidget>
 
@@ -27,9 +34,23 @@ int32_t keptNumber(const QSettings& settings, const QString& key) {
   return ok ? value : 0;
 }
 
+// QSettings opens its file by name and would wait for ever on a FIFO put in
+// its place: the settings are read and written only while the file is absent
+// or a regular file. Otherwise the game starts with its defaults and keeps
+// nothing.
+bool settingsFileUsable() {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+                       QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
+                       QStringLiteral(".conf");
+  struct stat info {};
+  if (::stat(QFile::encodeName(path).constData(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode);
+}
+
 }  // namespace
 
 void restoreSettings(QWidget* mainWindow) {
+  if (!settingsFileUsable()) return;
   const QSettings settings;
   if (settings.status() != QSettings::NoError) return;
   const int32_t keptLevel = keptNumber(settings, kLevelKey);
@@ -43,6 +64,7 @@ void restoreSettings(QWidget* mainWindow) {
 }
 
 QString keptFolder() {
+  if (!settingsFileUsable()) return {};
   const QSettings settings;
   if (settings.status() != QSettings::NoError) return {};
   const QString folder = settings.value(kFolderKey).toString();
@@ -50,6 +72,7 @@ QString keptFolder() {
 }
 
 void keepSettings(const QWidget* mainWindow, const QString& folder) {
+  if (!settingsFileUsable()) return;
   QSettings settings;
   settings.setValue(kLevelKey, game.level);
   settings.setValue(kPlayModeKey, game.playMode);

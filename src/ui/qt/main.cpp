@@ -4,6 +4,7 @@
 // closes.
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -48,6 +49,9 @@ void releaseConnectionMessages() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A write past the file-size limit fails with EFBIG, which the save tells
+  // the player, instead of ending the program with the game unsaved.
+  std::signal(SIGXFSZ, SIG_IGN);
   const LaunchRequest request = readArguments(argc, argv);
   if (request.action == kLaunchUsage) {
     std::fputs(request.text.c_str(), stderr);
