@@ -65,16 +65,17 @@ void exitGame() {
 }
 
 bool mayCloseWindow() {
-  levelFour.stop(game);
-  if (game.gameSaved || windows.closeAnswered == 1) return true;
-  if (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, false) == Answer::Yes) {
-    saveGameAs();
-    if (!game.gameSaved) {
-      // Cancelled or failed: keep the window and the game.
-      windows.form1.closeRequested = false;
-      return false;
+  if (!game.gameSaved && windows.closeAnswered != 1) {
+    switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
+      case Answer::Yes:
+        saveGameAs();
+        if (game.gameSaved) break;
+        [[fallthrough]];  // cancelled or failed: the window and the game stay
+      case Answer::Cancel: windows.form1.closeRequested = false; return false;
+      case Answer::No: break;
     }
   }
   windows.closeAnswered = 1;
+  levelFour.stop(game);  // the reply being thought out never lands
   return true;
 }

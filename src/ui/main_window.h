@@ -21,7 +21,7 @@ void chooseLevel(int32_t newLevel);
 // "Çıkış": asks whether to save, then asks the window to close
 // (form1.closeRequested); that answer stands for the close question too.
 void exitGame();
-// The window is closing: asks once whether to save an unsaved game. Returns
-// false when the window must stay open (the player wanted the game saved and
-// it was not).
+// The window is closing: asks once whether to save an unsaved game
+// (Evet/Hayır/İptal). Returns false when the window must stay open: İptal or
+// Escape, or the player wanted the game saved and it was not.
 bool mayCloseWindow();

@@ -104,11 +104,15 @@ TEST(MainWindowClose, ClosingNeverLosesAGameThePlayerWantedSaved) {
     EXPECT_EQ(windows.closeAnswered, 1);
   }
   {
+    // İptal (or Escape) keeps the window and the game; Hayır lets it go.
     ScriptedDialogs d;
     unsavedGame();
-    d.answers = {Answer::No};
+    d.answers = {Answer::Cancel, Answer::No};
+    EXPECT_FALSE(FormClose());
+    EXPECT_TRUE(d.withCancel[0]);
+    EXPECT_EQ(windows.closeAnswered, 0);
     EXPECT_TRUE(FormClose());
-    EXPECT_EQ(d.questions.size(), 1u);
+    EXPECT_EQ(d.questions.size(), 2u);
   }
 }
 
