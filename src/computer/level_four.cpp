@@ -3,6 +3,7 @@
 #include "engine/thinker.h"
 #include "game/board.h"
 #include "game/castling_squares.h"
+#include "game/draws.h"
 #include "game/game.h"
 #include "input/move_codes.h"
 
@@ -41,7 +42,35 @@ engine::Position positionFromGame(const Game& game) {
       rights |= uint8_t(colour == 0 ? bit : bit << 2);
     }
   }
-  return engine::positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
+  engine::Position p = engine::positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
+  const int32_t quiet = quietHalfMoves(game);
+  p.quiet = uint8_t(quiet < 255 ? quiet : 255);
+  return p;
+}
+
+engine::EarlierPositions earlierPositions(const Game& game) {
+  engine::EarlierPositions earlier{};
+  const engine::Position now = positionFromGame(game);
+  int8_t squares[engine::kPieces];
+  for (int id = 0; id < engine::kPieces; ++id) squares[id] = now.square[id];
+  int8_t board[64];
+  for (int s = 0; s < 64; ++s) board[s] = now.board[s];
+  const int32_t reversible = reversibleHalfMoves(game);
+  const int count = reversible < engine::kDrawQuietHalfMoves ? reversible : engine::kDrawQuietHalfMoves;
+  // Walked back move by move: the position before each, its mover to move.
+  for (int back = 0; back < count; ++back) {
+    const HalfMoveRecord& h = *halfMoveBack(game, back);
+    const int from = engine::sq(h.fromX, h.fromY);
+    const int to = engine::sq(h.toX, h.toY);
+    const int8_t id = board[to];
+    board[from] = id;
+    board[to] = engine::kNone;
+    if (id != engine::kNone) squares[id] = int8_t(from);
+    const int colour = (now.colour + back + 1) % 2;
+    earlier.keys[count - 1 - back] = engine::positionFromSquares(squares, now.castling, colour).key;
+  }
+  earlier.count = count;
+  return earlier;
 }
 
 MoveRequest requestFromEngine(const engine::Position& p, engine::Move m) {
@@ -65,7 +94,7 @@ Thought LevelFour::think(Game& game) {
   if (t.busy() && now.key != e.thinkingAbout.key) t.stop();  // the game moved on: think again
   if (!t.busy()) {
     e.thinkingAbout = now;
-    t.start(now, engine::SearchLimits{moveMs, 64, nullptr});
+    t.start(now, engine::SearchLimits{moveMs, 64, nullptr, earlierPositions(game)});
     game.dropsRefused = true;
     return Thought{true, std::nullopt};
   }
@@ -88,7 +117,8 @@ std::optional<MoveRequest> LevelFour::chooseNow(Game& game, int moveTimeMs, engi
   Engine& e = engine();
   e.thinker.wait();  // the searcher is free again
   const engine::Position now = positionFromGame(game);
-  const engine::SearchResult result = e.searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr});
+  const engine::SearchResult result =
+      e.searcher.think(now, engine::SearchLimits{moveTimeMs, 64, nullptr, earlierPositions(game)});
   if (info != nullptr) *info = result;
   if (result.best == engine::kNoMove) return std::nullopt;
   return requestFromEngine(now, result.best);

@@ -15,8 +15,12 @@
 #include "game/game.h"
 #include "input/move_driver.h"
 
-// The game's position as the engine sees it, between moves (pieces at rest).
+// The game's position as the engine sees it, between moves (pieces at rest),
+// with its count of quiet half-moves.
 engine::Position positionFromGame(const Game& game);
+// The game's earlier positions that may come again, for the search to score
+// a return to one of them as a draw.
+engine::EarlierPositions earlierPositions(const Game& game);
 
 // The engine's move in the driver's terms.
 MoveRequest requestFromEngine(const engine::Position& p, engine::Move m);

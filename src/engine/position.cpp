@@ -193,7 +193,10 @@ void make(Position& p, Move m, Undo& u) {
   const int id = p.board[from];
   u.captured = p.board[to];
   u.castling = p.castling;
+  u.quiet = p.quiet;
   u.key = p.key;
+  const bool resets = u.captured != kNone || kindOfPiece(id) == kP;
+  p.quiet = resets ? 0 : uint8_t(p.quiet < 255 ? p.quiet + 1 : 255);
   if (u.captured != kNone) {
     p.square[u.captured] = kNone;
     p.key ^= pieceKey(u.captured, to);
@@ -229,15 +232,23 @@ void unmake(Position& p, Move m, const Undo& u) {
   p.board[to] = u.captured;
   if (u.captured != kNone) p.square[u.captured] = int8_t(to);
   p.castling = u.castling;
+  p.quiet = u.quiet;
   p.key = u.key;
 }
 
-void makeNull(Position& p) {
+uint8_t makeNull(Position& p) {
+  const uint8_t quiet = p.quiet;
   p.colour ^= 1;
   p.key ^= kZobrist.blackToMove;
+  p.quiet = 0;
+  return quiet;
 }
 
-void unmakeNull(Position& p) { makeNull(p); }
+void unmakeNull(Position& p, uint8_t quiet) {
+  p.colour ^= 1;
+  p.key ^= kZobrist.blackToMove;
+  p.quiet = quiet;
+}
 
 uint64_t perft(Position& p, int depth) {
   if (depth == 0) return 1;

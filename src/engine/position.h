@@ -31,12 +31,17 @@ struct Position {
   uint8_t castling;        // rights still open
   uint8_t colour;          // side to move: 0 White, 1 Black
   uint64_t key;            // Zobrist key of all of the above
+  uint8_t quiet;           // half-moves since a capture or a pawn move (at most 255; not in the key)
 };
+
+// Half-moves with no capture and no pawn move that make a draw.
+constexpr int kDrawQuietHalfMoves = 100;
 
 // What make() changes that unmake() cannot work out.
 struct Undo {
   int8_t captured;
   uint8_t castling;
+  uint8_t quiet;
   uint64_t key;
 };
 
@@ -63,8 +68,10 @@ void generateMoves(const Position& p, MoveList& list, bool capturesOnly = false)
 
 void make(Position& p, Move m, Undo& u);
 void unmake(Position& p, Move m, const Undo& u);
-void makeNull(Position& p);
-void unmakeNull(Position& p);
+// A pass: no earlier position can come again across it. Returns what
+// unmakeNull needs.
+uint8_t makeNull(Position& p);
+void unmakeNull(Position& p, uint8_t quiet);
 
 // Leaf count of the move tree to `depth` plies; a position in which a king
 // has been taken is a leaf.

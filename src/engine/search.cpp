@@ -131,11 +131,38 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int qply) {
   return best;
 }
 
+bool Searcher::drawn(const Position& p) const {
+  if (p.quiet >= kDrawQuietHalfMoves) return true;
+  const int reach = p.quiet < pathCount_ ? p.quiet : pathCount_;
+  for (int back = 2; back <= reach; back += 2) {
+    if (path_[pathCount_ - back] == p.key) return true;
+  }
+  return false;
+}
+
+namespace {
+
+// Keeps a position's key on the path while its moves are searched.
+class OnPath {
+ public:
+  OnPath(uint64_t* path, int& count, uint64_t key) : count_(count) { path[count_++] = key; }
+  ~OnPath() { --count_; }
+  OnPath(const OnPath&) = delete;
+  OnPath& operator=(const OnPath&) = delete;
+
+ private:
+  int& count_;
+};
+
+}  // namespace
+
 int Searcher::search(Position& p, int depth, int alpha, int beta, int ply, bool allowNull) {
   ++nodes_;
   if (timeUp()) return 0;
   if (canTakeKing(p)) return kMateScore - ply;
+  if (drawn(p)) return 0;
   if (ply >= kMaxPly) return evaluate(p);
+  const OnPath onPath(path_, pathCount_, p.key);
   const bool inCheck = kingAttacked(p, p.colour);
   if (inCheck) ++depth;
   if (depth <= 0) {
@@ -161,9 +188,9 @@ int Searcher::search(Position& p, int depth, int alpha, int beta, int ply, bool 
       if (p.square[id] != kNone && colourOfPiece(id) == p.colour && kind != kP && kind != kK) ++material;
     }
     if (material > 0 && evaluate(p) >= beta) {
-      makeNull(p);
+      const uint8_t quiet = makeNull(p);
       const int score = -search(p, depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
-      unmakeNull(p);
+      unmakeNull(p, quiet);
       if (aborted_) return 0;
       if (score >= beta && !isKingCaptureScore(score)) return beta;
     }
@@ -233,6 +260,10 @@ SearchResult Searcher::think(const Position& root, const SearchLimits& limits) {
     for (int& h : row) h /= 8;
 
   Position p = root;
+  pathCount_ = 0;
+  for (int i = 0; i < limits.earlier.count && i < kDrawQuietHalfMoves; ++i)
+    path_[pathCount_++] = limits.earlier.keys[i];
+  const OnPath onPath(path_, pathCount_, p.key);
   SearchResult result;
   MoveList list;
   generateMoves(p, list);
