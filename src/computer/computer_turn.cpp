@@ -281,7 +281,7 @@ MoveOutcome computerTurn(Game& game, ComputerState& computer, LevelFour& levelFo
   game.computerTurnPending = false;
   if (gameIsOver(game) && moveMade(outcome)) {
     endGame(game);
-    return MoveOutcome::KingTaken;
+    return kingTaken(game) ? MoveOutcome::KingTaken : MoveOutcome::Drawn;
   }
   return outcome;
 }
@@ -309,7 +309,7 @@ MoveOutcome requestHint(Game& game, ComputerState& computer) {
   }
   if (gameIsOver(game)) {
     endGame(game);
-    return MoveOutcome::KingTaken;
+    return kingTaken(game) ? MoveOutcome::KingTaken : MoveOutcome::Drawn;
   }
   return outcome;
 }

@@ -1,6 +1,7 @@
 #include "game/game_over.h"
 
 #include "game/board.h"
+#include "game/draws.h"
 #include "game/game.h"
 
 namespace {
@@ -9,7 +10,9 @@ bool kingOnBoard(const Game& game, Side side) { return game.pieces.kings[side - 
 
 }  // namespace
 
-bool gameIsOver(const Game& game) { return !kingOnBoard(game, kWhite) || !kingOnBoard(game, kBlack); }
+bool kingTaken(const Game& game) { return !kingOnBoard(game, kWhite) || !kingOnBoard(game, kBlack); }
+
+bool gameIsOver(const Game& game) { return kingTaken(game) || drawReasonOf(game) != DrawReason::None; }
 
 Side winnerSide(const Game& game) {
   const bool white = kingOnBoard(game, kWhite);

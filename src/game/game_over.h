@@ -1,12 +1,15 @@
-// The game is over once a king has been taken. It is read from the position
-// itself (a king off the board), so a take back, a new game or an open that
-// gives the king back ends it without any flag to reset.
+// The game is over once a king has been taken, or drawn (game/draws). It is
+// read from the position and the history themselves, so a take back, a new
+// game or an open that gives the king back or leaves the draw ends it without
+// any flag to reset.
 #pragma once
 
 #include "game/game.h"
 #include "game/types.h"
 
 // True while a king is off the board.
+bool kingTaken(const Game& game);
+// True while a king is off the board or the game is drawn.
 bool gameIsOver(const Game& game);
 
 // The side whose king still stands once the game is over; kNoSide while the
@@ -14,6 +17,6 @@ bool gameIsOver(const Game& game);
 // after the first).
 Side winnerSide(const Game& game);
 
-// Once a move has taken a king: the check notice closes and the computer's
-// turn stops. The windows then say how the game ended.
+// Once a move has taken a king or drawn the game: the check notice closes and
+// the computer's turn stops. The windows then say how the game ended.
 void endGame(Game& game);

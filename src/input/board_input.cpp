@@ -68,7 +68,7 @@ MoveOutcome dropOnSquare(Game& game, int shape) {
   game.dragToX = shapeFile(shape);
   game.dragToY = shapeRank(shape);
   const MoveOutcome outcome = requestMove(game, droppedMove(game, game.dragToX, game.dragToY));
-  if (outcome == MoveOutcome::KingTaken) {
+  if (outcome == MoveOutcome::KingTaken || outcome == MoveOutcome::Drawn) {
     endGame(game);
   } else {
     startComputerTurn(game);
@@ -84,7 +84,7 @@ MoveOutcome dropOnPiece(Game& game, int picture) {
   game.dragToX = target->x;
   game.dragToY = target->y;
   const MoveOutcome outcome = requestMove(game, droppedMove(game, game.dragToX, game.dragToY));
-  if (outcome == MoveOutcome::KingTaken) {
+  if (outcome == MoveOutcome::KingTaken || outcome == MoveOutcome::Drawn) {
     endGame(game);
   } else if (owner.side == kBlack && owner.kind != kKing) {
     startComputerTurn(game);

@@ -7,6 +7,7 @@
 #include "game/board.h"
 #include "game/captures.h"
 #include "game/castling.h"
+#include "game/draws.h"
 #include "game/game.h"
 #include "game/list_lines.h"
 #include "game/moves.h"
@@ -75,7 +76,7 @@ MoveOutcome requestMove(Game& game, const MoveRequest& request) {
     if (castle(game, code, side, kCastlePlay) != 1) return MoveOutcome::Refused;
     handOverTurn(game, side);
     recordCastling(game, code, side);
-    return MoveOutcome::Castled;
+    return drawReasonOf(game) != DrawReason::None ? MoveOutcome::Drawn : MoveOutcome::Castled;
   }
   Piece* piece = pieceOf(game, kind, side, index);
   if (piece == nullptr || !piece->onBoard) return MoveOutcome::Refused;
@@ -126,5 +127,6 @@ MoveOutcome requestMove(Game& game, const MoveRequest& request) {
   if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
   refreshSelection(game);
-  return tookKing ? MoveOutcome::KingTaken : MoveOutcome::Made;
+  if (tookKing) return MoveOutcome::KingTaken;
+  return drawReasonOf(game) != DrawReason::None ? MoveOutcome::Drawn : MoveOutcome::Made;
 }

@@ -30,11 +30,12 @@ enum class MoveOutcome : int32_t {
   Made,         // made and recorded; the other side is to move
   Castled,      // a castling, made and recorded
   KingTaken,    // made, and it took the other king: the game is over
+  Drawn,        // made, and the game is drawn (game/draws)
   HistoryFull,  // refused: the history has no room for another move
   NoMove,       // the computer's side had no move at all: nothing was played
 };
 constexpr bool moveMade(MoveOutcome o) {
-  return o == MoveOutcome::Made || o == MoveOutcome::Castled || o == MoveOutcome::KingTaken;
+  return o == MoveOutcome::Made || o == MoveOutcome::Castled || o == MoveOutcome::KingTaken || o == MoveOutcome::Drawn;
 }
 
 // Tests the move, makes it, records it in the history and the move list, and

@@ -1,5 +1,7 @@
 #include "ui/file_commands.h"
 
+#include "game/draws.h"
+#include "game/game_over.h"
 #include "record/new_game.h"
 #include "record/saved_game.h"
 #include "ui/dialogs.h"
@@ -42,4 +44,12 @@ void openGameFile() {
   openGameNamed(name);
 }
 
-void openGameNamed(const std::string& path) { tellOpenOutcome(openGameFrom(game, path), path); }
+// A game opened drawn says so after what there is to say about the file.
+void openGameNamed(const std::string& path) {
+  const OpenOutcome outcome = openGameFrom(game, path);
+  tellOpenOutcome(outcome, path);
+  const DrawReason draw = drawReasonOf(game);
+  if (outcome.result == OpenResult::Opened && draw != DrawReason::None && !kingTaken(game)) {
+    dialogs().message(drawMessage(draw));
+  }
+}

@@ -20,7 +20,7 @@ bool shown(bool result) {
 // A move's handler draws the board first, then says what there is to say.
 void shown(MoveOutcome outcome, Mover mover) {
   showGame(game, windows);
-  tellMoveOutcome(outcome, mover);
+  tellMoveOutcome(game, outcome, mover);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "ui/messages.h"
 
+#include "game/game_over.h"
 #include "ui/dialogs.h"
 
 const char* const kYouWonMessage = "Kazandınız";
 const char* const kYouLostMessage = "Kaybettiniz";
+const char* const kWhiteWonMessage = "Beyaz kazandı";
+const char* const kBlackWonMessage = "Siyah kazandı";
 const char* const kNoMoveMessage =
     "Siyahın oynayabileceği hamle kalmadı. Hamlenizi geri alabilir ya da yeni oyun başlatabilirsiniz.";
 const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
@@ -27,9 +30,30 @@ std::string readFaultMessage(ReadFault fault, const std::string& path) {
 
 }  // namespace
 
-void tellMoveOutcome(MoveOutcome outcome, Mover mover) {
+const char* drawMessage(DrawReason reason) {
+  switch (reason) {
+    case DrawReason::Repetition: return "Berabere: aynı konum üç kez tekrarlandı.";
+    case DrawReason::FiftyMoves: return "Berabere: 50 hamledir taş alınmadı, piyon sürülmedi.";
+    case DrawReason::BareKings: return "Berabere: tahtada yalnız iki şah kaldı.";
+    case DrawReason::None: break;
+  }
+  return "";
+}
+
+namespace {
+
+// Against the computer the player won or lost; two players read who won.
+const char* kingTakenMessage(const Game& game, Mover mover) {
+  if (game.playMode == kPlayTwoPlayers) return winnerSide(game) == kBlack ? kBlackWonMessage : kWhiteWonMessage;
+  return mover == Mover::Player ? kYouWonMessage : kYouLostMessage;
+}
+
+}  // namespace
+
+void tellMoveOutcome(const Game& game, MoveOutcome outcome, Mover mover) {
   switch (outcome) {
-    case MoveOutcome::KingTaken: dialogs().message(mover == Mover::Player ? kYouWonMessage : kYouLostMessage); break;
+    case MoveOutcome::KingTaken: dialogs().message(kingTakenMessage(game, mover)); break;
+    case MoveOutcome::Drawn: dialogs().message(drawMessage(drawReasonOf(game))); break;
     case MoveOutcome::HistoryFull: dialogs().message(kHistoryFullMessage); break;
     case MoveOutcome::NoMove:
       if (mover == Mover::Computer) dialogs().message(kNoMoveMessage);

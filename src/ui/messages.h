@@ -5,11 +5,15 @@
 
 #include <string>
 
+#include "game/draws.h"
+#include "game/game.h"
 #include "input/move_driver.h"
 #include "record/saved_game.h"
 
 extern const char* const kYouWonMessage;        // "Kazandınız"
 extern const char* const kYouLostMessage;       // "Kaybettiniz"
+extern const char* const kWhiteWonMessage;      // "Beyaz kazandı", two players
+extern const char* const kBlackWonMessage;      // "Siyah kazandı", two players
 extern const char* const kNoMoveMessage;        // Black has no move left
 extern const char* const kHistoryFullMessage;   // no room for another move
 extern const char* const kSaveQuestion;         // "Oyunu kaydetmek istiyormusunuz?"
@@ -19,8 +23,12 @@ extern const char* const kSaveQuestionCaption;  // "Uyarı"
 enum class Mover { Player, Computer };
 
 // Tells what became of a move when there is something to tell: the end of
-// the game, a full history, or Black without a move.
-void tellMoveOutcome(MoveOutcome outcome, Mover mover);
+// the game (who won, or why it is drawn), a full history, or Black without a
+// move.
+void tellMoveOutcome(const Game& game, MoveOutcome outcome, Mover mover);
+
+// Why a game is drawn, as the player reads it.
+const char* drawMessage(DrawReason reason);
 
 // Tells why a file was not opened, or where its replay stopped.
 void tellOpenOutcome(const OpenOutcome& outcome, const std::string& path);

@@ -10,6 +10,7 @@ const char* const kBlackTurnText = "Siyah";
 const char* const kWhiteWonText = "Beyaz kazandı";
 const char* const kBlackWonText = "Siyah kazandı";
 const char* const kGameOverText = "Oyun bitti";
+const char* const kDrawText = "Berabere";
 
 namespace {
 
@@ -87,6 +88,7 @@ void showMoveList(const Game& game, Windows& windows) {
 }
 
 TurnMark turnMark(const Game& game) {
+  if (!kingTaken(game) && gameIsOver(game)) return TurnMark{kNoSide, true, kDrawText};
   if (gameIsOver(game)) {
     const int32_t winner = winnerSide(game);
     const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;

@@ -17,6 +17,7 @@ extern const char* const kBlackTurnText;
 extern const char* const kWhiteWonText;
 extern const char* const kBlackWonText;
 extern const char* const kGameOverText;
+extern const char* const kDrawText;  // "Berabere"
 
 void showGame(const Game& game, Windows& windows);
 

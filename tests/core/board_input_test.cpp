@@ -169,7 +169,7 @@ TEST(BoardInput, TakingAKingIsAWin) {
   playMoves("f2f3 e7e5 g2g4 d8h4 a2a3");
   Image1MouseDown(28, MouseButton::Left);
   ImageDragDrop(13);
-  EXPECT_EQ(scripted.messages, std::vector<std::string>{"Kazandınız"});
+  EXPECT_EQ(scripted.messages, std::vector<std::string>{"Siyah kazandı"});
   EXPECT_EQ(pictureState(13), "160,280 38 hidden");
   EXPECT_FALSE(windows.form1.timer1Enabled);
 }

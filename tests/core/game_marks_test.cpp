@@ -79,7 +79,8 @@ TEST(GameOver, NothingMovesUntilTheKingIsBack) {
     EXPECT_FALSE(windows.form1.timer1Enabled);
     EXPECT_EQ(windows.form1.turnMark.text, kWhiteWonText);
   }
-  EXPECT_EQ(dialogs.messages, std::vector<std::string>(std::size(refused), "Kazandınız"));
+  // The king was taken with two players at the board: they read who won.
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(std::size(refused), "Beyaz kazandı"));
 
   // Take back: the king is back, Black to move was undone, play goes on.
   kingTakenAgainstTheComputer();
@@ -124,7 +125,7 @@ TEST(GameOver, TheEndIsSaidOnce) {
   const Case cases[] = {
       {"White's drop", kPlayComputer, "e2e3 f7f6 d1h5 a7a6", [] { drag("h5", "e8"); }, "Kazandınız"},
       {"Black's drop, two players", kPlayTwoPlayers, "f2f3 e7e5 g2g4 d8h4 a2a3", [] { drag("h4", "e1"); },
-       "Kazandınız"},
+       "Siyah kazandı"},
       {"the hint", kPlayComputer, "e2e3 f7f6 d1h5 a7a6", Yardmal1Click, "Kazandınız"},
       {"the computer", kPlayComputer, "f2f3 e7e5 g2g4 d8h4 a2a3",
        [] {
