@@ -3,6 +3,8 @@
 #include "computer/level_four.h"
 #include "controls/controls.h"
 #include "game/game.h"
+#include "game/game_over.h"
+#include "input/board_input.h"
 #include "record/new_game.h"
 #include "ui/dialogs.h"
 #include "ui/file_commands.h"
@@ -32,11 +34,13 @@ void newGame() {
   startNewGame(game);
 }
 
+// With Black to move the computer answers at once, as after an open.
 void playAgainstComputer() {
   levelFour.stop(game);
   windows.form1.secenek1Checked = true;
   windows.form1.secenek2Checked = false;
   game.playMode = kPlayComputer;
+  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game);
 }
 
 void playTwoPlayers() {

@@ -163,9 +163,10 @@ TEST(ComputerTurn, TimerAndHintOutsideTheirTurn) {
   EXPECT_EQ(listTexts().size(), 3u);
   EXPECT_FALSE(windows.form1.timer1Enabled);
 
-  // A hint while Black is to move is refused; against the computer the timer
-  // starts anyway and Black moves on the next tick.
+  // Choosing to play the computer with Black to move: it answers at once. A
+  // hint then is refused, and Black moves on the next tick.
   secenek1Click();
+  EXPECT_TRUE(windows.form1.timer1Enabled);
   Yardmal1Click();
   EXPECT_EQ(listTexts().size(), 3u);
   EXPECT_TRUE(windows.form1.timer1Enabled);

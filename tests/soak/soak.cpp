@@ -221,7 +221,8 @@ struct Soak {
       if (game.playMode == kPlayComputer) {
         secenek2Click();
       } else {
-        secenek1Click();
+        secenek1Click();  // with Black to move the computer answers at once
+        if (windows.form1.timer1Enabled) Timer1Timer();
       }
     } else if (r < 96) {
       events.push_back("save and open");
