@@ -2,7 +2,7 @@
 //
 //   make_help_pages <text dir> <output dir>
 //
-// reads pageNN.txt (UTF-8) and writes pageNN.jpg for NN = 01..11. A text file
+// reads pageNN.txt (UTF-8) and writes pageNN.jpg for NN = 01..15. A text file
 // holds a title line, then blocks separated by blank lines:
 //   "# text"     a sub-heading
 //   "- text"     a bullet (each such line is one bullet)
@@ -41,8 +41,9 @@ namespace {
 constexpr int kPageWidth = kHelpPictureWidth;
 constexpr int kJpegQuality = 90;
 
-// Window rows: where the title starts and where the game pages' footer starts
-// (the same on all six); and the room kept free above a page's cut-off edge.
+// Window rows: where the title starts and where the footer of a paged topic's
+// pages starts (the same on all of them); and the room kept free above a
+// page's cut-off edge.
 constexpr int kTitleRow = 12;
 constexpr int kFooterRow = 386;
 constexpr int kBottomGap = 8;
@@ -190,9 +191,18 @@ struct PlacedBlock {
   QColor colour;
 };
 
+// The paged topic that page `number` belongs to, if any.
+const HelpPagedTopic* pagedTopicOf(int number) {
+  for (const HelpPagedTopic& topic : kHelpPagedTopics) {
+    if (number >= topic.firstPage && number <= helpTopicLastPage(topic)) return &topic;
+  }
+  return nullptr;
+}
+
 class PageRenderer {
  public:
-  PageRenderer(int pageNumber, const HelpPagePlace& geometry) : number_(pageNumber), geometry_(geometry) {}
+  PageRenderer(int pageNumber, const HelpPagePlace& geometry)
+      : number_(pageNumber), geometry_(geometry), topic_(pagedTopicOf(pageNumber)) {}
 
   // Lays out and draws the page; false if the text does not fit.
   bool render(const std::vector<Block>& blocks, QImage& image) {
@@ -204,7 +214,7 @@ class PageRenderer {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PlacedBlock& block : placed_) draw(painter, block);
-    if (geometry_.gamePage) drawFooter(painter);
+    if (topic_) drawFooter(painter);
     painter.end();
     return true;
   }
@@ -214,7 +224,7 @@ class PageRenderer {
   qreal rowOf(int windowRow) const { return windowRow - geometry_.top; }
 
   bool place(const std::vector<Block>& blocks) {
-    const qreal limit = geometry_.gamePage ? rowOf(kFooterRow) - 4 : rowOf(helpPageBottom(geometry_) - kBottomGap);
+    const qreal limit = topic_ ? rowOf(kFooterRow) - 4 : rowOf(helpPageBottom(geometry_) - kBottomGap);
     qreal y = rowOf(kTitleRow);
     for (size_t i = 0; i < blocks.size(); ++i) {
       const Block& block = blocks[i];
@@ -271,7 +281,8 @@ class PageRenderer {
     }
   }
 
-  // "2- OYUN ... 3 / 6" under a rule, at the same window row on all six pages.
+  // "2- OYUN ... 3 / 6" under a rule, at the same window row on every page of
+  // a paged topic.
   void drawFooter(QPainter& painter) const {
     const qreal y = rowOf(kFooterRow);
     painter.setPen(QPen(kMaroon, 1));
@@ -279,13 +290,14 @@ class PageRenderer {
     painter.setFont(dejaVu(10, false));
     painter.setPen(kFooterInk);
     const QRectF box(kSideMargin, y + 2, kTextWidth, 13);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2- OYUN"));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(topic_->name));
     painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("%1 / %2").arg(geometry_.gamePage).arg(kHelpGamePages));
+                     QStringLiteral("%1 / %2").arg(number_ - topic_->firstPage + 1).arg(topic_->pageCount));
   }
 
   int number_;
   HelpPagePlace geometry_;
+  const HelpPagedTopic* topic_;  // none for a page of its own
   std::vector<PlacedBlock> placed_;
   qreal ruleRow_ = 0;
 };

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/help_pages.h"
 #include "ui/program.h"
 #include "ui/windows.h"
 
@@ -17,14 +18,17 @@ constexpr int kLabelStrategy = 5;    // "4- STRATEJİ"
 constexpr int kLabelAuthor = 6;      // "5- YAZAR"
 constexpr int kLabelSecenekler = 7;  // "B-Seçenekler"
 constexpr int kLabelFold = 8;        // "+" / "-" before "1- MENULER"
+constexpr int kLabelExtras = 9;      // "6- EKLER"
+
+// The topics below the sub-entries of "1- MENULER", which move with them.
+constexpr int kLowerTopics[] = {kLabelGame, kLabelProgram, kLabelStrategy, kLabelAuthor, kLabelExtras};
 
 // Pages: 1 "A-Dosya", 2 "B-Seçenekler", 3..8 the six pages of "2- OYUN",
-// 9 "3- PROGRAM", 10 "4- STRATEJİ", 11 "5- YAZAR". Page 8 also lies under
-// pages 9 to 11.
-constexpr int kFirstGamePage = 3;
-constexpr int kLastGamePage = 8;
-constexpr int kUnderPage = 8;
-constexpr int kLastPage = 11;
+// 9 "3- PROGRAM", 10 "4- STRATEJİ", 11 "5- YAZAR", 12..15 the four pages of
+// "6- EKLER". Page 8 also lies under pages 9 to 11.
+constexpr const HelpPagedTopic& kGameTopic = kHelpPagedTopics[0];
+constexpr const HelpPagedTopic& kExtrasTopic = kHelpPagedTopics[1];
+constexpr int kUnderPage = helpTopicLastPage(kGameTopic);
 
 // The two sub-entries of "1- MENULER" take this much room when unfolded.
 constexpr int kFoldShift = 26;
@@ -34,7 +38,7 @@ void setLabel(int number, int left, int top, bool visible, const char* caption) 
 }
 
 void showOnlyPage(int page) {
-  for (int p = 1; p <= kLastPage; ++p) windows.form4.pageVisible[p] = (p == page);
+  for (int p = 1; p <= kHelpPages; ++p) windows.form4.pageVisible[p] = (p == page);
 }
 
 // Pages 9 to 11 are shown over page 8.
@@ -48,9 +52,9 @@ void hideButtons() {
   windows.form4.button2Visible = false;
 }
 
-// Moves the four topics below the sub-entries by `dy` pixels.
+// Moves the topics below the sub-entries by `dy` pixels.
 void shiftLowerTopics(int dy) {
-  for (int number = kLabelGame; number <= kLabelAuthor; ++number) windows.form4.label[number].top += dy;
+  for (int number : kLowerTopics) windows.form4.label[number].top += dy;
 }
 
 // Moves in a new string: assigning the literal in place trips a false
@@ -70,6 +74,13 @@ int firstVisiblePage(int first, int last) {
   return 0;
 }
 
+// A paged topic opens at its first page with "Sonraki"; "Onceki" is left as
+// it was.
+void openPagedTopic(const HelpPagedTopic& topic) {
+  showOnlyPage(topic.firstPage);
+  windows.form4.button1Visible = true;
+}
+
 }  // namespace
 
 void Form4Initialise() {
@@ -79,10 +90,11 @@ void Form4Initialise() {
   setLabel(kLabelMenus, 10, 80, true, "1- MENULER");
   setLabel(kLabelDosya, 10, 96, false, "A-Dosya");
   setLabel(kLabelSecenekler, 10, 112, false, "B-Seçenekler");
-  setLabel(kLabelGame, 10, 104, true, "2- OYUN");
+  setLabel(kLabelGame, 10, 104, true, kGameTopic.name);
   setLabel(kLabelProgram, 10, 128, true, "3- PROGRAM");
   setLabel(kLabelStrategy, 10, 152, true, "4- STRATEJİ");
   setLabel(kLabelAuthor, 10, 176, true, "5- YAZAR");
+  setLabel(kLabelExtras, 10, 200, true, kExtrasTopic.name);
   windows.form4.pageVisible[0] = false;
   showOnlyPage(1);
   hideButtons();
@@ -122,11 +134,7 @@ void Form4Label7Click() {
   showOnlyPage(2);
 }
 
-// "2- OYUN" opens its first page; "Onceki" is left as it was.
-void Form4Label3Click() {
-  showOnlyPage(kFirstGamePage);
-  windows.form4.button1Visible = true;
-}
+void Form4Label3Click() { openPagedTopic(kGameTopic); }
 
 void Form4Label4Click() {
   hideButtons();
@@ -143,25 +151,35 @@ void Form4Label6Click() {
   showPageOverUnderPage(11);
 }
 
-// "Sonraki": from the visible game page to the next; hides itself on the last.
-void Form4Button1Click() {
-  const int page = firstVisiblePage(kFirstGamePage, kLastGamePage - 1);
-  if (page == 0) return;
-  showOnlyPage(page + 1);
-  windows.form4.button2Visible = true;
-  if (page + 1 == kLastGamePage) windows.form4.button1Visible = false;
-}
+void Form4Label9Click() { openPagedTopic(kExtrasTopic); }
 
-// "Onceki": back one game page. Only the step back to the first page changes
-// the buttons; "Sonraki" comes back there.
-void Form4Button2Click() {
-  if (windows.form4.pageVisible[kFirstGamePage + 1]) {
-    showOnlyPage(kFirstGamePage);
-    windows.form4.button2Visible = false;
-    windows.form4.button1Visible = true;
+// "Sonraki": from the visible page of a paged topic to the next; hides itself
+// on the topic's last page.
+void Form4Button1Click() {
+  for (const HelpPagedTopic& topic : kHelpPagedTopics) {
+    const int last = helpTopicLastPage(topic);
+    const int page = firstVisiblePage(topic.firstPage, last - 1);
+    if (page == 0) continue;
+    showOnlyPage(page + 1);
+    windows.form4.button2Visible = true;
+    if (page + 1 == last) windows.form4.button1Visible = false;
     return;
   }
-  const int page = firstVisiblePage(kFirstGamePage + 2, kLastGamePage);
-  if (page == 0) return;
-  showOnlyPage(page - 1);
+}
+
+// "Onceki": back one page of a paged topic. Only the step back to the
+// topic's first page changes the buttons; "Sonraki" comes back there.
+void Form4Button2Click() {
+  for (const HelpPagedTopic& topic : kHelpPagedTopics) {
+    if (windows.form4.pageVisible[topic.firstPage + 1]) {
+      showOnlyPage(topic.firstPage);
+      windows.form4.button2Visible = false;
+      windows.form4.button1Visible = true;
+      return;
+    }
+    const int page = firstVisiblePage(topic.firstPage + 2, helpTopicLastPage(topic));
+    if (page == 0) continue;
+    showOnlyPage(page - 1);
+    return;
+  }
 }

@@ -1,5 +1,6 @@
-// Help window (Form4): topic column with a folding entry, eleven pages and
-// "Sonraki"/"Onceki" paging through the six pages of "2- OYUN".
+// Help window (Form4): topic column with a folding entry, fifteen pages and
+// "Sonraki"/"Onceki" paging through the six pages of "2- OYUN" and the four
+// of "6- EKLER".
 #pragma once
 
 void Form4Initialise();  // designed state: page 1, menu folded, no buttons
@@ -12,5 +13,6 @@ void Form4Label3Click();
 void Form4Label4Click();
 void Form4Label5Click();
 void Form4Label6Click();
+void Form4Label9Click();   // "6- EKLER"
 void Form4Button1Click();  // "Sonraki"
 void Form4Button2Click();  // "Onceki"

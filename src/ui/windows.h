@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/controls.h"
+#include "ui/help_pages.h"
 
 // A picture control. `bitmap` names the stock picture (33..56) whose bitmap it
 // shows.
@@ -87,8 +88,8 @@ struct Form3Controls {
 };
 
 // Help window (Form4).
-constexpr int kHelpLabelCount = 9;  // Label1..Label8 (index 0 unused)
-constexpr int kHelpPageCount = 12;  // Image1..Image11 (index 0 unused)
+constexpr int kHelpLabelCount = 10;             // Label1..Label9 (index 0 unused)
+constexpr int kHelpPageCount = kHelpPages + 1;  // Image1..Image15 (index 0 unused)
 struct HelpLabel {
   int32_t left;
   int32_t top;

@@ -1,5 +1,5 @@
-// Help window: start state, topic clicks, paging through "2- OYUN" and the
-// folding "1- MENULER" entry.
+// Help window: start state, topic clicks, paging through "2- OYUN" and
+// "6- EKLER", and the folding "1- MENULER" entry.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -25,17 +25,17 @@ std::string shown() {
 
 // The menu entry in short: the "+"/"-" caption, whether "A-Dosya" and
 // "B-Seçenekler" show, and the tops of "2- OYUN", "3- PROGRAM", "4- STRATEJİ",
-// "5- YAZAR".
+// "5- YAZAR", "6- EKLER".
 std::string menu() {
   std::ostringstream text;
   text << windows.form4.label[8].caption << " " << windows.form4.label[1].visible << windows.form4.label[7].visible
        << " tops";
-  for (int n : {3, 4, 5, 6}) text << " " << windows.form4.label[n].top;
+  for (int n : {3, 4, 5, 6, 9}) text << " " << windows.form4.label[n].top;
   return text.str();
 }
 
-const std::string kFolded = "+ 00 tops 104 128 152 176";
-const std::string kUnfolded = "- 11 tops 130 154 178 202";
+const std::string kFolded = "+ 00 tops 104 128 152 176 200";
+const std::string kUnfolded = "- 11 tops 130 154 178 202 226";
 
 void clickSonraki(int times) {
   for (int i = 0; i < times; ++i) Form4Button1Click();
@@ -57,22 +57,27 @@ TEST_F(HelpWindowTest, FirstDisplayShowsDosyaPageWithMenuFolded) {
   EXPECT_EQ(windows.form4.label[1].caption, "A-Dosya");
   EXPECT_EQ(windows.form4.label[7].caption, "B-Seçenekler");
   EXPECT_EQ(windows.form4.label[5].caption, "4- STRATEJİ");
+  EXPECT_EQ(windows.form4.label[9].caption, "6- EKLER");
 }
 
-TEST_F(HelpWindowTest, SonrakiAndOncekiPageThroughTheGameTopic) {
+TEST_F(HelpWindowTest, SonrakiAndOncekiPageThroughTheirTopics) {
   // "Sonraki" is only hidden: pressed anyway on the last page it does
   // nothing. Going back leaves "Sonraki" hidden until the first page is
-  // reached.
+  // reached. "6- EKLER" pages the same way through pages 12 to 15.
   const struct {
     void (*click)();
     const char* expected;
   } steps[] = {
-      {Form4Label3Click, "pages 3 next 1 back 0"},  {Form4Button1Click, "pages 4 next 1 back 1"},
-      {Form4Button1Click, "pages 5 next 1 back 1"}, {Form4Button1Click, "pages 6 next 1 back 1"},
-      {Form4Button1Click, "pages 7 next 1 back 1"}, {Form4Button1Click, "pages 8 next 0 back 1"},
-      {Form4Button1Click, "pages 8 next 0 back 1"}, {Form4Button2Click, "pages 7 next 0 back 1"},
-      {Form4Button2Click, "pages 6 next 0 back 1"}, {Form4Button2Click, "pages 5 next 0 back 1"},
-      {Form4Button2Click, "pages 4 next 0 back 1"}, {Form4Button2Click, "pages 3 next 1 back 0"},
+      {Form4Label3Click, "pages 3 next 1 back 0"},   {Form4Button1Click, "pages 4 next 1 back 1"},
+      {Form4Button1Click, "pages 5 next 1 back 1"},  {Form4Button1Click, "pages 6 next 1 back 1"},
+      {Form4Button1Click, "pages 7 next 1 back 1"},  {Form4Button1Click, "pages 8 next 0 back 1"},
+      {Form4Button1Click, "pages 8 next 0 back 1"},  {Form4Button2Click, "pages 7 next 0 back 1"},
+      {Form4Button2Click, "pages 6 next 0 back 1"},  {Form4Button2Click, "pages 5 next 0 back 1"},
+      {Form4Button2Click, "pages 4 next 0 back 1"},  {Form4Button2Click, "pages 3 next 1 back 0"},
+      {Form4Label9Click, "pages 12 next 1 back 0"},  {Form4Button1Click, "pages 13 next 1 back 1"},
+      {Form4Button1Click, "pages 14 next 1 back 1"}, {Form4Button1Click, "pages 15 next 0 back 1"},
+      {Form4Button1Click, "pages 15 next 0 back 1"}, {Form4Button2Click, "pages 14 next 0 back 1"},
+      {Form4Button2Click, "pages 13 next 0 back 1"}, {Form4Button2Click, "pages 12 next 1 back 0"},
   };
   for (const auto& step : steps) {
     step.click();

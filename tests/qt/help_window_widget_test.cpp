@@ -4,11 +4,13 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
 #include <memory>
 #include <set>
 
 #include "controls/controls.h"
 #include "test_support.h"
+#include "ui/help_pages.h"
 #include "ui/help_window.h"
 #include "ui/program.h"
 #include "ui/qt/event_path.h"
@@ -56,7 +58,7 @@ class HelpWindowWidgetTest : public QObject {
   // "Önceki" when shown, e.g. "3 sonraki", "8 9".
   QString seen() const {
     QStringList words;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHelpPages; ++n) {
       if (page(n)->isVisible()) words << QString::number(n);
     }
     if (sonraki()->isVisible()) words << QStringLiteral("sonraki");
@@ -93,12 +95,14 @@ class HelpWindowWidgetTest : public QObject {
     QVERIFY(!label(7)->isVisible());
     QCOMPARE(label(5)->text(), QStringLiteral("4- STRATEJİ"));
     QCOMPARE(label(3)->pos(), QPoint(10, 104));
+    QCOMPARE(label(9)->text(), QStringLiteral("6- EKLER"));
+    QCOMPARE(label(9)->pos(), QPoint(10, 200));
 
     // Pages show their picture at natural size, clipped by the control.
     QCOMPARE(page(1)->geometry(), QRect(80, 0, 241, 369));
     QCOMPARE(page(1)->pixmap().deviceIndependentSize(), QSizeF(240, 380));
     QCOMPARE(page(4)->geometry(), QRect(80, -14, 241, 425));
-    QCOMPARE(page(4)->pixmap().deviceIndependentSize(), QSizeF(240, 426));
+    QCOMPARE(page(12)->geometry(), QRect(80, 0, 241, 417));
   }
 
   void clicksTurnTheGamePages() {
@@ -112,6 +116,48 @@ class HelpWindowWidgetTest : public QObject {
     QCOMPARE(seen(), QStringLiteral("8 9"));
     // Page 9 lies over page 8: at a point of page 9, page 9 is what is seen.
     QCOMPARE(window_->childAt(200, 100), page(9));
+    click(label(9));
+    QCOMPARE(seen(), QStringLiteral("12 sonraki"));
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(sonraki(), Qt::LeftButton);
+    QCOMPARE(seen(), QStringLiteral("15 onceki"));
+  }
+
+  // A page's picture is decoded when the page comes into view and let go when
+  // it leaves or the window closes: only the pages on screen hold one, each at
+  // its designed size.
+  void onlyThePagesOnScreenHoldTheirPicture() {
+    const auto held = [this] {
+      QStringList words;
+      for (int n = 1; n <= kHelpPages; ++n) {
+        const QPixmap pixmap = page(n)->pixmap();
+        if (pixmap.isNull()) continue;
+        words << QString::number(n);
+        const QSizeF designed(kHelpPictureWidth, kHelpPagePlaces[n - 1].pictureHeight);
+        if (pixmap.deviceIndependentSize() != designed) words << QStringLiteral("wrong size");
+      }
+      return words.join(' ');
+    };
+    const struct {
+      std::function<void()> action;
+      const char* expected;
+    } steps[] = {
+        {[] {}, "1"},
+        {[this] { click(label(3)); }, "3"},
+        {[this] { QTest::mouseClick(sonraki(), Qt::LeftButton); }, "4"},
+        {[this] { click(label(4)); }, "8 9"},
+        {[this] { click(label(9)); }, "12"},
+        {[this] { QTest::mouseClick(sonraki(), Qt::LeftButton); }, "13"},
+        {[this] { window_->close(); }, ""},
+        {[this] {
+           Yardm1Show();
+           window_->syncFromRecords();
+         },
+         "13"},
+    };
+    for (const auto& step : steps) {
+      step.action();
+      QCOMPARE(held(), QString::fromLatin1(step.expected));
+    }
   }
 
   void menuEntryUnfoldsOnHoverAndFoldsOnClick() {
@@ -123,6 +169,7 @@ class HelpWindowWidgetTest : public QObject {
     QVERIFY(label(7)->isVisible());
     QCOMPARE(label(3)->pos(), QPoint(10, 130));
     QCOMPARE(label(6)->pos(), QPoint(10, 202));
+    QCOMPARE(label(9)->pos(), QPoint(10, 226));
 
     click(label(7));
     QCOMPARE(seen(), QStringLiteral("2"));
@@ -150,7 +197,7 @@ class HelpWindowWidgetTest : public QObject {
   }
 
   void everyPageDecodesToItsSize() {
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHelpPages; ++n) {
       QImage image;
       QString error;
       QVERIFY2(decodeJpeg(resourceBytes(n), image, &error), qPrintable(error));

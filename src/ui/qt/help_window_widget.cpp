@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHideEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -135,14 +136,32 @@ void HelpWindow::createPages() {
   }
 }
 
-// The pages are decoded when the window is first shown, not at start-up.
 void HelpWindow::showEvent(QShowEvent* event) {
-  if (!pagesLoaded_) {
-    for (int page = 1; page < kHelpPageCount; ++page) loadPage(pages_[page], page);
-    pagesLoaded_ = true;
-  }
+  syncPages(true);
   QWidget::showEvent(event);
   fitOuterSize(this, QSize(kWindowWidth, kWindowHeight));
+}
+
+void HelpWindow::hideEvent(QHideEvent* event) {
+  syncPages(false);
+  QWidget::hideEvent(event);
+}
+
+// A page's picture is decoded when the page comes into view and let go when
+// it leaves, so the window holds only the one or two pictures on screen, and
+// none while it is hidden.
+void HelpWindow::syncPages(bool windowShown) {
+  for (int page = 1; page < kHelpPageCount; ++page) {
+    QLabel* label = pages_[page];
+    const bool seen = windowShown && windows.form4.pageVisible[page];
+    label->setVisible(windows.form4.pageVisible[page]);
+    if (seen && !pageLoaded_[page]) {
+      loadPage(label, page);
+    } else if (!seen && pageLoaded_[page]) {
+      label->clear();
+    }
+    pageLoaded_[page] = seen;
+  }
 }
 
 void HelpWindow::createTopics() {
@@ -171,7 +190,7 @@ void HelpWindow::createTopics() {
   };
   static constexpr Click clicks[] = {{8, Form4Label8Click}, {1, Form4Label1Click}, {7, Form4Label7Click},
                                      {3, Form4Label3Click}, {4, Form4Label4Click}, {5, Form4Label5Click},
-                                     {6, Form4Label6Click}};
+                                     {6, Form4Label6Click}, {9, Form4Label9Click}};
   for (const Click& click : clicks) {
     connect(labels_[click.label], &HelpTopicLabel::clicked, this,
             [this, handler = click.handler] { runHandler(this, handler); });
@@ -211,7 +230,7 @@ void HelpWindow::syncChildren() {
     label->move(record.left, record.top);
     label->setVisible(record.visible);
   }
-  for (int page = 1; page < kHelpPageCount; ++page) pages_[page]->setVisible(windows.form4.pageVisible[page]);
+  syncPages(isVisible());
   nextButton_->setVisible(windows.form4.button1Visible);
   previousButton_->setVisible(windows.form4.button2Visible);
 }

@@ -1,4 +1,4 @@
-// The help window "YARDIM": a column of topic labels and eleven page pictures.
+// The help window "YARDIM": a column of topic labels and fifteen page pictures.
 // What is shown lives in the core's form4 record; this widget passes clicks
 // and mouse moves to the Form4 handlers and then redraws from the record.
 #pragma once
@@ -39,6 +39,7 @@ class HelpWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -46,10 +47,11 @@ class HelpWindow : public QWidget {
   void createTopics();
   void createButtons();
   void syncChildren();
+  void syncPages(bool windowShown);
 
   HelpTopicLabel* labels_[kHelpLabelCount] = {};  // by label number; 0 unused
   QLabel* pages_[kHelpPageCount] = {};            // by page number; 0 unused
-  bool pagesLoaded_ = false;
+  bool pageLoaded_[kHelpPageCount] = {};          // its picture (or why not) is held
   const QWidget* mainWindow_ = nullptr;
   QPushButton* nextButton_ = nullptr;      // "Sonraki"
   QPushButton* previousButton_ = nullptr;  // "Onceki"
