@@ -154,8 +154,9 @@ noticeId() { windowNamed UYARI; }
 # Clicks at (X, Y) of the main window's client area.
 clickClient() { xdotool mousemove $((clientLeft + $1)) $((clientTop + $2)) click 1; }
 
-# The first visible window whose title starts with $1, if any.
-windowNamed() { xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1; }
+# The first visible window whose title starts with $1; fails when there is
+# none, so that a test can wait for one.
+windowNamed() { xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1 | grep .; }
 
 # A window's outer rectangle, the window manager's frame included, as
 # "left top right bottom".
