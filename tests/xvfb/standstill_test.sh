@@ -23,6 +23,7 @@ mkdir -p "$XDG_CONFIG_HOME/DEDIVUD"
 printf '[General]\nlevel=4\nplayMode=1\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
 startWindowManager
 startGame
+waitFor 10 placeSettled || fail "the window does not come to rest"
 locateBoard
 
 # The board, the turn mark and the move list in the last shot, as a hash.
@@ -50,14 +51,16 @@ blackReplied() {
 settled() {
   takeShot
   before=$(scene)
-  sleep 0.2
+  sleep 0.3
   takeShot
   [ "$(scene)" = "$before" ]
 }
-# The scene stays as it is now for $1 seconds.
+# Once the windows have come to rest, the scene stays as it is for $1
+# seconds, and Black has not moved.
 unchangedFor() {
   waitFor 5 settled || fail "$2: the windows do not come to rest"
   start=$(scene)
+  [ "$(blackHome)" -eq 16 ] || fail "$2: Black has moved"
   end=$(($(date +%s%N) + $1 * 1000000000))
   while [ "$(date +%s%N)" -lt $end ]; do
     takeShot
@@ -84,16 +87,18 @@ question=$(windowNamed Uyar)
 waitFor 5 isActive "$question" || fail "the question does not take the focus"
 xdotool windowmove "$question" 0 560
 waitFor 5 belowMainWindow "$question" || fail "the question did not move below the main window"
-takeShot
-isWhitePiece 4 3 && isEmpty 4 1 || fail "1. e4 is not on the board"
 unchangedFor 2 "the question open"
+isWhitePiece 4 3 && isEmpty 4 1 || fail "1. e4 is not on the board"
 
 case $ANSWER in
 cancel)
+  answered=$(date +%s%N)
   xdotool key Escape
-  waitFor 5 questionClosed || fail "İptal left the question open"
-  waitFor 3 blackReplied || fail "after İptal Black did not reply within three seconds"
+  waitFor 5 blackReplied || fail "after İptal Black did not reply"
+  took=$((($(date +%s%N) - answered) / 1000000))
+  [ $took -le 3000 ] || fail "after İptal Black replied only after $took ms"
   isWhitePiece 4 3 || fail "after İptal 1. e4 is no longer on the board"
+  questionClosed || fail "İptal left the question open"
   echo "PASS: the game stands still behind the question, and after İptal Black replies"
   ;;
 no | yes)

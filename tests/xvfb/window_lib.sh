@@ -32,6 +32,7 @@ startInXServer() {
 
 fail() {
   echo "FAIL: $*" >&2
+  import -window root "${work:-/tmp}/fail.png" 2>/dev/null || true
   cat "$work/game.log" "$work/wm.log" >&2 2>/dev/null || true
   exit 1
 }
@@ -96,6 +97,16 @@ sleep 0.5
 geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
     /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+# The main window's place. It has stopped moving when it stands where it
+# stood a moment before: a window manager under load may map it elsewhere
+# before the game puts it in its place.
+place() { geometry "$wid" | awk '{ print $1, $2 }'; }
+placeIs() { [ "$(place)" = "$1" ]; }
+placeSettled() {
+  before=$(place)
+  sleep 0.3
+  placeIs "$before"
 }
 # The client area (513 x 383) lies under the menu bar; the board frame sits
 # at (40, 31) in it and a square is 40 pixels wide, a8 at the frame's origin.
