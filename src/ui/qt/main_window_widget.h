@@ -60,7 +60,7 @@ class MainWindow : public QMainWindow {
   QAction* seviye1_ = nullptr;
   QAction* seviye2_ = nullptr;
   QAction* seviye3_ = nullptr;
-  HandlerTimer* timer1_ = nullptr;  // the computer's turn, while a reply is due
+  HandlerTimer* timer1_ = nullptr;       // the computer's turn, while a reply is due
   std::vector<std::string> shownLines_;  // texts now in ListBox1
 
   HelpWindow* form4_ = nullptr;
