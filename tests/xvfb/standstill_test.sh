@@ -80,8 +80,8 @@ belowMainWindow() {
 }
 
 xdotool windowactivate --sync "$wid"
-set -- $(squareCentre e2) $(squareCentre e4)
-xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 3)) "$2" mousemove "$3" "$4" mouseup 1 key ctrl+n
+drag e2 e4
+xdotool key ctrl+n
 waitFor 5 windowNamed Uyar || fail "Ctrl+N asked nothing"
 question=$(windowNamed Uyar)
 waitFor 5 isActive "$question" || fail "the question does not take the focus"

@@ -139,11 +139,17 @@ fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
 rankOf() { echo $((${1#?} - 1)); }
 squareCentre() { echo $(($(squareX $(fileOf "$1")) + 20)) $(($(squareY $(rankOf "$1")) + 20)); }
 
-# Drags the piece on one square to another with the real mouse.
+# Drags the piece on one square to another with the real mouse, and returns
+# once the X server has passed the release on to the game: until the window
+# manager lets a click through to the window, the server holds the mouse's
+# events (the pointer stays where it was), though not the keyboard's, so a
+# key sent at once could come before the drop.
 drag() {
   set -- $(squareCentre "$1") $(squareCentre "$2")
   xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 3)) "$2" mousemove "$3" "$4" mouseup 1
+  waitFor 5 mouseAt "$3" "$4" || fail "the mouse did not reach ($3, $4)"
 }
+mouseAt() { xdotool getmouselocation | grep -q "^x:$1 y:$2 "; }
 squareEmptied() {
   takeShot
   isEmpty $(fileOf "$1") $(rankOf "$1")
