@@ -43,12 +43,18 @@ std::string pieceFault(const Game& game) {
 }
 
 std::string moveListFault(const Game& game) {
-  const bool unanswered = game.sideToMove == kBlackToMove;
-  const int32_t expected = 2 + 3 * game.moveCount + (unanswered ? 1 : 0);
-  if (listLineCount(game) != expected) {
-    return "move list has " + std::to_string(listLineCount(game)) + " lines, expected " + std::to_string(expected);
+  if (game.moveCount < 0 || game.moveCount > kHistoryCapacity) return "move count out of range";
+  // Every full move has both halves, and while Black is to move White's half
+  // of the entry being filled stands alone.
+  for (int32_t k = 0; k < game.moveCount; ++k) {
+    if (game.history[k].white.kind == kEmpty || game.history[k].black.kind == kEmpty) {
+      return "full move " + std::to_string(k + 1) + " lacks a half";
+    }
   }
+  const bool unanswered = unansweredWhiteMove(game);
+  if (game.sideToMove == kBlackToMove && !unanswered) return "Black to move without White's move";
   if (game.moveNumber != game.moveCount + (unanswered ? 1 : 0)) return "move number out of step";
+  if (game.listSelection < 0 || game.listSelection >= listLineCount(game)) return "highlighted line off the list";
   return {};
 }
 

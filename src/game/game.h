@@ -52,8 +52,6 @@ struct Game {
   int32_t capturedMovedBlack = 0;
 
   FullMoveRecord history[kHistoryCapacity]{};
-  char moveMark = '-';  // '-' plain move, 'x' capture
-  MoveList moveList{};
 
   // What the windows show besides the board, the captured pieces and the
   // list; the windows draw them from here (ui/projection).

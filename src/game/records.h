@@ -267,19 +267,3 @@ struct FullMoveRecord {
 // Room for far more moves than any real game; a move that finds no room is
 // refused with a message.
 constexpr int32_t kHistoryCapacity = 1000;
-
-// ---- the move list ---------------------------------------------------------
-
-// The move list as the player reads it and the saved game holds it: two
-// header lines, then for every full move White's line, Black's line and a
-// blank one; the line taken back to is highlighted.
-constexpr int32_t kMoveListCapacity = 2 + 3 * kHistoryCapacity;
-constexpr int32_t kMoveListLineBytes = 64;  // the longest line is about 30 bytes
-struct MoveListLine {
-  char text[kMoveListLineBytes];  // UTF-8, ends with a 0 byte
-  bool selected;
-};
-struct MoveList {
-  int32_t count;
-  MoveListLine lines[kMoveListCapacity];
-};

@@ -12,7 +12,6 @@
 #include "game/list_lines.h"
 #include "game/moves.h"
 #include "input/move_codes.h"
-#include "input/move_list.h"
 #include "input/move_targets.h"
 
 const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha fazla hamle yapılamaz.";
@@ -32,13 +31,9 @@ void testCheckOnWhiteKing(Game& game) {
 }
 
 // Highlights the newest line of the list.
-void selectLastLine(Game& game) {
-  selectListLine(game, game.listSelection, false);
-  game.listSelection = listLineCount(game) - 1;
-  selectListLine(game, game.listSelection, true);
-}
+void selectLastLine(Game& game) { game.listSelection = listLineCount(game) - 1; }
 
-// Records a castling made in play: history, counters and list lines.
+// Records a castling made in play: history and counters.
 void recordCastling(Game& game, int32_t code, Side side) {
   const int32_t r = homeRank(side);
   if (side == kWhite) game.moveNumber += 1;
@@ -52,8 +47,6 @@ void recordCastling(Game& game, int32_t code, Side side) {
   h.toY = r;
   h.captureFlag = 0;
   if (side == kBlack) game.moveCount += 1;
-  appendListLine(game, formatCastlingLine(code, side, game.moveNumber));
-  if (side == kBlack) appendListLine(game, kBlankListLine);
   game.gameSaved = false;
   refreshSelection(game);
 }
@@ -118,16 +111,9 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
   }
   if (side == kBlack) game.moveCount += 1;
 
-  game.moveMark = '-';
-  if (game.captureMade) {
-    game.moveMark = 'x';
-    game.captureMade = false;
-  }
+  game.captureMade = false;
   if (side == kBlack && kind != kKing) testCheckOnWhiteKing(game);
 
-  appendListLine(game, formatMoveLine(kind, side, index, game.dragFromX, game.dragFromY, game.dragToX, game.dragToY,
-                                      game.moveMark, game.moveNumber));
-  if (side == kBlack) appendListLine(game, kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
   refreshSelection(game);

@@ -95,16 +95,8 @@ void undoHalfWithCapture(Game& game, HalfMoveRecord& h, Side side) {
   clearHalf(h);
 }
 
-// A White move that Black has not answered yet (two players, or a refused
-// reply): it stands alone in the entry being filled.
-bool unansweredWhiteMove(const Game& game) {
-  return game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
-         game.history[game.moveCount].white.kind != kEmpty;
-}
-
 void takeBackUnansweredWhiteMove(Game& game) {
   undoHalfWithCapture(game, game.history[game.moveCount].white, kWhite);
-  deleteListLine(game, listLineCount(game) - 1);
   game.moveNumber -= 1;
   game.sideToMove = kWhiteToMove;
 }
@@ -114,11 +106,6 @@ bool takeBackFullMove(Game& game) {
   FullMoveRecord& entry = game.history[game.moveCount - 1];
   undoHalfWithCapture(game, entry.black, kBlack);
   undoHalfWithCapture(game, entry.white, kWhite);
-  // The text left is that of the list without its last three lines; the
-  // last line of blanks stays when an earlier move remains.
-  const int32_t n = listLineCount(game);
-  const int32_t firstDeleted = game.moveNumber == 1 ? n - 3 : n - 4;
-  for (int k = 0; k < 3; ++k) deleteListLine(game, firstDeleted);
   game.moveNumber -= 1;
   game.moveCount -= 1;
   game.sideToMove = kWhiteToMove;
@@ -137,9 +124,7 @@ void restoreSelection(Game& game) {
     if (w.kind != kEmpty && w.kind != kPawn && !isCastling(w, kWhite)) selected = 3 * k + 2;
     if (b.kind != kEmpty && !isCastling(b, kBlack)) selected = 3 * k + 4;
   }
-  unselectListLines(game);
   game.listSelection = selected;
-  if (selected > 0) selectListLine(game, selected, true);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "game/game_over.h"
 #include "game/list_lines.h"
 #include "game/pictures.h"
+#include "input/move_list.h"
 
 const char* const kWhiteTurnText = "Beyaz";
 const char* const kBlackTurnText = "Siyah";
@@ -75,14 +76,18 @@ void showCheckNotice(const Game& game, Windows& windows) {
   }
 }
 
+// Every line drawn from the history; a line already shown as it reads is
+// left as it is.
 void showMoveList(const Game& game, Windows& windows) {
   std::vector<ListLine>& list = windows.form1.listBox1;
-  list.resize(static_cast<size_t>(game.moveList.count));
-  for (int32_t i = 0; i < game.moveList.count; ++i) {
-    const MoveListLine& line = game.moveList.lines[i];
+  const int32_t count = listLineCount(game);
+  list.resize(static_cast<size_t>(count));
+  std::string text;
+  for (int32_t i = 0; i < count; ++i) {
+    writeListLine(game, i, text);
     ListLine& shown = list[static_cast<size_t>(i)];
-    if (shown.text != line.text) shown.text = line.text;
-    shown.selected = line.selected;
+    if (shown.text != text) shown.text = text;
+    shown.selected = isListLineSelected(game, i);
   }
 }
 
@@ -102,8 +107,7 @@ TurnMark turnMark(const Game& game) {
 // empties the history by its count, so this is always the move on the board.
 LastMoveMark lastMoveMark(const Game& game) {
   const HalfMoveRecord* h = nullptr;
-  if (game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
-      game.history[game.moveCount].white.kind != kEmpty) {
+  if (unansweredWhiteMove(game)) {
     h = &game.history[game.moveCount].white;
   } else if (game.moveCount > 0) {
     const FullMoveRecord& entry = game.history[game.moveCount - 1];
@@ -151,7 +155,7 @@ std::string windowsFault(const Game& game, const Windows& windows) {
   if (static_cast<int32_t>(shown.size()) != listLineCount(game)) return "move list not shown as kept";
   for (int32_t i = 0; i < listLineCount(game); ++i) {
     const ListLine& line = shown[static_cast<size_t>(i)];
-    if (line.text != listLineText(game, i) || line.selected != game.moveList.lines[i].selected) {
+    if (line.text != listLineText(game, i) || line.selected != isListLineSelected(game, i)) {
       return "move list line " + std::to_string(i) + " not shown as kept";
     }
   }

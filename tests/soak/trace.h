@@ -18,9 +18,9 @@ inline void traceWindows(std::FILE* f, const Windows& w, const std::vector<std::
   const Form1Controls& a = w.form1;
   std::fprintf(f, "form1");
   for (const PictureControl& p : a.image) tracePicture(f, p);
-  std::fprintf(f, "\n labels %d %d timer %d menu %d%d%d%d%d%d radio %d close %d\n", a.label19Visible,
-               a.label20Visible, a.timer1Enabled, a.secenek1Checked, a.secenek2Checked, a.baslaChecked,
-               a.seviye1Checked, a.seviye2Checked, a.seviye3Checked, a.radioSelected, a.closeRequested);
+  std::fprintf(f, "\n labels %d %d timer %d menu %d%d%d%d%d%d radio %d close %d\n", a.label19Visible, a.label20Visible,
+               a.timer1Enabled, a.secenek1Checked, a.secenek2Checked, a.baslaChecked, a.seviye1Checked,
+               a.seviye2Checked, a.seviye3Checked, a.radioSelected, a.closeRequested);
   std::fprintf(f, " turn %d %d %s last %d %d%d%d%d chosen %d %llx\n", a.turnMark.side, a.turnMark.gameOver,
                a.turnMark.text.c_str(), a.lastMove.shown, a.lastMove.fromX, a.lastMove.fromY, a.lastMove.toX,
                a.lastMove.toY, a.selectedPicture, static_cast<unsigned long long>(a.moveTargets));
