@@ -157,10 +157,10 @@ constexpr auto kRayMasks = rayMaskTable();
 // blocker of the others is the highest set square.
 constexpr bool kRayAscends[8] = {true, true, false, false, true, false, false, true};
 
-uint64_t occupiedSquares(Game& game) {
+uint64_t occupiedSquares(Position& position) {
   uint64_t set = 0;
   for (int sq = 0; sq < kSquareCount; ++sq) {
-    set |= static_cast<uint64_t>(activeSide(game.board.squares[sq]) != kNoSide) << sq;
+    set |= static_cast<uint64_t>(activeSide(position.board.squares[sq]) != kNoSide) << sq;
   }
   return set;
 }
@@ -184,25 +184,25 @@ inline uint64_t bishopSet(uint64_t occ, int o) {
 }
 
 // The squares piece `id` attacks in the position on the board.
-inline uint64_t attackSetOf(Game& game, int id) {
-  const int o = originOf(gamePiece(game, id));
+inline uint64_t attackSetOf(Position& position, int id) {
+  const int o = originOf(gamePiece(position, id));
   if (o < 0) return 0;
   switch (kPieceAttacks[id].mover) {
     case Mover::WhitePawn: return kWhitePawnSets[o];
     case Mover::BlackPawn: return kBlackPawnSets[o];
     case Mover::Knight: return kKnightSets[o];
     case Mover::King: return kKingSets[o];
-    case Mover::Bishop: return bishopSet(game.attacks.occupied, o);
-    case Mover::Rook: return rookSet(game.attacks.occupied, o);
-    case Mover::Queen: return rookSet(game.attacks.occupied, o) | bishopSet(game.attacks.occupied, o);
+    case Mover::Bishop: return bishopSet(position.attacks.occupied, o);
+    case Mover::Rook: return rookSet(position.attacks.occupied, o);
+    case Mover::Queen: return rookSet(position.attacks.occupied, o) | bishopSet(position.attacks.occupied, o);
   }
   return 0;
 }
 
 // Adds (sign 1) or removes (sign -1) one piece's marks.
-inline void account(Game& game, int id, uint64_t set, int sign) {
+inline void account(Position& position, int id, uint64_t set, int sign) {
   const PieceAttack& a = kPieceAttacks[id];
-  uint64_t* packed = game.attacks.attackPacked[a.side];
+  uint64_t* packed = position.attacks.attackPacked[a.side];
   const uint64_t increment = sign > 0 ? a.increment : 0 - a.increment;
   int32_t marks = 0;
   while (set != 0) {
@@ -210,7 +210,7 @@ inline void account(Game& game, int id, uint64_t set, int sign) {
     set &= set - 1;
     ++marks;
   }
-  game.attacks.attackTotal[a.side] += sign * a.value * marks;
+  position.attacks.attackTotal[a.side] += sign * a.value * marks;
 }
 
 inline int32_t bitCount(uint64_t set) {
@@ -220,26 +220,26 @@ inline int32_t bitCount(uint64_t set) {
 }
 
 // Notes that piece `id` attacks `after` instead of `before` after the step.
-inline void noteChange(Game& game, int id, uint64_t before, uint64_t after) {
+inline void noteChange(Position& position, int id, uint64_t before, uint64_t after) {
   if (before == after) return;
   const PieceAttack& a = kPieceAttacks[id];
-  game.attacks.attackChanges[a.side][game.attacks.attackChangeCount[a.side]++] =
+  position.attacks.attackChanges[a.side][position.attacks.attackChangeCount[a.side]++] =
       AttackChange{before, after, a.increment};
-  game.attacks.attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
-  game.attacks.attackChanged |= before ^ after;
-  game.attacks.attackGained[a.side] |= after & ~before;
+  position.attacks.attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
+  position.attacks.attackChanged |= before ^ after;
+  position.attacks.attackGained[a.side] |= after & ~before;
 }
 
 inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
-void scanPieces(Game& game) {
-  game.attacks.attackStepActive = false;
-  game.attacks.occupied = occupiedSquares(game);
-  std::memset(game.attacks.attackPacked, 0, sizeof game.attacks.attackPacked);
-  game.attacks.attackTotal[0] = game.attacks.attackTotal[1] = 0;
+void scanPieces(Position& position) {
+  position.attacks.attackStepActive = false;
+  position.attacks.occupied = occupiedSquares(position);
+  std::memset(position.attacks.attackPacked, 0, sizeof position.attacks.attackPacked);
+  position.attacks.attackTotal[0] = position.attacks.attackTotal[1] = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    game.attacks.attackSets[id] = attackSetOf(game, id);
-    account(game, id, game.attacks.attackSets[id], 1);
+    position.attacks.attackSets[id] = attackSetOf(position, id);
+    account(position, id, position.attacks.attackSets[id], 1);
   }
 }
 
@@ -247,14 +247,14 @@ void scanPieces(Game& game) {
 
 // The full lists follow from the class counts: the cheaper kinds are scanned
 // first, so a list holds the class values in order, seven at most.
-void buildAttackMaps(Game& game) {
-  scanPieces(game);
+void buildAttackMaps(Position& position) {
+  scanPieces(position);
   for (int s = 0; s < kSideCount; ++s) {
     for (int sq = 0; sq < kSquareCount; ++sq) {
-      const uint64_t p = game.attacks.attackPacked[s][sq];
-      AttackList& list = game.attacks.attackers[s][sq / kBoardSize][sq % kBoardSize];
+      const uint64_t p = position.attacks.attackPacked[s][sq];
+      AttackList& list = position.attacks.attackers[s][sq / kBoardSize][sq % kBoardSize];
       list = AttackList{};
-      game.attacks.attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
+      position.attacks.attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
       for (int c = 0; c < 5; ++c) {
         const int n = static_cast<int>((p >> (8 * c)) & 0xFF);
         for (int k = 0; k < n && list.count < kAttackListLength; ++k) list.values[list.count++] = kAttackClassValue[c];
@@ -263,53 +263,54 @@ void buildAttackMaps(Game& game) {
   }
 }
 
-void buildAttackSummary(Game& game) { scanPieces(game); }
+void buildAttackSummary(Position& position) { scanPieces(position); }
 
-uint64_t squaresAttackedBy(Game& game, Side side) {
-  const uint64_t mapsOccupied = game.attacks.occupied;
-  game.attacks.occupied = occupiedSquares(game);
+uint64_t squaresAttackedBy(Position& position, Side side) {
+  const uint64_t mapsOccupied = position.attacks.occupied;
+  position.attacks.occupied = occupiedSquares(position);
   uint64_t set = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(game, id);
+    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(position, id);
   }
-  game.attacks.occupied = mapsOccupied;
+  position.attacks.occupied = mapsOccupied;
   return set;
 }
 
-void saveAttackBase(Game& game) {
-  scanPieces(game);
-  std::memcpy(game.attacks.attackBasePacked, game.attacks.attackPacked, sizeof game.attacks.attackBasePacked);
-  std::memcpy(game.attacks.baseSets, game.attacks.attackSets, sizeof game.attacks.baseSets);
-  game.attacks.baseTotal[0] = game.attacks.attackTotal[0];
-  game.attacks.baseTotal[1] = game.attacks.attackTotal[1];
-  game.attacks.baseOccupied = game.attacks.occupied;
-  game.attacks.attackBaseAny[0] = game.attacks.attackBaseAny[1] = 0;
+void saveAttackBase(Position& position) {
+  scanPieces(position);
+  std::memcpy(position.attacks.attackBasePacked, position.attacks.attackPacked,
+              sizeof position.attacks.attackBasePacked);
+  std::memcpy(position.attacks.baseSets, position.attacks.attackSets, sizeof position.attacks.baseSets);
+  position.attacks.baseTotal[0] = position.attacks.attackTotal[0];
+  position.attacks.baseTotal[1] = position.attacks.attackTotal[1];
+  position.attacks.baseOccupied = position.attacks.occupied;
+  position.attacks.attackBaseAny[0] = position.attacks.attackBaseAny[1] = 0;
   for (int id = 0; id < kPieceCount; ++id)
-    game.attacks.attackBaseAny[kPieceAttacks[id].side] |= game.attacks.baseSets[id];
-  std::memset(game.attacks.sliderReach, 0, sizeof game.attacks.sliderReach);
+    position.attacks.attackBaseAny[kPieceAttacks[id].side] |= position.attacks.baseSets[id];
+  std::memset(position.attacks.sliderReach, 0, sizeof position.attacks.sliderReach);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
-    for (uint64_t set = game.attacks.baseSets[id]; set != 0; set &= set - 1) {
-      game.attacks.sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
+    for (uint64_t set = position.attacks.baseSets[id]; set != 0; set &= set - 1) {
+      position.attacks.sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
     }
   }
 }
 
-void updateAttackSummary(Game& game, int moverId, int fromSquare, int toSquare, int capturedId) {
-  game.attacks.attackStepActive = true;
-  game.attacks.attackChangeCount[0] = game.attacks.attackChangeCount[1] = 0;
-  game.attacks.attackChanged = 0;
-  game.attacks.attackGained[0] = game.attacks.attackGained[1] = 0;
-  game.attacks.attackTotal[0] = game.attacks.baseTotal[0];
-  game.attacks.attackTotal[1] = game.attacks.baseTotal[1];
-  if (capturedId >= 0) noteChange(game, capturedId, game.attacks.baseSets[capturedId], 0);
+void updateAttackSummary(Position& position, int moverId, int fromSquare, int toSquare, int capturedId) {
+  position.attacks.attackStepActive = true;
+  position.attacks.attackChangeCount[0] = position.attacks.attackChangeCount[1] = 0;
+  position.attacks.attackChanged = 0;
+  position.attacks.attackGained[0] = position.attacks.attackGained[1] = 0;
+  position.attacks.attackTotal[0] = position.attacks.baseTotal[0];
+  position.attacks.attackTotal[1] = position.attacks.baseTotal[1];
+  if (capturedId >= 0) noteChange(position, capturedId, position.attacks.baseSets[capturedId], 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
-  game.attacks.occupied = (game.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
-  unsigned rescan = (game.attacks.sliderReach[fromSquare] | game.attacks.sliderReach[toSquare]) & ~sliderBit(moverId) &
-                    ~sliderBit(capturedId);
+  position.attacks.occupied = (position.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
+  unsigned rescan = (position.attacks.sliderReach[fromSquare] | position.attacks.sliderReach[toSquare]) &
+                    ~sliderBit(moverId) & ~sliderBit(capturedId);
   for (; rescan != 0; rescan &= rescan - 1) {
     const int id = kFirstSlider + __builtin_ctz(rescan);
-    noteChange(game, id, game.attacks.baseSets[id], attackSetOf(game, id));
+    noteChange(position, id, position.attacks.baseSets[id], attackSetOf(position, id));
   }
-  noteChange(game, moverId, game.attacks.baseSets[moverId], attackSetOf(game, moverId));
+  noteChange(position, moverId, position.attacks.baseSets[moverId], attackSetOf(position, moverId));
 }

@@ -88,8 +88,8 @@ void resetGameState(Game& game) {
   game.moveCount = 0;
 }
 
-SquareProbe probeSquare(const Game& game, int x, int y) {
-  const Square& s = game.board.squares[squareIndex(x, y)];
+SquareProbe probeSquare(const Position& position, int x, int y) {
+  const Square& s = position.board.squares[squareIndex(x, y)];
   return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
 }
 
@@ -119,20 +119,20 @@ void clearSquare(Square& s) {
   s.stable = kCommittedLayer;
 }
 
-Piece* pieceOf(Game& game, PieceKind kind, Side side, int32_t index) {
+Piece* pieceOf(Position& position, PieceKind kind, Side side, int32_t index) {
   if ((side != kWhite && side != kBlack) || kindOrder(kind) < 0) return nullptr;
   const bool royal = kind == kQueen || kind == kKing;
   if (!royal && (index < 0 || index >= pieceCountOf(kind))) return nullptr;
-  return &gamePiece(game, pieceIdOf(kind, side, index));
+  return &gamePiece(position, pieceIdOf(kind, side, index));
 }
 
-void commitMove(Game& game, Piece& p) {
+void commitMove(Position& position, Piece& p) {
   const int x0 = p.x;
   const int y0 = p.y;
   p.x = p.targetX;
   p.y = p.targetY;
-  commitSquare(squareAt(game, p.x, p.y));
-  clearSquare(squareAt(game, x0, y0));
+  commitSquare(squareAt(position, p.x, p.y));
+  clearSquare(squareAt(position, x0, y0));
   p.atRest = 1;
   p.onBoard = true;
 }
@@ -154,8 +154,9 @@ void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {
   p.atRest = atRestFlag;
 }
 
-void setTargetOf(Game& game, PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, Side side) {
-  Piece* p = pieceOf(game, kind, side, index);
+void setTargetOf(Position& position, PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag,
+                 Side side) {
+  Piece* p = pieceOf(position, kind, side, index);
   if (p != nullptr) setTarget(*p, tx, ty, atRestFlag);
 }
 

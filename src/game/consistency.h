@@ -8,7 +8,7 @@
 
 // Every square stable, as many occupied squares as pieces on the board; each
 // piece at rest on a square that names it.
-std::string pieceFault(const Game& game);
+std::string pieceFault(const Position& position);
 
 // The history the move list is drawn from: both halves of every full move,
 // White's alone in the entry being filled while Black is to move, the move

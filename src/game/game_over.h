@@ -9,12 +9,12 @@
 #include "game/game.h"
 
 // True while a king is off the board.
-bool gameIsOver(const Game& game);
+bool gameIsOver(const Position& position);
 
 // The side whose king still stands once the game is over; kNoSide while the
 // game goes on, or when both kings have been taken (a replayed file may go on
 // after the first).
-int32_t winnerSide(const Game& game);
+int32_t winnerSide(const Position& position);
 
 // Who made the move that took a king: the player (a drop, or the hint played
 // for him) or the computer.

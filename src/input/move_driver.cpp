@@ -85,6 +85,7 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
 
   const int32_t result = generateMove(game, kind, *piece, code);
   if (result != kMovePossible) return 0;
+  if (game.captureMade) showLostPiece(game, game.probe.kind, game.probe.side, game.probe.index);
   commitMove(game, *piece);
 
   handOverTurn(game, side);

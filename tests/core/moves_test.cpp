@@ -13,7 +13,7 @@
 
 namespace {
 
-using Generator = int32_t (*)(Game&, Piece&, int32_t);
+using Generator = int32_t (*)(Position&, Piece&, int32_t);
 
 int32_t trial(Generator generator, Piece& p, int32_t code) {
   game.trialMode = 1;
