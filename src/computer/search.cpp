@@ -25,7 +25,7 @@ void resetScores(CandidateList& list) {
 void insertCandidate(CandidateList& list, const Candidate& c) {
   for (int i = 0; i < kCandidateCount; ++i) {
     if (list.entries[i].score <= c.score) {
-      for (int j = kCandidateCount - 1; j > i; --j) list.entries[j] = list.entries[j - 1];
+      std::copy_backward(list.entries + i, list.entries + kCandidateCount - 1, list.entries + kCandidateCount);
       list.entries[i] = c;
       return;
     }

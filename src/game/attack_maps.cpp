@@ -183,64 +183,107 @@ inline uint64_t bishopSet(uint64_t occ, int o) {
   return rayTo<4>(occ, o) | rayTo<5>(occ, o) | rayTo<6>(occ, o) | rayTo<7>(occ, o);
 }
 
+// The squares a piece that attacks as `M` attacks from square `o`.
+template <Mover M>
+inline uint64_t setFrom(uint64_t occupied, int o) {
+  if constexpr (M == Mover::WhitePawn) return kWhitePawnSets[o];
+  if constexpr (M == Mover::BlackPawn) return kBlackPawnSets[o];
+  if constexpr (M == Mover::Knight) return kKnightSets[o];
+  if constexpr (M == Mover::King) return kKingSets[o];
+  if constexpr (M == Mover::Bishop) return bishopSet(occupied, o);
+  if constexpr (M == Mover::Rook) return rookSet(occupied, o);
+  if constexpr (M == Mover::Queen) return rookSet(occupied, o) | bishopSet(occupied, o);
+  return 0;
+}
+
 // The squares piece `id` attacks in the position on the board.
 inline uint64_t attackSetOf(Position& position, int id) {
   const int o = originOf(gamePiece(position, id));
   if (o < 0) return 0;
+  const uint64_t occupied = position.attacks.occupied;
   switch (kPieceAttacks[id].mover) {
-    case Mover::WhitePawn: return kWhitePawnSets[o];
-    case Mover::BlackPawn: return kBlackPawnSets[o];
-    case Mover::Knight: return kKnightSets[o];
-    case Mover::King: return kKingSets[o];
-    case Mover::Bishop: return bishopSet(position.attacks.occupied, o);
-    case Mover::Rook: return rookSet(position.attacks.occupied, o);
-    case Mover::Queen: return rookSet(position.attacks.occupied, o) | bishopSet(position.attacks.occupied, o);
+    case Mover::WhitePawn: return setFrom<Mover::WhitePawn>(occupied, o);
+    case Mover::BlackPawn: return setFrom<Mover::BlackPawn>(occupied, o);
+    case Mover::Knight: return setFrom<Mover::Knight>(occupied, o);
+    case Mover::King: return setFrom<Mover::King>(occupied, o);
+    case Mover::Bishop: return setFrom<Mover::Bishop>(occupied, o);
+    case Mover::Rook: return setFrom<Mover::Rook>(occupied, o);
+    case Mover::Queen: return setFrom<Mover::Queen>(occupied, o);
   }
   return 0;
 }
 
-// Adds (sign 1) or removes (sign -1) one piece's marks.
-inline void account(Position& position, int id, uint64_t set, int sign) {
+// Adds one piece's marks; returns how many squares it attacks.
+inline int32_t account(Position& position, int id, uint64_t set) {
   const PieceAttack& a = kPieceAttacks[id];
   uint64_t* packed = position.attacks.attackPacked[a.side];
-  const uint64_t increment = sign > 0 ? a.increment : 0 - a.increment;
   int32_t marks = 0;
   while (set != 0) {
-    packed[__builtin_ctzll(set)] += increment;
+    packed[__builtin_ctzll(set)] += a.increment;
     set &= set - 1;
     ++marks;
   }
-  position.attacks.attackTotal[a.side] += sign * a.value * marks;
+  position.attacks.attackTotal[a.side] += a.value * marks;
+  return marks;
 }
 
-inline int32_t bitCount(uint64_t set) {
-  int32_t n = 0;
-  for (; set != 0; set &= set - 1) ++n;
-  return n;
+// Without a popcount instruction in the target, a few shifts and masks.
+inline int32_t bitCount(uint64_t x) {
+  x = x - ((x >> 1) & 0x5555555555555555ULL);
+  x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+  return static_cast<int32_t>((x * 0x0101010101010101ULL) >> 56);
 }
 
-// Notes that piece `id` attacks `after` instead of `before` after the step.
-inline void noteChange(Position& position, int id, uint64_t before, uint64_t after) {
+// Notes that piece `id` attacks `after` instead of its squares in the
+// starting position after the step.
+inline void noteChange(Position& position, int id, uint64_t after) {
+  const uint64_t before = position.attacks.baseSets[id];
   if (before == after) return;
   const PieceAttack& a = kPieceAttacks[id];
   position.attacks.attackChanges[a.side][position.attacks.attackChangeCount[a.side]++] =
       AttackChange{before, after, a.increment};
-  position.attacks.attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
+  position.attacks.attackTotal[a.side] += a.value * (bitCount(after) - position.attacks.baseCounts[id]);
   position.attacks.attackChanged |= before ^ after;
   position.attacks.attackGained[a.side] |= after & ~before;
 }
 
 inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
+// Pieces `first`..`last`, which all attack as `M`.
+template <Mover M>
+constexpr bool attackAlike(int first, int last) {
+  for (int id = first; id <= last; ++id) {
+    if (kPieceAttacks[id].mover != M) return false;
+  }
+  return true;
+}
+
+template <Mover M, int First, int Last>
+inline void scanGroup(Position& position) {
+  static_assert(attackAlike<M>(First, Last));
+  for (int id = First; id <= Last; ++id) {
+    const int o = originOf(gamePiece(position, id));
+    const uint64_t set = o < 0 ? 0 : setFrom<M>(position.attacks.occupied, o);
+    position.attacks.attackSets[id] = set;
+    position.attacks.attackCounts[id] = static_cast<uint8_t>(account(position, id, set));
+  }
+}
+
+// Every piece in the order of their numbers, cheapest kind first, a kind at a
+// time.
 void scanPieces(Position& position) {
   position.attacks.attackStepActive = false;
   position.attacks.occupied = occupiedSquares(position);
   std::memset(position.attacks.attackPacked, 0, sizeof position.attacks.attackPacked);
   position.attacks.attackTotal[0] = position.attacks.attackTotal[1] = 0;
-  for (int id = 0; id < kPieceCount; ++id) {
-    position.attacks.attackSets[id] = attackSetOf(position, id);
-    account(position, id, position.attacks.attackSets[id], 1);
-  }
+  scanGroup<Mover::WhitePawn, 0, 7>(position);
+  scanGroup<Mover::BlackPawn, 8, 15>(position);
+  scanGroup<Mover::Knight, 16, 19>(position);
+  scanGroup<Mover::Bishop, 20, 23>(position);
+  scanGroup<Mover::Rook, 24, 27>(position);
+  scanGroup<Mover::Queen, 28, 29>(position);
+  scanGroup<Mover::King, 30, 31>(position);
 }
 
 }  // namespace
@@ -281,6 +324,7 @@ void saveAttackBase(Position& position) {
   std::memcpy(position.attacks.attackBasePacked, position.attacks.attackPacked,
               sizeof position.attacks.attackBasePacked);
   std::memcpy(position.attacks.baseSets, position.attacks.attackSets, sizeof position.attacks.baseSets);
+  std::memcpy(position.attacks.baseCounts, position.attacks.attackCounts, sizeof position.attacks.baseCounts);
   position.attacks.baseTotal[0] = position.attacks.attackTotal[0];
   position.attacks.baseTotal[1] = position.attacks.attackTotal[1];
   position.attacks.baseOccupied = position.attacks.occupied;
@@ -302,7 +346,7 @@ void updateAttackSummary(Position& position, int moverId, int fromSquare, int to
   position.attacks.attackGained[0] = position.attacks.attackGained[1] = 0;
   position.attacks.attackTotal[0] = position.attacks.baseTotal[0];
   position.attacks.attackTotal[1] = position.attacks.baseTotal[1];
-  if (capturedId >= 0) noteChange(position, capturedId, position.attacks.baseSets[capturedId], 0);
+  if (capturedId >= 0) noteChange(position, capturedId, 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
   position.attacks.occupied = (position.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
@@ -310,7 +354,7 @@ void updateAttackSummary(Position& position, int moverId, int fromSquare, int to
                     ~sliderBit(moverId) & ~sliderBit(capturedId);
   for (; rescan != 0; rescan &= rescan - 1) {
     const int id = kFirstSlider + __builtin_ctz(rescan);
-    noteChange(position, id, position.attacks.baseSets[id], attackSetOf(position, id));
+    noteChange(position, id, attackSetOf(position, id));
   }
-  noteChange(position, moverId, position.attacks.baseSets[moverId], attackSetOf(position, moverId));
+  noteChange(position, moverId, attackSetOf(position, moverId));
 }

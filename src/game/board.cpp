@@ -88,44 +88,6 @@ void resetGameState(Game& game) {
   game.moveCount = 0;
 }
 
-SquareProbe probeSquare(const Position& position, int x, int y) {
-  const Square& s = position.board.squares[squareIndex(x, y)];
-  return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
-}
-
-void setPending(Square& s, PieceKind kind, Side side, int32_t index, int32_t stableFlag) {
-  s.pendingKind = kind;
-  s.pendingSide = side;
-  s.pendingIndex = index;
-  s.stable = stableFlag;
-}
-
-void commitSquare(Square& s) {
-  s.kind = s.pendingKind;
-  s.side = s.pendingSide;
-  s.index = s.pendingIndex;
-  s.pendingKind = kEmpty;
-  s.pendingSide = kNoSide;
-  s.pendingIndex = kNoIndex;
-  s.stable = kCommittedLayer;
-}
-
-void clearSquare(Square& s) {
-  s.kind = kEmpty;
-  s.pendingKind = kEmpty;
-  s.side = kNoSide;
-  s.pendingSide = kNoSide;
-  s.index = kNoIndex;
-  s.stable = kCommittedLayer;
-}
-
-Piece* pieceOf(Position& position, PieceKind kind, Side side, int32_t index) {
-  if ((side != kWhite && side != kBlack) || kindOrder(kind) < 0) return nullptr;
-  const bool royal = kind == kQueen || kind == kKing;
-  if (!royal && (index < 0 || index >= pieceCountOf(kind))) return nullptr;
-  return &gamePiece(position, pieceIdOf(kind, side, index));
-}
-
 void commitMove(Position& position, Piece& p) {
   const int x0 = p.x;
   const int y0 = p.y;
@@ -135,23 +97,6 @@ void commitMove(Position& position, Piece& p) {
   clearSquare(squareAt(position, x0, y0));
   p.atRest = 1;
   p.onBoard = true;
-}
-
-void cancelMove(Piece& p) {
-  p.targetX = p.x;
-  p.targetY = p.y;
-  p.atRest = 1;
-}
-
-void markCaptured(Piece& p, int32_t layerFlag, bool stillOnBoard) {
-  p.atRest = layerFlag;
-  p.onBoard = stillOnBoard;
-}
-
-void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {
-  p.targetX = tx;
-  p.targetY = ty;
-  p.atRest = atRestFlag;
 }
 
 void setTargetOf(Position& position, PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag,

@@ -196,8 +196,10 @@ struct AttackMaps {
   // The squares each piece attacked in the last full scan, and the maps then:
   // the search's starting point for judging its candidates.
   uint64_t attackSets[kPieceCount]{};
+  uint8_t attackCounts[kPieceCount]{};  // the number of squares in each set
   int32_t baseTotal[kSideCount]{};
   uint64_t baseSets[kPieceCount]{};
+  uint8_t baseCounts[kPieceCount]{};
   uint64_t baseOccupied = 0;
   // For each square, the sliding pieces (bit id - kFirstSlider) whose rays
   // reached it in the starting position.
