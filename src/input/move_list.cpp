@@ -58,17 +58,9 @@ void appendCastlingLine(std::string& out, int32_t code, Side side, int32_t numbe
   out += code == kShortCastling ? "      KÜÇÜK ROK" : "      BÜYÜK ROK";
 }
 
-// A castling as the history keeps it: the king from the e-file two or three
-// files along its home rank; 0 for any other half-move.
-int32_t castlingCodeOf(const HalfMoveRecord& h, Side side) {
-  const int32_t r = homeRank(side);
-  if (h.kind != kKing || h.fromX != kKingStartFile || h.fromY != r || h.toY != r) return 0;
-  return castlingCodeForKingTo(h.toX);
-}
-
 // The line of a recorded half-move; White's carries the full move's number.
 void appendHalfMove(std::string& out, const HalfMoveRecord& h, Side side, int32_t number) {
-  const int32_t castling = castlingCodeOf(h, side);
+  const int32_t castling = castlingOfHalfMove(h, side);
   if (castling != 0) {
     appendCastlingLine(out, castling, side, number);
     return;

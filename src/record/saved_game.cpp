@@ -81,9 +81,9 @@ std::string readFaultMessage(int32_t fault, const std::string& path) {
 
 // A line can be played only when its squares lie on the board and the piece
 // it names stands on its from-square.
-bool standsOnFromSquare(Game& game, const ParsedMove& m, Side side) {
+bool standsOnFromSquare(Position& position, const ParsedMove& m, Side side) {
   if (!onBoardCoord(m.fromX, m.fromY) || !onBoardCoord(m.toX, m.toY)) return false;
-  const Piece* p = pieceOf(game, m.kind, side, m.index);
+  const Piece* p = pieceOf(position, m.kind, side, m.index);
   return p != nullptr && p->onBoard && p->x == m.fromX && p->y == m.fromY;
 }
 

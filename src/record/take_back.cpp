@@ -43,17 +43,12 @@ void undoCastlingPiece(Game& game, Side side, PieceKind kind, int32_t index, int
   restorePiece(game, kind, index, side, false, kRestoreMove);
 }
 
-bool isCastling(const HalfMoveRecord& h, Side side) {
-  const int r = homeRank(side);
-  return h.kind == kKing && h.fromX == kKingStartFile && h.fromY == r && h.toY == r &&
-         castlingCodeForKingTo(h.toX) != 0;
-}
-
 void undoHalfMove(Game& game, const HalfMoveRecord& h, Side side) {
   if (h.kind == kEmpty) return;  // no move recorded in this half
   const int r = homeRank(side);
-  if (isCastling(h, side)) {
-    const CastlingSquares& c = castlingSquares(castlingCodeForKingTo(h.toX));
+  const int32_t castling = castlingOfHalfMove(h, side);
+  if (castling != 0) {
+    const CastlingSquares& c = castlingSquares(castling);
     undoCastlingPiece(game, side, kKing, kNoIndex, kKingStartFile, c.kingTo, r);
     undoCastlingPiece(game, side, kRook, c.rookIndex, c.rookFrom, c.rookTo, r);
     return;
@@ -121,8 +116,8 @@ void restoreSelection(Game& game) {
   for (int32_t k = 0; k < game.moveCount; ++k) {
     const HalfMoveRecord& w = game.history[k].white;
     const HalfMoveRecord& b = game.history[k].black;
-    if (w.kind != kEmpty && w.kind != kPawn && !isCastling(w, kWhite)) selected = 3 * k + 2;
-    if (b.kind != kEmpty && !isCastling(b, kBlack)) selected = 3 * k + 4;
+    if (w.kind != kEmpty && w.kind != kPawn && castlingOfHalfMove(w, kWhite) == 0) selected = 3 * k + 2;
+    if (b.kind != kEmpty && castlingOfHalfMove(b, kBlack) == 0) selected = 3 * k + 4;
   }
   game.listSelection = selected;
 }

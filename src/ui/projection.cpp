@@ -14,19 +14,19 @@ const char* const kGameOverText = "Oyun bitti";
 
 namespace {
 
-const Piece& pictureOf(const Game& game, int picture) {
+const Piece& pictureOf(const Position& position, int picture) {
   const PictureOwner o = pictureOwner(picture);
-  return pieceById(game.pieces, pieceIdOf(o.kind, o.side, o.index));
+  return pieceById(position.pieces, pieceIdOf(o.kind, o.side, o.index));
 }
 
 // Every board picture on its piece's square with the bitmap for the square's
 // colour, shown and enabled; hidden and disabled when the piece is off the
 // board, where it was taken (a piece taken keeps its last square). The stock
 // pictures stay.
-void showBoardPictures(const Game& game, Windows& windows) {
+void showBoardPictures(const Position& position, Windows& windows) {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    const Piece& p = pictureOf(game, n);
+    const Piece& p = pictureOf(position, n);
     PictureControl& pic = windows.form1.image[n];
     pic.visible = pic.enabled = p.onBoard;
     pic.left = squareLeft(p.x);
@@ -65,14 +65,14 @@ void showLostPieces(const Game& game, Windows& windows) {
 
 // The check notice opens at every check and closes when the game is over;
 // in between the player closes it with OK.
-void showCheckNotice(const Game& game, Windows& windows) {
-  if (game.checkNoticesOpened != windows.form2.timesShown) {
+void showCheckNotice(const GameView& view, Windows& windows) {
+  if (view.checkNoticesOpened != windows.form2.timesShown) {
     windows.form2.visible = true;
-    windows.form2.timesShown = game.checkNoticesOpened;
+    windows.form2.timesShown = view.checkNoticesOpened;
   }
-  if (game.checkNoticesClosed != windows.noticeClosesSeen) {
+  if (view.checkNoticesClosed != windows.noticeClosesSeen) {
     windows.form2.visible = false;
-    windows.noticeClosesSeen = game.checkNoticesClosed;
+    windows.noticeClosesSeen = view.checkNoticesClosed;
   }
 }
 
@@ -91,13 +91,13 @@ void showMoveList(const Game& game, Windows& windows) {
   }
 }
 
-TurnMark turnMark(const Game& game) {
-  if (gameIsOver(game)) {
-    const int32_t winner = winnerSide(game);
+TurnMark turnMark(const Position& position) {
+  if (gameIsOver(position)) {
+    const int32_t winner = winnerSide(position);
     const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;
     return TurnMark{winner, true, text};
   }
-  if (game.sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
+  if (position.sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
   return TurnMark{kBlack, false, kBlackTurnText};
 }
 
