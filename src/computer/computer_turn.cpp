@@ -111,7 +111,7 @@ void finishBlackTurn(Game& game, ComputerState& computer, bool chosen) {
 // move it has leaves its king attacked or it has nothing left to move. Such a
 // line is exactly what a player looks for, so it is judged like any other,
 // with this entry worth kRejectedScore and capturing nothing.
-constexpr Candidate kNoMove{kRejectedScore, kEmpty, 0, 0, 0, 0, 0, 0, 0, kEmpty, 0, 0, 0};
+constexpr Candidate kNoMove{kRejectedScore, kEmpty, 0, 0, 0, 0, 0, 0, 0, kEmpty, 0, 0, kPendingLayer};
 
 // Entry `e` of a list as a move of a line: "no move" for an empty list's
 // head; false for an empty later entry, which gives no line.
@@ -261,7 +261,7 @@ void computerTurn(Game& game, ComputerState& computer) {
   computer.timerBusy += 1;
   if (computer.timerBusy == 1) {
     // With a king taken the game is over: the computer does not move.
-    if (game.sideToMove == kBlackToMove && !gameIsOver(game)) {
+    if (sideToPlay(game) == kBlack && !gameIsOver(game)) {
       game.thinkingShown = true;
       computer.hintRequested = false;
       switch (game.level) {
@@ -326,7 +326,7 @@ bool playLevelFour(Game& game, ComputerState& computer) {
 }
 
 bool playEngineMove(Game& game, ComputerState& computer, int moveTimeMs) {
-  const Side side = game.sideToMove == kWhiteToMove ? kWhite : kBlack;
+  const Side side = sideToPlay(game);
   ChosenMove m{};
   if (!chooseEngineMove(game, moveTimeMs, m)) return false;
   playEngineChoice(game, computer, m, side);

@@ -176,7 +176,7 @@ void searchSide(Position& position, ComputerState& computer, Side side, int32_t 
         computer.candidateFromY = p.targetY;
         const int32_t notedAtRest = p.atRest;
         position.captureFound = false;
-        const int32_t result = generateMove(position, kind, p, code);
+        const MoveResult result = generateMove(position, kind, p, code);
         if (result != kMovePossible) {
           setTarget(p, position.lastTry.startX, position.lastTry.startY, notedAtRest);
           // The rest of a blocked direction is refused as well.

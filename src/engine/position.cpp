@@ -146,7 +146,7 @@ Position positionFromGame(const Game& game) {
       rights |= uint8_t(colour == 0 ? bit : bit << 2);
     }
   }
-  return positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
+  return positionFromSquares(squares, rights, sideToPlay(game) == kWhite ? 0 : 1);
 }
 
 bool attacked(const Position& p, int s, int byColour) {

@@ -82,7 +82,7 @@ void resetGameState(Game& game) {
     for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(game, x, y), x, y, kNoIndex);
   }
   setUpPieces(game.pieces);
-  game.sideToMove = kWhiteToMove;
+  giveTurnTo(game, kWhite);
   game.moveNumber = 0;
   game.listSelection = 0;
   game.moveCount = 0;

@@ -23,11 +23,11 @@ inline SquareProbe probeSquare(const Position& position, int x, int y) {
   return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
 }
 
-inline void setPending(Square& s, PieceKind kind, Side side, int32_t index, int32_t stableFlag) {
+inline void setPending(Square& s, PieceKind kind, Side side, int32_t index, Layer inForce) {
   s.pendingKind = kind;
   s.pendingSide = side;
   s.pendingIndex = index;
-  s.stable = stableFlag;
+  s.stable = inForce;
 }
 
 inline void commitSquare(Square& s) {
@@ -69,8 +69,9 @@ inline void cancelMove(Piece& p) {
   p.atRest = 1;
 }
 
-inline void markCaptured(Piece& p, int32_t layerFlag, bool stillOnBoard) {
-  p.atRest = layerFlag;
+// The piece's at-rest flag takes the layer it stood in (1 committed).
+inline void markCaptured(Piece& p, Layer layer, bool stillOnBoard) {
+  p.atRest = layer;
   p.onBoard = stillOnBoard;
 }
 

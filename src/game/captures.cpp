@@ -57,7 +57,7 @@ void removeLostPiece(GameRecord& record, PieceKind kind, Side side, int32_t inde
 }
 
 void takePiece(Position& position, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side,
-               int32_t pendingIndex, int32_t index, bool stillOnBoard, int32_t layer) {
+               int32_t pendingIndex, int32_t index, bool stillOnBoard, Layer layer) {
   const bool committed = layer == kCommittedLayer;
   const PieceKind k = committed ? kind : pendingKind;
   const Side s = committed ? side : pendingSide;

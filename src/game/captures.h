@@ -25,7 +25,7 @@ void removeLostPiece(GameRecord& record, PieceKind kind, Side side, int32_t inde
 // puts it back; the moved flag of a pawn, rook or king taken is noted for
 // the history.
 void takePiece(Position& position, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side,
-               int32_t pendingIndex, int32_t index, bool stillOnBoard, int32_t layer);
+               int32_t pendingIndex, int32_t index, bool stillOnBoard, Layer layer);
 
 // The record's part of a capture in play: against the computer, the piece
 // (the captured square's committed occupant) joins the lost pieces in the

@@ -39,8 +39,8 @@ bool rookInPlace(const Piece& rook, const CastlingSquares& c, int r) {
 void setUpTrial(Position& position, int32_t code, Side side, const CastlingSquares& c) {
   const int r = homeRank(side);
   const bool black = side == kBlack;
-  const int32_t flag = black ? kPendingLayer : kCommittedLayer;
-  const int32_t startFlag = black || code == kLongCastling ? kPendingLayer : kCommittedLayer;
+  const Layer flag = black ? kPendingLayer : kCommittedLayer;
+  const Layer startFlag = black || code == kLongCastling ? kPendingLayer : kCommittedLayer;
   setPending(squareAt(position, c.kingTo, r), kKing, side, kNoIndex, flag);
   setPending(squareAt(position, kKingStartFile, r), kEmpty, kNoSide, kNoIndex, startFlag);
   setPending(squareAt(position, c.rookTo, r), kRook, side, c.rookIndex, flag);
@@ -68,7 +68,7 @@ void playCastling(Position& position, Side side, const CastlingSquares& c, Piece
 
 }  // namespace
 
-int32_t castle(Position& position, int32_t code, Side side, int32_t mode) {
+int32_t castle(Position& position, int32_t code, Side side, CastleMode mode) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return 0;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
@@ -114,9 +114,9 @@ bool castlingAllowed(Position& position, int32_t code, Side side) {
   // targets they set are put back.
   const Piece savedKing = king;
   const Piece savedRook = rook;
-  const int32_t kingResult = generateKingMove(position, king, code);
+  const MoveResult kingResult = generateKingMove(position, king, code);
   const uint64_t attacked = squaresAttackedBy(position, otherSide(side));
-  int32_t rookResult = kMoveRefused;
+  MoveResult rookResult = kMoveRefused;
   if (kingResult == kMovePossible && !pathAttacked(position, code, side, &attacked)) {
     rookResult = generateRookMove(position, rook, c.rookCode);
   }

@@ -52,7 +52,7 @@ std::string moveListFault(const Game& game) {
     }
   }
   const bool unanswered = unansweredWhiteMove(game);
-  if (game.sideToMove == kBlackToMove && !unanswered) return "Black to move without White's move";
+  if (sideToPlay(game) == kBlack && !unanswered) return "Black to move without White's move";
   if (game.moveNumber != game.moveCount + (unanswered ? 1 : 0)) return "move number out of step";
   if (game.listSelection < 0 || game.listSelection >= listLineCount(game)) return "highlighted line off the list";
   return {};

@@ -90,6 +90,15 @@ struct Game : Position, GameRecord, GameView, Choices {};
 // Small enough to keep by value and copy: the history is most of it.
 static_assert(sizeof(Game) <= 128 * 1024);
 
+// Whose turn it is. `sideToMove` keeps it in a code of its own (kWhiteToMove
+// 2, kBlackToMove 1); kNoSide for any other code.
+inline Side sideToPlay(const Position& position) {
+  return position.sideToMove == kWhiteToMove ? kWhite : position.sideToMove == kBlackToMove ? kBlack : kNoSide;
+}
+inline void giveTurnTo(Position& position, Side side) {
+  position.sideToMove = side == kWhite ? kWhiteToMove : kBlackToMove;
+}
+
 inline Square& squareAt(Position& position, int x, int y) { return position.board.squares[squareIndex(x, y)]; }
 inline const Square& squareAt(const Position& position, int x, int y) {
   return position.board.squares[squareIndex(x, y)];

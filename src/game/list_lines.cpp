@@ -8,7 +8,7 @@ constexpr int32_t kLinesPerFullMove = 3;
 }  // namespace
 
 bool unansweredWhiteMove(const Game& game) {
-  return game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
+  return sideToPlay(game) == kBlack && game.moveCount < kHistoryCapacity &&
          game.history[game.moveCount].white.kind != kEmpty;
 }
 

@@ -25,7 +25,7 @@ void startFrom(Piece& p, int& sx, int& sy) {
   sy = p.targetY;
 }
 
-int32_t refuse(Piece& p) {
+MoveResult refuse(Piece& p) {
   p.targetX = p.x;
   p.targetY = p.y;
   return kMoveRefused;
@@ -40,7 +40,7 @@ void writePending(Position& position, Square& dest, Square& start, const Destina
 
 // The common end of every generator: test the destination (the piece's
 // target) and move or capture there, or refuse.
-int32_t resolveDestination(Position& position, Piece& p, int sx, int sy, const DestinationRule& rule) {
+MoveResult resolveDestination(Position& position, Piece& p, int sx, int sy, const DestinationRule& rule) {
   const int tx = p.targetX;
   const int ty = p.targetY;
   position.lastTry = LastTry{tx, ty, sx, sy};
@@ -85,8 +85,8 @@ int32_t resolveDestination(Position& position, Piece& p, int sx, int sy, const D
 
 // Sliding pieces: direction and distance from the code, path test, then the
 // destination.
-int32_t generateSlidingMove(Position& position, Piece& p, int32_t code, const Step* directions, int directionCount,
-                            PieceKind ownKind) {
+MoveResult generateSlidingMove(Position& position, Piece& p, int32_t code, const Step* directions, int directionCount,
+                               PieceKind ownKind) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -122,7 +122,7 @@ bool passedSquareFree(Position& position, int x, int y, Side side) {
 
 }  // namespace
 
-int32_t generatePawnMove(Position& position, Piece& p, int32_t code) {
+MoveResult generatePawnMove(Position& position, Piece& p, int32_t code) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -146,7 +146,7 @@ int32_t generatePawnMove(Position& position, Piece& p, int32_t code) {
   return resolveDestination(position, p, sx, sy, rule);
 }
 
-int32_t generateKnightMove(Position& position, Piece& p, int32_t code) {
+MoveResult generateKnightMove(Position& position, Piece& p, int32_t code) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -158,7 +158,7 @@ int32_t generateKnightMove(Position& position, Piece& p, int32_t code) {
   return resolveDestination(position, p, sx, sy, DestinationRule{kKnight, true, true, false});
 }
 
-int32_t generateKingMove(Position& position, Piece& p, int32_t code) {
+MoveResult generateKingMove(Position& position, Piece& p, int32_t code) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -188,22 +188,22 @@ int32_t generateKingMove(Position& position, Piece& p, int32_t code) {
   return resolveDestination(position, p, sx, sy, DestinationRule{kKing, true, true, false});
 }
 
-int32_t generateRookMove(Position& position, Piece& p, int32_t code) {
+MoveResult generateRookMove(Position& position, Piece& p, int32_t code) {
   return generateSlidingMove(position, p, code, kRookDirections, 4, kRook);
 }
 
-int32_t generateBishopMove(Position& position, Piece& p, int32_t code) {
+MoveResult generateBishopMove(Position& position, Piece& p, int32_t code) {
   return generateSlidingMove(position, p, code, kBishopDirections, 4, kBishop);
 }
 
-int32_t generateQueenMove(Position& position, Piece& p, int32_t code) {
+MoveResult generateQueenMove(Position& position, Piece& p, int32_t code) {
   static constexpr Step queenDirections[8] = {kBishopDirections[0], kBishopDirections[1], kBishopDirections[2],
                                               kBishopDirections[3], kRookDirections[0],   kRookDirections[1],
                                               kRookDirections[2],   kRookDirections[3]};
   return generateSlidingMove(position, p, code, queenDirections, 8, kQueen);
 }
 
-int32_t generateMove(Position& position, PieceKind kind, Piece& p, int32_t code) {
+MoveResult generateMove(Position& position, PieceKind kind, Piece& p, int32_t code) {
   switch (kind) {
     case kPawn: return generatePawnMove(position, p, code);
     case kRook: return generateRookMove(position, p, code);

@@ -20,15 +20,15 @@
 #include "game/board.h"
 #include "game/game.h"
 
-int32_t generatePawnMove(Position& position, Piece& p, int32_t code);
-int32_t generateKnightMove(Position& position, Piece& p, int32_t code);
-int32_t generateKingMove(Position& position, Piece& p, int32_t code);
-int32_t generateRookMove(Position& position, Piece& p, int32_t code);
-int32_t generateBishopMove(Position& position, Piece& p, int32_t code);
-int32_t generateQueenMove(Position& position, Piece& p, int32_t code);
+MoveResult generatePawnMove(Position& position, Piece& p, int32_t code);
+MoveResult generateKnightMove(Position& position, Piece& p, int32_t code);
+MoveResult generateKingMove(Position& position, Piece& p, int32_t code);
+MoveResult generateRookMove(Position& position, Piece& p, int32_t code);
+MoveResult generateBishopMove(Position& position, Piece& p, int32_t code);
+MoveResult generateQueenMove(Position& position, Piece& p, int32_t code);
 
 // The generator of a kind.
-int32_t generateMove(Position& position, PieceKind kind, Piece& p, int32_t code);
+MoveResult generateMove(Position& position, PieceKind kind, Piece& p, int32_t code);
 
 // Number of move codes of a kind (the search walks 1..count).
 int32_t moveCodeCount(PieceKind kind);

@@ -13,7 +13,7 @@
 // generator has made but not yet committed; `stable` says which layer is in
 // force (1 committed, 0 pending). That layer is called the active layer.
 struct Square {
-  int32_t stable;
+  Layer stable;
   PieceKind kind;
   PieceKind pendingKind;
   Side side;
@@ -28,7 +28,7 @@ struct SquareProbe {
   PieceKind kind;
   Side side;
   int32_t index;
-  int32_t stable;
+  Layer stable;
   PieceKind pendingKind;
   Side pendingSide;
   int32_t pendingIndex;
@@ -101,7 +101,7 @@ struct Board {
 // The piece a generator last captured: kind, layer it stood in, index.
 struct CapturedPiece {
   PieceKind kind;
-  int32_t layer;
+  Layer layer;
   int32_t index;
 };
 

@@ -19,7 +19,7 @@ const char* const kHistoryFullMessage = "Hamle listesi doldu: bu oyunda daha faz
 namespace {
 
 // A move made, whoever made it, passes the turn to the other side.
-void handOverTurn(Game& game, Side side) { game.sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
+void handOverTurn(Game& game, Side side) { giveTurnTo(game, otherSide(side)); }
 
 // After Black's move: a blinking notice when the white king stands attacked.
 void testCheckOnWhiteKing(Game& game) {
@@ -83,7 +83,7 @@ int32_t requestMove(Game& game, PieceKind kind, Side side, int32_t index) {
   const int32_t fromY = piece->y;
   const bool movedBefore = piece->moved;
 
-  const int32_t result = generateMove(game, kind, *piece, code);
+  const MoveResult result = generateMove(game, kind, *piece, code);
   if (result != kMovePossible) return 0;
   if (game.captureMade) showLostPiece(game, game.probe.kind, game.probe.side, game.probe.index);
   commitMove(game, *piece);

@@ -31,7 +31,7 @@ uint64_t moveTargets(const Game& game, PieceKind kind, Side side, int32_t index)
       if (isCastlingMove(kind, code)) {
         possible = castlingAllowed(trial, code, side);
       } else {
-        const int32_t result = generateMove(trial, kind, *piece, code);
+        const MoveResult result = generateMove(trial, kind, *piece, code);
         *piece = saved;  // the next code starts from the piece's square again
         possible = result == kMovePossible;
       }

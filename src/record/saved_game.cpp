@@ -230,7 +230,7 @@ bool openGameFrom(Game& game, const std::string& path) {
                       ". satırı okunamadı; oyun bu satırdan önceki hamlelerle sürüyor.");
   }
   // Against the computer an opened game with Black to move goes on at once.
-  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game);
+  if (sideToPlay(game) == kBlack && !gameIsOver(game)) startComputerTurn(game);
   return true;
 }
 

@@ -93,7 +93,7 @@ void undoHalfWithCapture(Game& game, HalfMoveRecord& h, Side side) {
 void takeBackUnansweredWhiteMove(Game& game) {
   undoHalfWithCapture(game, game.history[game.moveCount].white, kWhite);
   game.moveNumber -= 1;
-  game.sideToMove = kWhiteToMove;
+  giveTurnTo(game, kWhite);
 }
 
 bool takeBackFullMove(Game& game) {
@@ -103,7 +103,7 @@ bool takeBackFullMove(Game& game) {
   undoHalfWithCapture(game, entry.white, kWhite);
   game.moveNumber -= 1;
   game.moveCount -= 1;
-  game.sideToMove = kWhiteToMove;
+  giveTurnTo(game, kWhite);
   return true;
 }
 

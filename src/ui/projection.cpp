@@ -97,7 +97,7 @@ TurnMark turnMark(const Position& position) {
     const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;
     return TurnMark{winner, true, text};
   }
-  if (position.sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
+  if (sideToPlay(position) == kWhite) return TurnMark{kWhite, false, kWhiteTurnText};
   return TurnMark{kBlack, false, kBlackTurnText};
 }
 
