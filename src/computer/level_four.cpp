@@ -41,7 +41,7 @@ engine::Position positionFromGame(const Game& game) {
       rights |= uint8_t(colour == 0 ? bit : bit << 2);
     }
   }
-  return engine::positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
+  return engine::positionFromSquares(squares, rights, sideToPlay(game) == kWhite ? 0 : 1);
 }
 
 MoveRequest requestFromEngine(const engine::Position& p, engine::Move m) {

@@ -1,4 +1,5 @@
-// Position set-up for the rule and input tests.
+// Position set-up for the rule and input tests, on the program's game unless
+// a test gives its own.
 #pragma once
 
 #include <sstream>
@@ -14,16 +15,16 @@
 #include "ui/program.h"
 #include "ui/windows.h"
 
-inline Square& squareNamed(const std::string& name) { return squareAt(game, fileOf(name), rankOf(name)); }
+inline Square& squareNamed(const std::string& name, Game& g = game) { return squareAt(g, fileOf(name), rankOf(name)); }
 
 // Empties every square and takes every piece off the board (pictures stay).
-inline void clearBoard() {
-  for (Square& s : game.board.squares) {
+inline void clearBoard(Game& g = game) {
+  for (Square& s : g.board.squares) {
     const int32_t weight = s.weight;
-    s = Square{1, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, weight};
+    s = Square{kCommittedLayer, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, weight};
   }
   for (int id = 0; id < kPieceCount; ++id) {
-    Piece& p = pieceById(game.pieces, id);
+    Piece& p = pieceById(g.pieces, id);
     p.onBoard = false;
     p.atRest = 1;
     p.targetX = p.x;
@@ -33,20 +34,20 @@ inline void clearBoard() {
 
 // Puts a piece at rest on a square as its committed occupant; the square it
 // stood on before is emptied.
-inline Piece& placePiece(PieceKind kind, Side side, int32_t index, const std::string& square) {
-  Piece& p = *pieceOf(game, kind, side, index);
-  Square& old = squareAt(game, p.x, p.y);
+inline Piece& placePiece(PieceKind kind, Side side, int32_t index, const std::string& square, Game& g = game) {
+  Piece& p = *pieceOf(g, kind, side, index);
+  Square& old = squareAt(g, p.x, p.y);
   if (p.onBoard && old.kind == kind && old.side == side) clearSquare(old);
   p.x = p.targetX = fileOf(square);
   p.y = p.targetY = rankOf(square);
   p.side = side;
   p.atRest = 1;
   p.onBoard = true;
-  Square& s = squareNamed(square);
+  Square& s = squareNamed(square, g);
   s.kind = kind;
   s.side = side;
   s.index = index;
-  s.stable = 1;
+  s.stable = kCommittedLayer;
   return p;
 }
 
@@ -54,7 +55,7 @@ inline Piece& placePiece(PieceKind kind, Side side, int32_t index, const std::st
 // kind (PRNBQK, upper case White), an optional number the index (else the
 // next of that kind and side from 0, for queens and kings the start index 9),
 // then the square. Pictures are left alone.
-inline void placePieces(const std::string& list) {
+inline void placePieces(const std::string& list, Game& g = game) {
   int next[2][kKindCount] = {};
   std::istringstream in(list);
   std::string word;
@@ -65,14 +66,23 @@ inline void placePieces(const std::string& list) {
     const PieceKind kind = kKindOrder[order];
     const std::string number = word.substr(1, word.size() - 3);
     const int32_t fallback = kind == kQueen || kind == kKing ? 9 : next[side - 1][order]++;
-    placePiece(kind, side, number.empty() ? fallback : std::stoi(number), word.substr(word.size() - 2));
+    placePiece(kind, side, number.empty() ? fallback : std::stoi(number), word.substr(word.size() - 2), g);
   }
 }
 
+// Asks the driver of game `g` for a move such as "e2e4" of the piece that
+// stands on its first square.
+inline MoveOutcome playOn(Game& g, const std::string& move) {
+  const Square from = squareAt(g, fileOf(move), rankOf(move));
+  g.movingIndex = from.index;
+  return requestMove(g, MoveRequest{from.kind, from.side, from.index, fileOf(move), rankOf(move),
+                                    fileOf(move.substr(2)), rankOf(move.substr(2))});
+}
+
 // The same on an empty board.
-inline void setUpPosition(const std::string& list) {
-  clearBoard();
-  placePieces(list);
+inline void setUpPosition(const std::string& list, Game& g = game) {
+  clearBoard(g);
+  placePieces(list, g);
 }
 
 // A square's layers in short: the stable flag, then the committed and the

@@ -11,6 +11,7 @@
 #include "game/captures.h"
 #include "game/consistency.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "input/move_driver.h"
 #include "record/new_game.h"
 #include "test_support.h"
@@ -218,18 +219,12 @@ TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
     startNewGame(*g);
     return g;
   };
-  const auto play = [](Game& g, const std::string& move) {
-    const Square from = squareAt(g, fileOf(move), rankOf(move));
-    g.movingIndex = from.index;
-    return requestMove(g, MoveRequest{from.kind, from.side, from.index, fileOf(move), rankOf(move),
-                                      fileOf(move.substr(2)), rankOf(move.substr(2))});
-  };
   const auto a = newGame();
   const auto b = newGame();
-  ASSERT_EQ(play(*a, "e2e4"), MoveOutcome::Made);
-  ASSERT_EQ(play(*b, "d2d4"), MoveOutcome::Made);
+  ASSERT_EQ(playOn(*a, "e2e4"), MoveOutcome::Made);
+  ASSERT_EQ(playOn(*b, "d2d4"), MoveOutcome::Made);
   const auto c = std::make_unique<Game>(*a);
-  ASSERT_EQ(play(*c, "e7e5"), MoveOutcome::Made);
+  ASSERT_EQ(playOn(*c, "e7e5"), MoveOutcome::Made);
   const auto searched = std::make_unique<Game>(*c);
   const auto thinking = std::make_unique<ComputerState>();
   searchSide(*searched, *thinking, kWhite, 1);
@@ -251,7 +246,7 @@ TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
     SCOPED_TRACE(&k - cases);
     EXPECT_EQ(boardRows(k.g), k.rows);
     EXPECT_EQ(k.g.moveCount, k.moveCount);
-    EXPECT_EQ(k.g.moveList.count, k.lines);
+    EXPECT_EQ(listLineCount(k.g), k.lines);
     EXPECT_EQ(checkConsistency(k.g), "");
   }
   EXPECT_GT(thinking->resultList[1].entries[0].score, kRejectedScore);  // the copy was searched
