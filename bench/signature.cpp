@@ -6,6 +6,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "game/list_lines.h"
+#include "input/move_list.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/program.h"

@@ -23,8 +23,8 @@ struct Candidate {
   int32_t captures;
   PieceKind capturedKind;
   int32_t capturedIndex;
-  int32_t bonus;          // tacticalBonus of the candidate
-  int32_t capturedLayer;  // layer the captured piece stood in; castling 1
+  int32_t bonus;        // tacticalBonus of the candidate
+  Layer capturedLayer;  // layer the captured piece stood in; castling the committed one
 };
 
 constexpr int kCandidateCount = 10;

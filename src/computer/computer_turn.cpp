@@ -60,7 +60,7 @@ std::optional<MoveRequest> bestOrFallback(Game& game, const CandidateList& list,
 // move it has leaves its king attacked or it has nothing left to move. Such a
 // line is exactly what a player looks for, so it is judged like any other,
 // with this entry worth kRejectedScore and capturing nothing.
-constexpr Candidate kNoMove{kRejectedScore, kEmpty, 0, 0, 0, 0, 0, 0, 0, kEmpty, 0, 0, 0};
+constexpr Candidate kNoMove{kRejectedScore, kEmpty, 0, 0, 0, 0, 0, 0, 0, kEmpty, 0, 0, kPendingLayer};
 
 // Entry `e` of a list as a move of a line: "no move" for an empty list's
 // head; false for an empty later entry, which gives no line.
@@ -258,7 +258,7 @@ std::optional<MoveOutcome> playLevelFour(Game& game, ComputerState& computer, Le
 MoveOutcome computerTurn(Game& game, ComputerState& computer, LevelFour& levelFour) {
   MoveOutcome outcome = MoveOutcome::Refused;
   // With a king taken the game is over: the computer does not move.
-  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) {
+  if (sideToPlay(game) == kBlack && !gameIsOver(game)) {
     game.thinkingShown = true;
     computer.hintRequested = false;
     switch (game.level) {

@@ -10,14 +10,14 @@
 
 namespace {
 
-int32_t sideMaterial(const Game& game, int s) {
+int32_t sideMaterial(const Position& position, int s) {
   int32_t m = 0;
-  for (const Piece& p : game.pieces.pawns[s]) m += p.onBoard;
-  for (const Piece& p : game.pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
-  for (const Piece& p : game.pieces.knights[s]) m += p.onBoard ? materialValue(kKnight) : 0;
-  for (const Piece& p : game.pieces.bishops[s]) m += p.onBoard ? materialValue(kBishop) : 0;
-  m += game.pieces.queens[s].onBoard ? materialValue(kQueen) : 0;
-  m += game.pieces.kings[s].onBoard ? materialValue(kKing) : 0;
+  for (const Piece& p : position.pieces.pawns[s]) m += p.onBoard;
+  for (const Piece& p : position.pieces.rooks[s]) m += p.onBoard ? materialValue(kRook) : 0;
+  for (const Piece& p : position.pieces.knights[s]) m += p.onBoard ? materialValue(kKnight) : 0;
+  for (const Piece& p : position.pieces.bishops[s]) m += p.onBoard ? materialValue(kBishop) : 0;
+  m += position.pieces.queens[s].onBoard ? materialValue(kQueen) : 0;
+  m += position.pieces.kings[s].onBoard ? materialValue(kKing) : 0;
   return m;
 }
 
@@ -58,31 +58,31 @@ inline int32_t weighted(int32_t t, int32_t viewSide, int32_t pieceSide) {
 }
 
 // An unattacked piece is in no danger, which most pieces are: test that first.
-inline int32_t termOf(const Game& game, const Piece& p, int32_t v, Side side) {
+inline int32_t termOf(const Position& position, const Piece& p, int32_t v, Side side) {
   if (!p.onBoard) return 0;
   const int sq = squareIndex(p.targetX, p.targetY);
-  const uint64_t enemies = attackMapAt(game.attacks, otherSide(p.side) - 1, sq);
+  const uint64_t enemies = attackMapAt(position.attacks, otherSide(p.side) - 1, sq);
   if (enemies == 0) return 0;
-  return weighted(danger(v, enemies, attackMapAt(game.attacks, p.side - 1, sq)), side, p.side);
+  return weighted(danger(v, enemies, attackMapAt(position.attacks, p.side - 1, sq)), side, p.side);
 }
 
 // The king's own term, then the in-check mark when it is the judged side's.
-inline void addKing(const Game& game, const Piece& king, Side side, int32_t& sum) {
+inline void addKing(const Position& position, const Piece& king, Side side, int32_t& sum) {
   if (!king.onBoard) return;
-  sum += termOf(game, king, materialValue(kKing), side);
+  sum += termOf(position, king, materialValue(kKing), side);
   const int kx = king.atRest == 0 ? king.targetX : king.x;
   const int ky = king.atRest == 0 ? king.targetY : king.y;
-  if (king.side == side && attackMapAt(game.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0)
+  if (king.side == side && attackMapAt(position.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0)
     sum = kRejectedScore;
 }
 
-void addSide(const Game& game, int s, Side side, int32_t& sum) {
-  for (const Piece& p : game.pieces.pawns[s]) sum += termOf(game, p, materialValue(kPawn), side);
-  for (const Piece& p : game.pieces.rooks[s]) sum += termOf(game, p, materialValue(kRook), side);
-  for (const Piece& p : game.pieces.knights[s]) sum += termOf(game, p, materialValue(kKnight), side);
-  for (const Piece& p : game.pieces.bishops[s]) sum += termOf(game, p, materialValue(kBishop), side);
-  sum += termOf(game, game.pieces.queens[s], materialValue(kQueen), side);
-  addKing(game, game.pieces.kings[s], side, sum);
+void addSide(const Position& position, int s, Side side, int32_t& sum) {
+  for (const Piece& p : position.pieces.pawns[s]) sum += termOf(position, p, materialValue(kPawn), side);
+  for (const Piece& p : position.pieces.rooks[s]) sum += termOf(position, p, materialValue(kRook), side);
+  for (const Piece& p : position.pieces.knights[s]) sum += termOf(position, p, materialValue(kKnight), side);
+  for (const Piece& p : position.pieces.bishops[s]) sum += termOf(position, p, materialValue(kBishop), side);
+  sum += termOf(position, position.pieces.queens[s], materialValue(kQueen), side);
+  addKing(position, position.pieces.kings[s], side, sum);
 }
 
 // Where the pieces stand in the search's starting position, so that a
@@ -105,20 +105,20 @@ constexpr std::array<PieceSlot, kPieceCount> pieceSlotTable() {
 }
 constexpr auto kPieceSlots = pieceSlotTable();
 
-inline int32_t termAt(Game& game, int s, int sq, int32_t v) {
-  const uint64_t enemies = attackMapAt(game.attacks, 1 - s, sq);
-  return enemies == 0 ? 0 : danger(v, enemies, attackMapAt(game.attacks, s, sq));
+inline int32_t termAt(const Position& position, int s, int sq, int32_t v) {
+  const uint64_t enemies = attackMapAt(position.attacks, 1 - s, sq);
+  return enemies == 0 ? 0 : danger(v, enemies, attackMapAt(position.attacks, s, sq));
 }
 
 }  // namespace
 
-void saveEvaluationBase(Game& game, ComputerState& computer) {
+void saveEvaluationBase(const Position& position, ComputerState& computer) {
   computer.evaluationBase.usable = true;
   computer.evaluationBase.sideSquares[0] = computer.evaluationBase.sideSquares[1] = 0;
   computer.evaluationBase.threatened[0] = computer.evaluationBase.threatened[1] = 0;
   computer.evaluationBase.danger[0] = computer.evaluationBase.danger[1] = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    const Piece& p = gamePiece(game, id);
+    const Piece& p = gamePiece(position, id);
     const PieceSlot slot = kPieceSlots[id];
     computer.evaluationBase.squareOf[id] = -1;
     if (!p.onBoard) continue;
@@ -132,23 +132,23 @@ void saveEvaluationBase(Game& game, ComputerState& computer) {
     computer.evaluationBase.sideSquares[slot.side] |= 1ULL << sq;
     computer.evaluationBase.valueAt[sq] = slot.value;
     // The maps describe the starting position here.
-    computer.evaluationBase.term[sq] = termAt(game, slot.side, sq, slot.value);
+    computer.evaluationBase.term[sq] = termAt(position, slot.side, sq, slot.value);
     computer.evaluationBase.danger[slot.side] += computer.evaluationBase.term[sq];
     computer.evaluationBase.threatened[slot.side] |= static_cast<uint64_t>(computer.evaluationBase.term[sq] != 0) << sq;
   }
 }
 
-int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId, int takenId) {
-  const Piece& mover = gamePiece(game, moverId);
-  const Piece* taken = takenId >= 0 ? &gamePiece(game, takenId) : nullptr;
+int32_t evaluateStep(const Position& position, ComputerState& computer, Side side, int moverId, int takenId) {
+  const Piece& mover = gamePiece(position, moverId);
+  const Piece* taken = takenId >= 0 ? &gamePiece(position, takenId) : nullptr;
   if (!computer.evaluationBase.usable || computer.evaluationBase.squareOf[moverId] < 0 || !mover.onBoard ||
       (taken != nullptr && taken->onBoard) || !onBoardCoord(mover.targetX, mover.targetY)) {
-    return evaluateSide(game, side);
+    return evaluateSide(position, side);
   }
   uint64_t now[kSideCount] = {computer.evaluationBase.sideSquares[0], computer.evaluationBase.sideSquares[1]};
   const PieceSlot slot = kPieceSlots[moverId];
   const uint64_t fromBit = 1ULL << computer.evaluationBase.squareOf[moverId];
-  uint64_t changed = game.attacks.attackChanged | fromBit;
+  uint64_t changed = position.attacks.attackChanged | fromBit;
   now[slot.side] &= ~fromBit;
   if (taken != nullptr) {
     if (computer.evaluationBase.squareOf[takenId] >= 0) {
@@ -159,7 +159,7 @@ int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId
   }
   const int toSquare = squareIndex(mover.targetX, mover.targetY);
   const uint64_t toBit = 1ULL << toSquare;
-  if (((now[0] | now[1]) & toBit) != 0) return evaluateSide(game, side);
+  if (((now[0] | now[1]) & toBit) != 0) return evaluateSide(position, side);
   now[slot.side] |= toBit;
   changed |= toBit;
 
@@ -168,13 +168,14 @@ int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId
     int32_t t = computer.evaluationBase.danger[s];
     for (uint64_t set = computer.evaluationBase.threatened[s] & changed; set != 0; set &= set - 1)
       t -= computer.evaluationBase.term[__builtin_ctzll(set)];
-    for (uint64_t set = now[s] & changed & (game.attacks.attackBaseAny[1 - s] | game.attacks.attackGained[1 - s]);
+    for (uint64_t set =
+             now[s] & changed & (position.attacks.attackBaseAny[1 - s] | position.attacks.attackGained[1 - s]);
          set != 0; set &= set - 1) {
       const int sq = __builtin_ctzll(set);
-      const uint64_t enemies = steppedMapAt(game.attacks, 1 - s, sq);
+      const uint64_t enemies = steppedMapAt(position.attacks, 1 - s, sq);
       if (enemies != 0)
         t += danger(sq == toSquare ? slot.value : computer.evaluationBase.valueAt[sq], enemies,
-                    steppedMapAt(game.attacks, s, sq));
+                    steppedMapAt(position.attacks, s, sq));
     }
     sideTerms[s] = t;
   }
@@ -182,32 +183,32 @@ int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId
   const int32_t black = weighted(sideTerms[1], side, kBlack);
   // The judged side's king in check rejects the position; White's mark comes
   // before Black's terms are added, as in evaluateSide.
-  const Piece& king = game.pieces.kings[side - 1];
+  const Piece& king = position.pieces.kings[side - 1];
   if (king.onBoard) {
     const int kx = king.atRest == 0 ? king.targetX : king.x;
     const int ky = king.atRest == 0 ? king.targetY : king.y;
-    if (steppedMapAt(game.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0) {
+    if (steppedMapAt(position.attacks, otherSide(side) - 1, squareIndex(kx, ky)) != 0) {
       return side == kWhite ? kRejectedScore + black : kRejectedScore;
     }
   }
   return white + black;
 }
 
-void countMaterial(Game& game, ComputerState& computer) {
-  computer.whiteMaterial = sideMaterial(game, 0);
-  computer.blackMaterial = sideMaterial(game, 1);
+void countMaterial(const Position& position, ComputerState& computer) {
+  computer.whiteMaterial = sideMaterial(position, 0);
+  computer.blackMaterial = sideMaterial(position, 1);
 }
 
-int32_t threatTerm(const Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide) {
+int32_t threatTerm(const Position& position, int x, int y, int32_t v, Side viewSide, Side pieceSide) {
   const int sq = squareIndex(x, y);
-  const int32_t t =
-      danger(v, attackMapAt(game.attacks, otherSide(pieceSide) - 1, sq), attackMapAt(game.attacks, pieceSide - 1, sq));
+  const int32_t t = danger(v, attackMapAt(position.attacks, otherSide(pieceSide) - 1, sq),
+                           attackMapAt(position.attacks, pieceSide - 1, sq));
   return weighted(t, viewSide, pieceSide);
 }
 
-int32_t evaluateSide(const Game& game, Side side) {
+int32_t evaluateSide(const Position& position, Side side) {
   int32_t sum = 0;
-  addSide(game, 0, side, sum);
-  addSide(game, 1, side, sum);
+  addSide(position, 0, side, sum);
+  addSide(position, 1, side, sum);
   return sum;
 }

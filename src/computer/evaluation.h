@@ -17,13 +17,13 @@ constexpr int32_t kMaterialWonWeight = 150;
 constexpr int32_t kSquarePenaltyWeight = 10;
 constexpr int32_t kSquarePenaltyOnCapture = 15;
 
-void countMaterial(Game& game, ComputerState& computer);
-int32_t threatTerm(const Game& game, int x, int y, int32_t v, Side viewSide, Side pieceSide);
-int32_t evaluateSide(const Game& game, Side side);
+void countMaterial(const Position& position, ComputerState& computer);
+int32_t threatTerm(const Position& position, int x, int y, int32_t v, Side viewSide, Side pieceSide);
+int32_t evaluateSide(const Position& position, Side side);
 // The search judges many positions one step away from its starting position:
 // saveEvaluationBase notes where the pieces stand there, and evaluateStep
 // gives evaluateSide after the step of piece number `moverId` (pieceIdOf)
 // that took piece `takenId` (-1 for none), set up on the board and in the
 // attack maps.
-void saveEvaluationBase(Game& game, ComputerState& computer);
-int32_t evaluateStep(Game& game, ComputerState& computer, Side side, int moverId, int takenId);
+void saveEvaluationBase(const Position& position, ComputerState& computer);
+int32_t evaluateStep(const Position& position, ComputerState& computer, Side side, int moverId, int takenId);

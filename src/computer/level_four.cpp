@@ -42,7 +42,7 @@ engine::Position positionFromGame(const Game& game) {
       rights |= uint8_t(colour == 0 ? bit : bit << 2);
     }
   }
-  engine::Position p = engine::positionFromSquares(squares, rights, game.sideToMove == kWhiteToMove ? 0 : 1);
+  engine::Position p = engine::positionFromSquares(squares, rights, sideToPlay(game) == kWhite ? 0 : 1);
   const int32_t quiet = quietHalfMoves(game);
   p.quiet = uint8_t(quiet < 255 ? quiet : 255);
   return p;

@@ -8,8 +8,8 @@
 #include "computer/computer_state.h"
 #include "game/game.h"
 
-void applyCandidate(Game& game, ComputerState& computer, const Candidate& c, Side side);
+void applyCandidate(Position& position, ComputerState& computer, const Candidate& c, Side side);
 // Takes back the candidate applied last (candidates are undone in reverse order).
-void undoCandidate(Game& game, ComputerState& computer);
+void undoCandidate(Position& position, ComputerState& computer);
 // Number of candidates applied and not yet undone.
 int lookaheadDepth(const ComputerState& computer);

@@ -25,7 +25,7 @@ void resetScores(CandidateList& list) {
 void insertCandidate(CandidateList& list, const Candidate& c) {
   for (int i = 0; i < kCandidateCount; ++i) {
     if (list.entries[i].score <= c.score) {
-      for (int j = kCandidateCount - 1; j > i; --j) list.entries[j] = list.entries[j - 1];
+      std::copy_backward(list.entries + i, list.entries + kCandidateCount - 1, list.entries + kCandidateCount);
       list.entries[i] = c;
       return;
     }
@@ -33,81 +33,80 @@ void insertCandidate(CandidateList& list, const Candidate& c) {
 }
 
 // Attack totals and mobility of the position the maps describe, then the score.
-int32_t judge(Game& game, ComputerState& computer, Side side) {
-  computer.whiteAttackTotal = game.attacks.attackTotal[0];
-  computer.blackAttackTotal = game.attacks.attackTotal[1];
+int32_t judge(Position& position, ComputerState& computer, Side side) {
+  computer.whiteAttackTotal = position.attacks.attackTotal[0];
+  computer.blackAttackTotal = position.attacks.attackTotal[1];
   computer.mobility = side == kWhite ? computer.whiteAttackTotal - computer.blackAttackTotal
                                      : computer.blackAttackTotal - computer.whiteAttackTotal;
   ++evaluationCount;
-  return scoreCandidate(game, computer, side, computer.mobility);
+  return scoreCandidate(position, computer, side, computer.mobility);
 }
 
 // Builds the maps and judges the position on the board.
-int32_t evaluatePosition(Game& game, ComputerState& computer, Side side) {
-  buildAttackSummary(game);
-  countMaterial(game, computer);
-  computer.positionValue = evaluateSide(game, side);
-  return judge(game, computer, side);
+int32_t evaluatePosition(Position& position, ComputerState& computer, Side side) {
+  buildAttackSummary(position);
+  countMaterial(position, computer);
+  computer.positionValue = evaluateSide(position, side);
+  return judge(position, computer, side);
 }
 
 // Judges the step set up on the board again from a full scan and counts a
 // difference in the score or in the maps the score reads.
-void verifyStep(Game& game, ComputerState& computer, Side side) {
+void verifyStep(Position& position, ComputerState& computer, Side side) {
   const int to = squareIndex(computer.candidateToX, computer.candidateToY);
-  const uint64_t white = attackMapAt(game.attacks, 0, to);
-  const uint64_t black = attackMapAt(game.attacks, 1, to);
-  const int32_t totals[kSideCount] = {game.attacks.attackTotal[0], game.attacks.attackTotal[1]};
-  buildAttackSummary(game);
-  if (evaluateSide(game, side) != computer.positionValue || attackMapAt(game.attacks, 0, to) != white ||
-      attackMapAt(game.attacks, 1, to) != black || game.attacks.attackTotal[0] != totals[0] ||
-      game.attacks.attackTotal[1] != totals[1]) {
+  const uint64_t white = attackMapAt(position.attacks, 0, to);
+  const uint64_t black = attackMapAt(position.attacks, 1, to);
+  const int32_t totals[kSideCount] = {position.attacks.attackTotal[0], position.attacks.attackTotal[1]};
+  buildAttackSummary(position);
+  if (evaluateSide(position, side) != computer.positionValue || attackMapAt(position.attacks, 0, to) != white ||
+      attackMapAt(position.attacks, 1, to) != black || position.attacks.attackTotal[0] != totals[0] ||
+      position.attacks.attackTotal[1] != totals[1]) {
     ++computer.stepMismatches;
   }
 }
 
 // One possible step of a piece: set it up, judge it, undo it exactly.
-void tryStep(Game& game, ComputerState& computer, Side side, PieceKind kind, int index, Piece& p, int32_t code,
+void tryStep(Position& position, ComputerState& computer, Side side, PieceKind kind, int index, Piece& p, int32_t code,
              int32_t notedAtRest) {
   const Side enemy = otherSide(side);
   computer.candidateToX = p.targetX;
   computer.candidateToY = p.targetY;
-  const bool capture = game.captureFound;
-  const CapturedPiece taken = game.captured;
+  const bool capture = position.captureFound;
+  const CapturedPiece taken = position.captured;
   if (capture) {
-    takePiece(game, taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, false, taken.layer);
+    takePiece(position, taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, false, taken.layer);
     if (taken.kind == kKing) computer.kingTaken = true;
   }
-  Square& dest = squareAt(game, game.lastTry.targetX, game.lastTry.targetY);
-  Square& start = squareAt(game, game.lastTry.startX, game.lastTry.startY);
+  Square& dest = squareAt(position, position.lastTry.targetX, position.lastTry.targetY);
+  Square& start = squareAt(position, position.lastTry.startX, position.lastTry.startY);
   const Square savedDest = dest;
   const Square savedStart = start;
   const int32_t squareIndexOfMover = (kind == kQueen || kind == kKing) ? kRoyalIndex : index;
   setPending(dest, kind, side, squareIndexOfMover, kPendingLayer);
   setPending(start, kEmpty, kNoSide, kNoIndex, kPendingLayer);
-  const int32_t startX = game.lastTry.startX;
-  const int32_t startY = game.lastTry.startY;
+  const int32_t startX = position.lastTry.startX;
+  const int32_t startY = position.lastTry.startY;
   setTarget(p, computer.candidateToX, computer.candidateToY, 0);
 
-  const Piece* capturedPiece = capture ? pieceOf(game, taken.kind, enemy, taken.index) : nullptr;
+  const Piece* capturedPiece = capture ? pieceOf(position, taken.kind, enemy, taken.index) : nullptr;
   const int moverId = pieceIdOf(kind, side, index);
   const int takenId = capturedPiece != nullptr ? pieceIdOf(taken.kind, enemy, taken.index) : -1;
-  updateAttackSummary(game, moverId, squareIndex(startX, startY),
+  updateAttackSummary(position, moverId, squareIndex(startX, startY),
                       squareIndex(computer.candidateToX, computer.candidateToY), takenId);
   // The material of the step's position: the starting position's, less the
   // piece taken.
   const int32_t lost = capturedPiece != nullptr && !capturedPiece->onBoard ? materialValue(taken.kind) : 0;
   computer.whiteMaterial = computer.baseWhiteMaterial - (enemy == kWhite ? lost : 0);
   computer.blackMaterial = computer.baseBlackMaterial - (enemy == kBlack ? lost : 0);
-  computer.positionValue = evaluateStep(game, computer, side, moverId, takenId);
-  if (computer.verifySteps) verifyStep(game, computer, side);
+  computer.positionValue = evaluateStep(position, computer, side, moverId, takenId);
+  if (computer.verifySteps) verifyStep(position, computer, side);
 
   dest = savedDest;
-  if (capture)
-    takePiece(game, taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, kSearchOnly, true, taken.layer);
+  if (capture) takePiece(position, taken.kind, taken.kind, enemy, enemy, taken.index, taken.index, true, taken.layer);
   start = savedStart;
   setTarget(p, startX, startY, notedAtRest);
 
-  const int32_t s = judge(game, computer, side);
+  const int32_t s = judge(position, computer, side);
   if (capture) {
     computer.whiteMaterial = computer.baseWhiteMaterial;
     computer.blackMaterial = computer.baseBlackMaterial;
@@ -116,10 +115,10 @@ void tryStep(Game& game, ComputerState& computer, Side side, PieceKind kind, int
   }
   if (s == kRejectedScore) return;
   const int32_t candidateIndex = (kind == kQueen || kind == kKing) ? kNoIndex : index;
-  insertCandidate(
-      computer.workingList[side - 1],
-      Candidate{s, kind, computer.candidateToX, computer.candidateToY, computer.candidateFromX, computer.candidateFromY,
-                candidateIndex, code, game.captureFound, taken.kind, taken.index, computer.tacticalBonus, taken.layer});
+  insertCandidate(computer.workingList[side - 1],
+                  Candidate{s, kind, computer.candidateToX, computer.candidateToY, computer.candidateFromX,
+                            computer.candidateFromY, candidateIndex, code, position.captureFound, taken.kind,
+                            taken.index, computer.tacticalBonus, taken.layer});
 }
 
 // Everything a castling trial touches on the home rank, to put back exactly.
@@ -130,26 +129,26 @@ struct CastlingSnapshot {
 };
 
 // Tries one castling; returns its score (kRejectedScore when not possible).
-int32_t tryCastling(Game& game, ComputerState& computer, Side side, int32_t code) {
+int32_t tryCastling(Position& position, ComputerState& computer, Side side, int32_t code) {
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
-  Piece& king = game.pieces.kings[side - 1];
-  Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
+  Piece& king = position.pieces.kings[side - 1];
+  Piece& rook = position.pieces.rooks[side - 1][c.rookIndex];
   CastlingSnapshot saved{};
-  for (int x = 0; x < kBoardSize; ++x) saved.rank[x] = squareAt(game, x, r);
+  for (int x = 0; x < kBoardSize; ++x) saved.rank[x] = squareAt(position, x, r);
   saved.king = king;
   saved.rook = rook;
-  if (castle(game, code, side, kCastleSearch) != 1) return kRejectedScore;
+  if (castle(position, code, side, kCastleSearch) != 1) return kRejectedScore;
   computer.candidateFromX = kKingStartFile;
   computer.candidateFromY = r;
   computer.candidateToX = c.kingTo;
   computer.candidateToY = r;
-  const int32_t s = evaluatePosition(game, computer, side);
+  const int32_t s = evaluatePosition(position, computer, side);
   if (s != kRejectedScore) {
     insertCandidate(computer.workingList[side - 1], Candidate{s, kKing, c.kingTo, r, kKingStartFile, r, kNoIndex, code,
                                                               0, kEmpty, 0, computer.tacticalBonus, kCommittedLayer});
   }
-  for (int x = 0; x < kBoardSize; ++x) squareAt(game, x, r) = saved.rank[x];
+  for (int x = 0; x < kBoardSize; ++x) squareAt(position, x, r) = saved.rank[x];
   king = saved.king;
   rook = saved.rook;
   return s;
@@ -157,39 +156,39 @@ int32_t tryCastling(Game& game, ComputerState& computer, Side side, int32_t code
 
 }  // namespace
 
-void searchSide(Game& game, ComputerState& computer, Side side, int32_t slot) {
+void searchSide(Position& position, ComputerState& computer, Side side, int32_t slot) {
   computer.searchSlot = slot;
   resetScores(computer.workingList[0]);
   resetScores(computer.workingList[1]);
-  game.trialMode = true;
-  saveAttackBase(game);
-  saveEvaluationBase(game, computer);
-  countMaterial(game, computer);
+  position.trialMode = true;
+  saveAttackBase(position);
+  saveEvaluationBase(position, computer);
+  countMaterial(position, computer);
   computer.baseWhiteMaterial = computer.whiteMaterial;
   computer.baseBlackMaterial = computer.blackMaterial;
   for (const PieceKind kind : kKindOrder) {
     const int32_t codes = moveCodeCount(kind);
     for (int i = 0; i < pieceCountOf(kind); ++i) {
-      Piece& p = gamePiece(game, pieceIdOf(kind, side, i));
+      Piece& p = gamePiece(position, pieceIdOf(kind, side, i));
       for (int32_t code = 1; code <= codes; ++code) {
         if (!p.onBoard) break;
         computer.candidateFromX = p.targetX;
         computer.candidateFromY = p.targetY;
         const int32_t notedAtRest = p.atRest;
-        game.captureFound = false;
-        const int32_t result = generateMove(game, kind, p, code);
+        position.captureFound = false;
+        const MoveResult result = generateMove(position, kind, p, code);
         if (result != kMovePossible) {
-          setTarget(p, game.lastTry.startX, game.lastTry.startY, notedAtRest);
+          setTarget(p, position.lastTry.startX, position.lastTry.startY, notedAtRest);
           // The rest of a blocked direction is refused as well.
           if (isSliding(kind)) code = ((code - 1) / kCodesPerDirection + 1) * kCodesPerDirection;
           continue;
         }
-        tryStep(game, computer, side, kind, i, p, code, notedAtRest);
+        tryStep(position, computer, side, kind, i, p, code, notedAtRest);
       }
     }
   }
-  const int32_t shortScore = tryCastling(game, computer, side, kShortCastling);
-  if (side == kBlack || shortScore == kRejectedScore) tryCastling(game, computer, side, kLongCastling);
+  const int32_t shortScore = tryCastling(position, computer, side, kShortCastling);
+  if (side == kBlack || shortScore == kRejectedScore) tryCastling(position, computer, side, kLongCastling);
 
   const bool blackSlot =
       computer.searchSlot == 0 || computer.searchSlot == 2 || computer.searchSlot == 4 || computer.searchSlot == 6;
@@ -210,12 +209,12 @@ void searchSide(Game& game, ComputerState& computer, Side side, int32_t slot) {
 // The one number by which the search ranks the candidate set up on the board:
 // the position's value, the attack balances and the material won; rejected
 // when it cannot enter the side's working list.
-int32_t scoreCandidate(Game& game, ComputerState& computer, Side side, int32_t mobilityValue) {
+int32_t scoreCandidate(const Position& position, ComputerState& computer, Side side, int32_t mobilityValue) {
   const int tx = computer.candidateToX;
   const int ty = computer.candidateToY;
   const int sq = squareIndex(tx, ty);
-  const uint64_t white = attackMapAt(game.attacks, 0, sq);
-  const uint64_t black = attackMapAt(game.attacks, 1, sq);
+  const uint64_t white = attackMapAt(position.attacks, 0, sq);
+  const uint64_t black = attackMapAt(position.attacks, 1, sq);
   int32_t squareBalance = packedSum(white) - packedSum(black);
   const int32_t balanceNow = computer.whiteMaterial - computer.blackMaterial;
   computer.whiteMaterial = 0;

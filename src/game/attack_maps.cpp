@@ -157,10 +157,10 @@ constexpr auto kRayMasks = rayMaskTable();
 // blocker of the others is the highest set square.
 constexpr bool kRayAscends[8] = {true, true, false, false, true, false, false, true};
 
-uint64_t occupiedSquares(Game& game) {
+uint64_t occupiedSquares(Position& position) {
   uint64_t set = 0;
   for (int sq = 0; sq < kSquareCount; ++sq) {
-    set |= static_cast<uint64_t>(activeSide(game.board.squares[sq]) != kNoSide) << sq;
+    set |= static_cast<uint64_t>(activeSide(position.board.squares[sq]) != kNoSide) << sq;
   }
   return set;
 }
@@ -183,78 +183,121 @@ inline uint64_t bishopSet(uint64_t occ, int o) {
   return rayTo<4>(occ, o) | rayTo<5>(occ, o) | rayTo<6>(occ, o) | rayTo<7>(occ, o);
 }
 
+// The squares a piece that attacks as `M` attacks from square `o`.
+template <Mover M>
+inline uint64_t setFrom(uint64_t occupied, int o) {
+  if constexpr (M == Mover::WhitePawn) return kWhitePawnSets[o];
+  if constexpr (M == Mover::BlackPawn) return kBlackPawnSets[o];
+  if constexpr (M == Mover::Knight) return kKnightSets[o];
+  if constexpr (M == Mover::King) return kKingSets[o];
+  if constexpr (M == Mover::Bishop) return bishopSet(occupied, o);
+  if constexpr (M == Mover::Rook) return rookSet(occupied, o);
+  if constexpr (M == Mover::Queen) return rookSet(occupied, o) | bishopSet(occupied, o);
+  return 0;
+}
+
 // The squares piece `id` attacks in the position on the board.
-inline uint64_t attackSetOf(Game& game, int id) {
-  const int o = originOf(gamePiece(game, id));
+inline uint64_t attackSetOf(Position& position, int id) {
+  const int o = originOf(gamePiece(position, id));
   if (o < 0) return 0;
+  const uint64_t occupied = position.attacks.occupied;
   switch (kPieceAttacks[id].mover) {
-    case Mover::WhitePawn: return kWhitePawnSets[o];
-    case Mover::BlackPawn: return kBlackPawnSets[o];
-    case Mover::Knight: return kKnightSets[o];
-    case Mover::King: return kKingSets[o];
-    case Mover::Bishop: return bishopSet(game.attacks.occupied, o);
-    case Mover::Rook: return rookSet(game.attacks.occupied, o);
-    case Mover::Queen: return rookSet(game.attacks.occupied, o) | bishopSet(game.attacks.occupied, o);
+    case Mover::WhitePawn: return setFrom<Mover::WhitePawn>(occupied, o);
+    case Mover::BlackPawn: return setFrom<Mover::BlackPawn>(occupied, o);
+    case Mover::Knight: return setFrom<Mover::Knight>(occupied, o);
+    case Mover::King: return setFrom<Mover::King>(occupied, o);
+    case Mover::Bishop: return setFrom<Mover::Bishop>(occupied, o);
+    case Mover::Rook: return setFrom<Mover::Rook>(occupied, o);
+    case Mover::Queen: return setFrom<Mover::Queen>(occupied, o);
   }
   return 0;
 }
 
-// Adds (sign 1) or removes (sign -1) one piece's marks.
-inline void account(Game& game, int id, uint64_t set, int sign) {
+// Adds one piece's marks; returns how many squares it attacks.
+inline int32_t account(Position& position, int id, uint64_t set) {
   const PieceAttack& a = kPieceAttacks[id];
-  uint64_t* packed = game.attacks.attackPacked[a.side];
-  const uint64_t increment = sign > 0 ? a.increment : 0 - a.increment;
+  uint64_t* packed = position.attacks.attackPacked[a.side];
   int32_t marks = 0;
   while (set != 0) {
-    packed[__builtin_ctzll(set)] += increment;
+    packed[__builtin_ctzll(set)] += a.increment;
     set &= set - 1;
     ++marks;
   }
-  game.attacks.attackTotal[a.side] += sign * a.value * marks;
+  position.attacks.attackTotal[a.side] += a.value * marks;
+  return marks;
 }
 
-inline int32_t bitCount(uint64_t set) {
-  int32_t n = 0;
-  for (; set != 0; set &= set - 1) ++n;
-  return n;
+// Without a popcount instruction in the target, a few shifts and masks.
+inline int32_t bitCount(uint64_t x) {
+  x = x - ((x >> 1) & 0x5555555555555555ULL);
+  x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+  return static_cast<int32_t>((x * 0x0101010101010101ULL) >> 56);
 }
 
-// Notes that piece `id` attacks `after` instead of `before` after the step.
-inline void noteChange(Game& game, int id, uint64_t before, uint64_t after) {
+// Notes that piece `id` attacks `after` instead of its squares in the
+// starting position after the step.
+inline void noteChange(Position& position, int id, uint64_t after) {
+  const uint64_t before = position.attacks.baseSets[id];
   if (before == after) return;
   const PieceAttack& a = kPieceAttacks[id];
-  game.attacks.attackChanges[a.side][game.attacks.attackChangeCount[a.side]++] =
+  position.attacks.attackChanges[a.side][position.attacks.attackChangeCount[a.side]++] =
       AttackChange{before, after, a.increment};
-  game.attacks.attackTotal[a.side] += a.value * (bitCount(after & ~before) - bitCount(before & ~after));
-  game.attacks.attackChanged |= before ^ after;
-  game.attacks.attackGained[a.side] |= after & ~before;
+  position.attacks.attackTotal[a.side] += a.value * (bitCount(after) - position.attacks.baseCounts[id]);
+  position.attacks.attackChanged |= before ^ after;
+  position.attacks.attackGained[a.side] |= after & ~before;
 }
 
 inline unsigned sliderBit(int id) { return id >= kFirstSlider && id <= kLastSlider ? 1U << (id - kFirstSlider) : 0; }
 
-void scanPieces(Game& game) {
-  game.attacks.attackStepActive = false;
-  game.attacks.occupied = occupiedSquares(game);
-  std::memset(game.attacks.attackPacked, 0, sizeof game.attacks.attackPacked);
-  game.attacks.attackTotal[0] = game.attacks.attackTotal[1] = 0;
-  for (int id = 0; id < kPieceCount; ++id) {
-    game.attacks.attackSets[id] = attackSetOf(game, id);
-    account(game, id, game.attacks.attackSets[id], 1);
+// Pieces `first`..`last`, which all attack as `M`.
+template <Mover M>
+constexpr bool attackAlike(int first, int last) {
+  for (int id = first; id <= last; ++id) {
+    if (kPieceAttacks[id].mover != M) return false;
   }
+  return true;
+}
+
+template <Mover M, int First, int Last>
+inline void scanGroup(Position& position) {
+  static_assert(attackAlike<M>(First, Last));
+  for (int id = First; id <= Last; ++id) {
+    const int o = originOf(gamePiece(position, id));
+    const uint64_t set = o < 0 ? 0 : setFrom<M>(position.attacks.occupied, o);
+    position.attacks.attackSets[id] = set;
+    position.attacks.attackCounts[id] = static_cast<uint8_t>(account(position, id, set));
+  }
+}
+
+// Every piece in the order of their numbers, cheapest kind first, a kind at a
+// time.
+void scanPieces(Position& position) {
+  position.attacks.attackStepActive = false;
+  position.attacks.occupied = occupiedSquares(position);
+  std::memset(position.attacks.attackPacked, 0, sizeof position.attacks.attackPacked);
+  position.attacks.attackTotal[0] = position.attacks.attackTotal[1] = 0;
+  scanGroup<Mover::WhitePawn, 0, 7>(position);
+  scanGroup<Mover::BlackPawn, 8, 15>(position);
+  scanGroup<Mover::Knight, 16, 19>(position);
+  scanGroup<Mover::Bishop, 20, 23>(position);
+  scanGroup<Mover::Rook, 24, 27>(position);
+  scanGroup<Mover::Queen, 28, 29>(position);
+  scanGroup<Mover::King, 30, 31>(position);
 }
 
 }  // namespace
 
 // The full lists follow from the class counts: the cheaper kinds are scanned
 // first, so a list holds the class values in order, seven at most.
-void buildAttackMaps(Game& game) {
-  scanPieces(game);
+void buildAttackMaps(Position& position) {
+  scanPieces(position);
   for (int s = 0; s < kSideCount; ++s) {
     for (int sq = 0; sq < kSquareCount; ++sq) {
-      const uint64_t p = game.attacks.attackPacked[s][sq];
-      AttackList& list = game.attacks.attackers[s][sq / kBoardSize][sq % kBoardSize];
+      const uint64_t p = position.attacks.attackPacked[s][sq];
+      AttackList& list = position.attacks.attackers[s][sq / kBoardSize][sq % kBoardSize];
       list = AttackList{};
-      game.attacks.attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
+      position.attacks.attackSum[s][sq / kBoardSize][sq % kBoardSize] = packedSum(p);
       for (int c = 0; c < 5; ++c) {
         const int n = static_cast<int>((p >> (8 * c)) & 0xFF);
         for (int k = 0; k < n && list.count < kAttackListLength; ++k) list.values[list.count++] = kAttackClassValue[c];
@@ -263,53 +306,55 @@ void buildAttackMaps(Game& game) {
   }
 }
 
-void buildAttackSummary(Game& game) { scanPieces(game); }
+void buildAttackSummary(Position& position) { scanPieces(position); }
 
-uint64_t squaresAttackedBy(Game& game, Side side) {
-  const uint64_t mapsOccupied = game.attacks.occupied;
-  game.attacks.occupied = occupiedSquares(game);
+uint64_t squaresAttackedBy(Position& position, Side side) {
+  const uint64_t mapsOccupied = position.attacks.occupied;
+  position.attacks.occupied = occupiedSquares(position);
   uint64_t set = 0;
   for (int id = 0; id < kPieceCount; ++id) {
-    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(game, id);
+    if (kPieceAttacks[id].side == side - 1) set |= attackSetOf(position, id);
   }
-  game.attacks.occupied = mapsOccupied;
+  position.attacks.occupied = mapsOccupied;
   return set;
 }
 
-void saveAttackBase(Game& game) {
-  scanPieces(game);
-  std::memcpy(game.attacks.attackBasePacked, game.attacks.attackPacked, sizeof game.attacks.attackBasePacked);
-  std::memcpy(game.attacks.baseSets, game.attacks.attackSets, sizeof game.attacks.baseSets);
-  game.attacks.baseTotal[0] = game.attacks.attackTotal[0];
-  game.attacks.baseTotal[1] = game.attacks.attackTotal[1];
-  game.attacks.baseOccupied = game.attacks.occupied;
-  game.attacks.attackBaseAny[0] = game.attacks.attackBaseAny[1] = 0;
+void saveAttackBase(Position& position) {
+  scanPieces(position);
+  std::memcpy(position.attacks.attackBasePacked, position.attacks.attackPacked,
+              sizeof position.attacks.attackBasePacked);
+  std::memcpy(position.attacks.baseSets, position.attacks.attackSets, sizeof position.attacks.baseSets);
+  std::memcpy(position.attacks.baseCounts, position.attacks.attackCounts, sizeof position.attacks.baseCounts);
+  position.attacks.baseTotal[0] = position.attacks.attackTotal[0];
+  position.attacks.baseTotal[1] = position.attacks.attackTotal[1];
+  position.attacks.baseOccupied = position.attacks.occupied;
+  position.attacks.attackBaseAny[0] = position.attacks.attackBaseAny[1] = 0;
   for (int id = 0; id < kPieceCount; ++id)
-    game.attacks.attackBaseAny[kPieceAttacks[id].side] |= game.attacks.baseSets[id];
-  std::memset(game.attacks.sliderReach, 0, sizeof game.attacks.sliderReach);
+    position.attacks.attackBaseAny[kPieceAttacks[id].side] |= position.attacks.baseSets[id];
+  std::memset(position.attacks.sliderReach, 0, sizeof position.attacks.sliderReach);
   for (int id = kFirstSlider; id <= kLastSlider; ++id) {
-    for (uint64_t set = game.attacks.baseSets[id]; set != 0; set &= set - 1) {
-      game.attacks.sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
+    for (uint64_t set = position.attacks.baseSets[id]; set != 0; set &= set - 1) {
+      position.attacks.sliderReach[__builtin_ctzll(set)] |= static_cast<uint16_t>(1U << (id - kFirstSlider));
     }
   }
 }
 
-void updateAttackSummary(Game& game, int moverId, int fromSquare, int toSquare, int capturedId) {
-  game.attacks.attackStepActive = true;
-  game.attacks.attackChangeCount[0] = game.attacks.attackChangeCount[1] = 0;
-  game.attacks.attackChanged = 0;
-  game.attacks.attackGained[0] = game.attacks.attackGained[1] = 0;
-  game.attacks.attackTotal[0] = game.attacks.baseTotal[0];
-  game.attacks.attackTotal[1] = game.attacks.baseTotal[1];
-  if (capturedId >= 0) noteChange(game, capturedId, game.attacks.baseSets[capturedId], 0);
+void updateAttackSummary(Position& position, int moverId, int fromSquare, int toSquare, int capturedId) {
+  position.attacks.attackStepActive = true;
+  position.attacks.attackChangeCount[0] = position.attacks.attackChangeCount[1] = 0;
+  position.attacks.attackChanged = 0;
+  position.attacks.attackGained[0] = position.attacks.attackGained[1] = 0;
+  position.attacks.attackTotal[0] = position.attacks.baseTotal[0];
+  position.attacks.attackTotal[1] = position.attacks.baseTotal[1];
+  if (capturedId >= 0) noteChange(position, capturedId, 0);
   // Only the two squares of the step changed: a ray that reached neither is
   // as it was.
-  game.attacks.occupied = (game.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
-  unsigned rescan = (game.attacks.sliderReach[fromSquare] | game.attacks.sliderReach[toSquare]) & ~sliderBit(moverId) &
-                    ~sliderBit(capturedId);
+  position.attacks.occupied = (position.attacks.baseOccupied & ~(1ULL << fromSquare)) | (1ULL << toSquare);
+  unsigned rescan = (position.attacks.sliderReach[fromSquare] | position.attacks.sliderReach[toSquare]) &
+                    ~sliderBit(moverId) & ~sliderBit(capturedId);
   for (; rescan != 0; rescan &= rescan - 1) {
     const int id = kFirstSlider + __builtin_ctz(rescan);
-    noteChange(game, id, game.attacks.baseSets[id], attackSetOf(game, id));
+    noteChange(position, id, attackSetOf(position, id));
   }
-  noteChange(game, moverId, game.attacks.baseSets[moverId], attackSetOf(game, moverId));
+  noteChange(position, moverId, attackSetOf(position, moverId));
 }

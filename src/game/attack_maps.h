@@ -27,13 +27,13 @@ inline uint64_t attackMapAt(const AttackMaps& a, int s, int sq) {
 }
 
 // Scans every piece on the board, a pending piece from its target square.
-void buildAttackMaps(Game& game);
+void buildAttackMaps(Position& position);
 // The same scan filling only the compact maps and totals, for the computer's
 // many positions.
-void buildAttackSummary(Game& game);
+void buildAttackSummary(Position& position);
 // The squares `side` attacks in the position on the board (bit x * 8 + y),
 // worked out without touching the maps.
-uint64_t squaresAttackedBy(Game& game, Side side);
+uint64_t squaresAttackedBy(Position& position, Side side);
 
 // The computer judges many positions that differ from one starting position
 // by a single step: saveAttackBase scans the starting position, and
@@ -41,8 +41,8 @@ uint64_t squaresAttackedBy(Game& game, Side side);
 // `fromSquare` to `toSquare` (board indexes) that took the piece
 // `capturedId` (-1 for none), with the step set up on the board. Pieces are
 // named by their number (pieceIdOf).
-void saveAttackBase(Game& game);
-void updateAttackSummary(Game& game, int moverId, int fromSquare, int toSquare, int capturedId);
+void saveAttackBase(Position& position);
+void updateAttackSummary(Position& position, int moverId, int fromSquare, int toSquare, int capturedId);
 
 // Number of attackers (uncapped).
 inline int32_t packedCount(uint64_t p) { return static_cast<int32_t>(((p * 0x0101010101ULL) >> 32) & 0xFF); }

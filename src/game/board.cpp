@@ -82,80 +82,26 @@ void resetGameState(Game& game) {
     for (int y = 0; y < kBoardSize; ++y) setUpSquare(squareAt(game, x, y), x, y, kNoIndex);
   }
   setUpPieces(game.pieces);
-  game.sideToMove = kWhiteToMove;
+  giveTurnTo(game, kWhite);
   game.moveNumber = 0;
   game.listSelection = 0;
   game.moveCount = 0;
 }
 
-SquareProbe probeSquare(const Game& game, int x, int y) {
-  const Square& s = game.board.squares[squareIndex(x, y)];
-  return SquareProbe{s.kind, s.side, s.index, s.stable, s.pendingKind, s.pendingSide, s.pendingIndex, s.weight};
-}
-
-void setPending(Square& s, PieceKind kind, Side side, int32_t index, int32_t stableFlag) {
-  s.pendingKind = kind;
-  s.pendingSide = side;
-  s.pendingIndex = index;
-  s.stable = stableFlag;
-}
-
-void commitSquare(Square& s) {
-  s.kind = s.pendingKind;
-  s.side = s.pendingSide;
-  s.index = s.pendingIndex;
-  s.pendingKind = kEmpty;
-  s.pendingSide = kNoSide;
-  s.pendingIndex = kNoIndex;
-  s.stable = kCommittedLayer;
-}
-
-void clearSquare(Square& s) {
-  s.kind = kEmpty;
-  s.pendingKind = kEmpty;
-  s.side = kNoSide;
-  s.pendingSide = kNoSide;
-  s.index = kNoIndex;
-  s.stable = kCommittedLayer;
-}
-
-Piece* pieceOf(Game& game, PieceKind kind, Side side, int32_t index) {
-  if ((side != kWhite && side != kBlack) || kindOrder(kind) < 0) return nullptr;
-  const bool royal = kind == kQueen || kind == kKing;
-  if (!royal && (index < 0 || index >= pieceCountOf(kind))) return nullptr;
-  return &gamePiece(game, pieceIdOf(kind, side, index));
-}
-
-void commitMove(Game& game, Piece& p) {
+void commitMove(Position& position, Piece& p) {
   const int x0 = p.x;
   const int y0 = p.y;
   p.x = p.targetX;
   p.y = p.targetY;
-  commitSquare(squareAt(game, p.x, p.y));
-  clearSquare(squareAt(game, x0, y0));
+  commitSquare(squareAt(position, p.x, p.y));
+  clearSquare(squareAt(position, x0, y0));
   p.atRest = 1;
   p.onBoard = true;
 }
 
-void cancelMove(Piece& p) {
-  p.targetX = p.x;
-  p.targetY = p.y;
-  p.atRest = 1;
-}
-
-void markCaptured(Piece& p, int32_t layerFlag, bool stillOnBoard) {
-  p.atRest = layerFlag;
-  p.onBoard = stillOnBoard;
-}
-
-void setTarget(Piece& p, int32_t tx, int32_t ty, int32_t atRestFlag) {
-  p.targetX = tx;
-  p.targetY = ty;
-  p.atRest = atRestFlag;
-}
-
-void setTargetOf(Game& game, PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag, Side side) {
-  Piece* p = pieceOf(game, kind, side, index);
+void setTargetOf(Position& position, PieceKind kind, int32_t index, int32_t tx, int32_t ty, int32_t atRestFlag,
+                 Side side) {
+  Piece* p = pieceOf(position, kind, side, index);
   if (p != nullptr) setTarget(*p, tx, ty, atRestFlag);
 }
 

@@ -17,10 +17,10 @@ void advancePlacement(LostPiecePlacement& p, int32_t rowLeft) {
   p.odd = p.count % 2;
 }
 
-void resetLostPiecePlacement(Game& game) {
-  game.whiteLost = kWhiteLostStart;
-  game.blackLost = kBlackLostStart;
-  game.lostOrder = LostPieceOrder{};
+void resetLostPiecePlacement(GameRecord& record) {
+  record.whiteLost = kWhiteLostStart;
+  record.blackLost = kBlackLostStart;
+  record.lostOrder = LostPieceOrder{};
 }
 
 namespace {
@@ -32,33 +32,46 @@ bool samePiece(const LostPiece& p, PieceKind kind, Side side, int32_t index) {
 
 }  // namespace
 
-bool isLostPieceShown(const Game& game, PieceKind kind, Side side, int32_t index) {
-  for (int i = 0; i < game.lostOrder.count; ++i) {
-    if (samePiece(game.lostOrder.piece[i], kind, side, index)) return true;
+bool isLostPieceShown(const GameRecord& record, PieceKind kind, Side side, int32_t index) {
+  for (int i = 0; i < record.lostOrder.count; ++i) {
+    if (samePiece(record.lostOrder.piece[i], kind, side, index)) return true;
   }
   return false;
 }
 
-int lostPiecesOf(const Game& game, Side side) {
+int lostPiecesOf(const GameRecord& record, Side side) {
   int n = 0;
-  for (int i = 0; i < game.lostOrder.count; ++i) n += game.lostOrder.piece[i].side == side ? 1 : 0;
+  for (int i = 0; i < record.lostOrder.count; ++i) n += record.lostOrder.piece[i].side == side ? 1 : 0;
   return n;
 }
 
-void removeLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
+void removeLostPiece(GameRecord& record, PieceKind kind, Side side, int32_t index) {
+  LostPieceOrder& order = record.lostOrder;
   int kept = 0;
-  for (int i = 0; i < game.lostOrder.count; ++i) {
-    if (!samePiece(game.lostOrder.piece[i], kind, side, index)) game.lostOrder.piece[kept++] = game.lostOrder.piece[i];
+  for (int i = 0; i < order.count; ++i) {
+    if (!samePiece(order.piece[i], kind, side, index)) order.piece[kept++] = order.piece[i];
   }
   // The list reads as if the piece had never been taken.
-  for (int i = kept; i < game.lostOrder.count; ++i) game.lostOrder.piece[i] = LostPiece{};
-  game.lostOrder.count = kept;
+  for (int i = kept; i < order.count; ++i) order.piece[i] = LostPiece{};
+  order.count = kept;
 }
 
-namespace {
+void takePiece(Position& position, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side,
+               int32_t pendingIndex, int32_t index, bool stillOnBoard, Layer layer) {
+  const bool committed = layer == kCommittedLayer;
+  const PieceKind k = committed ? kind : pendingKind;
+  const Side s = committed ? side : pendingSide;
+  const int32_t i = committed ? index : pendingIndex;
+  Piece* p = pieceOf(position, k, s, i);
+  if (p == nullptr) return;
+  markCaptured(*p, layer, stillOnBoard);
+  if (k == kPawn || k == kRook || k == kKing) {
+    (s == kWhite ? position.capturedMovedWhite : position.capturedMovedBlack) = p->moved;
+  }
+}
 
-// Adds a really captured piece to the lost pieces, in the next place.
-void addLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
+void showLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
+  if (game.playMode != kPlayComputer || (side != kWhite && side != kBlack)) return;
   const bool white = side == kWhite;
   LostPiecePlacement& p = white ? game.whiteLost : game.blackLost;
   advancePlacement(p, white ? kWhiteLostRowLeft : kBlackLostRowLeft);
@@ -68,23 +81,4 @@ void addLostPiece(Game& game, PieceKind kind, Side side, int32_t index) {
     game.lostPiecesShown += 1;  // the captured-pieces window comes up with it
     if (kind == kKing) game.mateShown = true;
   }
-}
-
-}  // namespace
-
-void takePiece(Game& game, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex,
-               int32_t index, int32_t show, bool stillOnBoard, int32_t layer) {
-  const bool committed = layer == kCommittedLayer;
-  const PieceKind k = committed ? kind : pendingKind;
-  const Side s = committed ? side : pendingSide;
-  const int32_t i = committed ? index : pendingIndex;
-  Piece* p = pieceOf(game, k, s, i);
-  if (p != nullptr) {
-    markCaptured(*p, layer, stillOnBoard);
-    if (k == kPawn || k == kRook || k == kKing) {
-      (s == kWhite ? game.capturedMovedWhite : game.capturedMovedBlack) = p->moved;
-    }
-  }
-  if (show != kShowCapture || game.playMode != kPlayComputer) return;
-  if (side == kWhite || side == kBlack) addLostPiece(game, kind, side, index);
 }

@@ -8,23 +8,27 @@
 #include "game/records.h"
 #include "game/types.h"
 
-// `show` values.
-constexpr int32_t kShowCapture = 1;  // a real capture: the lost pieces follow
-constexpr int32_t kSearchOnly = 2;   // the computer's trial: flags only
-
 // The place of the next lost piece of one side: the second place of the
 // current row, or the first of a new row.
 void advancePlacement(LostPiecePlacement& p, int32_t rowLeft);
 // Empties the captured-pieces window: no piece lost, placement at the start.
-void resetLostPiecePlacement(Game& game);
+void resetLostPiecePlacement(GameRecord& record);
 // Whether the piece is among the lost pieces shown, and how many of a side are.
-bool isLostPieceShown(const Game& game, PieceKind kind, Side side, int32_t index);
-int lostPiecesOf(const Game& game, Side side);
+bool isLostPieceShown(const GameRecord& record, PieceKind kind, Side side, int32_t index);
+int lostPiecesOf(const GameRecord& record, Side side);
 // Takes a piece given back out of the lost pieces.
-void removeLostPiece(Game& game, PieceKind kind, Side side, int32_t index);
+void removeLostPiece(GameRecord& record, PieceKind kind, Side side, int32_t index);
 
-// (pendingKind, kind, pendingSide, side, pendingIndex, index): the captured
-// square's two layers; `layer` selects which one holds the piece.
-// stillOnBoard false takes the piece off, true puts it back.
-void takePiece(Game& game, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side, int32_t pendingIndex,
-               int32_t index, int32_t show, bool stillOnBoard, int32_t layer);
+// The position's part of a capture. (pendingKind, kind, pendingSide, side,
+// pendingIndex, index): the captured square's two layers; `layer` selects
+// which one holds the piece. stillOnBoard false takes the piece off, true
+// puts it back; the moved flag of a pawn, rook or king taken is noted for
+// the history.
+void takePiece(Position& position, PieceKind pendingKind, PieceKind kind, Side pendingSide, Side side,
+               int32_t pendingIndex, int32_t index, bool stillOnBoard, Layer layer);
+
+// The record's part of a capture in play: against the computer, the piece
+// (the captured square's committed occupant) joins the lost pieces in the
+// next place, and the captured-pieces window comes up with it; the "MAT"
+// label once it is a king. Two players keep no lost pieces.
+void showLostPiece(Game& game, PieceKind kind, Side side, int32_t index);

@@ -10,14 +10,15 @@ namespace {
 
 // The king's path, which the opponent must not attack: read from the maps,
 // or from `attacked` (bit x * 8 + y) when that is given.
-bool pathAttacked(Game& game, int32_t code, Side side, const uint64_t* attacked = nullptr) {
+bool pathAttacked(Position& position, int32_t code, Side side, const uint64_t* attacked = nullptr) {
   const int r = homeRank(side);
   const Side enemy = otherSide(side);
   const int kingTo = castlingSquares(code).kingTo;
   const int from = kingTo < kKingStartFile ? kingTo : kKingStartFile;
   const int to = kingTo < kKingStartFile ? kKingStartFile : kingTo;
   for (int x = from; x <= to; ++x) {
-    const bool hit = attacked ? ((*attacked >> squareIndex(x, r)) & 1) != 0 : isAttackedBy(game.attacks, enemy, x, r);
+    const bool hit =
+        attacked ? ((*attacked >> squareIndex(x, r)) & 1) != 0 : isAttackedBy(position.attacks, enemy, x, r);
     if (hit) return true;
   }
   return false;
@@ -35,51 +36,51 @@ bool rookInPlace(const Piece& rook, const CastlingSquares& c, int r) {
 
 // Pending layers written by a castling trial, with the layer flag each square
 // gets (the committed layer stays in force on White's side of short castling).
-void setUpTrial(Game& game, int32_t code, Side side, const CastlingSquares& c) {
+void setUpTrial(Position& position, int32_t code, Side side, const CastlingSquares& c) {
   const int r = homeRank(side);
   const bool black = side == kBlack;
-  const int32_t flag = black ? kPendingLayer : kCommittedLayer;
-  const int32_t startFlag = black || code == kLongCastling ? kPendingLayer : kCommittedLayer;
-  setPending(squareAt(game, c.kingTo, r), kKing, side, kNoIndex, flag);
-  setPending(squareAt(game, kKingStartFile, r), kEmpty, kNoSide, kNoIndex, startFlag);
-  setPending(squareAt(game, c.rookTo, r), kRook, side, c.rookIndex, flag);
-  setPending(squareAt(game, c.rookFrom, r), kEmpty, kNoSide, kNoIndex, startFlag);
+  const Layer flag = black ? kPendingLayer : kCommittedLayer;
+  const Layer startFlag = black || code == kLongCastling ? kPendingLayer : kCommittedLayer;
+  setPending(squareAt(position, c.kingTo, r), kKing, side, kNoIndex, flag);
+  setPending(squareAt(position, kKingStartFile, r), kEmpty, kNoSide, kNoIndex, startFlag);
+  setPending(squareAt(position, c.rookTo, r), kRook, side, c.rookIndex, flag);
+  setPending(squareAt(position, c.rookFrom, r), kEmpty, kNoSide, kNoIndex, startFlag);
 }
 
-void writeSquare(Game& game, int x, int y, PieceKind kind, Side side, int32_t index) {
-  Square& s = squareAt(game, x, y);
+void writeSquare(Position& position, int x, int y, PieceKind kind, Side side, int32_t index) {
+  Square& s = squareAt(position, x, y);
   setPending(s, kind, side, index, kPendingLayer);
   commitSquare(s);
 }
 
 // A castling drag made in play: commits and squares (the move driver hands
 // over the turn and records it).
-void playCastling(Game& game, Side side, const CastlingSquares& c, Piece& king, Piece& rook) {
+void playCastling(Position& position, Side side, const CastlingSquares& c, Piece& king, Piece& rook) {
   const int r = homeRank(side);
-  commitMove(game, rook);
-  commitMove(game, king);
-  writeSquare(game, c.kingTo, r, kKing, side, kNoIndex);
-  writeSquare(game, kKingStartFile, r, kEmpty, kNoSide, kNoIndex);
-  writeSquare(game, c.rookTo, r, kRook, side, c.rookIndex);
-  writeSquare(game, c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
+  commitMove(position, rook);
+  commitMove(position, king);
+  writeSquare(position, c.kingTo, r, kKing, side, kNoIndex);
+  writeSquare(position, kKingStartFile, r, kEmpty, kNoSide, kNoIndex);
+  writeSquare(position, c.rookTo, r, kRook, side, c.rookIndex);
+  writeSquare(position, c.rookFrom, r, kEmpty, kNoSide, kNoIndex);
   king.moved = true;
 }
 
 }  // namespace
 
-int32_t castle(Game& game, int32_t code, Side side, int32_t mode) {
+int32_t castle(Position& position, int32_t code, Side side, CastleMode mode) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return 0;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
-  Piece& king = game.pieces.kings[side - 1];
-  Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
+  Piece& king = position.pieces.kings[side - 1];
+  Piece& rook = position.pieces.rooks[side - 1][c.rookIndex];
   if (!kingInPlace(king, r)) return 0;
-  if (generateKingMove(game, king, code) != kMovePossible) {
+  if (generateKingMove(position, king, code) != kMovePossible) {
     cancelMove(king);
     return 0;
   }
-  buildAttackSummary(game);
-  if (pathAttacked(game, code, side)) {
+  buildAttackSummary(position);
+  if (pathAttacked(position, code, side)) {
     cancelMove(king);
     return 0;
   }
@@ -87,37 +88,37 @@ int32_t castle(Game& game, int32_t code, Side side, int32_t mode) {
     cancelMove(king);
     return 0;
   }
-  if (generateRookMove(game, rook, c.rookCode) != kMovePossible) {
+  if (generateRookMove(position, rook, c.rookCode) != kMovePossible) {
     cancelMove(king);
     cancelMove(rook);
     return 0;
   }
   if (mode == kCastlePlay) {
-    playCastling(game, side, c, king, rook);
+    playCastling(position, side, c, king, rook);
     return 1;
   }
-  setUpTrial(game, code, side, c);
+  setUpTrial(position, code, side, c);
   setTarget(rook, c.rookTo, r, 0);
   setTarget(king, c.kingTo, r, 0);
   return 1;
 }
 
-bool castlingAllowed(Game& game, int32_t code, Side side) {
+bool castlingAllowed(Position& position, int32_t code, Side side) {
   if (!isCastlingCode(code) || (side != kWhite && side != kBlack)) return false;
   const CastlingSquares& c = castlingSquares(code);
   const int r = homeRank(side);
-  Piece& king = game.pieces.kings[side - 1];
-  Piece& rook = game.pieces.rooks[side - 1][c.rookIndex];
+  Piece& king = position.pieces.kings[side - 1];
+  Piece& rook = position.pieces.rooks[side - 1][c.rookIndex];
   if (!kingInPlace(king, r) || !rookInPlace(rook, c, r)) return false;
   // The same tests as a castling in play, the generators in trial mode; the
   // targets they set are put back.
   const Piece savedKing = king;
   const Piece savedRook = rook;
-  const int32_t kingResult = generateKingMove(game, king, code);
-  const uint64_t attacked = squaresAttackedBy(game, otherSide(side));
-  int32_t rookResult = kMoveRefused;
-  if (kingResult == kMovePossible && !pathAttacked(game, code, side, &attacked)) {
-    rookResult = generateRookMove(game, rook, c.rookCode);
+  const MoveResult kingResult = generateKingMove(position, king, code);
+  const uint64_t attacked = squaresAttackedBy(position, otherSide(side));
+  MoveResult rookResult = kMoveRefused;
+  if (kingResult == kMovePossible && !pathAttacked(position, code, side, &attacked)) {
+    rookResult = generateRookMove(position, rook, c.rookCode);
   }
   king = savedKing;
   rook = savedRook;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "game/records.h"
 #include "game/types.h"
 
 constexpr int kKingStartFile = 4;  // e
@@ -37,4 +38,13 @@ constexpr int32_t castlingCodeForKingTo(int kingTo) {
     if (c.kingTo == kingTo) return c.code;
   }
   return 0;
+}
+
+// The castling a recorded half-move made: the history keeps it as the king's
+// move from the e-file along its home rank to castling's square; 0 for any
+// other half-move.
+constexpr int32_t castlingOfHalfMove(const HalfMoveRecord& h, Side side) {
+  const int32_t r = homeRank(side);
+  if (h.kind != kKing || h.fromX != kKingStartFile || h.fromY != r || h.toY != r) return 0;
+  return castlingCodeForKingTo(h.toX);
 }

@@ -8,10 +8,11 @@
 
 // Every square stable, as many occupied squares as pieces on the board; each
 // piece at rest on a square that names it.
-std::string pieceFault(const Game& game);
+std::string pieceFault(const Position& position);
 
-// The move list has the two headers and three lines per full move (one more
-// for White's unanswered move), and the move number follows the move count.
+// The history the move list is drawn from: both halves of every full move,
+// White's alone in the entry being filled while Black is to move, the move
+// number following the move count, and the highlighted line on the list.
 std::string moveListFault(const Game& game);
 
 // The first fault of the above, or an empty string. Debug builds run it

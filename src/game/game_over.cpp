@@ -6,17 +6,17 @@
 
 namespace {
 
-bool kingOnBoard(const Game& game, Side side) { return game.pieces.kings[side - 1].onBoard; }
+bool kingOnBoard(const Position& position, Side side) { return position.pieces.kings[side - 1].onBoard; }
 
 }  // namespace
 
-bool kingTaken(const Game& game) { return !kingOnBoard(game, kWhite) || !kingOnBoard(game, kBlack); }
+bool kingTaken(const Position& position) { return !kingOnBoard(position, kWhite) || !kingOnBoard(position, kBlack); }
 
 bool gameIsOver(const Game& game) { return kingTaken(game) || drawReasonOf(game) != DrawReason::None; }
 
-Side winnerSide(const Game& game) {
-  const bool white = kingOnBoard(game, kWhite);
-  const bool black = kingOnBoard(game, kBlack);
+Side winnerSide(const Position& position) {
+  const bool white = kingOnBoard(position, kWhite);
+  const bool black = kingOnBoard(position, kBlack);
   if (white == black) return kNoSide;
   return white ? kWhite : kBlack;
 }

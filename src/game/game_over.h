@@ -8,14 +8,14 @@
 #include "game/types.h"
 
 // True while a king is off the board.
-bool kingTaken(const Game& game);
+bool kingTaken(const Position& position);
 // True while a king is off the board or the game is drawn.
 bool gameIsOver(const Game& game);
 
 // The side whose king still stands once the game is over; kNoSide while the
 // game goes on, or when both kings have been taken (a replayed file may go on
 // after the first).
-Side winnerSide(const Game& game);
+Side winnerSide(const Position& position);
 
 // Once a move has taken a king or drawn the game: the check notice closes and
 // the computer's turn stops. The windows then say how the game ended.

@@ -25,7 +25,7 @@ void startFrom(Piece& p, int& sx, int& sy) {
   sy = p.targetY;
 }
 
-int32_t refuse(Piece& p) {
+MoveResult refuse(Piece& p) {
   p.targetX = p.x;
   p.targetY = p.y;
   return kMoveRefused;
@@ -33,31 +33,31 @@ int32_t refuse(Piece& p) {
 
 // Writes the tentative move: the mover pending on the destination, the start
 // square pending empty.
-void writePending(Game& game, Square& dest, Square& start, const DestinationRule& rule, Side side) {
-  setPending(dest, rule.ownKind, side, game.movingIndex, kPendingLayer);
+void writePending(Position& position, Square& dest, Square& start, const DestinationRule& rule, Side side) {
+  setPending(dest, rule.ownKind, side, position.movingIndex, kPendingLayer);
   setPending(start, kEmpty, kNoSide, kNoIndex, kPendingLayer);
 }
 
 // The common end of every generator: test the destination (the piece's
 // target) and move or capture there, or refuse.
-int32_t resolveDestination(Game& game, Piece& p, int sx, int sy, const DestinationRule& rule) {
+MoveResult resolveDestination(Position& position, Piece& p, int sx, int sy, const DestinationRule& rule) {
   const int tx = p.targetX;
   const int ty = p.targetY;
-  game.lastTry = LastTry{tx, ty, sx, sy};
+  position.lastTry = LastTry{tx, ty, sx, sy};
   if (!onBoardCoord(tx, ty)) {
     return refuse(p);
   }
-  game.probe = probeSquare(game, tx, ty);
-  const Side occupant = game.probe.stable == kCommittedLayer ? game.probe.side : game.probe.pendingSide;
+  position.probe = probeSquare(position, tx, ty);
+  const Side occupant = position.probe.stable == kCommittedLayer ? position.probe.side : position.probe.pendingSide;
   const Side enemy = otherSide(p.side);
   const bool movesFlag = rule.ownKind == kPawn || rule.ownKind == kKing || rule.ownKind == kRook;
   if (occupant == kNoSide) {
     if (!rule.emptyAllowed) {
       return refuse(p);
     }
-    if (!game.trialMode && !rule.testOnly) {
+    if (!position.trialMode && !rule.testOnly) {
       p.atRest = 0;
-      writePending(game, squareAt(game, tx, ty), squareAt(game, sx, sy), rule, p.side);
+      writePending(position, squareAt(position, tx, ty), squareAt(position, sx, sy), rule, p.side);
       if (movesFlag) p.moved = true;
     }
     return kMovePossible;
@@ -68,61 +68,61 @@ int32_t resolveDestination(Game& game, Piece& p, int sx, int sy, const Destinati
   if (occupant != enemy || !rule.captureAllowed) {
     return refuse(p);
   }
-  if (!game.trialMode) {
+  if (!position.trialMode) {
     p.atRest = 0;
-    takePiece(game, game.probe.pendingKind, game.probe.kind, game.probe.pendingSide, game.probe.side,
-              game.probe.pendingIndex, game.probe.index, kShowCapture, false, game.probe.stable);
-    writePending(game, squareAt(game, tx, ty), squareAt(game, sx, sy), rule, p.side);
-    game.captureMade = true;
+    const SquareProbe& q = position.probe;
+    takePiece(position, q.pendingKind, q.kind, q.pendingSide, q.side, q.pendingIndex, q.index, false, q.stable);
+    writePending(position, squareAt(position, tx, ty), squareAt(position, sx, sy), rule, p.side);
+    position.captureMade = true;
     if (movesFlag) p.moved = true;
   }
-  game.captureFound = true;
-  game.captured = game.probe.stable == kCommittedLayer
-                      ? CapturedPiece{game.probe.kind, kCommittedLayer, game.probe.index}
-                      : CapturedPiece{game.probe.pendingKind, kPendingLayer, game.probe.pendingIndex};
+  position.captureFound = true;
+  position.captured = position.probe.stable == kCommittedLayer
+                          ? CapturedPiece{position.probe.kind, kCommittedLayer, position.probe.index}
+                          : CapturedPiece{position.probe.pendingKind, kPendingLayer, position.probe.pendingIndex};
   return kMovePossible;
 }
 
 // Sliding pieces: direction and distance from the code, path test, then the
 // destination.
-int32_t generateSlidingMove(Game& game, Piece& p, int32_t code, const Step* directions, int directionCount,
-                            PieceKind ownKind) {
+MoveResult generateSlidingMove(Position& position, Piece& p, int32_t code, const Step* directions, int directionCount,
+                               PieceKind ownKind) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
   startFrom(p, sx, sy);
   const DestinationRule rule{ownKind, true, true, false};
   if (code < 1 || code > directionCount * kCodesPerDirection) {
-    return resolveDestination(game, p, sx, sy, rule);  // names no step: the own square, refused
+    return resolveDestination(position, p, sx, sy, rule);  // names no step: the own square, refused
   }
   const Step u = directions[(code - 1) / kCodesPerDirection];
   const int k = (code - 1) % kCodesPerDirection + 1;
   for (int j = 1; j < k; ++j) {
     const int px = sx + j * u.dx;
     const int py = sy + j * u.dy;
-    if (!onBoardCoord(px, py) || activeSide(squareAt(game, px, py)) != kNoSide) {
-      game.lastTry.startX = sx;
-      game.lastTry.startY = sy;
+    if (!onBoardCoord(px, py) || activeSide(squareAt(position, px, py)) != kNoSide) {
+      position.lastTry.startX = sx;
+      position.lastTry.startY = sy;
       return refuse(p);
     }
   }
   p.targetX = sx + k * u.dx;
   p.targetY = sy + k * u.dy;
-  return resolveDestination(game, p, sx, sy, rule);
+  return resolveDestination(position, p, sx, sy, rule);
 }
 
 // A square passed over by a pawn's double step. White counts a piece in either
 // layer, Black only the active layer.
-bool passedSquareFree(Game& game, int x, int y, Side side) {
+bool passedSquareFree(Position& position, int x, int y, Side side) {
   if (!onBoardCoord(x, y)) return false;
-  const Square& s = squareAt(game, x, y);
+  const Square& s = squareAt(position, x, y);
   if (side == kWhite) return s.side == kNoSide && s.pendingSide == kNoSide;
   return activeSide(s) == kNoSide;
 }
 
 }  // namespace
 
-int32_t generatePawnMove(Game& game, Piece& p, int32_t code) {
+MoveResult generatePawnMove(Position& position, Piece& p, int32_t code) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -132,7 +132,7 @@ int32_t generatePawnMove(Game& game, Piece& p, int32_t code) {
   switch (code) {
     case 1: p.targetY = sy + dir; break;
     case 2:
-      if (!p.moved && passedSquareFree(game, sx, sy + dir, p.side)) p.targetY = sy + 2 * dir;
+      if (!p.moved && passedSquareFree(position, sx, sy + dir, p.side)) p.targetY = sy + 2 * dir;
       break;
     case 3:
     case 4:
@@ -143,10 +143,10 @@ int32_t generatePawnMove(Game& game, Piece& p, int32_t code) {
       break;
     default: break;  // no step: the own square, refused below
   }
-  return resolveDestination(game, p, sx, sy, rule);
+  return resolveDestination(position, p, sx, sy, rule);
 }
 
-int32_t generateKnightMove(Game& game, Piece& p, int32_t code) {
+MoveResult generateKnightMove(Position& position, Piece& p, int32_t code) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -155,10 +155,10 @@ int32_t generateKnightMove(Game& game, Piece& p, int32_t code) {
     p.targetX = sx + kKnightSteps[code - 1].dx;
     p.targetY = sy + kKnightSteps[code - 1].dy;
   }
-  return resolveDestination(game, p, sx, sy, DestinationRule{kKnight, true, true, false});
+  return resolveDestination(position, p, sx, sy, DestinationRule{kKnight, true, true, false});
 }
 
-int32_t generateKingMove(Game& game, Piece& p, int32_t code) {
+MoveResult generateKingMove(Position& position, Piece& p, int32_t code) {
   if (!p.onBoard) return kMoveRefused;
   int sx = 0;
   int sy = 0;
@@ -171,46 +171,46 @@ int32_t generateKingMove(Game& game, Piece& p, int32_t code) {
     const int step = kingTo > kKingStartFile ? 1 : -1;
     bool free = !p.moved && sx == kKingStartFile && sy == homeRank(p.side);
     for (int bx = sx + step; free && bx != kingTo; bx += step) {
-      free = onBoardCoord(bx, sy) && activeSide(squareAt(game, bx, sy)) == kNoSide;
+      free = onBoardCoord(bx, sy) && activeSide(squareAt(position, bx, sy)) == kNoSide;
     }
     if (!free) {
-      game.lastTry.startX = sx;
-      game.lastTry.startY = sy;
+      position.lastTry.startX = sx;
+      position.lastTry.startY = sy;
       return refuse(p);
     }
     p.targetX = kingTo;
-    return resolveDestination(game, p, sx, sy, DestinationRule{kKing, true, false, true});
+    return resolveDestination(position, p, sx, sy, DestinationRule{kKing, true, false, true});
   }
   if (code >= 1 && code <= 8) {
     p.targetX = sx + kKingSteps[code - 1].dx;
     p.targetY = sy + kKingSteps[code - 1].dy;
   }
-  return resolveDestination(game, p, sx, sy, DestinationRule{kKing, true, true, false});
+  return resolveDestination(position, p, sx, sy, DestinationRule{kKing, true, true, false});
 }
 
-int32_t generateRookMove(Game& game, Piece& p, int32_t code) {
-  return generateSlidingMove(game, p, code, kRookDirections, 4, kRook);
+MoveResult generateRookMove(Position& position, Piece& p, int32_t code) {
+  return generateSlidingMove(position, p, code, kRookDirections, 4, kRook);
 }
 
-int32_t generateBishopMove(Game& game, Piece& p, int32_t code) {
-  return generateSlidingMove(game, p, code, kBishopDirections, 4, kBishop);
+MoveResult generateBishopMove(Position& position, Piece& p, int32_t code) {
+  return generateSlidingMove(position, p, code, kBishopDirections, 4, kBishop);
 }
 
-int32_t generateQueenMove(Game& game, Piece& p, int32_t code) {
+MoveResult generateQueenMove(Position& position, Piece& p, int32_t code) {
   static constexpr Step queenDirections[8] = {kBishopDirections[0], kBishopDirections[1], kBishopDirections[2],
                                               kBishopDirections[3], kRookDirections[0],   kRookDirections[1],
                                               kRookDirections[2],   kRookDirections[3]};
-  return generateSlidingMove(game, p, code, queenDirections, 8, kQueen);
+  return generateSlidingMove(position, p, code, queenDirections, 8, kQueen);
 }
 
-int32_t generateMove(Game& game, PieceKind kind, Piece& p, int32_t code) {
+MoveResult generateMove(Position& position, PieceKind kind, Piece& p, int32_t code) {
   switch (kind) {
-    case kPawn: return generatePawnMove(game, p, code);
-    case kRook: return generateRookMove(game, p, code);
-    case kKnight: return generateKnightMove(game, p, code);
-    case kBishop: return generateBishopMove(game, p, code);
-    case kQueen: return generateQueenMove(game, p, code);
-    case kKing: return generateKingMove(game, p, code);
+    case kPawn: return generatePawnMove(position, p, code);
+    case kRook: return generateRookMove(position, p, code);
+    case kKnight: return generateKnightMove(position, p, code);
+    case kBishop: return generateBishopMove(position, p, code);
+    case kQueen: return generateQueenMove(position, p, code);
+    case kKing: return generateKingMove(position, p, code);
     default: return kMoveRefused;
   }
 }

@@ -1,8 +1,10 @@
 // Move generators, one per kind, with one contract: given a piece and a move
 // code, return kMovePossible or kMoveRefused. Outside trial mode a possible move
 // is also made tentatively: the destination and start squares get pending
-// layers and the piece's target is set, awaiting commitMove. In trial mode the
-// generator only answers (and leaves the target on the destination).
+// layers and the piece's target is set, awaiting commitMove; a piece taken is
+// taken off (captureMade), and the move driver shows it among the lost pieces.
+// In trial mode the generator only answers (and leaves the target on the
+// destination). Either way it works on the position alone.
 //
 // Move codes:
 //   pawn    1 one step, 2 double step, 3 and 4 the two captures
@@ -18,15 +20,15 @@
 #include "game/board.h"
 #include "game/game.h"
 
-int32_t generatePawnMove(Game& game, Piece& p, int32_t code);
-int32_t generateKnightMove(Game& game, Piece& p, int32_t code);
-int32_t generateKingMove(Game& game, Piece& p, int32_t code);
-int32_t generateRookMove(Game& game, Piece& p, int32_t code);
-int32_t generateBishopMove(Game& game, Piece& p, int32_t code);
-int32_t generateQueenMove(Game& game, Piece& p, int32_t code);
+MoveResult generatePawnMove(Position& position, Piece& p, int32_t code);
+MoveResult generateKnightMove(Position& position, Piece& p, int32_t code);
+MoveResult generateKingMove(Position& position, Piece& p, int32_t code);
+MoveResult generateRookMove(Position& position, Piece& p, int32_t code);
+MoveResult generateBishopMove(Position& position, Piece& p, int32_t code);
+MoveResult generateQueenMove(Position& position, Piece& p, int32_t code);
 
 // The generator of a kind.
-int32_t generateMove(Game& game, PieceKind kind, Piece& p, int32_t code);
+MoveResult generateMove(Position& position, PieceKind kind, Piece& p, int32_t code);
 
 // Number of move codes of a kind (the search walks 1..count).
 int32_t moveCodeCount(PieceKind kind);

@@ -13,7 +13,7 @@
 // generator has made but not yet committed; `stable` says which layer is in
 // force (1 committed, 0 pending). That layer is called the active layer.
 struct Square {
-  int32_t stable;
+  Layer stable;
   PieceKind kind;
   PieceKind pendingKind;
   Side side;
@@ -28,7 +28,7 @@ struct SquareProbe {
   PieceKind kind;
   Side side;
   int32_t index;
-  int32_t stable;
+  Layer stable;
   PieceKind pendingKind;
   Side pendingSide;
   int32_t pendingIndex;
@@ -101,7 +101,7 @@ struct Board {
 // The piece a generator last captured: kind, layer it stood in, index.
 struct CapturedPiece {
   PieceKind kind;
-  int32_t layer;
+  Layer layer;
   int32_t index;
 };
 
@@ -196,8 +196,10 @@ struct AttackMaps {
   // The squares each piece attacked in the last full scan, and the maps then:
   // the search's starting point for judging its candidates.
   uint64_t attackSets[kPieceCount]{};
+  uint8_t attackCounts[kPieceCount]{};  // the number of squares in each set
   int32_t baseTotal[kSideCount]{};
   uint64_t baseSets[kPieceCount]{};
+  uint8_t baseCounts[kPieceCount]{};
   uint64_t baseOccupied = 0;
   // For each square, the sliding pieces (bit id - kFirstSlider) whose rays
   // reached it in the starting position.
@@ -267,19 +269,3 @@ struct FullMoveRecord {
 // Room for far more moves than any real game; a move that finds no room is
 // refused with a message.
 constexpr int32_t kHistoryCapacity = 1000;
-
-// ---- the move list ---------------------------------------------------------
-
-// The move list as the player reads it and the saved game holds it: two
-// header lines, then for every full move White's line, Black's line and a
-// blank one; the line taken back to is highlighted.
-constexpr int32_t kMoveListCapacity = 2 + 3 * kHistoryCapacity;
-constexpr int32_t kMoveListLineBytes = 64;  // the longest line is about 30 bytes
-struct MoveListLine {
-  char text[kMoveListLineBytes];  // UTF-8, ends with a 0 byte
-  bool selected;
-};
-struct MoveList {
-  int32_t count;
-  MoveListLine lines[kMoveListCapacity];
-};

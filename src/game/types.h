@@ -48,17 +48,22 @@ constexpr int32_t kBlackToMove = 1;
 constexpr int32_t kNoIndex = 99;    // empty square, castled king, queen/king in the search
 constexpr int32_t kRoyalIndex = 9;  // queen and king in the start-up position
 
-// Generator results.
-constexpr int32_t kMovePossible = 1;
-constexpr int32_t kMoveRefused = 2;
+// What a move generator answers.
+enum MoveResult : int32_t {
+  kMovePossible = 1,
+  kMoveRefused = 2,
+};
 
 // Castling king codes (also the candidate codes of castling).
 constexpr int32_t kShortCastling = 9;
 constexpr int32_t kLongCastling = 10;
 
-// Layer flags of a square: which layer is in force.
-constexpr int32_t kPendingLayer = 0;
-constexpr int32_t kCommittedLayer = 1;
+// The two layers of a square: which one is in force (a square's `stable`),
+// and which one a captured piece stood in.
+enum Layer : int32_t {
+  kPendingLayer = 0,
+  kCommittedLayer = 1,
+};
 
 // Computer scores with a meaning of their own.
 constexpr int32_t kRejectedScore = -10000;

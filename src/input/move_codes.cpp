@@ -62,6 +62,4 @@ int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy) {
   }
 }
 
-bool sidesTurn(const Game& game, Side side) {
-  return (side == kWhite && game.sideToMove == kWhiteToMove) || (side == kBlack && game.sideToMove == kBlackToMove);
-}
+bool sidesTurn(const Position& position, Side side) { return side != kNoSide && sideToPlay(position) == side; }

@@ -11,4 +11,4 @@
 int32_t moveCodeFor(PieceKind kind, Side side, int32_t dx, int32_t dy);
 
 // Whether `side` (kWhite or kBlack) is to move.
-bool sidesTurn(const Game& game, Side side);
+bool sidesTurn(const Position& position, Side side);

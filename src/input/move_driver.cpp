@@ -12,13 +12,12 @@
 #include "game/list_lines.h"
 #include "game/moves.h"
 #include "input/move_codes.h"
-#include "input/move_list.h"
 #include "input/move_targets.h"
 
 namespace {
 
 // A move made, whoever made it, passes the turn to the other side.
-void handOverTurn(Game& game, Side side) { game.sideToMove = side == kWhite ? kBlackToMove : kWhiteToMove; }
+void handOverTurn(Game& game, Side side) { giveTurnTo(game, otherSide(side)); }
 
 // After Black's move: a blinking notice when the white king stands attacked.
 void testCheckOnWhiteKing(Game& game) {
@@ -30,13 +29,9 @@ void testCheckOnWhiteKing(Game& game) {
 }
 
 // Highlights the newest line of the list.
-void selectLastLine(Game& game) {
-  selectListLine(game, game.listSelection, false);
-  game.listSelection = listLineCount(game) - 1;
-  selectListLine(game, game.listSelection, true);
-}
+void selectLastLine(Game& game) { game.listSelection = listLineCount(game) - 1; }
 
-// Records a castling made in play: history, counters and list lines.
+// Records a castling made in play: history and counters.
 void recordCastling(Game& game, int32_t code, Side side) {
   const int32_t r = homeRank(side);
   if (side == kWhite) game.moveNumber += 1;
@@ -50,8 +45,6 @@ void recordCastling(Game& game, int32_t code, Side side) {
   h.toY = r;
   h.captureFlag = 0;
   if (side == kBlack) game.moveCount += 1;
-  appendListLine(game, formatCastlingLine(code, side, game.moveNumber));
-  if (side == kBlack) appendListLine(game, kBlankListLine);
   game.gameSaved = false;
   refreshSelection(game);
 }
@@ -84,8 +77,9 @@ MoveOutcome requestMove(Game& game, const MoveRequest& request) {
   const int32_t fromY = piece->y;
   const bool movedBefore = piece->moved;
 
-  const int32_t result = generateMove(game, kind, *piece, code);
+  const MoveResult result = generateMove(game, kind, *piece, code);
   if (result != kMovePossible) return MoveOutcome::Refused;
+  if (game.captureMade) showLostPiece(game, game.probe.kind, game.probe.side, game.probe.index);
   commitMove(game, *piece);
 
   handOverTurn(game, side);
@@ -114,16 +108,9 @@ MoveOutcome requestMove(Game& game, const MoveRequest& request) {
   }
   if (side == kBlack) game.moveCount += 1;
 
-  game.moveMark = '-';
-  if (game.captureMade) {
-    game.moveMark = 'x';
-    game.captureMade = false;
-  }
+  game.captureMade = false;
   if (side == kBlack && kind != kKing) testCheckOnWhiteKing(game);
 
-  appendListLine(game, formatMoveLine(kind, side, index, request.fromX, request.fromY, request.toX, request.toY,
-                                      game.moveMark, game.moveNumber));
-  if (side == kBlack) appendListLine(game, kBlankListLine);
   if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
   refreshSelection(game);

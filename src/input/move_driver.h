@@ -1,6 +1,6 @@
 // The move request driver: every real move (a drag, the computer's choice, a
-// replayed line) passes through requestMove, which tests it, makes it,
-// records it in the history and writes the move list.
+// replayed line) passes through requestMove, which tests it, makes it and
+// records it in the history (the move list is drawn from it).
 #pragma once
 
 #include <cstdint>

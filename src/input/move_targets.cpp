@@ -1,7 +1,5 @@
 #include "input/move_targets.h"
 
-#include <memory>
-
 #include "controls/controls.h"
 #include "game/board.h"
 #include "game/castling.h"
@@ -14,14 +12,15 @@
 
 uint64_t moveTargets(const Game& game, PieceKind kind, Side side, int32_t index) {
   if (!sidesTurn(game, side) || gameIsOver(game) || game.moveCount >= kHistoryCapacity) return 0;
-  // The driver's tests write in passing (probe, last try, the piece's target):
-  // they run on a copy, so the game itself is never touched.
-  const auto trial = std::make_unique<Game>(game);
-  Piece* piece = pieceOf(*trial, kind, side, index);
+  // The driver's tests write in passing (probe, last try, the piece's target,
+  // castling's attack maps): they run on a copy of the position, so the game
+  // itself is never touched.
+  Position trial = game;
+  Piece* piece = pieceOf(trial, kind, side, index);
   if (piece == nullptr || !piece->onBoard || piece->atRest != 1) return 0;
   const Piece saved = *piece;
   uint64_t targets = 0;
-  trial->trialMode = true;
+  trial.trialMode = true;
   // Square by square as the driver reads a drop: the displacement's code,
   // then castling or the kind's generator.
   for (int x = 0; x < kBoardSize; ++x) {
@@ -30,9 +29,9 @@ uint64_t moveTargets(const Game& game, PieceKind kind, Side side, int32_t index)
       if (code == 0) continue;
       bool possible = false;
       if (isCastlingMove(kind, code)) {
-        possible = castlingAllowed(*trial, code, side);
+        possible = castlingAllowed(trial, code, side);
       } else {
-        const int32_t result = generateMove(*trial, kind, *piece, code);
+        const MoveResult result = generateMove(trial, kind, *piece, code);
         *piece = saved;  // the next code starts from the piece's square again
         possible = result == kMovePossible;
       }

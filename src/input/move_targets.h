@@ -12,7 +12,7 @@
 // index) would be played by the move driver, castling included (the king's
 // two-square step and long castling's square). None when the piece is off
 // the board, not of the side to move, or the game is over. The driver's own
-// tests answer, on a copy of the game.
+// tests answer, on a copy of the position.
 uint64_t moveTargets(const Game& game, PieceKind kind, Side side, int32_t index);
 
 // The dots of a board picture's piece (1..32).

@@ -5,7 +5,6 @@
 #include "game/captures.h"
 #include "game/game.h"
 #include "game/list_lines.h"
-#include "input/move_list.h"
 #include "input/move_targets.h"
 
 namespace {
@@ -14,17 +13,10 @@ constexpr int32_t kHeaderLineCount = 2;
 
 }  // namespace
 
-void writeListHeaders(Game& game) {
-  appendListLine(game, kListHeader1);
-  appendListLine(game, kListHeader2);
-}
-
 void startNewGame(Game& game) {
   game.mateShown = false;
   resetLostPiecePlacement(game);
-  resetGameState(game);  // squares, pieces, side to move, counters
-  clearListLines(game);
-  writeListHeaders(game);
+  resetGameState(game);    // squares, pieces, side to move, counters, and so the list
   game.chosenPicture = 0;  // a piece chosen in the old game is let go
   refreshSelection(game);
 }

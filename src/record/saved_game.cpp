@@ -58,9 +58,9 @@ bool readSquare(const std::string& line, size_t q, int32_t& x, int32_t& y) {
 
 // A line can be played only when its squares lie on the board and the piece
 // it names stands on its from-square.
-bool standsOnFromSquare(Game& game, const ParsedMove& m, Side side) {
+bool standsOnFromSquare(Position& position, const ParsedMove& m, Side side) {
   if (!onBoardCoord(m.fromX, m.fromY) || !onBoardCoord(m.toX, m.toY)) return false;
-  const Piece* p = pieceOf(game, m.kind, side, m.index);
+  const Piece* p = pieceOf(position, m.kind, side, m.index);
   return p != nullptr && p->onBoard && p->x == m.fromX && p->y == m.fromY;
 }
 
@@ -173,6 +173,6 @@ OpenOutcome openGameFrom(Game& game, const std::string& path) {
   const ReplayEnd replay = replayLines(game, lines);
   game.replaying = false;
   // Against the computer an opened game with Black to move goes on at once.
-  if (game.sideToMove == kBlackToMove && !gameIsOver(game)) startComputerTurn(game);
+  if (sideToPlay(game) == kBlack && !gameIsOver(game)) startComputerTurn(game);
   return {OpenResult::Opened, ReadFault::None, replay};
 }

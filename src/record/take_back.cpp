@@ -42,17 +42,12 @@ void undoCastlingPiece(Game& game, Side side, PieceKind kind, int32_t index, int
   restorePiece(game, kind, index, side, false, kRestoreMove);
 }
 
-bool isCastling(const HalfMoveRecord& h, Side side) {
-  const int r = homeRank(side);
-  return h.kind == kKing && h.fromX == kKingStartFile && h.fromY == r && h.toY == r &&
-         castlingCodeForKingTo(h.toX) != 0;
-}
-
 void undoHalfMove(Game& game, const HalfMoveRecord& h, Side side) {
   if (h.kind == kEmpty) return;  // no move recorded in this half
   const int r = homeRank(side);
-  if (isCastling(h, side)) {
-    const CastlingSquares& c = castlingSquares(castlingCodeForKingTo(h.toX));
+  const int32_t castling = castlingOfHalfMove(h, side);
+  if (castling != 0) {
+    const CastlingSquares& c = castlingSquares(castling);
     undoCastlingPiece(game, side, kKing, kNoIndex, kKingStartFile, c.kingTo, r);
     undoCastlingPiece(game, side, kRook, c.rookIndex, c.rookFrom, c.rookTo, r);
     return;
@@ -94,18 +89,10 @@ void undoHalfWithCapture(Game& game, HalfMoveRecord& h, Side side) {
   clearHalf(h);
 }
 
-// A White move that Black has not answered yet (two players, or a refused
-// reply): it stands alone in the entry being filled.
-bool unansweredWhiteMove(const Game& game) {
-  return game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
-         game.history[game.moveCount].white.kind != kEmpty;
-}
-
 void takeBackUnansweredWhiteMove(Game& game) {
   undoHalfWithCapture(game, game.history[game.moveCount].white, kWhite);
-  deleteListLine(game, listLineCount(game) - 1);
   game.moveNumber -= 1;
-  game.sideToMove = kWhiteToMove;
+  giveTurnTo(game, kWhite);
 }
 
 bool takeBackFullMove(Game& game) {
@@ -113,14 +100,9 @@ bool takeBackFullMove(Game& game) {
   FullMoveRecord& entry = game.history[game.moveCount - 1];
   undoHalfWithCapture(game, entry.black, kBlack);
   undoHalfWithCapture(game, entry.white, kWhite);
-  // The text left is that of the list without its last three lines; the
-  // last line of blanks stays when an earlier move remains.
-  const int32_t n = listLineCount(game);
-  const int32_t firstDeleted = game.moveNumber == 1 ? n - 3 : n - 4;
-  for (int k = 0; k < 3; ++k) deleteListLine(game, firstDeleted);
   game.moveNumber -= 1;
   game.moveCount -= 1;
-  game.sideToMove = kWhiteToMove;
+  giveTurnTo(game, kWhite);
   return true;
 }
 
@@ -133,12 +115,10 @@ void restoreSelection(Game& game) {
   for (int32_t k = 0; k < game.moveCount; ++k) {
     const HalfMoveRecord& w = game.history[k].white;
     const HalfMoveRecord& b = game.history[k].black;
-    if (w.kind != kEmpty && w.kind != kPawn && !isCastling(w, kWhite)) selected = 3 * k + 2;
-    if (b.kind != kEmpty && !isCastling(b, kBlack)) selected = 3 * k + 4;
+    if (w.kind != kEmpty && w.kind != kPawn && castlingOfHalfMove(w, kWhite) == 0) selected = 3 * k + 2;
+    if (b.kind != kEmpty && castlingOfHalfMove(b, kBlack) == 0) selected = 3 * k + 4;
   }
-  unselectListLines(game);
   game.listSelection = selected;
-  if (selected > 0) selectListLine(game, selected, true);
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ void chooseLevel(int32_t newLevel) {
 void setUpMainWindow() {
   game.playMode = kPlayComputer;
   game.level = kLevel1;
-  writeListHeaders(game);
 }
 
 void newGame() {

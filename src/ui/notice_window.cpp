@@ -3,8 +3,8 @@
 #include "controls/controls.h"
 #include "ui/program.h"
 
-// The blink timer runs from the notice's creation to the end of the program,
-// whether or not the notice is on screen.
+// The blink timer is enabled from the notice's creation on; the window runs
+// it while the notice is on the screen, the only time a blink shows.
 void Form2FormCreate() { windows.noticeTimerEnabled = true; }
 
 // "ŞAH!!!" is visible on odd counts and hidden on even ones.

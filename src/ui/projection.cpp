@@ -4,6 +4,7 @@
 #include "game/game_over.h"
 #include "game/list_lines.h"
 #include "game/pictures.h"
+#include "input/move_list.h"
 
 const char* const kWhiteTurnText = "Beyaz";
 const char* const kBlackTurnText = "Siyah";
@@ -14,19 +15,19 @@ const char* const kDrawText = "Berabere";
 
 namespace {
 
-const Piece& pictureOf(const Game& game, int picture) {
+const Piece& pictureOf(const Position& position, int picture) {
   const PictureOwner o = pictureOwner(picture);
-  return pieceById(game.pieces, pieceIdOf(o.kind, o.side, o.index));
+  return pieceById(position.pieces, pieceIdOf(o.kind, o.side, o.index));
 }
 
 // Every board picture on its piece's square with the bitmap for the square's
 // colour, shown and enabled; hidden and disabled when the piece is off the
 // board, where it was taken (a piece taken keeps its last square). The stock
 // pictures stay.
-void showBoardPictures(const Game& game, Windows& windows) {
+void showBoardPictures(const Position& position, Windows& windows) {
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     const PictureOwner o = pictureOwner(n);
-    const Piece& p = pictureOf(game, n);
+    const Piece& p = pictureOf(position, n);
     PictureControl& pic = windows.form1.image[n];
     pic.visible = pic.enabled = p.onBoard;
     pic.left = squareLeft(p.x);
@@ -65,25 +66,29 @@ void showLostPieces(const Game& game, Windows& windows) {
 
 // The check notice opens at every check and closes when the game is over;
 // in between the player closes it with OK.
-void showCheckNotice(const Game& game, Windows& windows) {
-  if (game.checkNoticesOpened != windows.form2.timesShown) {
+void showCheckNotice(const GameView& view, Windows& windows) {
+  if (view.checkNoticesOpened != windows.form2.timesShown) {
     windows.form2.visible = true;
-    windows.form2.timesShown = game.checkNoticesOpened;
+    windows.form2.timesShown = view.checkNoticesOpened;
   }
-  if (game.checkNoticesClosed != windows.noticeClosesSeen) {
+  if (view.checkNoticesClosed != windows.noticeClosesSeen) {
     windows.form2.visible = false;
-    windows.noticeClosesSeen = game.checkNoticesClosed;
+    windows.noticeClosesSeen = view.checkNoticesClosed;
   }
 }
 
+// Every line drawn from the history; a line already shown as it reads is
+// left as it is.
 void showMoveList(const Game& game, Windows& windows) {
   std::vector<ListLine>& list = windows.form1.listBox1;
-  list.resize(static_cast<size_t>(game.moveList.count));
-  for (int32_t i = 0; i < game.moveList.count; ++i) {
-    const MoveListLine& line = game.moveList.lines[i];
+  const int32_t count = listLineCount(game);
+  list.resize(static_cast<size_t>(count));
+  std::string text;
+  for (int32_t i = 0; i < count; ++i) {
+    writeListLine(game, i, text);
     ListLine& shown = list[static_cast<size_t>(i)];
-    if (shown.text != line.text) shown.text = line.text;
-    shown.selected = line.selected;
+    if (shown.text != text) shown.text = text;
+    shown.selected = isListLineSelected(game, i);
   }
 }
 
@@ -94,7 +99,7 @@ TurnMark turnMark(const Game& game) {
     const char* text = winner == kWhite ? kWhiteWonText : winner == kBlack ? kBlackWonText : kGameOverText;
     return TurnMark{winner, true, text};
   }
-  if (game.sideToMove == kWhiteToMove) return TurnMark{kWhite, false, kWhiteTurnText};
+  if (sideToPlay(game) == kWhite) return TurnMark{kWhite, false, kWhiteTurnText};
   return TurnMark{kBlack, false, kBlackTurnText};
 }
 
@@ -104,8 +109,7 @@ TurnMark turnMark(const Game& game) {
 // empties the history by its count, so this is always the move on the board.
 LastMoveMark lastMoveMark(const Game& game) {
   const HalfMoveRecord* h = nullptr;
-  if (game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity &&
-      game.history[game.moveCount].white.kind != kEmpty) {
+  if (unansweredWhiteMove(game)) {
     h = &game.history[game.moveCount].white;
   } else if (game.moveCount > 0) {
     const FullMoveRecord& entry = game.history[game.moveCount - 1];
@@ -153,7 +157,7 @@ std::string windowsFault(const Game& game, const Windows& windows) {
   if (static_cast<int32_t>(shown.size()) != listLineCount(game)) return "move list not shown as kept";
   for (int32_t i = 0; i < listLineCount(game); ++i) {
     const ListLine& line = shown[static_cast<size_t>(i)];
-    if (line.text != listLineText(game, i) || line.selected != game.moveList.lines[i].selected) {
+    if (line.text != listLineText(game, i) || line.selected != isListLineSelected(game, i)) {
       return "move list line " + std::to_string(i) + " not shown as kept";
     }
   }

@@ -137,9 +137,9 @@ TEST(AttackMaps, RaysPawnsAndPieceStates) {
   // A ray stops on a piece that stands only in the pending layer and runs on
   // through a committed piece whose pending layer is the active one and empty.
   setUpPosition("b0a8");
-  setPending(squareNamed("c6"), kPawn, kWhite, 2, 0);
+  setPending(squareNamed("c6"), kPawn, kWhite, 2, kPendingLayer);
   Square& e4 = squareNamed("e4");
-  e4 = Square{0, kKnight, kEmpty, kWhite, kNoSide, 0, kNoIndex, e4.weight};
+  e4 = Square{kPendingLayer, kKnight, kEmpty, kWhite, kNoSide, 0, kNoIndex, e4.weight};
   buildAttackMaps(game);
   EXPECT_EQ(attackedSquares(kBlack), (std::vector<std::string>{"b7", "c6"}));
   clearSquare(squareNamed("c6"));
@@ -164,8 +164,8 @@ TEST(AttackMaps, PendingPieceAttacksFromItsTarget) {
     setUpPosition("p4e7 P7h2 " + piece + "b2");
     const Square b2 = squareNamed("b2");
     Piece& p = *pieceOf(game, b2.kind, kWhite, b2.index);
-    setPending(squareNamed("b2"), kEmpty, kNoSide, kNoIndex, 0);
-    setPending(squareNamed("e5"), b2.kind, kWhite, b2.index, 0);
+    setPending(squareNamed("b2"), kEmpty, kNoSide, kNoIndex, kPendingLayer);
+    setPending(squareNamed("e5"), b2.kind, kWhite, b2.index, kPendingLayer);
     setTarget(p, 4, 4, 0);
     buildAttackMaps(game);
     EXPECT_EQ(attackedSquares(kWhite), fromE5);

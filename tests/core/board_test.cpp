@@ -7,6 +7,7 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/captures.h"
+#include "game/castling.h"
 #include "game/game.h"
 #include "game/moves.h"
 #include "game/pictures.h"
@@ -24,6 +25,9 @@ static_assert(!std::is_invocable_v<decltype(pieceOf), Game&, int32_t, int32_t, i
 static_assert(!std::is_invocable_v<decltype(moveTargets), Game&, Side, PieceKind, int32_t>);
 static_assert(!std::is_invocable_v<decltype(generateMove), Game&, Side, Piece&, int32_t>);
 static_assert(!std::is_invocable_v<decltype(otherSide), PieceKind>);
+// Nor does a plain number for a square's layer or a castling's mode.
+static_assert(!std::is_invocable_v<decltype(setPending), Square&, PieceKind, Side, int32_t, int32_t>);
+static_assert(!std::is_invocable_v<decltype(castle), Position&, int32_t, Side, int32_t>);
 
 namespace {
 
@@ -92,9 +96,14 @@ TEST(Board, ProbeSquareAndFileLetter) {
   EXPECT_EQ(fields(probeSquare(game, 4, 0)), (std::vector<int32_t>{9, 1, 9, 1, 0, 0, 99, 2}));
   EXPECT_EQ(fields(probeSquare(game, 3, 3)), (std::vector<int32_t>{0, 0, 99, 1, 0, 0, 99, 8}));
   // Field order: every field distinct, read from the square at x * 8 + y.
-  game.board.squares[5 * 8 + 2] = Square{
-      11, static_cast<PieceKind>(12), static_cast<PieceKind>(13), static_cast<Side>(14), static_cast<Side>(15), 16, 17,
-      18};
+  game.board.squares[5 * 8 + 2] = Square{static_cast<Layer>(11),
+                                         static_cast<PieceKind>(12),
+                                         static_cast<PieceKind>(13),
+                                         static_cast<Side>(14),
+                                         static_cast<Side>(15),
+                                         16,
+                                         17,
+                                         18};
   EXPECT_EQ(fields(probeSquare(game, 5, 2)), (std::vector<int32_t>{12, 14, 16, 11, 13, 15, 17, 18}));
 
   const char* letters[8] = {"A", "B", "C", "D", "E", "F", "G", "H"};
@@ -108,26 +117,26 @@ TEST(Board, CommittingSquaresAndMoves) {
   startProgram();
   // An empty pending layer committed empties the square.
   Square& d1 = squareNamed("d1");
-  d1.stable = 0;
+  d1.stable = kPendingLayer;
   commitSquare(d1);
   EXPECT_EQ(layers("d1"), "1 .99 .99");
 
   // setPending leaves the committed layer; commitSquare moves the pending
   // layer over and empties it.
-  setPending(squareNamed("c3"), kKnight, kBlack, 1, 0);
+  setPending(squareNamed("c3"), kKnight, kBlack, 1, kPendingLayer);
   EXPECT_EQ(layers("c3"), "0 .99 n1");
   commitSquare(squareNamed("c3"));
   EXPECT_EQ(layers("c3"), "1 n1 .99");
 
   // clearSquare keeps the pending index.
-  setPending(squareNamed("h3"), kPawn, kWhite, 7, 0);
+  setPending(squareNamed("h3"), kPawn, kWhite, 7, kPendingLayer);
   clearSquare(squareNamed("h3"));
   EXPECT_EQ(layers("h3"), "1 .99 .7");
 
   // The pawn e2 committed to e4.
   Piece& pawn = game.pieces.pawns[0][4];
-  setPending(squareNamed("e4"), kPawn, kWhite, 4, 0);
-  setPending(squareNamed("e2"), kEmpty, kNoSide, kNoIndex, 0);
+  setPending(squareNamed("e4"), kPawn, kWhite, 4, kPendingLayer);
+  setPending(squareNamed("e2"), kEmpty, kNoSide, kNoIndex, kPendingLayer);
   setTarget(pawn, 4, 3, 0);
   commitMove(game, pawn);
   EXPECT_EQ(layers("e2"), "1 .99 .99");

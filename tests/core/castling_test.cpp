@@ -243,8 +243,8 @@ TEST(Castling, SearchModeSetsUpPendingLayers) {
   EXPECT_TRUE(sameState(before, gameState()));
   EXPECT_EQ(castle(game, 10, kWhite, kCastleSearch), 1);  // the long way is free
   setUpKingsAndRooks();
-  setPending(squareNamed("e1"), kEmpty, kNoSide, kNoIndex, 0);
-  setPending(squareNamed("f2"), kKing, kWhite, 0, 0);
+  setPending(squareNamed("e1"), kEmpty, kNoSide, kNoIndex, kPendingLayer);
+  setPending(squareNamed("f2"), kKing, kWhite, 0, kPendingLayer);
   setTarget(game.pieces.kings[0], 5, 1, 0);
   before = gameState();
   EXPECT_EQ(castle(game, 9, kWhite, kCastleSearch), 0);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 
 #include "computer/computer_state.h"
 #include "computer/computer_turn.h"
@@ -12,7 +12,9 @@
 #include "fixtures.h"
 #include "game/board.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "game/pictures.h"
+#include "input/move_list.h"
 #include "test_support.h"
 #include "ui/handlers.h"
 #include "ui/program.h"
@@ -111,25 +113,22 @@ TEST(ComputerTurn, LevelsTwoAndThreeSeeThatWhiteHasNoAcceptableReply) {
 }
 
 TEST(ComputerTurn, WithoutAnyCandidateBlackPlaysTheFirstPossibleMove) {
-  // Every black king move walks into an attack and loses on mobility: the
-  // list stays empty, so the king makes the first move it can.
-  startProgram();
-  setUpPosition("k0a8 K0h1 Q0b6 R0c1 R1d2");
-  showGame(game, windows);
-  game.sideToMove = kBlackToMove;
+  // After White's Qb5-b6 every black king move walks into an attack and
+  // loses on mobility: the list stays empty, so the king makes the first
+  // move it can.
   for (int lv : {1, 2, 3}) {
-    const GameState before = gameState();
-    const auto lines = windows.form1.listBox1.size();
-    game.level = lv;
-    game.computerTurnPending = true;
-    Timer1Timer();
-    ASSERT_EQ(windows.form1.listBox1.size(), lines + 2) << "level " << lv;
-    EXPECT_EQ(windows.form1.listBox1[lines].text, "         sah       A8-B8");
-    EXPECT_EQ(game.sideToMove, kWhiteToMove);
-    // Put the king back for the next level.
-    std::memcpy(&game.board, &before.board, sizeof game.board);
-    game.pieces = before.pieces;
-    game.sideToMove = kBlackToMove;
+    SCOPED_TRACE("level " + std::to_string(lv));
+    const auto g = std::make_unique<Game>();
+    const auto thinking = std::make_unique<ComputerState>();
+    g->playMode = kPlayComputer;
+    g->level = lv;
+    setUpPosition("k0a8 K0h1 Q0b5 R0c1 R1d2", *g);
+    ASSERT_EQ(playOn(*g, "b5b6"), MoveOutcome::Made);
+    LevelFour levelFour;
+    EXPECT_EQ(computerTurn(*g, *thinking, levelFour), MoveOutcome::Made);
+    ASSERT_EQ(listLineCount(*g), 5);
+    EXPECT_EQ(listLineText(*g, 3), "         sah       A8-B8");
+    EXPECT_EQ(g->sideToMove, kWhiteToMove);
   }
 }
 

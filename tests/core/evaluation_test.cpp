@@ -66,8 +66,8 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
   const Case cases[] = {{4, 6, 4, 5, 4, 0, 0, 2}, {3, 6, 3, 4, 3, 10, -8, 2}};
   for (const Case& c : cases) {
     Piece& pawn = game.pieces.pawns[1][c.index];
-    setPending(squareAt(game, c.tx, c.ty), kPawn, kBlack, c.index, 0);
-    setPending(squareAt(game, c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 0);
+    setPending(squareAt(game, c.tx, c.ty), kPawn, kBlack, c.index, kPendingLayer);
+    setPending(squareAt(game, c.fx, c.fy), kEmpty, kNoSide, kNoIndex, kPendingLayer);
     setTarget(pawn, c.tx, c.ty, 0);
     buildAttackMaps(game);
     countMaterial(game, computer);
@@ -79,8 +79,8 @@ TEST(Evaluation, CandidateScoresOfTheFirstReply) {
     const int32_t score = scoreCandidate(game, computer, kBlack, computer.mobility);
     EXPECT_EQ((std::vector<int32_t>{computer.positionValue, computer.mobility, score, computer.tacticalBonus}),
               (std::vector<int32_t>{c.expectedPosition, c.expectedMobility, c.expectedScore, 0}));
-    setPending(squareAt(game, c.tx, c.ty), kEmpty, kNoSide, kNoIndex, 1);
-    setPending(squareAt(game, c.fx, c.fy), kEmpty, kNoSide, kNoIndex, 1);
+    setPending(squareAt(game, c.tx, c.ty), kEmpty, kNoSide, kNoIndex, kCommittedLayer);
+    setPending(squareAt(game, c.fx, c.fy), kEmpty, kNoSide, kNoIndex, kCommittedLayer);
     setTarget(pawn, c.fx, c.fy, 1);
   }
 }

@@ -1,4 +1,5 @@
-// Position set-up for the rule and input tests.
+// Position set-up for the rule and input tests, on the program's game unless
+// a test gives its own.
 #pragma once
 
 #include <sstream>
@@ -20,7 +21,7 @@ inline Square& squareNamed(const std::string& name, Game& g = game) { return squ
 inline void clearBoard(Game& g = game) {
   for (Square& s : g.board.squares) {
     const int32_t weight = s.weight;
-    s = Square{1, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, weight};
+    s = Square{kCommittedLayer, kEmpty, kEmpty, kNoSide, kNoSide, kNoIndex, kNoIndex, weight};
   }
   for (int id = 0; id < kPieceCount; ++id) {
     Piece& p = pieceById(g.pieces, id);
@@ -46,7 +47,7 @@ inline Piece& placePiece(PieceKind kind, Side side, int32_t index, const std::st
   s.kind = kind;
   s.side = side;
   s.index = index;
-  s.stable = 1;
+  s.stable = kCommittedLayer;
   return p;
 }
 

@@ -60,7 +60,7 @@ TEST(Lookahead, CastlingCandidateIsUndoneExactly) {
   playMoves("e2e4 e7e5 g1f3 g8f6 f1c4 f8c5");
   game.trialMode = 1;
   const GameState before = gameState();
-  const Candidate shortCastling{0, kKing, 6, 0, 4, 0, kNoIndex, kShortCastling, 0, kEmpty, 0, 0, 1};
+  const Candidate shortCastling{0, kKing, 6, 0, 4, 0, kNoIndex, kShortCastling, 0, kEmpty, 0, 0, kCommittedLayer};
   applyCandidate(game, computer, shortCastling, kWhite);
   EXPECT_EQ(game.pieces.kings[0].targetX, 6);
   EXPECT_EQ(game.pieces.kings[0].atRest, 0);

@@ -11,6 +11,7 @@
 #include "game/captures.h"
 #include "game/consistency.h"
 #include "game/game.h"
+#include "game/list_lines.h"
 #include "input/move_driver.h"
 #include "record/new_game.h"
 #include "test_support.h"
@@ -245,7 +246,7 @@ TEST(MoveDriver, GamesSideBySideAndCopiesAreIndependent) {
     SCOPED_TRACE(&k - cases);
     EXPECT_EQ(boardRows(k.g), k.rows);
     EXPECT_EQ(k.g.moveCount, k.moveCount);
-    EXPECT_EQ(k.g.moveList.count, k.lines);
+    EXPECT_EQ(listLineCount(k.g), k.lines);
     EXPECT_EQ(checkConsistency(k.g), "");
   }
   EXPECT_GT(thinking->resultList[1].entries[0].score, kRejectedScore);  // the copy was searched

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Generator = int32_t (*)(Game&, Piece&, int32_t);
+using Generator = MoveResult (*)(Position&, Piece&, int32_t);
 
 int32_t trial(Generator generator, Piece& p, int32_t code) {
   game.trialMode = 1;
@@ -40,7 +40,8 @@ void expectLastTry(int tx, int ty, int sx, int sy) {
 // A probe value no square holds, to see whether a square was read.
 constexpr PieceKind kUnreadKind = static_cast<PieceKind>(-5);
 constexpr Side kUnreadSide = static_cast<Side>(-5);
-constexpr SquareProbe kUnreadProbe{kUnreadKind, kUnreadSide, -5, -5, kUnreadKind, kUnreadSide, -5, -5};
+constexpr SquareProbe kUnreadProbe{kUnreadKind, kUnreadSide, -5, static_cast<Layer>(-5),
+                                   kUnreadKind, kUnreadSide, -5, -5};
 bool probeUnread() { return std::memcmp(&game.probe, &kUnreadProbe, sizeof game.probe) == 0; }
 
 void startTwoPlayerGame() {
@@ -259,7 +260,7 @@ TEST(PawnMoves, DoubleStepOverAnOccupiedSquare) {
     passed.kind = c.committedSide != kNoSide ? kKnight : kEmpty;
     passed.pendingSide = c.pendingSide;
     passed.pendingKind = c.pendingSide != kNoSide ? kKnight : kEmpty;
-    passed.stable = c.stable;
+    passed.stable = static_cast<Layer>(c.stable);
     Piece& pawn = game.pieces.pawns[c.side - 1][4];
     game.movingIndex = 4;
     const GameState before = gameState();
@@ -288,7 +289,7 @@ TEST(ShortRangeMoves, KingNeverTakesItsOwnPieceOverACommittedEnemy) {
   clearBoard();
   Piece& king = placePiece(kKing, kWhite, 0, "e1");
   placePiece(kPawn, kBlack, 4, "e2");
-  setPending(squareNamed("e2"), kKnight, kWhite, 0, 0);
+  setPending(squareNamed("e2"), kKnight, kWhite, 0, kPendingLayer);
   game.captureFound = 0;
   EXPECT_EQ(trial(generateKingMove, king, 3), kMoveRefused);
   EXPECT_EQ(game.captureFound, 0);
@@ -364,11 +365,11 @@ TEST(GeneratorContract, TrialModeAndPiecesOffTheBoard) {
 
   // A capture of a piece standing in the pending layer names that layer.
   Square& f3 = squareNamed("f3");
-  setPending(f3, kBishop, kBlack, 0, 0);
+  setPending(f3, kBishop, kBlack, 0, kPendingLayer);
   EXPECT_EQ(trial(generateKnightMove, game.pieces.knights[0][1], 2), kMovePossible);
   EXPECT_EQ((std::vector<int32_t>{game.captured.kind, game.captured.layer, game.captured.index}),
             (std::vector<int32_t>{kBishop, 0, 0}));
-  f3.stable = 1;
+  f3.stable = kCommittedLayer;
 
   // The same capture made for real takes the piece off and marks the move.
   game.movingIndex = 1;
@@ -413,26 +414,26 @@ TEST(SlidingMoves, PendingLayersOnThePath) {
   Piece& queen = placePiece(kQueen, kBlack, 0, "h8");
   // A piece that stands on the path only in the pending layer blocks it.
   Square& a2 = squareNamed("a2");
-  setPending(a2, kKnight, kBlack, 0, 0);
+  setPending(a2, kKnight, kBlack, 0, kPendingLayer);
   EXPECT_EQ(trial(generateRookMove, rook, 2), kMoveRefused);
   EXPECT_EQ(trial(generateRookMove, rook, 1), kMovePossible);  // a capture on a2 itself
   // A piece in the committed layer under an empty active pending layer
   // does not.
-  a2 = Square{0, kKnight, kEmpty, kBlack, kNoSide, 0, kNoIndex, a2.weight};
+  a2 = Square{kPendingLayer, kKnight, kEmpty, kBlack, kNoSide, 0, kNoIndex, a2.weight};
   EXPECT_EQ(trial(generateRookMove, rook, 2), kMovePossible);
   game.captureFound = 0;
   EXPECT_EQ(trial(generateRookMove, rook, 1), kMovePossible);  // the square counts as empty
   EXPECT_EQ(game.captureFound, 0);
 
   Square& d2 = squareNamed("d2");
-  setPending(d2, kPawn, kWhite, 3, 0);
+  setPending(d2, kPawn, kWhite, 3, kPendingLayer);
   EXPECT_EQ(trial(generateBishopMove, bishop, 2), kMoveRefused);
-  d2 = Square{0, kPawn, kEmpty, kWhite, kNoSide, 3, kNoIndex, d2.weight};
+  d2 = Square{kPendingLayer, kPawn, kEmpty, kWhite, kNoSide, 3, kNoIndex, d2.weight};
   EXPECT_EQ(trial(generateBishopMove, bishop, 2), kMovePossible);
 
   Square& g7 = squareNamed("g7");
-  setPending(g7, kPawn, kBlack, 6, 0);
+  setPending(g7, kPawn, kBlack, 6, kPendingLayer);
   EXPECT_EQ(trial(generateQueenMove, queen, 9), kMoveRefused);  // two squares toward a1
-  g7 = Square{0, kPawn, kEmpty, kBlack, kNoSide, 6, kNoIndex, g7.weight};
+  g7 = Square{kPendingLayer, kPawn, kEmpty, kBlack, kNoSide, 6, kNoIndex, g7.weight};
   EXPECT_EQ(trial(generateQueenMove, queen, 9), kMovePossible);
 }

@@ -17,19 +17,9 @@ closeGame() {
   waitFor 10 sh -c "! kill -0 $pid" || fail "the game did not end on Alt+F4"
   wait $pid 2>/dev/null || true
 }
-# The window's place (its frame's outer corner as xdotool moves it).
-place() { geometry "$wid" | awk '{ print $1, $2 }'; }
 # The level's dot and tick are $1 (a loaded machine may take a moment).
 levelsAre() { [ "$(levelsShown)" = "$1" ]; }
 movedFrom() { [ "$(place)" != "$1" ]; }
-# The window stands at $1, or (no argument) has stopped moving: the window
-# manager may map it elsewhere before the game puts it in its place.
-placeIs() { [ "$(place)" = "$1" ]; }
-placeSettled() {
-  before=$(place)
-  sleep 0.3
-  placeIs "$before"
-}
 
 startGame
 locateBoard

@@ -32,6 +32,7 @@ startInXServer() {
 
 fail() {
   echo "FAIL: $*" >&2
+  import -window root "${work:-/tmp}/fail.png" 2>/dev/null || true
   cat "$work/game.log" "$work/wm.log" >&2 2>/dev/null || true
   exit 1
 }
@@ -97,6 +98,16 @@ geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
     /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
 }
+# The main window's place. It has stopped moving when it stands where it
+# stood a moment before: a window manager under load may map it elsewhere
+# before the game puts it in its place.
+place() { geometry "$wid" | awk '{ print $1, $2 }'; }
+placeIs() { [ "$(place)" = "$1" ]; }
+placeSettled() {
+  before=$(place)
+  sleep 0.3
+  placeIs "$before"
+}
 # The client area (513 x 383) lies under the menu bar; the board frame sits
 # at (40, 31) in it and a square is 40 pixels wide, a8 at the frame's origin.
 locateBoard() {
@@ -128,11 +139,17 @@ fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
 rankOf() { echo $((${1#?} - 1)); }
 squareCentre() { echo $(($(squareX $(fileOf "$1")) + 20)) $(($(squareY $(rankOf "$1")) + 20)); }
 
-# Drags the piece on one square to another with the real mouse.
+# Drags the piece on one square to another with the real mouse, and returns
+# once the X server has passed the release on to the game: until the window
+# manager lets a click through to the window, the server holds the mouse's
+# events (the pointer stays where it was), though not the keyboard's, so a
+# key sent at once could come before the drop.
 drag() {
   set -- $(squareCentre "$1") $(squareCentre "$2")
   xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 3)) "$2" mousemove "$3" "$4" mouseup 1
+  waitFor 5 mouseAt "$3" "$4" || fail "the mouse did not reach ($3, $4)"
 }
+mouseAt() { xdotool getmouselocation | grep -q "^x:$1 y:$2 "; }
 squareEmptied() {
   takeShot
   isEmpty $(fileOf "$1") $(rankOf "$1")
@@ -154,8 +171,9 @@ noticeId() { windowNamed UYARI; }
 # Clicks at (X, Y) of the main window's client area.
 clickClient() { xdotool mousemove $((clientLeft + $1)) $((clientTop + $2)) click 1; }
 
-# The first visible window whose title starts with $1, if any.
-windowNamed() { xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1; }
+# The first visible window whose title starts with $1; fails when there is
+# none, so that a test can wait for one.
+windowNamed() { xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1 | grep .; }
 
 # A window's outer rectangle, the window manager's frame included, as
 # "left top right bottom".

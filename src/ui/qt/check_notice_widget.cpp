@@ -39,16 +39,13 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
   bitBtn1_->setDefault(true);
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { runHandler(this, Form2BitBtn1Click); });
 
-  timer1_.setParent(this);
-  timer1_.setObjectName(QStringLiteral("Timer1"));
-  timer1_.setInterval(kBlinkMs);
-  connect(&timer1_, &QTimer::timeout, this, [this] { runHandler(this, Form2Timer1Timer); });
+  // A blink changes the notice alone: only the notice is redrawn.
+  timer1_ = new HandlerTimer(this, "Timer1", kBlinkMs,
+                             [this] { runHandler(this, Form2Timer1Timer, [this] { syncFromRecords(); }); });
 }
 
 void CheckNoticeWindow::syncFromRecords() {
-  if (windows.noticeTimerEnabled != timer1_.isActive()) {
-    windows.noticeTimerEnabled ? timer1_.start() : timer1_.stop();
-  }
+  timer1_->follow(windows.noticeTimerEnabled && windows.form2.visible);
   if (label1_->isVisibleTo(this) != windows.form2.label1Visible) label1_->setVisible(windows.form2.label1Visible);
   if (windows.form2.visible && !isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
   bringForward(this, windows.form2.visible, windows.form2.timesShown, timesShown_);

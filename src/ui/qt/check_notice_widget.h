@@ -1,11 +1,12 @@
 // The check notice (Form2): a borderless red panel with a blinking "ŞAH!!!"
-// and an OK button. Its blink timer runs for the whole program. A tool window
-// of the main window, so that a click on the board never hides it.
+// and an OK button; it blinks only while it is on the screen. A tool window of
+// the main window, so that a click on the board never hides it.
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
+#include <cstdint>
 
+class HandlerTimer;
 class QLabel;
 class QPushButton;
 
@@ -13,8 +14,9 @@ class CheckNoticeWindow : public QWidget {
  public:
   explicit CheckNoticeWindow(QWidget* mainWindow);
 
-  // Window and label follow form2's record, the timer noticeTimerEnabled;
-  // every new check brings the notice to the front again.
+  // Window and label follow form2's record; the timer runs while
+  // noticeTimerEnabled and the notice is shown. Every new check brings the
+  // notice to the front again.
   void syncFromRecords();
 
  protected:
@@ -28,5 +30,5 @@ class CheckNoticeWindow : public QWidget {
   int32_t timesShown_ = 0;       // form2.timesShown when last brought forward
   QLabel* label1_;
   QPushButton* bitBtn1_;
-  QTimer timer1_;
+  HandlerTimer* timer1_;  // the blink
 };

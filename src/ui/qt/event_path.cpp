@@ -2,9 +2,11 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "game/consistency.h"
 #include "ui/program.h"
@@ -17,6 +19,11 @@ int handlersRunning = 0;
 std::function<void()>& redrawHook() {
   static std::function<void()> redraw;
   return redraw;
+}
+
+std::vector<HandlerTimer*>& handlerTimers() {
+  static std::vector<HandlerTimer*> timers;
+  return timers;
 }
 
 }  // namespace
@@ -46,4 +53,40 @@ void leaveHandler() {
     std::abort();
   }
 #endif
+  for (HandlerTimer* timer : handlerTimers()) timer->release();
+}
+
+bool handlerRunning() { return handlersRunning > 0; }
+
+HandlerTimer::HandlerTimer(QObject* parent, const char* name, int intervalMs, std::function<void()> tick)
+    : QTimer(parent), tick_(std::move(tick)) {
+  setObjectName(QString::fromLatin1(name));
+  setInterval(intervalMs);
+  connect(this, &QTimer::timeout, this, [this] {
+    if (handlerRunning()) {
+      stop();
+      held_ = true;
+      return;
+    }
+    tick_();
+  });
+  handlerTimers().push_back(this);
+}
+
+HandlerTimer::~HandlerTimer() { std::erase(handlerTimers(), this); }
+
+void HandlerTimer::follow(bool work) {
+  work_ = work;
+  if (!work) {
+    stop();
+    held_ = false;
+  } else if (!held_ && !isActive()) {
+    start();
+  }
+}
+
+void HandlerTimer::release() {
+  if (!held_ || handlerRunning()) return;
+  held_ = false;
+  if (work_) start();
 }

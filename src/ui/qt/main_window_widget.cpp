@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "computer/level_four.h"
 #include "game/types.h"
 #include "ui/handlers.h"
 #include "ui/help_window.h"
@@ -83,10 +84,14 @@ MainWindow::MainWindow() {
   addMenuShortcuts(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  timer1_.setParent(this);
-  timer1_.setObjectName(QStringLiteral("Timer1"));
-  timer1_.setInterval(kTimerMs);
-  connect(&timer1_, &QTimer::timeout, this, [this] { runHandler(this, Timer1Timer); });
+  // A tick while level 4 thinks on only asks whether its move is ready: when
+  // it still thinks afterwards, nothing has changed and nothing is redrawn.
+  timer1_ = new HandlerTimer(this, "Timer1", kTimerMs, [this] {
+    const bool wasThinking = levelFour.thinking();
+    runHandler(this, Timer1Timer, [wasThinking] {
+      if (!wasThinking || !levelFour.thinking()) redrawEveryWindow();
+    });
+  });
 
   runHandler(this, FormCreate);
   syncFromRecords();
@@ -245,9 +250,7 @@ void MainWindow::syncFromRecords() {
     radio_[n]->setAutoExclusive(true);
   }
 
-  if (windows.form1.timer1Enabled != timer1_.isActive()) {
-    windows.form1.timer1Enabled ? timer1_.start() : timer1_.stop();
-  }
+  timer1_->follow(windows.form1.timer1Enabled);
 
   if (!form2_ && needCompanions_ && (windows.form2.visible || windows.form3.visible || windows.form4.visible))
     needCompanions_();

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -15,6 +14,7 @@
 
 class BoardWidget;
 class CheckNoticeWindow;
+class HandlerTimer;
 class HelpWindow;
 class LostPiecesWindow;
 class QAction;
@@ -60,7 +60,7 @@ class MainWindow : public QMainWindow {
   QAction* seviye1_ = nullptr;
   QAction* seviye2_ = nullptr;
   QAction* seviye3_ = nullptr;
-  QTimer timer1_;
+  HandlerTimer* timer1_ = nullptr;       // the computer's turn, while a reply is due
   std::vector<std::string> shownLines_;  // texts now in ListBox1
 
   HelpWindow* form4_ = nullptr;
