@@ -59,6 +59,7 @@ struct GameRecord {
   bool gameSaved = true;    // false after any move until the game is saved
   bool replaying = false;   // while a saved game is replayed
   bool gameOpened = false;  // a saved game has been opened in this run
+  bool justOpened = false;  // the game on the board is one just opened: no move made or taken back since
 };
 
 // What the windows show besides the board, the captured pieces and the

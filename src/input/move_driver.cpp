@@ -46,6 +46,7 @@ void recordCastling(Game& game, int32_t code, Side side) {
   h.captureFlag = 0;
   if (side == kBlack) game.moveCount += 1;
   game.gameSaved = false;
+  game.justOpened = false;
   refreshSelection(game);
 }
 
@@ -113,6 +114,7 @@ MoveOutcome requestMove(Game& game, const MoveRequest& request) {
 
   if (!(side == kWhite && kind == kPawn)) selectLastLine(game);
   game.gameSaved = false;
+  game.justOpened = false;
   refreshSelection(game);
   if (tookKing) return MoveOutcome::KingTaken;
   return drawReasonOf(game) != DrawReason::None ? MoveOutcome::Drawn : MoveOutcome::Made;

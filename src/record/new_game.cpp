@@ -18,7 +18,11 @@ void startNewGame(Game& game) {
   resetLostPiecePlacement(game);
   resetGameState(game);    // squares, pieces, side to move, counters, and so the list
   game.chosenPicture = 0;  // a piece chosen in the old game is let go
+  game.justOpened = false;
   refreshSelection(game);
 }
 
-bool hasUnsavedMoves(const Game& game) { return !game.gameSaved && listLineCount(game) > kHeaderLineCount; }
+// A game just opened loses nothing: it is in its file.
+bool hasUnsavedMoves(const Game& game) {
+  return !game.gameSaved && !game.justOpened && listLineCount(game) > kHeaderLineCount;
+}

@@ -172,6 +172,7 @@ OpenOutcome openGameFrom(Game& game, const std::string& path) {
   game.replaying = true;
   const ReplayEnd replay = replayLines(game, lines);
   game.replaying = false;
+  game.justOpened = true;
   // Against the computer an opened game with Black to move goes on at once.
   if (sideToPlay(game) == kBlack && !gameIsOver(game)) startComputerTurn(game);
   return {OpenResult::Opened, ReadFault::None, replay};

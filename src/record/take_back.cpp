@@ -137,6 +137,7 @@ void takeBackTo(Game& game, ComputerState& computer, int32_t line) {
   for (int32_t k = 0; k < count; ++k) changed = takeBackFullMove(game) || changed;
   // With nothing taken back nothing changes but the mate label.
   if (changed) {
+    game.justOpened = false;
     restoreSelection(game);
     countMaterial(game, computer);
     computer.lastMaterialBalance = computer.whiteMaterial - computer.blackMaterial;

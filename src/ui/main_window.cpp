@@ -68,7 +68,7 @@ void exitGame() {
 }
 
 bool mayCloseWindow() {
-  if (!game.gameSaved && windows.closeAnswered != 1) {
+  if (hasUnsavedMoves(game) && windows.closeAnswered != 1) {
     switch (dialogs().ask(kSaveQuestion, kSaveQuestionCaption, true)) {
       case Answer::Yes:
         saveGameAs();

@@ -125,7 +125,7 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
   startProgram();
   playMoves("d2d4 d7d5");
   ASSERT_TRUE(saveGameTo(game, opened));
-  enum Before { NoMoves, Saved, Unsaved };
+  enum Before { NoMoves, Saved, Unsaved, Opened, OpenedAndMoved };
   struct Case {
     const char* what;
     void (*act)();
@@ -138,6 +138,8 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
   const Case cases[] = {
       {"Başlat, no moves", Button3Click, NoMoves, {}, "", false, true},
       {"Başlat, saved", Button3Click, Saved, {}, "", false, true},
+      {"Başlat, just opened", Button3Click, Opened, {}, "", false, true},
+      {"Başlat, opened and moved on", Button3Click, OpenedAndMoved, {Answer::Cancel}, "", true, false},
       {"Başlat, Hayır", Button3Click, Unsaved, {Answer::No}, "", true, true},
       {"Başlat, İptal", Button3Click, Unsaved, {Answer::Cancel}, "", true, false},
       {"Başlat, Evet and saved", Button3Click, Unsaved, {Answer::Yes}, "yeni", true, true},
@@ -153,7 +155,11 @@ TEST(MainWindowNewGame, AGameWithUnsavedMovesIsNotLostUnasked) {
     SCOPED_TRACE(c.what);
     ScriptedDialogs d;
     startProgram();
-    if (c.before != NoMoves) playMoves("e2e4 e7e5");
+    if (c.before == Saved || c.before == Unsaved) playMoves("e2e4 e7e5");
+    if (c.before == Opened || c.before == OpenedAndMoved) {
+      ASSERT_EQ(openGameFrom(game, opened).result, OpenResult::Opened);
+    }
+    if (c.before == OpenedAndMoved) playMoves("c1f4");
     if (c.before == Saved) {
       ASSERT_TRUE(saveGameTo(game, folder.file("kayitli.oyk")));
     }
