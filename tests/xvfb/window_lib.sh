@@ -75,6 +75,7 @@ done
 # then refuses a client's first connection ("could not connect to display");
 # start the game again when that happens.
 startGame() {
+keepDesignedSize
 wid=
 for attempt in 1 2 3; do
   "$game" "$@" >"$work/game.log" 2>&1 &
@@ -91,6 +92,16 @@ for attempt in 1 2 3; do
 done
 [ -n "$wid" ] || fail "the game window did not appear"
 sleep 0.5
+}
+
+# The tests below read the screen at the designed size: a game with no
+# configuration yet starts at factor 1 instead of the first start's step for
+# the screen, unless the test sets firstStart=yes.
+keepDesignedSize() {
+  conf=${XDG_CONFIG_HOME:-$HOME/.config}/DEDIVUD/DEDIVUD.conf
+  [ "${firstStart:-}" = yes ] || [ -e "$conf" ] || [ -z "${XDG_CONFIG_HOME:-}" ] && return 0
+  mkdir -p "$(dirname "$conf")"
+  printf '[General]\nzoom=1\n' >"$conf"
 }
 
 # Absolute place and size of a window (its inside, without the frame).

@@ -20,30 +20,18 @@
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"
+#include "ui/qt/zoom_view.h"
+#include "ui/window_layout.h"
 #include "ui/windows.h"
 
 namespace {
 
-constexpr int kWindowWidth = 330;
-constexpr int kWindowHeight = 447;
-
 // Window font: DejaVu Sans for the designed 8-point sans serif, by pixel
-// height so that the layout's pixel positions hold.
-constexpr int kFontPixels = 11;
-// The "+"/"-" is designed 16 pixels high in a 9-pixel-wide label; DejaVu's
+// height so that the layout's pixel positions hold. The "+"/"-" is designed
+// 16 pixels high in a 9-pixel-wide label (Label8, of a fixed size); DejaVu's
 // plus sign is wider, and at 12 pixels it fits.
-constexpr int kFoldFontPixels = 12;
-
-// The 1-pixel line between the topic column and the pages.
-constexpr QRect kLineGeometry(79, 0, 1, 420);
-
-// Label8, the "+"/"-" before "1- MENULER", has a fixed size.
-constexpr QSize kFoldLabelSize(9, 20);
 constexpr int kFoldLabel = 8;
 constexpr int kMenusLabel = 2;
-
-constexpr QRect kPreviousGeometry(8, 368, 57, 17);  // "Onceki"
-constexpr QRect kNextGeometry(8, 392, 57, 17);      // "Sonraki"
 
 // DejaVu Sans runs wider than the designed font: a caption that would cross
 // the line at Left 79 gets its letters drawn closer together.
@@ -51,7 +39,7 @@ void fitToColumn(QLabel* label, int left) {
   QFont font = label->font();
   font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
   const QString text = label->text();
-  const qreal room = kLineGeometry.left() - left - 1;
+  const qreal room = zoomedPixels(kHelpLine.left) - zoomedPixels(left) - 1;
   const qreal width = QFontMetricsF(font).horizontalAdvance(text);
   if (width > room && !text.isEmpty()) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, qMax(-1.0, (room - width) / text.size()));
@@ -62,17 +50,19 @@ void fitToColumn(QLabel* label, int left) {
 
 QString pageResource(int page) { return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0')); }
 
-// A page picture is stored at twice its designed size; it is shown at the
-// designed size, with as many of its pixels as the screen's pixel ratio uses.
+// A page picture is stored larger than its designed size; it is shown at the
+// designed size zoomed, with as many of its pixels as the screen's pixel
+// ratio uses.
 QPixmap pagePixmap(const QImage& stored, qreal ratio) {
   const qreal storedScale = static_cast<qreal>(stored.width()) / kHelpPictureWidth;
+  const qreal shownWidth = kHelpPictureWidth * zoomFactor();
   QImage shown = stored;
-  const int width = qRound(kHelpPictureWidth * ratio);
+  const int width = qRound(shownWidth * ratio);
   if (width != stored.width()) {
-    shown = stored.scaled(width, qRound(stored.height() * ratio / storedScale), Qt::IgnoreAspectRatio,
+    shown = stored.scaled(width, qRound(stored.height() * ratio * zoomFactor() / storedScale), Qt::IgnoreAspectRatio,
                           Qt::SmoothTransformation);
   }
-  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / kHelpPictureWidth);
+  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / shownWidth);
   return QPixmap::fromImage(shown);
 }
 
@@ -109,13 +99,14 @@ void HelpTopicLabel::mouseMoveEvent(QMouseEvent* event) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
-  setFixedSize(kWindowWidth, kWindowHeight);
-  setFont(gameFont(kFontPixels, false));
+  setFixedSize(zoomedSize(kHelpWidth, kHelpHeight));
+  setFont(gameFont(kHelpFontPixels, false));
+  setZoomedFontPixels(this, kHelpFontPixels);
   setBackgroundColour(this, kFormColour);
 
   auto* line = new QWidget(this);
   line->setObjectName(QStringLiteral("Shape1"));
-  line->setGeometry(kLineGeometry);
+  placeZoomed(line, kHelpLine);
   setBackgroundColour(line, Qt::black);
 
   createPages();
@@ -130,7 +121,7 @@ void HelpWindow::createPages() {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Image%1").arg(page));
     const HelpPagePlace& place = kHelpPagePlaces[page - 1];
-    label->setGeometry(kHelpPageLeft, place.top, kHelpPageControlWidth, place.controlHeight);
+    placeZoomed(label, {kHelpPageLeft, place.top, kHelpPageControlWidth, place.controlHeight});
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pages_[page] = label;
   }
@@ -139,7 +130,26 @@ void HelpWindow::createPages() {
 void HelpWindow::showEvent(QShowEvent* event) {
   syncPages(true);
   QWidget::showEvent(event);
-  fitOuterSize(this, QSize(kWindowWidth, kWindowHeight));
+  fitOuterSize(this, zoomedSize(kHelpWidth, kHelpHeight));
+}
+
+void HelpWindow::applyZoom() {
+  setFixedSize(zoomedSize(kHelpWidth, kHelpHeight));
+  setZoomedFontPixels(this, kHelpFontPixels);
+  zoomWindowChildren(this);
+  labels_[kFoldLabel]->setFixedSize(zoomedSize(kHelpFoldWidth, kHelpFoldHeight));
+  // The pages in view are decoded again at their new size.
+  syncPages(false);
+  for (int number = 1; number < kHelpLabelCount; ++number) {
+    if (number == kFoldLabel) continue;
+    labels_[number]->setFont(font());
+    fitToColumn(labels_[number], windows.form4.label[number].left);
+  }
+  syncChildren();
+  if (isVisible()) {
+    placeBeside(this, mainWindow_, kHelpWindowPlace);
+    fitOuterSize(this, zoomedSize(kHelpWidth, kHelpHeight));
+  }
 }
 
 void HelpWindow::hideEvent(QHideEvent* event) {
@@ -172,8 +182,9 @@ void HelpWindow::createTopics() {
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setCursor(Qt::PointingHandCursor);
     if (number == kFoldLabel) {
-      label->setFont(gameFont(kFoldFontPixels, false));
-      label->setFixedSize(kFoldLabelSize);
+      label->setFont(gameFont(kHelpFoldFontPixels, false));
+      setZoomedFontPixels(label, kHelpFoldFontPixels);
+      label->setFixedSize(zoomedSize(kHelpFoldWidth, kHelpFoldHeight));
       label->setAlignment(Qt::AlignCenter);
     } else {
       label->setPalette(maroon);
@@ -200,10 +211,10 @@ void HelpWindow::createTopics() {
 void HelpWindow::createButtons() {
   previousButton_ = new QPushButton(QStringLiteral("Onceki"), this);
   previousButton_->setObjectName(QStringLiteral("Button2"));
-  previousButton_->setGeometry(kPreviousGeometry);
+  placeZoomed(previousButton_, kHelpPreviousButton);
   nextButton_ = new QPushButton(QStringLiteral("Sonraki"), this);
   nextButton_->setObjectName(QStringLiteral("Button1"));
-  nextButton_->setGeometry(kNextGeometry);
+  placeZoomed(nextButton_, kHelpNextButton);
   connect(previousButton_, &QPushButton::clicked, this, [this] { runHandler(this, Form4Button2Click); });
   connect(nextButton_, &QPushButton::clicked, this, [this] { runHandler(this, Form4Button1Click); });
 }
@@ -227,7 +238,7 @@ void HelpWindow::syncChildren() {
       label->setText(caption);
       if (number != kFoldLabel) fitToColumn(label, record.left);
     }
-    label->move(record.left, record.top);
+    label->move(zoomedPoint(QPoint(record.left, record.top)));
     label->setVisible(record.visible);
   }
   syncPages(isVisible());
