@@ -266,6 +266,7 @@ void MainWindow::applyZoom() {
   menuBar()->setFixedHeight(zoomedPixels(menuBarHeight_));
 
   client_->setFixedSize(zoomedSize(kMainClientWidth, kMainClientHeight));
+  setZoomedFontPixels(client_, kMainFontPixels);
   zoomWindowChildren(client_);
   board_->move(zoomedPoint(QPoint(kBoardFrame.left, kBoardFrame.top)));
   board_->applyZoom();
@@ -294,6 +295,7 @@ void MainWindow::placeLevelButtons() {
   for (int n = 1; n <= 4; ++n) {
     QRadioButton* radio = radio_[n];
     radio->setStyleSheet(sheet);
+    radio->setFont(client_->font());  // a style sheet keeps the font it was given
     const QRect designed = zoomedRect(levelButton(n));
     const int pitch = zoomedPixels(levelButton(n + 1).left) - zoomedPixels(levelButton(n).left);
     const int width = std::clamp(radio->sizeHint().width(), designed.width(), pitch);
