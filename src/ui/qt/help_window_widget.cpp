@@ -12,6 +12,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtMath>
 
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
@@ -73,7 +74,8 @@ void loadPage(QLabel* label, int page) {
   QString error;
   if (!file.open(QIODevice::ReadOnly)) {
     error = QStringLiteral("Sayfa dosyası bulunamadı.");
-  } else if (decodeJpeg(file.readAll(), image, &error)) {
+  } else if (decodeJpeg(file.readAll(), image, &error,
+                        qCeil(kHelpPictureWidth * zoomFactor() * label->devicePixelRatioF()))) {
     label->setPixmap(pagePixmap(image, label->devicePixelRatioF()));
     return;
   }
