@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <utility>
 
 #include "game/types.h"
@@ -103,11 +104,17 @@ class LastMoveFrame : public QWidget {
   }
   void setMarks(const LastMoveMark& mark, QPoint chosen, uint64_t targets) {
     if (mark == mark_ && chosen == chosen_ && targets == targets_) return;
+    // Only the squares marked before or now are drawn again, so that the
+    // cost of a move does not grow with the whole board's size.
+    QRegion changed = markedSquares();
     mark_ = mark;
     chosen_ = chosen;
     targets_ = targets;
-    update();
+    changed += markedSquares();
+    update(changed);
   }
+  // Everything marked at all, drawn again after a change of size.
+  void markAll() { update(); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -138,6 +145,21 @@ class LastMoveFrame : public QWidget {
   }
 
  private:
+  QRegion markedSquares() const {
+    QRegion region;
+    const auto add = [&](QPoint designedTopLeft) {
+      region += zoomedRect(QRect(designedTopLeft, QSize(kSquarePixels, kSquarePixels)));
+    };
+    if (mark_.shown) {
+      for (const auto& [x, y] : {std::pair{mark_.fromX, mark_.fromY}, std::pair{mark_.toX, mark_.toY}})
+        if (onBoardCoord(x, y)) add(QPoint(squareLeft(x), squareTop(y)));
+    }
+    if (chosen_.x() >= 0) add(chosen_);
+    for (int sq = 0; sq < 64; ++sq)
+      if ((targets_ >> sq) & 1) add(QPoint(squareLeft(sq / 8), squareTop(sq % 8)));
+    return region;
+  }
+
   LastMoveMark mark_{};
   QPoint chosen_{-1, -1};  // the chosen piece's picture place; x -1 for none
   uint64_t targets_ = 0;   // bit x * 8 + y
@@ -189,7 +211,7 @@ void BoardWidget::applyZoom() {
   for (int n = 1; n <= 64; ++n) squares_[n]->setGeometry(zoomedRect(squares_[n]->property("designedRect").toRect()));
   for (int n = 1; n <= kBoardPictureCount; ++n) pictures_[n]->resize(square);
   lastMove_->resize(zoomedSize(kSquarePixels * 8, kSquarePixels * 8));
-  lastMove_->update();
+  lastMove_->markAll();
   labelsPlaced_[0] = labelsPlaced_[1] = false;
   for (QLabel* label : {label19_, label20_}) {
     setZoomedFontPixels(label, label->property("designedFontPixels").toInt());
