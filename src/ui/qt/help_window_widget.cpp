@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QtMath>
+#include <utility>
 
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
@@ -51,20 +52,19 @@ void fitToColumn(QLabel* label, int left) {
 
 QString pageResource(int page) { return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0')); }
 
-// A page picture is stored larger than its designed size; it is shown at the
-// designed size zoomed, with as many of its pixels as the screen's pixel
-// ratio uses.
-QPixmap pagePixmap(const QImage& stored, qreal ratio) {
-  const qreal storedScale = static_cast<qreal>(stored.width()) / kHelpPictureWidth;
+// A page picture, decoded at about the size it is shown (the designed size
+// zoomed, with as many of its pixels as the screen's pixel ratio uses), made
+// exactly that size.
+QPixmap pagePixmap(QImage picture, qreal ratio) {
   const qreal shownWidth = kHelpPictureWidth * zoomFactor();
-  QImage shown = stored;
   const int width = qRound(shownWidth * ratio);
-  if (width != stored.width()) {
-    shown = stored.scaled(width, qRound(stored.height() * ratio * zoomFactor() / storedScale), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
+  if (width != picture.width()) {
+    const qreal scale = width / static_cast<qreal>(picture.width());
+    picture = picture.scaled(width, qRound(picture.height() * scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
-  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / shownWidth);
-  return QPixmap::fromImage(shown);
+  picture.setDevicePixelRatio(static_cast<qreal>(picture.width()) / shownWidth);
+  // Handed over whole, so that the picture is held once.
+  return QPixmap::fromImage(std::move(picture));
 }
 
 // Shows the page's picture, or says in words why it cannot.
@@ -76,7 +76,7 @@ void loadPage(QLabel* label, int page) {
     error = QStringLiteral("Sayfa dosyası bulunamadı.");
   } else if (decodeJpeg(file.readAll(), image, &error,
                         qCeil(kHelpPictureWidth * zoomFactor() * label->devicePixelRatioF()))) {
-    label->setPixmap(pagePixmap(image, label->devicePixelRatioF()));
+    label->setPixmap(pagePixmap(std::move(image), label->devicePixelRatioF()));
     return;
   }
   label->setWordWrap(true);
