@@ -4,6 +4,7 @@
 #include "game/pictures.h"
 #include "ui/help_window.h"
 #include "ui/program.h"
+#include "ui/window_layout.h"
 #include "ui/windows.h"
 
 namespace {
@@ -12,11 +13,10 @@ constexpr int kStockLeft = 536;
 
 // Designed place of a captured-pieces picture: four columns of eight.
 void placeLostPictureAsDesigned(Side side, PieceKind kind, int32_t index, int column, int row) {
-  static constexpr int columnLeft[4] = {10, 50, 90, 130};
   const int n = lostPictureOf(side, kind, index);
   if (n == 0) return;
-  windows.form3.image[n] =
-      PictureControl{columnLeft[column], 32 * (row + 1), stockPictureOf(side, kind, 0), false, true};
+  const DesignedRect cell = lostPictureCell(column, row);
+  windows.form3.image[n] = PictureControl{cell.left, cell.top, stockPictureOf(side, kind, 0), false, true};
 }
 
 void designLostPictures() {

@@ -5,9 +5,10 @@
 #pragma once
 
 constexpr int kHelpPictureWidth = 240;  // designed width of every page picture
-// Pictures are stored at twice their designed size, so that they stay sharp
-// on screens of up to twice the usual pixel density.
-constexpr int kHelpPictureScale = 2;
+// Pictures are stored at six times their designed size, so that they stay
+// sharp at the largest zoom step (3) on screens of twice the usual pixel
+// density; they are decoded at the size they are shown.
+constexpr int kHelpPictureScale = 6;
 constexpr int kHelpPageLeft = 80;           // the page controls' Left
 constexpr int kHelpPageControlWidth = 241;  // and Width
 

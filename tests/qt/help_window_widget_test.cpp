@@ -201,8 +201,15 @@ class HelpWindowWidgetTest : public QObject {
       QImage image;
       QString error;
       QVERIFY2(decodeJpeg(resourceBytes(n), image, &error), qPrintable(error));
-      // Stored at twice the designed size, for sharp pages at high pixel ratios.
-      QCOMPARE(image.size(), n == 1 ? QSize(480, 760) : QSize(480, 852));
+      // Stored at six times the designed size, for sharp pages at zoom 3 on
+      // screens of twice the usual pixel density.
+      QCOMPARE(image.size(), n == 1 ? QSize(1440, 2280) : QSize(1440, 2556));
+      // Decoded at the smallest eighth at least as wide as shown: at zoom 1
+      // a quarter, at zoom 3 half.
+      QVERIFY(decodeJpeg(resourceBytes(n), image, &error, 240));
+      QCOMPARE(image.width(), 360);
+      QVERIFY(decodeJpeg(resourceBytes(n), image, &error, 720));
+      QCOMPARE(image.width(), 720);
     }
   }
 

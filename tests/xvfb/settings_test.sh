@@ -1,12 +1,13 @@
 #!/bin/sh
 # Settings that stay, in a real window under openbox: the level chosen with
 # its button and the window moved are back at the next start; a damaged
-# configuration starts with level 1 at the designed place.
+# configuration starts with level 1 at the designed place (and, on this
+# small screen, at the designed size).
 #   settings_test.sh GAME [WORKDIR]
 set -eu
 
 . "$(dirname "$0")/window_lib.sh"
-inXServer 1024x768 "$@"
+inXServer 800x600 "$@"
 rm -rf "$XDG_CONFIG_HOME"
 startWindowManager
 
@@ -29,7 +30,7 @@ waitFor 5 placeSettled || fail "the window does not come to rest"
 designed=$(place)
 xdotool mousemove $(($(radioLeft 3) + 18)) $radioY click 1
 waitFor 10 levelsAre "3 3" || fail "level 3 is not chosen after its button: $(levelsShown)"
-xdotool windowmove "$wid" 300 200
+xdotool windowmove "$wid" 200 150
 waitFor 5 movedFrom "$designed" || fail "the window did not move"
 sleep 0.3
 moved=$(place)
@@ -42,7 +43,7 @@ xdotool windowactivate --sync "$wid"
 waitFor 5 placeIs "$moved" || fail "the window stands at $(place), not at $moved where it was left"
 closeGame
 
-printf 'level=\0\377@Point(\n[[[\nwindowPlace=@Point(-9999 x)\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
+printf 'level=\0\377@Point(\n[[[\nwindowPlace=@Point(-9999 x)\nzoom=1.3x\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
 startGame
 locateBoard
 xdotool windowactivate --sync "$wid"

@@ -20,7 +20,7 @@ fi
 inXServer 1024x768 "$@"
 # Level 4 ("3.seviye"), kept from a last run.
 mkdir -p "$XDG_CONFIG_HOME/DEDIVUD"
-printf '[General]\nlevel=4\nplayMode=1\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
+printf '[General]\nlevel=4\nplayMode=1\nzoom=1\n' >"$XDG_CONFIG_HOME/DEDIVUD/DEDIVUD.conf"
 startWindowManager
 startGame
 waitFor 10 placeSettled || fail "the window does not come to rest"

@@ -75,6 +75,7 @@ done
 # then refuses a client's first connection ("could not connect to display");
 # start the game again when that happens.
 startGame() {
+keepDesignedSize
 wid=
 for attempt in 1 2 3; do
   "$game" "$@" >"$work/game.log" 2>&1 &
@@ -93,6 +94,16 @@ done
 sleep 0.5
 }
 
+# The tests below read the screen at the designed size: a game with no
+# configuration yet starts at factor 1 instead of the first start's step for
+# the screen, unless the test sets firstStart=yes.
+keepDesignedSize() {
+  conf=${XDG_CONFIG_HOME:-$HOME/.config}/DEDIVUD/DEDIVUD.conf
+  [ "${firstStart:-}" = yes ] || [ -e "$conf" ] || [ -z "${XDG_CONFIG_HOME:-}" ] && return 0
+  mkdir -p "$(dirname "$conf")"
+  printf '[General]\nzoom=1\n' >"$conf"
+}
+
 # Absolute place and size of a window (its inside, without the frame).
 geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
@@ -108,18 +119,23 @@ placeSettled() {
   sleep 0.3
   placeIs "$before"
 }
-# The client area (513 x 383) lies under the menu bar; the board frame sits
-# at (40, 31) in it and a square is 40 pixels wide, a8 at the frame's origin.
+# The client area (513 x 383 times the zoom factor) lies under the menu bar;
+# the board frame sits at (40, 31) in it and a square is 40 pixels wide, a8 at
+# the frame's origin, all times the factor. The factor, in hundredths, is
+# read from the window's width (513 times the factor).
 locateBoard() {
 set -- $(geometry "$wid")
+scale=$((($3 * 100 + 256) / 513))
 clientLeft=$1
-clientTop=$(($2 + $4 - 383))
-boardLeft=$((clientLeft + 40))
-boardTop=$((clientTop + 31))
-radioY=$((clientTop + 17))
+clientTop=$(($2 + $4 - $(z 383)))
+boardLeft=$((clientLeft + $(z 40)))
+boardTop=$((clientTop + $(z 31)))
+radioY=$((clientTop + $(z 17)))
 }
-squareX() { echo $((boardLeft + 40 * $1)); }
-squareY() { echo $((boardTop + 280 - 40 * $1)); }
+# A designed length at the zoom factor, to the nearest pixel.
+z() { echo $((($1 * ${scale:-100} + 50) / 100)); }
+squareX() { echo $((boardLeft + $(z $((40 * $1))))); }
+squareY() { echo $((boardTop + $(z $((280 - 40 * $1))))); }
 
 
 # "min mean max" of the grey level (0..1) of a W x H region at (X, Y) of the
@@ -127,8 +143,13 @@ squareY() { echo $((boardTop + 280 - 40 * $1)); }
 regionStats() {
   "$convert" "$shot" -crop "$1x$2+$3+$4" +repage -colorspace gray -format '%[fx:minima] %[fx:mean] %[fx:maxima]' info:
 }
-# The inside of one square (file, rank).
-squareStats() { regionStats 36 36 $(($(squareX "$1") + 2)) $(($(squareY "$2") + 2)); }
+# The inside of one square (file, rank)
+# (clear of the frames drawn on its edge, 2 pixels at factor 1).
+squareStats() {
+  inset=$((2 * $(z 2) - 2))
+  side=$(($(z 40) - 2 * inset))
+  regionStats $side $side $(($(squareX "$1") + inset)) $(($(squareY "$2") + inset))
+}
 # Empty: one flat colour (white or silver).
 isEmpty() { squareStats "$1" "$2" | awk '{ exit !($3 - $1 < 0.02) }'; }
 # A white piece: dark outline on a mostly light picture.
@@ -137,7 +158,9 @@ takeShot() { import -window root "$shot"; }
 # A square by name ("e2") as file and rank numbers.
 fileOf() { echo $(($(printf '%d' "'$1") - 97)); }
 rankOf() { echo $((${1#?} - 1)); }
-squareCentre() { echo $(($(squareX $(fileOf "$1")) + 20)) $(($(squareY $(rankOf "$1")) + 20)); }
+squareCentre() {
+  echo $((boardLeft + $(z $((40 * $(fileOf "$1") + 20))))) $((boardTop + $(z $((300 - 40 * $(rankOf "$1"))))))
+}
 
 # Drags the piece on one square to another with the real mouse, and returns
 # once the X server has passed the release on to the game: until the window

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <utility>
 
 #include "game/types.h"
@@ -12,21 +13,19 @@
 #include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/piece_art.h"
+#include "ui/qt/zoom_view.h"
+#include "ui/window_layout.h"
 #include "ui/windows.h"
 
 namespace {
 
-constexpr int kSquareSize = 40;
-constexpr int kBitmapSize = 38;  // a piece bitmap, centred in its 40 x 40 picture
 const QColor kThinkingColour(128, 0, 64);
 // The last move's frame: a deep blue that stands out on silver and on white
 // squares alike, and from the pieces' black and white.
 const QColor kLastMoveColour(0, 90, 210);
-constexpr int kLastMovePen = 2;
 // The chosen piece's frame and the dots where a piece can go: orange, apart
 // from the last move's blue.
 const QColor kChoiceColour(230, 110, 0);
-constexpr qreal kDotRadius = 5;
 
 MouseButton buttonOf(Qt::MouseButton b) {
   switch (b) {
@@ -45,7 +44,7 @@ class BoardSquare : public QWidget {
     const int x = shapeFile(number);
     const int y = shapeRank(number);
     setObjectName(QStringLiteral("Shape%1").arg(number));
-    setGeometry(kSquareSize * x, 280 - kSquareSize * y, kSquareSize, kSquareSize);
+    placeZoomed(this, boardSquare(x, y));
     colour_ = (x + y) % 2 == 0 ? kSilver : QColor(Qt::white);
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
@@ -62,12 +61,12 @@ class BoardSquare : public QWidget {
 };
 
 // One board picture: the bitmap of a stock picture drawn in the middle of a
-// transparent 40 x 40 control, so the square shows around it.
+// transparent square control, so the square shows around it.
 class PiecePicture : public QWidget {
  public:
   PiecePicture(int number, QWidget* parent) : QWidget(parent), number_(number) {
     setObjectName(QStringLiteral("Image%1").arg(number));
-    resize(kSquareSize, kSquareSize);
+    resize(zoomedPixels(kSquarePixels), zoomedPixels(kSquarePixels));
   }
   int number() const { return number_; }
   int bitmap() const { return bitmap_; }
@@ -80,8 +79,8 @@ class PiecePicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    const int margin = (kSquareSize - kBitmapSize) / 2;
-    QPainter(this).drawPixmap(margin, margin, pixmap_);
+    const QSize bitmap = pixmap_.deviceIndependentSize().toSize();
+    QPainter(this).drawPixmap((width() - bitmap.width()) / 2, (height() - bitmap.height()) / 2, pixmap_);
   }
   void mousePressEvent(QMouseEvent* e) override { e->ignore(); }
 
@@ -101,42 +100,66 @@ class LastMoveFrame : public QWidget {
   explicit LastMoveFrame(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("lastMove"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(kSquareSize * 8, kSquareSize * 8);
+    resize(zoomedPixels(kSquarePixels * 8), zoomedPixels(kSquarePixels * 8));
   }
   void setMarks(const LastMoveMark& mark, QPoint chosen, uint64_t targets) {
     if (mark == mark_ && chosen == chosen_ && targets == targets_) return;
+    // Only the squares marked before or now are drawn again, so that the
+    // cost of a move does not grow with the whole board's size.
+    QRegion changed = markedSquares();
     mark_ = mark;
     chosen_ = chosen;
     targets_ = targets;
-    update();
+    changed += markedSquares();
+    update(changed);
   }
+  // Everything marked at all, drawn again after a change of size.
+  void markAll() { update(); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setBrush(Qt::NoBrush);
-    const qreal inset = kLastMovePen / 2.0;
-    const auto frame = [&](QPoint topLeft) {
-      painter.drawRect(
-          QRectF(topLeft.x() + inset, topLeft.y() + inset, kSquareSize - kLastMovePen, kSquareSize - kLastMovePen));
+    // Frames and dots at the zoomed squares' own pixels.
+    const int pen = zoomedLine(kSquareFramePen);
+    const qreal inset = pen / 2.0;
+    const auto frame = [&](QPoint designedTopLeft) {
+      const QRect square = zoomedRect(QRect(designedTopLeft, QSize(kSquarePixels, kSquarePixels)));
+      painter.drawRect(QRectF(square).adjusted(inset, inset, -inset, -inset));
     };
-    painter.setPen(QPen(kLastMoveColour, kLastMovePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(kLastMoveColour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     for (const auto& [x, y] : {std::pair{mark_.fromX, mark_.fromY}, std::pair{mark_.toX, mark_.toY}}) {
       if (mark_.shown && onBoardCoord(x, y)) frame(QPoint(squareLeft(x), squareTop(y)));
     }
-    painter.setPen(QPen(kChoiceColour, kLastMovePen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(kChoiceColour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     if (chosen_.x() >= 0) frame(chosen_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kChoiceColour);
+    const qreal radius = kTargetDotRadius * zoomFactor();
     for (int sq = 0; sq < 64; ++sq) {
       if (((targets_ >> sq) & 1) == 0) continue;
-      const QPointF centre(squareLeft(sq / 8) + kSquareSize / 2.0, squareTop(sq % 8) + kSquareSize / 2.0);
-      painter.drawEllipse(centre, kDotRadius, kDotRadius);
+      const QRectF square = zoomedRect(boardSquare(sq / 8, sq % 8));
+      painter.drawEllipse(square.center(), radius, radius);
     }
   }
 
  private:
+  QRegion markedSquares() const {
+    QRegion region;
+    const auto add = [&](QPoint designedTopLeft) {
+      region += zoomedRect(QRect(designedTopLeft, QSize(kSquarePixels, kSquarePixels)));
+    };
+    if (mark_.shown) {
+      for (const auto& [x, y] : {std::pair{mark_.fromX, mark_.fromY}, std::pair{mark_.toX, mark_.toY}})
+        if (onBoardCoord(x, y)) add(QPoint(squareLeft(x), squareTop(y)));
+    }
+    if (chosen_.x() >= 0) add(chosen_);
+    for (int sq = 0; sq < 64; ++sq)
+      if ((targets_ >> sq) & 1) add(QPoint(squareLeft(sq / 8), squareTop(sq % 8)));
+    return region;
+  }
+
   LastMoveMark mark_{};
   QPoint chosen_{-1, -1};  // the chosen piece's picture place; x -1 for none
   uint64_t targets_ = 0;   // bit x * 8 + y
@@ -144,7 +167,7 @@ class LastMoveFrame : public QWidget {
 
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("GroupBox1"));
-  resize(kFrameSize, kFrameSize);
+  resize(zoomedPixels(kFrameSize), zoomedPixels(kFrameSize));
   setBackgroundColour(this, kSilver);
   setCursor(Qt::ArrowCursor);
 
@@ -153,12 +176,12 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
   for (int n = 1; n <= kBoardPictureCount; ++n) pictures_[n] = new PiecePicture(n, this);
   lastMove_ = new LastMoveFrame(this);
 
-  label19_ = makeLabel(this, QStringLiteral("Düşünüyorum..."), 33, false, kThinkingColour);
+  label19_ = makeLabel(this, QStringLiteral("Düşünüyorum..."), kThinkingLabel.pixelSize, false, kThinkingColour);
   label19_->setObjectName(QStringLiteral("Label19"));
-  label19_->move(72, 144);
-  label20_ = makeLabel(this, QStringLiteral("MAT!!!"), 64, false, kThinkingColour);
+  label19_->move(zoomedPoint(QPoint(kThinkingLabel.left, kThinkingLabel.top)));
+  label20_ = makeLabel(this, QStringLiteral("MAT!!!"), kMateLabel.pixelSize, false, kThinkingColour);
   label20_->setObjectName(QStringLiteral("Label20"));
-  label20_->move(80, 128);
+  label20_->move(zoomedPoint(QPoint(kMateLabel.left, kMateLabel.top)));
   label19_->hide();
   label20_->hide();
 }
@@ -167,27 +190,48 @@ const QPixmap& BoardWidget::stockPixmap(int stockPicture) {
   static const QPixmap none;
   if (stockPicture < kFirstStockPicture || stockPicture > kLastStockPicture) return none;
   const qreal ratio = devicePixelRatioF();
-  if (ratio != stockRatio_) {
+  if (ratio != stockRatio_ || zoomStep() != stockStep_) {
     stock_.fill(QPixmap());
     stockRatio_ = ratio;
+    stockStep_ = zoomStep();
   }
   QPixmap& p = stock_[stockPicture];
   if (p.isNull()) {
-    p = QPixmap::fromImage(stockBitmap(stockPicture, kBitmapSize, ratio));
+    p = QPixmap::fromImage(stockBitmap(stockPicture, zoomedPixels(kPieceBitmapPixels), ratio));
     p.setDevicePixelRatio(ratio);
   }
   return p;
 }
 
+// Squares, pictures, marks and labels at the present zoom step; the pieces'
+// bitmaps are drawn again at their new size.
+void BoardWidget::applyZoom() {
+  resize(zoomedPixels(kFrameSize), zoomedPixels(kFrameSize));
+  const QSize square = zoomedSize(kSquarePixels, kSquarePixels);
+  for (int n = 1; n <= 64; ++n) squares_[n]->setGeometry(zoomedRect(squares_[n]->property("designedRect").toRect()));
+  for (int n = 1; n <= kBoardPictureCount; ++n) pictures_[n]->resize(square);
+  lastMove_->resize(zoomedSize(kSquarePixels * 8, kSquarePixels * 8));
+  lastMove_->markAll();
+  labelsPlaced_[0] = labelsPlaced_[1] = false;
+  for (QLabel* label : {label19_, label20_}) {
+    setZoomedFontPixels(label, label->property("designedFontPixels").toInt());
+    label->adjustSize();
+  }
+  label19_->move(zoomedPoint(QPoint(kThinkingLabel.left, kThinkingLabel.top)));
+  label20_->move(zoomedPoint(QPoint(kMateLabel.left, kMateLabel.top)));
+  syncFromRecords();
+}
+
 void BoardWidget::syncFromRecords() {
+  const bool restock = stockRatio_ != devicePixelRatioF() || stockStep_ != zoomStep();
   for (int n = 1; n <= kBoardPictureCount; ++n) {
     PiecePicture* pic = pictures_[n];
     const PictureControl& rec = windows.form1.image[n];
     const bool held = dragging_ && n == pressedPicture_;
-    if (!held && pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
+    const QPoint at = zoomedPoint(QPoint(rec.left, rec.top));
+    if (!held && pic->pos() != at) pic->move(at);
     if (pic->isEnabled() != rec.enabled) pic->setEnabled(rec.enabled);
-    if (pic->bitmap() != rec.bitmap || stockRatio_ != devicePixelRatioF())
-      pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
+    if (pic->bitmap() != rec.bitmap || restock) pic->setBitmap(rec.bitmap, stockPixmap(rec.bitmap));
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
   const int chosen = windows.form1.selectedPicture;
@@ -198,11 +242,11 @@ void BoardWidget::syncFromRecords() {
   // The two large labels are sized when first shown: their fonts are loaded
   // only then, which keeps them out of the start-up.
   if (windows.form1.label19Visible && !labelsPlaced_[0]) {
-    placeLabel(label19_, 72, 144, kFrameSize - 72);
+    placeLabel(label19_, kThinkingLabel.left, kThinkingLabel.top, kThinkingLabel.maxWidth);
     labelsPlaced_[0] = true;
   }
   if (windows.form1.label20Visible && !labelsPlaced_[1]) {
-    placeLabel(label20_, 80, 128, kFrameSize - 80);
+    placeLabel(label20_, kMateLabel.left, kMateLabel.top, kMateLabel.maxWidth);
     labelsPlaced_[1] = true;
   }
   if (label19_->isVisibleTo(this) != windows.form1.label19Visible) label19_->setVisible(windows.form1.label19Visible);
@@ -305,7 +349,7 @@ void BoardWidget::dropAt(QPoint boardPos, QPoint globalPos) {
   // The dragged picture still stands on its square for the drop: releasing
   // over that square drops the piece on itself.
   const PictureControl& home = windows.form1.image[dragged];
-  const bool onItself = QRect(home.left, home.top, kSquareSize, kSquareSize).contains(boardPos);
+  const bool onItself = zoomedRect(QRect(home.left, home.top, kSquarePixels, kSquarePixels)).contains(boardPos);
 
   runHandler(this, [&] {
     if (auto* pic = dynamic_cast<PiecePicture*>(target)) {

@@ -28,6 +28,9 @@ class BoardWidget : public QWidget {
   // its place under the cursor until it is dropped.
   void syncFromRecords();
 
+  // Draws the board at the present zoom step.
+  void applyZoom();
+
   bool isDragging() const { return dragging_; }
 
  protected:
@@ -52,6 +55,7 @@ class BoardWidget : public QWidget {
   // Stock bitmaps rendered for the current device pixel ratio.
   std::array<QPixmap, kLastStockPicture + 1> stock_{};
   qreal stockRatio_ = 0;
+  int stockStep_ = -1;  // the zoom step they were drawn for
 
   // The drag: armed by a left press that the core accepted, started by the
   // first movement with the button held.

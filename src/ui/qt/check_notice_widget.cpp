@@ -13,10 +13,11 @@
 #include "ui/qt/event_path.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"
+#include "ui/qt/zoom_view.h"
+#include "ui/window_layout.h"
 
 namespace {
 const QColor kNoticeColour(183, 0, 91);
-constexpr int kFrameWidth = 4;
 constexpr int kBlinkMs = 100;
 }  // namespace
 
@@ -24,18 +25,19 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("UYARI"));
   setAttribute(Qt::WA_QuitOnClose, false);
-  setFixedSize(201, 89);
+  setFixedSize(zoomedSize(kNoticeWidth, kNoticeHeight));
   setBackgroundColour(this, kNoticeColour);
 
-  label1_ = makeLabel(this, QStringLiteral("ŞAH!!!"), 32, false, Qt::white);
+  label1_ = makeLabel(this, QStringLiteral("ŞAH!!!"), kNoticeLabel.pixelSize, false, Qt::white);
   label1_->setObjectName(QStringLiteral("Label1"));
-  placeLabel(label1_, 56, 16, width() - 56 - kFrameWidth);
+  placeLabel(label1_, kNoticeLabel.left, kNoticeLabel.top, kNoticeLabel.maxWidth);
 
   bitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
   bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
-  bitBtn1_->setFont(gameFont(11, false));
-  bitBtn1_->setGeometry(72, 56, 49, 22);
-  bitBtn1_->setIconSize(QSize(14, 14));
+  bitBtn1_->setFont(gameFont(kMainFontPixels, false));
+  setZoomedFontPixels(bitBtn1_, kMainFontPixels);
+  placeZoomed(bitBtn1_, kNoticeButton);
+  bitBtn1_->setIconSize(zoomedSize(kNoticeButtonIcon, kNoticeButtonIcon));
   bitBtn1_->setDefault(true);
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { runHandler(this, Form2BitBtn1Click); });
 
@@ -51,19 +53,30 @@ void CheckNoticeWindow::syncFromRecords() {
   bringForward(this, windows.form2.visible, windows.form2.timesShown, timesShown_);
 }
 
+// The notice and its button at the present zoom step, at its place beside
+// the main window when it is open. A blink on the way changes nothing here.
+void CheckNoticeWindow::applyZoom() {
+  setFixedSize(zoomedSize(kNoticeWidth, kNoticeHeight));
+  zoomWindowChildren(this);
+  bitBtn1_->setIconSize(zoomedSize(kNoticeButtonIcon, kNoticeButtonIcon));
+  if (isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
+  update();
+}
+
 // The white frame around the panel.
 void CheckNoticeWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const int w = width(), h = height();
-  p.fillRect(0, 0, w, kFrameWidth, Qt::white);
-  p.fillRect(0, h - kFrameWidth, w, kFrameWidth, Qt::white);
-  p.fillRect(0, 0, kFrameWidth, h, Qt::white);
-  p.fillRect(w - kFrameWidth, 0, kFrameWidth, h, Qt::white);
+  const int frame = zoomedPixels(kNoticeFrame);
+  p.fillRect(0, 0, w, frame, Qt::white);
+  p.fillRect(0, h - frame, w, frame, Qt::white);
+  p.fillRect(0, 0, frame, h, Qt::white);
+  p.fillRect(w - frame, 0, frame, h, Qt::white);
   // Drawn once when the notice becomes active; the next repaint of the area
   // (the blinking label crosses it) wipes it again.
   if (activationLine_) {
-    p.setPen(QPen(Qt::white, 2));
-    p.drawLine(85, 0, 85, 50);
+    p.setPen(QPen(Qt::white, zoomedLine(2)));
+    p.drawLine(zoomedPixels(85), 0, zoomedPixels(85), zoomedPixels(50));
     activationLine_ = false;
   }
 }

@@ -19,6 +19,9 @@ class CheckNoticeWindow : public QWidget {
   // notice to the front again.
   void syncFromRecords();
 
+  // Draws the notice at the present zoom step.
+  void applyZoom();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

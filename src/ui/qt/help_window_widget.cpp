@@ -12,6 +12,8 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtMath>
+#include <utility>
 
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
@@ -20,30 +22,18 @@
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"
+#include "ui/qt/zoom_view.h"
+#include "ui/window_layout.h"
 #include "ui/windows.h"
 
 namespace {
 
-constexpr int kWindowWidth = 330;
-constexpr int kWindowHeight = 447;
-
 // Window font: DejaVu Sans for the designed 8-point sans serif, by pixel
-// height so that the layout's pixel positions hold.
-constexpr int kFontPixels = 11;
-// The "+"/"-" is designed 16 pixels high in a 9-pixel-wide label; DejaVu's
+// height so that the layout's pixel positions hold. The "+"/"-" is designed
+// 16 pixels high in a 9-pixel-wide label (Label8, of a fixed size); DejaVu's
 // plus sign is wider, and at 12 pixels it fits.
-constexpr int kFoldFontPixels = 12;
-
-// The 1-pixel line between the topic column and the pages.
-constexpr QRect kLineGeometry(79, 0, 1, 420);
-
-// Label8, the "+"/"-" before "1- MENULER", has a fixed size.
-constexpr QSize kFoldLabelSize(9, 20);
 constexpr int kFoldLabel = 8;
 constexpr int kMenusLabel = 2;
-
-constexpr QRect kPreviousGeometry(8, 368, 57, 17);  // "Onceki"
-constexpr QRect kNextGeometry(8, 392, 57, 17);      // "Sonraki"
 
 // DejaVu Sans runs wider than the designed font: a caption that would cross
 // the line at Left 79 gets its letters drawn closer together.
@@ -51,7 +41,7 @@ void fitToColumn(QLabel* label, int left) {
   QFont font = label->font();
   font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
   const QString text = label->text();
-  const qreal room = kLineGeometry.left() - left - 1;
+  const qreal room = zoomedPixels(kHelpLine.left) - zoomedPixels(left) - 1;
   const qreal width = QFontMetricsF(font).horizontalAdvance(text);
   if (width > room && !text.isEmpty()) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, qMax(-1.0, (room - width) / text.size()));
@@ -62,18 +52,19 @@ void fitToColumn(QLabel* label, int left) {
 
 QString pageResource(int page) { return QStringLiteral(":/help/page%1.jpg").arg(page, 2, 10, QLatin1Char('0')); }
 
-// A page picture is stored at twice its designed size; it is shown at the
-// designed size, with as many of its pixels as the screen's pixel ratio uses.
-QPixmap pagePixmap(const QImage& stored, qreal ratio) {
-  const qreal storedScale = static_cast<qreal>(stored.width()) / kHelpPictureWidth;
-  QImage shown = stored;
-  const int width = qRound(kHelpPictureWidth * ratio);
-  if (width != stored.width()) {
-    shown = stored.scaled(width, qRound(stored.height() * ratio / storedScale), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
+// A page picture, decoded at about the size it is shown (the designed size
+// zoomed, with as many of its pixels as the screen's pixel ratio uses), made
+// exactly that size.
+QPixmap pagePixmap(QImage picture, qreal ratio) {
+  const qreal shownWidth = kHelpPictureWidth * zoomFactor();
+  const int width = qRound(shownWidth * ratio);
+  if (width != picture.width()) {
+    const qreal scale = width / static_cast<qreal>(picture.width());
+    picture = picture.scaled(width, qRound(picture.height() * scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
-  shown.setDevicePixelRatio(static_cast<qreal>(shown.width()) / kHelpPictureWidth);
-  return QPixmap::fromImage(shown);
+  picture.setDevicePixelRatio(static_cast<qreal>(picture.width()) / shownWidth);
+  // Handed over whole, so that the picture is held once.
+  return QPixmap::fromImage(std::move(picture));
 }
 
 // Shows the page's picture, or says in words why it cannot.
@@ -83,8 +74,9 @@ void loadPage(QLabel* label, int page) {
   QString error;
   if (!file.open(QIODevice::ReadOnly)) {
     error = QStringLiteral("Sayfa dosyası bulunamadı.");
-  } else if (decodeJpeg(file.readAll(), image, &error)) {
-    label->setPixmap(pagePixmap(image, label->devicePixelRatioF()));
+  } else if (decodeJpeg(file.readAll(), image, &error,
+                        qCeil(kHelpPictureWidth * zoomFactor() * label->devicePixelRatioF()))) {
+    label->setPixmap(pagePixmap(std::move(image), label->devicePixelRatioF()));
     return;
   }
   label->setWordWrap(true);
@@ -109,13 +101,14 @@ void HelpTopicLabel::mouseMoveEvent(QMouseEvent* event) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
-  setFixedSize(kWindowWidth, kWindowHeight);
-  setFont(gameFont(kFontPixels, false));
+  setFixedSize(zoomedSize(kHelpWidth, kHelpHeight));
+  setFont(gameFont(kHelpFontPixels, false));
+  setZoomedFontPixels(this, kHelpFontPixels);
   setBackgroundColour(this, kFormColour);
 
   auto* line = new QWidget(this);
   line->setObjectName(QStringLiteral("Shape1"));
-  line->setGeometry(kLineGeometry);
+  placeZoomed(line, kHelpLine);
   setBackgroundColour(line, Qt::black);
 
   createPages();
@@ -130,7 +123,7 @@ void HelpWindow::createPages() {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Image%1").arg(page));
     const HelpPagePlace& place = kHelpPagePlaces[page - 1];
-    label->setGeometry(kHelpPageLeft, place.top, kHelpPageControlWidth, place.controlHeight);
+    placeZoomed(label, {kHelpPageLeft, place.top, kHelpPageControlWidth, place.controlHeight});
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pages_[page] = label;
   }
@@ -139,7 +132,26 @@ void HelpWindow::createPages() {
 void HelpWindow::showEvent(QShowEvent* event) {
   syncPages(true);
   QWidget::showEvent(event);
-  fitOuterSize(this, QSize(kWindowWidth, kWindowHeight));
+  fitOuterSize(this, zoomedSize(kHelpWidth, kHelpHeight));
+}
+
+void HelpWindow::applyZoom() {
+  setFixedSize(zoomedSize(kHelpWidth, kHelpHeight));
+  setZoomedFontPixels(this, kHelpFontPixels);
+  zoomWindowChildren(this);
+  labels_[kFoldLabel]->setFixedSize(zoomedSize(kHelpFoldWidth, kHelpFoldHeight));
+  // The pages in view are decoded again at their new size.
+  syncPages(false);
+  for (int number = 1; number < kHelpLabelCount; ++number) {
+    if (number == kFoldLabel) continue;
+    labels_[number]->setFont(font());
+    fitToColumn(labels_[number], windows.form4.label[number].left);
+  }
+  syncChildren();
+  if (isVisible()) {
+    placeBeside(this, mainWindow_, kHelpWindowPlace);
+    fitOuterSize(this, zoomedSize(kHelpWidth, kHelpHeight));
+  }
 }
 
 void HelpWindow::hideEvent(QHideEvent* event) {
@@ -172,8 +184,9 @@ void HelpWindow::createTopics() {
     label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->setCursor(Qt::PointingHandCursor);
     if (number == kFoldLabel) {
-      label->setFont(gameFont(kFoldFontPixels, false));
-      label->setFixedSize(kFoldLabelSize);
+      label->setFont(gameFont(kHelpFoldFontPixels, false));
+      setZoomedFontPixels(label, kHelpFoldFontPixels);
+      label->setFixedSize(zoomedSize(kHelpFoldWidth, kHelpFoldHeight));
       label->setAlignment(Qt::AlignCenter);
     } else {
       label->setPalette(maroon);
@@ -200,10 +213,10 @@ void HelpWindow::createTopics() {
 void HelpWindow::createButtons() {
   previousButton_ = new QPushButton(QStringLiteral("Onceki"), this);
   previousButton_->setObjectName(QStringLiteral("Button2"));
-  previousButton_->setGeometry(kPreviousGeometry);
+  placeZoomed(previousButton_, kHelpPreviousButton);
   nextButton_ = new QPushButton(QStringLiteral("Sonraki"), this);
   nextButton_->setObjectName(QStringLiteral("Button1"));
-  nextButton_->setGeometry(kNextGeometry);
+  placeZoomed(nextButton_, kHelpNextButton);
   connect(previousButton_, &QPushButton::clicked, this, [this] { runHandler(this, Form4Button2Click); });
   connect(nextButton_, &QPushButton::clicked, this, [this] { runHandler(this, Form4Button1Click); });
 }
@@ -227,7 +240,7 @@ void HelpWindow::syncChildren() {
       label->setText(caption);
       if (number != kFoldLabel) fitToColumn(label, record.left);
     }
-    label->move(record.left, record.top);
+    label->move(zoomedPoint(QPoint(record.left, record.top)));
     label->setVisible(record.visible);
   }
   syncPages(isVisible());

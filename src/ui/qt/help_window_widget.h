@@ -33,6 +33,10 @@ class HelpWindow : public QWidget {
   // Makes every child, and the window's own visibility, match form4.
   void syncFromRecords();
 
+  // Draws the window at the present zoom step; the pages in view are drawn
+  // again at their new size.
+  void applyZoom();
+
   // The window it opens beside.
   void setMainWindow(const QWidget* mainWindow) { mainWindow_ = mainWindow; }
 

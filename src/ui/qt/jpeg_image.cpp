@@ -60,6 +60,7 @@ struct Decoder {
   ErrorManager err;
   bool created;
   bool tooLarge;
+  int leastWidth;  // decode at the smallest eighth of the size at least this wide; 0 the whole size
   QImage image;
 };
 
@@ -75,6 +76,16 @@ bool runDecoder(Decoder& d, const QByteArray& data) {
     return false;
   }
   d.info.out_color_space = kRgb32ColorSpace;
+  // libjpeg decodes at M/8 of the size for little more than the cost of the
+  // smaller picture.
+  const unsigned width = d.info.image_width;
+  for (unsigned eighths = 1; d.leastWidth > 0 && eighths < 8; ++eighths) {
+    if ((width * eighths + 7) / 8 >= static_cast<unsigned>(d.leastWidth)) {
+      d.info.scale_num = eighths;
+      d.info.scale_denom = 8;
+      break;
+    }
+  }
   jpeg_start_decompress(&d.info);
   d.image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height), QImage::Format_RGB32);
   if (d.image.isNull()) {
@@ -135,13 +146,14 @@ bool runEncoder(Encoder& e, const QImage& rgb, int quality) {
 
 }  // namespace
 
-bool decodeJpeg(const QByteArray& data, QImage& out, QString* error) {
+bool decodeJpeg(const QByteArray& data, QImage& out, QString* error, int leastWidth) {
   out = QImage();
   if (data.isEmpty()) {
     if (error) *error = QStringLiteral("Resim verisi boş.");
     return false;
   }
   Decoder d{};
+  d.leastWidth = leastWidth;
   d.info.err = &d.err.base;
   installErrorManager(d.err);
   const bool ok = runDecoder(d, data);

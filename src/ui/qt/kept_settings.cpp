@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPoint>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVariant>
@@ -19,6 +20,7 @@
 #include "ui/program.h"
 #include "ui/qt/event_path.h"
 #include "ui/qt/window_place.h"
+#include "ui/zoom.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ const QString kLevelKey = QStringLiteral("level");
 const QString kPlayModeKey = QStringLiteral("playMode");
 const QString kFolderKey = QStringLiteral("folder");
 const QString kPlaceKey = QStringLiteral("windowPlace");
+const QString kZoomKey = QStringLiteral("zoom");
 
 // A kept number; 0 (no handler stands for it) when missing or not a number.
 int32_t keptNumber(const QSettings& settings, const QString& key) {
@@ -80,4 +83,22 @@ void keepSettings(const QWidget* mainWindow, const QString& folder) {
   // not known then).
   settings.setValue(kPlaceKey, mainWindow->geometry().topLeft());
   if (!folder.isEmpty()) settings.setValue(kFolderKey, folder);
+}
+
+int keptZoomStep(const QWidget* mainWindow, int menuBarHeight) {
+  if (settingsFileUsable()) {
+    const QSettings settings;
+    bool ok = false;
+    const double factor = settings.value(kZoomKey).toDouble(&ok);
+    const int step = ok && settings.status() == QSettings::NoError ? zoomStepOfFactor(factor) : -1;
+    if (step >= 0) return step;
+  }
+  const QScreen* screen = mainWindow->screen();
+  return screen ? firstStartZoomStep(screen->availableGeometry().height(), menuBarHeight) : 0;
+}
+
+void keepZoomStep(int step) {
+  if (!settingsFileUsable()) return;
+  QSettings settings;
+  settings.setValue(kZoomKey, kZoomFactors[step]);
 }

@@ -18,3 +18,11 @@ QString keptFolder();
 
 // Keeps the present level, play mode, window place and dialog folder.
 void keepSettings(const QWidget* mainWindow, const QString& folder);
+
+// The zoom step kept from the last run; when none is kept, or it is damaged,
+// the first start's step for the screen the main window is on (ui/zoom),
+// given the menu bar's height at factor 1.
+int keptZoomStep(const QWidget* mainWindow, int menuBarHeight);
+
+// Keeps the present zoom step, as its factor.
+void keepZoomStep(int step);

@@ -10,19 +10,19 @@
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
 #include "ui/qt/window_place.h"
+#include "ui/qt/zoom_view.h"
+#include "ui/window_layout.h"
 #include "ui/windows.h"
 
 namespace {
 const QColor kWindowColour(255, 196, 196);
-constexpr int kPictureSize = 30;
-constexpr int kDividerX = 85;
 }  // namespace
 
 class LostPicture : public QWidget {
  public:
   LostPicture(int number, int stockPicture, QWidget* parent) : QWidget(parent), stockPicture_(stockPicture) {
     setObjectName(QStringLiteral("Image%1").arg(number));
-    resize(kPictureSize, kPictureSize);
+    resize(zoomedSize(kLostPicturePixels, kLostPicturePixels));
     hide();
   }
   // Drawn again at the next paint (a picture is drawn only once it is shown).
@@ -35,7 +35,7 @@ class LostPicture : public QWidget {
   void paintEvent(QPaintEvent*) override {
     const qreal ratio = devicePixelRatioF();
     if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
-      pixmap_ = QPixmap::fromImage(stockBitmap(stockPicture_, kPictureSize, ratio));
+      pixmap_ = QPixmap::fromImage(stockBitmap(stockPicture_, width(), ratio));
       pixmap_.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(0, 0, pixmap_);
@@ -50,11 +50,12 @@ LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
   setAttribute(Qt::WA_QuitOnClose, false);
-  setFixedSize(170, 300);
+  setFixedSize(zoomedSize(kLostWidth, kLostHeight));
   setBackgroundColour(this, kWindowColour);
 
-  placeLabel(makeLabel(this, QStringLiteral("BEYAZ"), 13, true, kMaroon), 16, 8, kDividerX - 16);
-  placeLabel(makeLabel(this, QStringLiteral("SİYAH"), 13, true, kMaroon), 96, 8, width() - 96);
+  for (const auto& [text, at] :
+       {std::pair{QStringLiteral("BEYAZ"), kWhiteHeading}, std::pair{QStringLiteral("SİYAH"), kBlackHeading}})
+    placeLabel(makeLabel(this, text, at.pixelSize, true, kMaroon), at.left, at.top, at.maxWidth);
 
   // Each piece has its own picture, showing it on silver (the dark-square
   // bitmap of its kind).
@@ -78,7 +79,8 @@ void LostPiecesWindow::syncFromRecords() {
     if (!pic) continue;
     if (rerender) pic->invalidate();
     const PictureControl& rec = windows.form3.image[n];
-    if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
+    const QPoint at = zoomedPoint(QPoint(rec.left, rec.top));
+    if (pic->pos() != at) pic->move(at);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
   if (windows.form3.visible && !isVisible()) placeBeside(this, parentWidget(), kLostPiecesPlace);
@@ -88,13 +90,31 @@ void LostPiecesWindow::syncFromRecords() {
 // The divider between the white and the black columns, on every paint.
 void LostPiecesWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setPen(QPen(kMaroon, 2));
-  p.drawLine(kDividerX, 0, kDividerX, 500);
+  p.setPen(QPen(kMaroon, zoomedLine(2)));
+  p.drawLine(zoomedPixels(kLostDividerX), 0, zoomedPixels(kLostDividerX), height());
 }
 
 void LostPiecesWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  fitOuterSize(this, QSize(170, 300));
+  fitOuterSize(this, zoomedSize(kLostWidth, kLostHeight));
+}
+
+// The window, its headings and pictures at the present zoom step, at its
+// place beside the main window when it is open.
+void LostPiecesWindow::applyZoom() {
+  setFixedSize(zoomedSize(kLostWidth, kLostHeight));
+  zoomWindowChildren(this);
+  for (LostPicture* pic : pictures_) {
+    if (!pic) continue;
+    pic->resize(zoomedSize(kLostPicturePixels, kLostPicturePixels));
+    pic->invalidate();
+  }
+  syncFromRecords();
+  if (isVisible()) {
+    placeBeside(this, parentWidget(), kLostPiecesPlace);
+    fitOuterSize(this, zoomedSize(kLostWidth, kLostHeight));
+  }
+  update();
 }
 
 // Closing only hides the window; the next capture shows it again.

@@ -20,6 +20,9 @@ class LostPiecesWindow : public QWidget {
   // window to the front again.
   void syncFromRecords();
 
+  // Draws the window at the present zoom step.
+  void applyZoom();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

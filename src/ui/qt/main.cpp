@@ -21,6 +21,7 @@
 #include "ui/qt/piece_art.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_translation.h"
+#include "ui/qt/zoom_view.h"
 #include "ui/start_up.h"
 
 namespace {
@@ -75,7 +76,10 @@ int main(int argc, char** argv) {
   // An error while the windows are created is shown, and the program ends.
   std::unique_ptr<GameWindows> gameWindows;
   try {
-    gameWindows = std::make_unique<GameWindows>([](MainWindow& form1) { restoreSettings(&form1); });
+    gameWindows = std::make_unique<GameWindows>([](MainWindow& form1) {
+      form1.setZoom(keptZoomStep(&form1, form1.designedMenuBarHeight()));
+      restoreSettings(&form1);
+    });
   } catch (const std::exception& e) {
     showHandlerError(nullptr, e.what());
     return 1;
@@ -84,8 +88,10 @@ int main(int argc, char** argv) {
   qtDialogs.setFolder(keptFolder());
   setDialogs(&qtDialogs);
   // The player's choices and the window's place are kept for the next run.
-  QObject::connect(&app, &QApplication::aboutToQuit, &app,
-                   [&gameWindows, &qtDialogs] { keepSettings(&gameWindows->form1(), qtDialogs.folder()); });
+  QObject::connect(&app, &QApplication::aboutToQuit, &app, [&gameWindows, &qtDialogs] {
+    keepSettings(&gameWindows->form1(), qtDialogs.folder());
+    keepZoomStep(zoomStep());
+  });
   // A saved game named on the command line opens once the window is up, as
   // "Dosya › Aç" opens it after its dialog.
   if (request.action == kLaunchOpenFile) {

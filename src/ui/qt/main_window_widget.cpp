@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
@@ -27,37 +28,34 @@
 #include "ui/qt/menu_keys.h"
 #include "ui/qt/turn_mark_widget.h"
 #include "ui/qt/window_place.h"
+#include "ui/qt/zoom_view.h"
+#include "ui/window_layout.h"
 #include "ui/windows.h"
 
 namespace {
 
-constexpr int kClientWidth = 513;
-constexpr int kClientHeight = 383;
-constexpr int kListItemHeight = 13;
 constexpr int kTimerMs = 100;
-// Level buttons: the first one's designed left, their designed width and the
-// distance from one to the next.
-constexpr int kRadioLeft = 416;
-constexpr int kRadioWidth = 25;
-constexpr int kRadioPitch = 32;
 constexpr int kRadioCaptionGap = 2;
+// A size the player pulled the window to is answered with a step once the
+// pulling has paused this long.
+constexpr int kFitDelayMs = 200;
 const QColor kListColour(255, 255, 202);
 const QColor kPurple(128, 0, 64);
 
-// Move-list lines are 13 pixels high, whatever the font asks for.
+// Move-list lines are 13 pixels high (zoomed), whatever the font asks for.
 class FixedHeightDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), kListItemHeight};
+    return {QStyledItemDelegate::sizeHint(option, index).width(), zoomedPixels(kMoveListLineHeight)};
   }
 };
 
 QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 template <typename W>
-W* place(W* w, int left, int top, int width, int height) {
-  w->setGeometry(left, top, width, height);
+W* place(W* w, const DesignedRect& designed) {
+  placeZoomed(w, designed);
   w->setCursor(Qt::ArrowCursor);
   return w;
 }
@@ -68,21 +66,27 @@ MainWindow::MainWindow() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("DEDIVUD"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   move(kMainWindowPlace);
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(kClientWidth, kClientHeight);
-  client->setFont(gameFont(11, false));
-  setBackgroundColour(client, kFormColour);
-  client->setCursor(Qt::ForbiddenCursor);  // over the window's own background
-  setCentralWidget(client);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  client_->setFont(gameFont(kMainFontPixels, false));
+  setZoomedFontPixels(client_, kMainFontPixels);
+  setBackgroundColour(client_, kFormColour);
+  client_->setCursor(Qt::ForbiddenCursor);  // over the window's own background
+  setCentralWidget(client_);
 
-  buildControls(client);
+  buildControls(client_);
   buildMenus();
   addMenuShortcuts(this);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  designedMenuFont_ = menuBar()->font();
+  menuBarHeight_ = menuBar()->sizeHint().height();
+  fitTimer_ = new QTimer(this);
+  fitTimer_->setSingleShot(true);
+  fitTimer_->setInterval(kFitDelayMs);
+  connect(fitTimer_, &QTimer::timeout, this, &MainWindow::fitZoomToSize);
+  applyZoom();
 
   // A tick while level 4 thinks on only asks whether its move is ready: when
   // it still thinks afterwards, nothing has changed and nothing is redrawn.
@@ -99,25 +103,25 @@ MainWindow::MainWindow() {
 
 void MainWindow::buildControls(QWidget* client) {
   board_ = new BoardWidget(client);
-  board_->move(40, 31);
 
   // File letters under the board and rank numbers beside it.
+  const auto label = [client](const QString& text, const DesignedLabel& at, const QColor& colour) {
+    QLabel* l = makeLabel(client, text, at.pixelSize, true, colour);
+    placeLabel(l, at.left, at.top, at.maxWidth);
+    return l;
+  };
   for (int i = 0; i < 8; ++i) {
-    QLabel* file = makeLabel(client, QString(QChar('A' + i)), 16, true, Qt::black);
-    file->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-    placeLabel(file, 56 + 40 * i, 352, 40);
-    QLabel* rank = makeLabel(client, QString(QChar('1' + i)), 16, true, Qt::black);
-    rank->setObjectName(QStringLiteral("Label%1").arg(9 + i));
-    placeLabel(rank, 24, 320 - 40 * i, 16);
+    label(QString(QChar('A' + i)), fileLabel(i), Qt::black)->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    label(QString(QChar('1' + i)), rankLabel(i), Qt::black)->setObjectName(QStringLiteral("Label%1").arg(9 + i));
   }
-  placeLabel(makeLabel(client, QStringLiteral("oyun sırası "), 16, true, kMaroon), 400, 24, kClientWidth - 400);
+  label(QStringLiteral("oyun sırası "), kTurnCaption, kMaroon);
   // Whose turn it is, in the free room between the board and the caption.
   turnMark_ = new TurnMarkWidget(client);
-  turnMark_->setGeometry(363, 24, 400 - 363, 24);
-  placeLabel(makeLabel(client, QStringLiteral("DÜZEY"), 13, true, kPurple), 352, 8, 416 - 352);
-  placeLabel(makeLabel(client, QStringLiteral("Yardım :"), 13, true, kMaroon), 248, 8, 312 - 248);
+  placeZoomed(turnMark_, kTurnMark);
+  label(QStringLiteral("DÜZEY"), kLevelCaption, kPurple);
+  label(QStringLiteral("Yardım :"), kHintCaption, kMaroon);
 
-  listBox1_ = place(new QListWidget(client), 376, 48, 129, 305);
+  listBox1_ = place(new QListWidget(client), kMoveList);
   listBox1_->setObjectName(QStringLiteral("ListBox1"));
   listBox1_->setSelectionMode(QAbstractItemView::NoSelection);  // the records select
   listBox1_->setUniformItemSizes(true);
@@ -126,22 +130,23 @@ void MainWindow::buildControls(QWidget* client) {
   listBox1_->setTextElideMode(Qt::ElideNone);
   // Narrow letters, so that the spaced-out columns of the lines fit.
   QFont listFont(QStringLiteral("DejaVu Sans Condensed"));
-  listFont.setPixelSize(11);
+  listFont.setPixelSize(kMoveListFontPixels);
   listBox1_->setFont(listFont);
+  setZoomedFontPixels(listBox1_, kMoveListFontPixels);
   QPalette pal = listBox1_->palette();
   pal.setColor(QPalette::Base, kListColour);
   listBox1_->setPalette(pal);
   connect(listBox1_, &QListWidget::clicked, this,
           [this](const QModelIndex& index) { runHandler(this, [&] { ListBox1Click(index.row()); }); });
 
-  auto* button1 = place(new QPushButton(client), 312, 8, 27, 17);
+  auto* button1 = place(new QPushButton(client), kHintButton);
   button1->setObjectName(QStringLiteral("Button1"));
   button1->setToolTip(QStringLiteral("Yardım al (Ctrl+H)"));  // the menu item's caption and key
   connect(button1, &QPushButton::clicked, this, [this] { runHandler(this, Yardmal1Click); });
-  auto* button2 = place(new QPushButton(QStringLiteral("Geri Hamle"), client), 376, 360, 65, 17);
+  auto* button2 = place(new QPushButton(QStringLiteral("Geri Hamle"), client), kTakeBackButton);
   button2->setObjectName(QStringLiteral("Button2"));
   connect(button2, &QPushButton::clicked, this, [this] { runHandler(this, Button2Click); });
-  auto* button3 = place(new QPushButton(QStringLiteral("Başlat"), client), 448, 360, 57, 17);
+  auto* button3 = place(new QPushButton(QStringLiteral("Başlat"), client), kNewGameButton);
   button3->setObjectName(QStringLiteral("Button3"));
   connect(button3, &QPushButton::clicked, this, [this] { runHandler(this, Button3Click); });
 
@@ -153,20 +158,13 @@ void MainWindow::buildControls(QWidget* client) {
     auto* radio = new QRadioButton(captions[n - 1], client);
     radio->setObjectName(QStringLiteral("RadioButton%1").arg(n));
     radio->setLayoutDirection(Qt::RightToLeft);
-    // Each caption stands close to its own circle, the wider gap before it,
-    // so that no caption is read as the next circle's.
-    radio->setStyleSheet(QStringLiteral("QRadioButton { spacing: %1px; }").arg(kRadioCaptionGap));
-    // The designed 25 pixels are too narrow for this style's indicator and
-    // caption: the button grows to the left, its circle stays in place, but
-    // never beyond its neighbour's right end, so that no button takes the
-    // clicks meant for another one.
-    const int width = std::clamp(radio->sizeHint().width(), kRadioWidth, kRadioPitch);
-    place(radio, kRadioLeft + kRadioPitch * (n - 1) + kRadioWidth - width, 8, width, 17);
+    radio->setCursor(Qt::ArrowCursor);
     radio->setAutoExclusive(false);
     connect(radio, &QRadioButton::clicked, this, [this, click = clicks[n - 1]] { runHandler(this, click); });
     radio_[n] = radio;
   }
   radio_[4]->hide();
+  indicatorSize_ = radio_[1]->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio_[1]);
 
   setTabOrder(board_, listBox1_);
   setTabOrder(listBox1_, button2);
@@ -212,6 +210,16 @@ void MainWindow::buildMenus() {
   seviye3_ = tick(item(levels, QStringLiteral("&3.seviye"), "seviye3", seviye3Click));
   item(options, QStringLiteral("&Geri hamle"), "Gerihamle1", Gerihamle1Click);
   item(options, QStringLiteral("&Yardım al"), "Yardmal1", Yardmal1Click);
+  // The whole game drawn larger or smaller, a step at a time.
+  options->addSeparator();
+  const auto zoomItem = [this, options](const QString& caption, const char* name, int (*step)()) {
+    QAction* action = options->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, step] { setZoom(step()); });
+  };
+  zoomItem(QStringLiteral("Büyü&t"), "Buyut1", [] { return largerZoomStep(zoomStep()); });
+  zoomItem(QStringLiteral("Küçü&lt"), "Kucult1", [] { return smallerZoomStep(zoomStep()); });
+  zoomItem(QStringLiteral("&Normal boyut"), "NormalBoyut1", [] { return 0; });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
   QAction* helpItem = help->addAction(QStringLiteral("&Yardım"));
@@ -223,6 +231,96 @@ void MainWindow::buildMenus() {
       form4_->activateWindow();
     }
   });
+}
+
+void MainWindow::setZoom(int step) {
+  if (step != zoomStep()) {
+    setZoomStep(step);
+    applyZoom();
+    if (form2_) form2_->applyZoom();
+    if (form3_) form3_->applyZoom();
+    if (form4_) form4_->applyZoom();
+    syncFromRecords();
+  } else if (size() != windowSizeNow()) {
+    resize(windowSizeNow());
+  }
+  if (isVisible()) keepOnScreen(this);
+}
+
+QSize MainWindow::windowSizeNow() const {
+  const WindowSize size = mainWindowSizeAt(zoomStep(), menuBarHeight_);
+  return {size.width, size.height};
+}
+
+// Everything of this window at the present step: the menus' font, the client
+// area and every control in it, and the window's own size.
+void MainWindow::applyZoom() {
+  QFont menuFont = designedMenuFont_;
+  if (menuFont.pixelSize() > 0) {
+    menuFont.setPixelSize(zoomedPixels(menuFont.pixelSize()));
+  } else {
+    menuFont.setPointSizeF(menuFont.pointSizeF() * zoomFactor());
+  }
+  menuBar()->setFont(menuFont);
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(menuFont);
+  menuBar()->setFixedHeight(zoomedPixels(menuBarHeight_));
+
+  client_->setFixedSize(zoomedSize(kMainClientWidth, kMainClientHeight));
+  setZoomedFontPixels(client_, kMainFontPixels);
+  zoomWindowChildren(client_);
+  board_->move(zoomedPoint(QPoint(kBoardFrame.left, kBoardFrame.top)));
+  board_->applyZoom();
+  placeLevelButtons();
+  listBox1_->doItemsLayout();
+  turnMark_->update();
+
+  const WindowSize smallest = mainWindowSizeAt(0, menuBarHeight_);
+  setMinimumSize(smallest.width, smallest.height);
+  if (size() != windowSizeNow()) resize(windowSizeNow());
+}
+
+// The level buttons, caption left of the circle. The designed width is too
+// narrow for this style's indicator and caption: a button grows to the left,
+// its circle stays in place, but never beyond its neighbour's right end, so
+// that no button takes the clicks meant for another one. Larger steps draw
+// the circle larger too.
+void MainWindow::placeLevelButtons() {
+  // Each caption stands close to its own circle, the wider gap before it, so
+  // that no caption is read as the next circle's.
+  QString sheet = QStringLiteral("QRadioButton { spacing: %1px; }").arg(zoomedPixels(kRadioCaptionGap));
+  if (zoomStep() != 0) {
+    const int indicator = zoomedPixels(indicatorSize_);
+    sheet += QStringLiteral(" QRadioButton::indicator { width: %1px; height: %1px; }").arg(indicator);
+  }
+  for (int n = 1; n <= 4; ++n) {
+    QRadioButton* radio = radio_[n];
+    radio->setStyleSheet(sheet);
+    radio->setFont(client_->font());  // a style sheet keeps the font it was given
+    const QRect designed = zoomedRect(levelButton(n));
+    const int pitch = zoomedPixels(levelButton(n + 1).left) - zoomedPixels(levelButton(n).left);
+    const int width = std::clamp(radio->sizeHint().width(), designed.width(), pitch);
+    radio->setGeometry(designed.right() + 1 - width, designed.top(), width, designed.height());
+  }
+}
+
+// The player pulled the window's corner or maximized it: the largest step
+// that fits the new size, at that step's exact size. A maximized window is
+// first given back its own size by the window manager.
+void MainWindow::fitZoomToSize() {
+  const int step = pendingStep_ >= 0 ? pendingStep_ : zoomStepFitting({width(), height()}, menuBarHeight_);
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    pendingStep_ = step;
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    fitTimer_->start();
+    return;
+  }
+  pendingStep_ = -1;
+  setZoom(step);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (size() != windowSizeNow() || pendingStep_ >= 0) fitTimer_->start();
 }
 
 void MainWindow::setCompanions(HelpWindow* form4, LostPiecesWindow* form3, CheckNoticeWindow* form2) {
@@ -321,6 +419,9 @@ GameWindows::GameWindows(const std::function<void(MainWindow&)>& beforeShow) {
   Form2FormCreate();
   form1_->setCompanionMaker([this] { makeCompanions(); });
   if (beforeShow) beforeShow(*form1_);
+  // The place is the window's inside, as it is designed and kept (a move
+  // before the first showing would place the frame there).
+  form1_->setGeometry(QRect(form1_->pos(), form1_->size()));
   form1_->syncFromRecords();
   form1_->show();
   keepOnScreen(form1_.get());

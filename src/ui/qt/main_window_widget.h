@@ -3,6 +3,7 @@
 // single syncFromRecords() makes all the game's windows match the records.
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -21,6 +22,7 @@ class QAction;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class TurnMarkWidget;
 
 class MainWindow : public QMainWindow {
@@ -38,17 +40,36 @@ class MainWindow : public QMainWindow {
 
   BoardWidget* board() const { return board_; }
 
+  // Draws every window at a zoom step (ui/zoom), the main window at that
+  // step's exact size, and redraws at once; the game is left as it is.
+  void setZoom(int step);
+  // The menu bar's height at factor 1, which the window's size at a step
+  // counts.
+  int designedMenuBarHeight() const { return menuBarHeight_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   // Escape, wherever the focus is in this window, lets the chosen piece go.
   // (A shortcut would also take Escape from the check notice, a tool window
   // of this one, whose OK it presses.)
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void buildControls(QWidget* client);
   void buildMenus();
   void syncList();
+  void applyZoom();
+  void placeLevelButtons();
+  void fitZoomToSize();
+  QSize windowSizeNow() const;
+
+  QWidget* client_ = nullptr;
+  QFont designedMenuFont_;
+  int menuBarHeight_ = 0;
+  int indicatorSize_ = 0;  // the level buttons' circle at factor 1
+  QTimer* fitTimer_ = nullptr;
+  int pendingStep_ = -1;  // chosen for a maximized window, applied once it is not
 
   BoardWidget* board_ = nullptr;
   QListWidget* listBox1_ = nullptr;

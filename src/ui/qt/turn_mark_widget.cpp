@@ -6,6 +6,7 @@
 #include "game/types.h"
 #include "ui/program.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/zoom_view.h"
 #include "ui/windows.h"
 
 namespace {
@@ -18,9 +19,9 @@ constexpr int kSmallestFont = 7;
 // The largest font from kLargestFont down in which `text` fits `box`, in two
 // lines at most.
 QFont fittingFont(const QString& text, const QRect& box) {
-  QFont font = gameFont(kLargestFont, false);
+  QFont font = gameFont(zoomedPixels(kLargestFont), false);
   for (int px = kLargestFont; px > kSmallestFont; --px) {
-    font.setPixelSize(px);
+    font.setPixelSize(zoomedPixels(px));
     const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | Qt::AlignCenter, text);
     if (need.width() <= box.width() && need.height() <= box.height()) break;
   }
@@ -53,10 +54,11 @@ void TurnMarkWidget::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   QRect box = rect();
   if (!gameOver_ && (side_ == kWhite || side_ == kBlack)) {
-    painter.setPen(QPen(Qt::black, 1));
+    const qreal f = zoomFactor();
+    painter.setPen(QPen(Qt::black, f));
     painter.setBrush(side_ == kWhite ? QColor(Qt::white) : QColor(Qt::black));
-    painter.drawEllipse(QRectF((width() - kDisc) / 2.0, 1.5, kDisc, kDisc));
-    box.setTop(kDisc + kGap);
+    painter.drawEllipse(QRectF((width() - kDisc * f) / 2.0, 1.5 * f, kDisc * f, kDisc * f));
+    box.setTop(zoomedPixels(kDisc + kGap));
   }
   painter.setFont(fittingFont(text_, box));
   painter.setPen(kMaroon);

@@ -4,9 +4,13 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QRect>
 #include <QSize>
 #include <QTimer>
+#include <QVariant>
 #include <QWidget>
+
+#include "ui/qt/zoom_view.h"
 
 QFont gameFont(int pixelSize, bool bold) {
   QFont f(QStringLiteral("DejaVu Sans"));
@@ -25,6 +29,7 @@ void setBackgroundColour(QWidget* w, const QColor& colour) {
 QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour) {
   auto* label = new QLabel(text, parent);
   label->setFont(gameFont(pixelSize, bold));
+  setZoomedFontPixels(label, pixelSize);
   QPalette pal = label->palette();
   pal.setColor(QPalette::WindowText, colour);
   label->setPalette(pal);
@@ -33,14 +38,29 @@ QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold
 }
 
 void placeLabel(QLabel* label, int left, int top, int maxWidth) {
-  label->move(left, top);
+  label->setProperty("designedLabel", QRect(left, top, maxWidth, 0));
+  if (const QVariant px = label->property("designedFontPixels"); px.isValid()) setZoomedFontPixels(label, px.toInt());
+  label->move(zoomedPoint(QPoint(left, top)));
   label->adjustSize();
+  maxWidth = zoomedPixels(maxWidth);
   QFont f = label->font();
   while (label->width() > maxWidth && f.pixelSize() > 6) {
     f.setPixelSize(f.pixelSize() - 1);
     label->setFont(f);
     label->adjustSize();
   }
+}
+
+void replaceLabel(QLabel* label) {
+  const QVariant place = label->property("designedLabel");
+  if (!place.isValid()) return;
+  const QRect r = place.toRect();
+  placeLabel(label, r.left(), r.top(), r.width());
+}
+
+void zoomWindowChildren(QWidget* root) {
+  zoomChildren(root);
+  for (QLabel* label : root->findChildren<QLabel*>()) replaceLabel(label);
 }
 
 namespace {

@@ -20,8 +20,16 @@ QFont gameFont(int pixelSize, bool bold);
 void setBackgroundColour(QWidget* w, const QColor& colour);
 QLabel* makeLabel(QWidget* parent, const QString& text, int pixelSize, bool bold, const QColor& colour);
 // Sizes the label to its text at (left, top); a text wider than maxWidth gets
-// a smaller font, so that nothing is clipped by the label's parent.
+// a smaller font, so that nothing is clipped by the label's parent. The
+// place is the designed one, zoomed (ui/qt/zoom_view), and kept for
+// replaceLabel.
 void placeLabel(QLabel* label, int left, int top, int maxWidth);
+// Places a label again at its kept place, at the present zoom step; a label
+// never placed is left alone.
+void replaceLabel(QLabel* label);
+// Every child of `root` at the present zoom step: the controls placed by
+// their designed rectangles and fonts (ui/qt/zoom_view) and the captions.
+void zoomWindowChildren(QWidget* root);
 
 // Makes the whole window `outer` large, frame and caption included, once the
 // window system has framed it (a window without a frame keeps `outer` as its

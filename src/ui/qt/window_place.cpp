@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/qt/zoom_view.h"
+
 namespace {
 
 // A window manager frames a new window within a few hundred milliseconds, or
@@ -65,7 +67,7 @@ void keepOnScreen(QWidget* window) { keepOnScreenFramed(window, {}, kFrameTries)
 
 void placeBeside(QWidget* window, const QWidget* mainWindow, QPoint designedPlace) {
   const QPoint mainPlace = mainWindow ? mainWindow->geometry().topLeft() : kMainWindowPlace;
-  window->setGeometry(QRect(mainPlace + designedPlace - kMainWindowPlace, window->size()));
+  window->setGeometry(QRect(mainPlace + zoomedPoint(designedPlace - kMainWindowPlace), window->size()));
   // Until it is framed, a side window is taken to get the main window's frame.
   keepOnScreenFramed(window, mainWindow ? frameOf(mainWindow, {}) : QMargins(), kFrameTries);
 }
