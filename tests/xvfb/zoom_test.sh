@@ -43,27 +43,33 @@ waitFor 10 squareFilled e4 || fail "e4 shows no piece at 2"
 kill $pid
 wait $pid 2>/dev/null || true
 
-# Thirteen full moves of knights going out and back, which leave them out:
-# 2 header lines and 3 lines a full move, the last one blank, so that line 40
+# Thirteen full moves of pawns, a step each (no position comes again): 2
+# header lines and 3 lines a full move, the last one blank, so that line 40
 # (Black's of full move 13) is the last but one of the list, which is
-# scrolled to its end. A click on it takes back full move 13: the knights
+# scrolled to its end. A click on it takes back full move 13: the g-pawns
 # are home again.
-game_file=$work/knights.oyk
+game_file=$work/pawns.oyk
 printf '     TA\336        ILK SON \r\n    --------       ------ -------- \r\n' >"$game_file"
-for m in $(seq 13); do
-  if [ $((m % 2)) = 1 ]; then w=G1-F3 b=G8-F6; else w=F3-G1 b=F6-G8; fi
-  printf '%d-      at(2)     %s\r\n         at(2)     %s\r\n    \r\n' $m $w $b >>"$game_file"
+m=0
+for f in A B C D E F G; do
+  i=$(($(printf '%d' "'$f") - 64))
+  for step in 1 2; do
+    m=$((m + 1))
+    [ $m -le 13 ] || break
+    printf '%d- piyon(%d)     %s%d-%s%d\r\n    piyon(%d)     %s%d-%s%d\r\n    \r\n' \
+      $m $i $f $((step + 1)) $f $((step + 2)) $i $f $((8 - step)) $f $((7 - step)) >>"$game_file"
+  done
 done
 startGame "$game_file"
 waitFor 5 placeSettled || fail "the window does not come to rest"
 locateBoard
-waitFor 10 squareEmptied g8 || fail "the long game was not replayed"
+waitFor 10 squareFilled g3 || fail "the long game was not replayed"
 # Line n (from 0) of 41, counted up from the list's bottom edge (1 pixel of
 # frame), 13 pixels a line at factor 1.
 listBottom=$((clientTop + $(z $((48 + 305))) - 1))
 lineY=$((listBottom - $(z $(((41 - 39) * 13))) + $(z 6)))
 xdotool mousemove $((clientLeft + $(z 420))) $lineY click 1
-waitFor 10 squareFilled g8 || fail "the click on line 40 did not take back to full move 12"
-squareEmptied f6 || fail "f6 is not empty after the click on line 40"
+waitFor 10 squareEmptied g3 || fail "the click on line 40 did not take back to full move 12"
+squareFilled g2 && squareEmptied g6 || fail "the g-pawns are not home after the click on line 40"
 import -window root "$work/zoom.png"
 echo "PASS: first start at $firstSize, Ctrl+0 513 x 402, a drag at 2, the step kept, line 40 clicked"
