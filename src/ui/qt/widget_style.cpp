@@ -7,6 +7,9 @@
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
+
+#include "ui/qt/window_manager.h"
 
 QFont gameFont(int pixelSize, bool bold) {
   QFont f(QStringLiteral("DejaVu Sans"));
@@ -50,9 +53,8 @@ constexpr int kFrameTryMs = 20;  // half a second, or there is none
 
 void fitOuterSizeLater(QWidget* window, const QSize& outer, int delayMs, int triesLeft) {
   QTimer::singleShot(delayMs, window, [window, outer, triesLeft] {
-    const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) {
-      window->setFixedSize(outer - frame);
+    if (const std::optional<QMargins> frame = frameAround(window)) {
+      window->setFixedSize(outer.shrunkBy(*frame));
     } else if (triesLeft > 0 && window->isVisible()) {
       // Not framed yet: look again shortly, so that the size never depends
       // on how fast the window manager is.

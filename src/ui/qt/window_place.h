@@ -20,9 +20,11 @@ inline constexpr QPoint kHelpWindowPlace(443, 84);
 // area keeps its top-left corner in it, so that its caption can be reached.
 QRect fitInto(const QRect& window, const QRect& area);
 
-// Moves a top-level window just enough that it lies, frame included, on the
-// available area of its screen. A window the window manager has not framed
-// yet is fitted again once it has been.
+// Keeps a top-level window at the place it has now (as it was asked for, not
+// as a window manager may report it for a moment while it frames it), moved
+// just enough that it lies, frame included, on the available area of its
+// screen. A window the window manager has not framed yet is fitted again
+// once it has been.
 void keepOnScreen(QWidget* window);
 
 // Moves a side window to its designed place measured from where `mainWindow`
