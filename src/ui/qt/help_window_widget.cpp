@@ -106,7 +106,10 @@ void HelpTopicLabel::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMoved();
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A tool window of the main window when it has one: it stays above the board
+// while it is open, as the captured pieces do, and a click on the board does
+// not bring those up over it.
+HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, mainWindow ? Qt::Tool : Qt::Window) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
   setFixedSize(kWindowWidth, kWindowHeight);

@@ -46,7 +46,8 @@ class LostPicture : public QWidget {
   QPixmap pixmap_;
 };
 
-LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
+LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow, const QWidget* helpWindow)
+    : QWidget(mainWindow, Qt::Tool), helpWindow_(helpWindow) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -81,8 +82,8 @@ void LostPiecesWindow::syncFromRecords() {
     if (pic->pos() != QPoint(rec.left, rec.top)) pic->move(rec.left, rec.top);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
-  if (windows.form3.visible && !isVisible()) placeBeside(this, parentWidget(), kLostPiecesPlace);
-  bringForward(this, windows.form3.visible, windows.form3.timesShown, timesShown_);
+  if (windows.form3.visible && !isVisible()) placeClearOfHelp(this, parentWidget(), kLostPiecesPlace, helpWindow_);
+  bringForward(this, windows.form3.visible, windows.form3.timesShown, timesShown_, helpWindow_);
 }
 
 // The divider between the white and the black columns, on every paint.

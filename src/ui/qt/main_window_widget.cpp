@@ -329,10 +329,10 @@ GameWindows::GameWindows(const std::function<void(MainWindow&)>& beforeShow) {
 
 void GameWindows::makeCompanions() {
   if (form4_) return;
-  form4_ = std::make_unique<HelpWindow>();
+  form4_ = std::make_unique<HelpWindow>(form1_.get());
   form4_->setAttribute(Qt::WA_QuitOnClose, false);
   form4_->setMainWindow(form1_.get());
-  form3_ = std::make_unique<LostPiecesWindow>(form1_.get());
+  form3_ = std::make_unique<LostPiecesWindow>(form1_.get(), form4_.get());
   form2_ = std::make_unique<CheckNoticeWindow>(form1_.get());
   form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());
   form1_->syncFromRecords();

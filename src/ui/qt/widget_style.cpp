@@ -67,7 +67,7 @@ void fitOuterSizeLater(QWidget* window, const QSize& outer, int delayMs, int tri
 
 void fitOuterSize(QWidget* window, const QSize& outer) { fitOuterSizeLater(window, outer, 0, kFrameTries); }
 
-void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen) {
+void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen, const QWidget* keepUncovered) {
   const bool again = timesShown != seen;
   seen = timesShown;
   if (!shown) {
@@ -76,7 +76,8 @@ void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen
   }
   if (!window->isVisible()) {
     window->show();
-  } else if (again) {
+  } else if (again && !(keepUncovered && keepUncovered->isVisible() &&
+                        window->frameGeometry().intersects(keepUncovered->frameGeometry()))) {
     window->raise();
   }
 }

@@ -17,6 +17,10 @@ namespace {
 // seconds, so the window is looked at for three.
 constexpr int kFrameTries = 150;
 constexpr int kFrameTryMs = 20;
+// Between the main window and a side window beside it, as the captured
+// pieces are designed.
+constexpr int kWindowGap = 8;
+
 // The frame around the window's inside, if it is known: none for a window
 // without one, the window manager's once it has framed the window.
 std::optional<QMargins> knownFrame(const QWidget* window) {
@@ -63,6 +67,17 @@ void keepOnScreenFramed(QWidget* window, QPoint place, QMargins frameGuess, int 
 // Until it is framed, a side window is taken to get the main window's frame.
 QMargins sideWindowFrameGuess(const QWidget* mainWindow) { return mainWindow ? frameOf(mainWindow, {}) : QMargins(); }
 
+// Moves a side window, not shown yet and of frame `frame`, to the first of
+// `places` (where its inside would start) at which it lies on the screen
+// clear of `keepClear`.
+void placeFirstClear(QWidget* window, QMargins frame, const std::vector<QPoint>& places, const QRect& keepClear) {
+  std::vector<QRect> outer;
+  for (const QPoint& place : places) outer.push_back(QRect(place, window->size()) + frame);
+  const QRect area = availableAround(window, outer.front());
+  const QRect chosen = firstClearPlace(outer, area, keepClear) - frame;
+  keepOnScreenFramed(window, chosen.topLeft(), frame, kFrameTries);
+}
+
 }  // namespace
 
 QRect fitInto(const QRect& window, const QRect& area) {
@@ -72,6 +87,14 @@ QRect fitInto(const QRect& window, const QRect& area) {
   return fitted;
 }
 
+QRect firstClearPlace(const std::vector<QRect>& places, const QRect& area, const QRect& keepClear) {
+  for (const QRect& place : places) {
+    const QRect upOrDown(place.left(), fitInto(place, area).top(), place.width(), place.height());
+    if (area.contains(upOrDown) && !upOrDown.intersects(keepClear)) return upOrDown;
+  }
+  return places.empty() ? QRect() : fitInto(places.front(), area);
+}
+
 void keepOnScreen(QWidget* window) { keepOnScreenFramed(window, window->geometry().topLeft(), {}, kFrameTries); }
 
 void placeBeside(QWidget* window, const QWidget* mainWindow, QPoint designedPlace) {
@@ -79,3 +102,25 @@ void placeBeside(QWidget* window, const QWidget* mainWindow, QPoint designedPlac
   keepOnScreenFramed(window, mainPlace + designedPlace - kMainWindowPlace, sideWindowFrameGuess(mainWindow),
                      kFrameTries);
 }
+
+void placeOffBoard(QWidget* window, const QWidget* mainWindow, const QRect& board, const QRect& list) {
+  const QMargins frame = frameOf(window, sideWindowFrameGuess(mainWindow));
+  const int top = mainWindow->geometry().top() + kCheckNoticePlace.y() - kMainWindowPlace.y();
+  const int leftOfMain = mainWindow->frameGeometry().left() - kWindowGap - frame.right() - window->width();
+  placeFirstClear(window, frame, {{list.left() + frame.left(), top}, {leftOfMain, top}}, board);
+}
+
+void placeClearOfHelp(QWidget* window, const QWidget* mainWindow, QPoint designedPlace, const QWidget* helpWindow) {
+  if (!mainWindow || !helpWindow || !helpWindow->isVisible()) {
+    placeBeside(window, mainWindow, designedPlace);
+    return;
+  }
+  const QMargins frame = frameOf(window, sideWindowFrameGuess(mainWindow));
+  const QPoint designed = mainWindow->geometry().topLeft() + designedPlace - kMainWindowPlace;
+  const QRect help = helpWindow->frameGeometry();
+  const int rightOfHelp = help.right() + 1 + kWindowGap + frame.left();
+  const int leftOfMain = mainWindow->frameGeometry().left() - kWindowGap - frame.right() - window->width();
+  placeFirstClear(window, frame, {designed, {rightOfHelp, designed.y()}, {leftOfMain, designed.y()}}, help);
+}
+
+QRect screenRect(const QWidget* widget) { return {widget->mapToGlobal(QPoint()), widget->size()}; }
