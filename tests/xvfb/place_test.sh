@@ -5,13 +5,17 @@
 #   the main window at its designed place, left of it with the main window in
 #   the lower right corner;
 # - the captured pieces open beside the main window, and a later capture
-#   does not bring them up over the help window the player opened over them.
+#   does not bring them up over the help window the player opened over them;
+# - the help window and the captured pieces offer no maximize button (openbox
+#   shows one beside every minimize button: they offer neither).
 #   place_test.sh GAME WORKDIR
 set -eu
 . "$(dirname "$0")/window_lib.sh"
 startInXServer 1024x768 "$@"
 
 boardRect() { echo "$boardLeft" "$boardTop" $((boardLeft + 320)) $((boardTop + 320)); }
+# No maximize (nor minimize) among what the window manager lets the player do.
+offersNoMaximize() { ! xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q 'MAXIMIZE\|MINIMIZE'; }
 # Moves the main window so that its outer corner is at ($1, $2), and waits
 # for it to stand there.
 moveMainWindow() {
@@ -61,6 +65,9 @@ rectsMeet $(outerRect "$help") $(outerRect "$lost") || fail "the help window doe
 drag e4 d5
 waitFor 10 squareEmptied d8 || fail "Black did not take back on d5 again"
 stacksAbove "$help" "$lost" || fail "a capture brought the captured pieces over the help window ($(stacking | tr '\n' ' '))"
+for window in "$help" "$lost"; do
+  offersNoMaximize "$window" || fail "$(xdotool getwindowname "$window") offers: $(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)"
+done
 import -window root "$work/help.png"
 xdotool windowactivate --sync "$help" key Escape
 waitFor 5 sh -c '! xdotool search --onlyvisible --name "^YARDIM$"' || fail "Escape leaves the help window open"

@@ -19,6 +19,7 @@
 #include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_manager.h"
 #include "ui/qt/window_place.h"
 #include "ui/windows.h"
 
@@ -113,6 +114,7 @@ HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, mainWindow ? Q
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
   setFixedSize(kWindowWidth, kWindowHeight);
+  offerNoMaximize(this);
   setFont(gameFont(kFontPixels, false));
   setBackgroundColour(this, kFormColour);
 

@@ -9,6 +9,7 @@
 #include "ui/program.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_manager.h"
 #include "ui/qt/window_place.h"
 #include "ui/windows.h"
 
@@ -52,6 +53,7 @@ LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow, const QWidget* helpWindo
   setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(170, 300);
+  offerNoMaximize(this);
   setBackgroundColour(this, kWindowColour);
 
   placeLabel(makeLabel(this, QStringLiteral("BEYAZ"), 13, true, kMaroon), 16, 8, kDividerX - 16);

@@ -32,6 +32,19 @@ QByteArray propertyOf(xcb_connection_t* connection, xcb_window_t window, xcb_ato
   return {static_cast<const char*>(xcb_get_property_value(reply.get())), xcb_get_property_value_length(reply.get())};
 }
 
+// Whether the running window manager calls itself Openbox (its check window's
+// name, as the window manager specification has it).
+bool underOpenbox(xcb_connection_t* connection) {
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  const QByteArray check =
+      propertyOf(connection, root, atomNamed(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+  if (check.size() != sizeof(xcb_window_t)) return false;
+  xcb_window_t manager = XCB_WINDOW_NONE;
+  std::memcpy(&manager, check.constData(), sizeof manager);
+  return propertyOf(connection, manager, atomNamed(connection, "_NET_WM_NAME"), atomNamed(connection, "UTF8_STRING")) ==
+         "Openbox";
+}
+
 xcb_connection_t* x11Connection() {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   return x11 ? x11->connection() : nullptr;
@@ -63,4 +76,21 @@ std::optional<QMargins> frameAround(const QWidget* window) {
   const qreal ratio = window->devicePixelRatioF();
   auto scaled = [ratio](uint32_t pixels) { return qCeil(pixels / ratio); };
   return QMargins(scaled(side[0]), scaled(side[2]), scaled(side[1]), scaled(side[3]));
+}
+
+void offerNoMaximize(QWidget* window) {
+  // A tool window goes with the main window; only a window of its own may be
+  // minimized by itself.
+  Qt::WindowFlags flags = window->windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (window->windowType() == Qt::Window) flags |= Qt::WindowMinimizeButtonHint;
+  window->setWindowFlags(flags);
+  xcb_connection_t* connection = x11Connection();
+  if (!connection || !underOpenbox(connection)) return;
+  // Qt writes the window's type when it creates the native window and not
+  // when it shows it: written after, it stays.
+  const auto native = static_cast<xcb_window_t>(window->winId());
+  const xcb_atom_t toolBar = atomNamed(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR");
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, native, atomNamed(connection, "_NET_WM_WINDOW_TYPE"),
+                      XCB_ATOM_ATOM, 32, 1, &toolBar);
 }
