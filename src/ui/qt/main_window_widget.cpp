@@ -110,10 +110,12 @@ void MainWindow::buildControls(QWidget* client) {
     rank->setObjectName(QStringLiteral("Label%1").arg(9 + i));
     placeLabel(rank, 24, 320 - 40 * i, 16);
   }
-  placeLabel(makeLabel(client, QStringLiteral("oyun sırası "), 16, true, kMaroon), 400, 24, kClientWidth - 400);
-  // Whose turn it is, in the free room between the board and the caption.
-  turnMark_ = new TurnMarkWidget(client);
-  turnMark_->setGeometry(363, 24, 400 - 363, 24);
+  QLabel* turnCaption = makeLabel(client, QStringLiteral("oyun sırası "), 16, true, kMaroon);
+  placeLabel(turnCaption, 400, 24, kClientWidth - 400);
+  // Whose turn it is, in the free room between the board and the caption;
+  // how the game ended, over the caption.
+  turnMark_ = new TurnMarkWidget(client, turnCaption);
+  turnMark_->setGeometry(363, 24, kClientWidth - 363, 24);
   placeLabel(makeLabel(client, QStringLiteral("DÜZEY"), 13, true, kPurple), 352, 8, 416 - 352);
   placeLabel(makeLabel(client, QStringLiteral("Yardım :"), 13, true, kMaroon), 248, 8, 312 - 248);
 
