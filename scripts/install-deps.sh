@@ -4,7 +4,7 @@
 # Only missing packages are installed, so a second run takes a moment.
 set -eu
 
-PACKAGES="build-essential cmake pkg-config qt6-base-dev libjpeg62-turbo-dev \
+PACKAGES="build-essential cmake pkg-config qt6-base-dev libxcb1-dev libjpeg62-turbo-dev \
 fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
 openbox x11-utils clang-format qt6-translations-l10n"
 # Extra packages for one command (the fuzz target needs clang's runtime).

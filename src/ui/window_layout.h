@@ -24,10 +24,10 @@ inline constexpr DesignedRect kBoardFrame{40, 31, 321, 321};  // GroupBox1
 inline constexpr DesignedRect kMoveList{376, 48, 129, 305};   // ListBox1
 inline constexpr int kMoveListLineHeight = 13;
 inline constexpr int kMoveListFontPixels = 11;
-inline constexpr DesignedRect kHintButton{312, 8, 27, 17};        // Button1
-inline constexpr DesignedRect kTakeBackButton{376, 360, 65, 17};  // Button2 "Geri Hamle"
-inline constexpr DesignedRect kNewGameButton{448, 360, 57, 17};   // Button3 "Başlat"
-inline constexpr DesignedRect kTurnMark{363, 24, 37, 24};         // between the board and "oyun sırası"
+inline constexpr DesignedRect kHintButton{312, 8, 27, 17};                     // Button1
+inline constexpr DesignedRect kTakeBackButton{376, 360, 65, 17};               // Button2 "Geri Hamle"
+inline constexpr DesignedRect kNewGameButton{448, 360, 57, 17};                // Button3 "Başlat"
+inline constexpr DesignedRect kTurnMark{363, 24, kMainClientWidth - 363, 24};  // from the board over "oyun sırası"
 inline constexpr int kMainFontPixels = 11;
 // Level buttons RadioButton1..RadioButton4: the first one's rectangle and the
 // distance from one to the next.

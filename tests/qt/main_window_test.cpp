@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "board_mouse.h"
@@ -23,6 +25,41 @@
 #include "ui/qt/lost_pieces_widget.h"
 #include "ui/qt/main_window_widget.h"
 #include "ui/start_up.h"
+
+namespace {
+
+// Ink: a pixel far from the paper's colour.
+bool isInk(const QImage& image, int x, int y, const QColor& paper) {
+  const QColor c = image.pixelColor(x, y);
+  return std::abs(c.red() - paper.red()) + std::abs(c.green() - paper.green()) + std::abs(c.blue() - paper.blue()) >
+         200;
+}
+
+// The height of the leftmost letter written in `image` (the columns of ink
+// from the leftmost one to the first blank column): 0 when nothing is written.
+int firstLetterHeight(const QImage& image, const QColor& paper) {
+  auto columnHasInk = [&](int x) {
+    for (int y = 0; y < image.height(); ++y)
+      if (isInk(image, x, y, paper)) return true;
+    return false;
+  };
+  int left = 0;
+  while (left < image.width() && !columnHasInk(left)) ++left;
+  int right = left;
+  while (right < image.width() && columnHasInk(right)) ++right;
+  int top = image.height();
+  int bottom = -1;
+  for (int x = left; x < right; ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      if (!isInk(image, x, y, paper)) continue;
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return bottom < 0 ? 0 : bottom - top + 1;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -123,6 +160,33 @@ class MainWindowTest : public QObject {
     QVERIFY(window().isVisible());
     QVERIFY(window().close());  // No: closes without saving
     QCOMPARE(scripted.questions.size(), size_t(4));
+  }
+
+  // How the game ended is drawn at least as large as the move list's text,
+  // over the caption; while the game goes on, the caption shows beside the
+  // mark.
+  void gameOverReadsAsLargeAsTheMoveList() {
+    auto* list = window().findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    auto* mark = window().findChild<QWidget*>(QStringLiteral("turnMark"));
+    const QColor form = mark->palette().color(QPalette::Window);
+    const QRect markOnWindow(mark->mapTo(&window(), QPoint()), mark->size());
+    const QRect captionPart(40, 0, mark->width() - 40, mark->height());  // right of the disc's room
+    QVERIFY(firstLetterHeight(window().grab(markOnWindow).toImage().copy(captionPart), form) > 0);
+    const char* const ends[] = {"Siyah kazandı", "Beyaz kazandı", "Berabere", "Oyun bitti"};
+    for (const char* end : ends) {
+      windows.form1.turnMark = {kNoSide, true, end};
+      windows.form1.listBox1[0].text = end;
+      window().syncFromRecords();
+      const int markLetter = firstLetterHeight(mark->grab().toImage(), form);
+      const QRect line = list->visualRect(list->model()->index(0, 0));
+      const int listLetter =
+          firstLetterHeight(list->viewport()->grab(line).toImage(), list->palette().color(QPalette::Base));
+      QVERIFY2(markLetter >= listLetter && listLetter > 0,
+               qPrintable(QStringLiteral("%1: %2 pixels high, in the list %3")
+                              .arg(QString::fromUtf8(end))
+                              .arg(markLetter)
+                              .arg(listLetter)));
+    }
   }
 
   // The move list shows the record's lines and selection; Timer1 runs

@@ -151,8 +151,33 @@ class SideWindowsTest : public QObject {
     for (const auto& c : cases) QCOMPARE(fitInto(c.window, area), QRect(c.fitted, c.window.size()));
   }
 
-  // The side windows open at their designed distance from where the main
-  // window is, moved onto the screen where that is off it.
+  // A side window opens at the first of its places that lies on the screen,
+  // moved up or down onto it, and covers nothing it must keep clear (the
+  // board, the help window); else at the first, moved onto the screen.
+  void sideWindowsOpenAtTheFirstClearPlace() {
+    const QRect area(0, 0, 800, 600);
+    const QRect board(100, 100, 320, 320);
+    const QSize size(200, 90);
+    const struct {
+      QPoint first;
+      QPoint second;
+      QPoint chosen;
+    } cases[] = {
+        {{440, 150}, {-110, 150}, {440, 150}},  // the first is clear
+        {{300, 150}, {440, 150}, {440, 150}},   // the first meets the board
+        {{700, 150}, {-110, 150}, {600, 150}},  // neither on the screen: the first, fitted
+        {{700, 150}, {0, 450}, {0, 450}},       // the second, below the board
+        {{440, 550}, {-110, 150}, {440, 510}},  // the first, moved up onto the screen
+        {{420, 150}, {-110, 150}, {420, 150}},  // right against the board
+    };
+    for (const auto& c : cases) {
+      QCOMPARE(firstClearPlace({QRect(c.first, size), QRect(c.second, size)}, area, board), QRect(c.chosen, size));
+    }
+  }
+
+  // The side windows open where they belong as the main window stands: the
+  // captured pieces at their designed distance, moved onto the screen where
+  // that is off it; the check notice over the move list, off the board.
   void sideWindowsOpenBesideTheMainWindow() {
     MainWindow& main = windows_->form1();
     main.move(150, 120);
@@ -160,7 +185,10 @@ class SideWindowsTest : public QObject {
     windows.form2.visible = true;
     windows.form3.visible = true;
     main.syncFromRecords();
-    QCOMPARE(windows_->form2().geometry().topLeft(), place + QPoint(199, 142));
+    const QRect notice = windows_->form2().geometry();
+    QCOMPARE(notice.topLeft(),
+             QPoint(screenRect(main.findChild<QWidget*>(QStringLiteral("ListBox1"))).left(), place.y() + 142));
+    QVERIFY(!notice.intersects(screenRect(main.board())));
     const QRect screen = main.screen()->availableGeometry();
     const QRect lost = windows_->form3().frameGeometry();
     QVERIFY(screen.contains(lost));

@@ -61,9 +61,8 @@ levelsScenario() {
 
 # The notice is mapped and stands above the main window.
 noticeOnTop() {
-  notice=$(noticeId)
-  [ -n "$notice" ] || return 1
-  stacking | awk -v n="$notice" -v m="$wid" '$1 == n { np = NR } $1 == m { mp = NR } END { exit !(np > mp && mp > 0) }'
+  notice=$(noticeId) || return 1
+  stacksAbove "$notice" "$wid"
 }
 expectNoticeAboveAfterClick() {
   waitFor 10 noticeOnTop || fail "$1: no check notice above the main window"
@@ -74,11 +73,6 @@ expectNoticeAboveAfterClick() {
   sleep 0.5
   noticeOnTop || fail "$1: after a click on the board the notice is not above the main window ($(stacking | tr '\n' ' '))"
 }
-pressNoticeOk() {
-  set -- $(geometry "$(noticeId)")
-  xdotool mousemove $(($1 + 96)) $(($2 + 67)) click 1
-  waitFor 5 sh -c '! xdotool search --onlyvisible --name "^UYARI$"' || fail "OK leaves the notice on the screen"
-}
 
 checkScenario() {
   # Level 1: 1. f3 e6 2. g4 Qg5 3. Kf2 Qc5+.
@@ -88,10 +82,9 @@ checkScenario() {
   waitFor 10 squareEmptied d8 || fail "Black did not answer 2. g4"
   drag e1 f2
   expectNoticeAboveAfterClick "3. Kf2 Qc5+"
-  # Take back 3. Kf2 ("Geri Hamle", Left 376, Top 360, 65 x 17) and play it
-  # again, the notice still open: the same check once more.
-  set -- $((clientLeft + 376 + 32)) $((clientTop + 360 + 8))
-  xdotool mousemove "$1" "$2" click 1
+  # Take back 3. Kf2 and play it again, the notice still open: the same
+  # check once more.
+  clickTakeBack
   waitFor 10 squareEmptied f2 || fail "3. Kf2 was not taken back"
   drag e1 f2
   waitFor 10 squareFilled c5 || fail "Black did not answer 3. Kf2 with Qc5"

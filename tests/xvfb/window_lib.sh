@@ -189,6 +189,18 @@ stacking() {
   xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' | xargs -n 1 printf '%d\n'
 }
 noticeId() { windowNamed UYARI; }
+# Window $1 stands above window $2.
+stacksAbove() {
+  stacking | awk -v a="$1" -v b="$2" '$1 == a { ap = NR } $1 == b { bp = NR } END { exit !(ap > bp && bp > 0) }'
+}
+# OK on the check notice (Left 72, Top 56, 49 x 22), and the notice gone.
+pressNoticeOk() {
+  set -- $(geometry "$(noticeId)")
+  xdotool mousemove $(($1 + 96)) $(($2 + 67)) click 1
+  waitFor 5 sh -c '! xdotool search --onlyvisible --name "^UYARI$"' || fail "OK leaves the notice on the screen"
+}
+# "Geri Hamle" (Left 376, Top 360, 65 x 17).
+clickTakeBack() { clickClient $((376 + 32)) $((360 + 8)); }
 
 
 # Clicks at (X, Y) of the main window's client area.
@@ -204,6 +216,9 @@ outerRect() {
   set -- $(geometry "$1") $(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g; /[^0-9 ]/d')
   echo $(($1 - ${5:-0})) $(($2 - ${7:-0})) $(($1 + $3 + ${6:-0})) $(($2 + $4 + ${8:-0}))
 }
+# Two rectangles "left top right bottom" ($1..$4 and $5..$8, right and
+# bottom outside) share a pixel.
+rectsMeet() { [ "$1" -lt "$7" ] && [ "$5" -lt "$3" ] && [ "$2" -lt "$8" ] && [ "$6" -lt "$4" ]; }
 # The window lies wholly on the screen.
 onScreen() {
   set -- $(outerRect "$1") $(xwininfo -root | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w, h }')

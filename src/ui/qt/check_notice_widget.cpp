@@ -49,7 +49,13 @@ CheckNoticeWindow::CheckNoticeWindow(QWidget* mainWindow) : QWidget(mainWindow, 
 void CheckNoticeWindow::syncFromRecords() {
   timer1_->follow(windows.noticeTimerEnabled && windows.form2.visible);
   if (label1_->isVisibleTo(this) != windows.form2.label1Visible) label1_->setVisible(windows.form2.label1Visible);
-  if (windows.form2.visible && !isVisible()) placeBeside(this, parentWidget(), kCheckNoticePlace);
+  // The notice opens off the board, so that it hides no square: neither the
+  // checking piece nor the square of the player's next drop.
+  if (windows.form2.visible && !isVisible()) {
+    const QWidget* main = parentWidget();
+    placeOffBoard(this, main, screenRect(main->findChild<QWidget*>(QStringLiteral("GroupBox1"))),
+                  screenRect(main->findChild<QWidget*>(QStringLiteral("ListBox1"))));
+  }
   bringForward(this, windows.form2.visible, windows.form2.timesShown, timesShown_);
 }
 

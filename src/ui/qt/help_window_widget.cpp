@@ -21,6 +21,7 @@
 #include "ui/qt/event_path.h"
 #include "ui/qt/jpeg_image.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_manager.h"
 #include "ui/qt/window_place.h"
 #include "ui/qt/zoom_view.h"
 #include "ui/window_layout.h"
@@ -98,10 +99,14 @@ void HelpTopicLabel::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMoved();
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A tool window of the main window when it has one: it stays above the board
+// while it is open, as the captured pieces do, and a click on the board does
+// not bring those up over it.
+HelpWindow::HelpWindow(QWidget* mainWindow) : QWidget(mainWindow, mainWindow ? Qt::Tool : Qt::Window) {
   setObjectName(QStringLiteral("Form4"));
   setWindowTitle(QStringLiteral("YARDIM"));
   setFixedSize(zoomedSize(kHelpWidth, kHelpHeight));
+  offerNoMaximize(this);
   setFont(gameFont(kHelpFontPixels, false));
   setZoomedFontPixels(this, kHelpFontPixels);
   setBackgroundColour(this, kFormColour);

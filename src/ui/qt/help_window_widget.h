@@ -28,7 +28,7 @@ class HelpTopicLabel : public QLabel {
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit HelpWindow(QWidget* parent = nullptr);
+  explicit HelpWindow(QWidget* mainWindow = nullptr);
 
   // Makes every child, and the window's own visibility, match form4.
   void syncFromRecords();

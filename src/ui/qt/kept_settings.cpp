@@ -59,11 +59,10 @@ void restoreSettings(QWidget* mainWindow) {
   const int32_t keptLevel = keptNumber(settings, kLevelKey);
   const int32_t keptPlayMode = keptNumber(settings, kPlayModeKey);
   runHandler(mainWindow, [=] { restoreChoices(keptLevel, keptPlayMode); });
+  // Exactly where it was left: the window is fitted onto the screen once it
+  // is shown, by its real size and frame (before, it has neither).
   const QVariant place = settings.value(kPlaceKey);
-  if (place.typeId() == QMetaType::QPoint) {
-    mainWindow->move(place.toPoint());
-    keepOnScreen(mainWindow);
-  }
+  if (place.typeId() == QMetaType::QPoint) mainWindow->move(place.toPoint());
 }
 
 QString keptFolder() {

@@ -9,7 +9,8 @@
 class QWidget;
 
 // Chooses the kept level and play mode through their menu handlers and puts
-// the window at its kept place, wholly on the screen.
+// the window, not yet shown, at its kept place (the window keeps itself on
+// the screen once shown).
 void restoreSettings(QWidget* mainWindow);
 
 // The folder the file dialogs start in; empty when none is kept or it is

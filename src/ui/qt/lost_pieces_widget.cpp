@@ -9,6 +9,7 @@
 #include "ui/program.h"
 #include "ui/qt/piece_art.h"
 #include "ui/qt/widget_style.h"
+#include "ui/qt/window_manager.h"
 #include "ui/qt/window_place.h"
 #include "ui/qt/zoom_view.h"
 #include "ui/window_layout.h"
@@ -46,11 +47,13 @@ class LostPicture : public QWidget {
   QPixmap pixmap_;
 };
 
-LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
+LostPiecesWindow::LostPiecesWindow(QWidget* mainWindow, const QWidget* helpWindow)
+    : QWidget(mainWindow, Qt::Tool), helpWindow_(helpWindow) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("KAYIP TAŞLAR"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(zoomedSize(kLostWidth, kLostHeight));
+  offerNoMaximize(this);
   setBackgroundColour(this, kWindowColour);
 
   for (const auto& [text, at] :
@@ -83,8 +86,8 @@ void LostPiecesWindow::syncFromRecords() {
     if (pic->pos() != at) pic->move(at);
     if (pic->isVisibleTo(this) != rec.visible) pic->setVisible(rec.visible);
   }
-  if (windows.form3.visible && !isVisible()) placeBeside(this, parentWidget(), kLostPiecesPlace);
-  bringForward(this, windows.form3.visible, windows.form3.timesShown, timesShown_);
+  if (windows.form3.visible && !isVisible()) placeClearOfHelp(this, parentWidget(), kLostPiecesPlace, helpWindow_);
+  bringForward(this, windows.form3.visible, windows.form3.timesShown, timesShown_, helpWindow_);
 }
 
 // The divider between the white and the black columns, on every paint.

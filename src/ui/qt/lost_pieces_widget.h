@@ -14,10 +14,11 @@ class LostPicture;
 
 class LostPiecesWindow : public QWidget {
  public:
-  explicit LostPiecesWindow(QWidget* mainWindow);
+  // Opens beside `mainWindow`, and never over `helpWindow` while it is open.
+  LostPiecesWindow(QWidget* mainWindow, const QWidget* helpWindow);
 
   // Window and pictures follow form3's record; every capture shown brings the
-  // window to the front again.
+  // window to the front again, unless it would cover the open help window.
   void syncFromRecords();
 
   // Draws the window at the present zoom step.
@@ -30,6 +31,7 @@ class LostPiecesWindow : public QWidget {
 
  private:
   std::array<LostPicture*, kLostPictureSlots> pictures_{};  // by Form3 picture number
+  const QWidget* helpWindow_;
   qreal ratio_ = 0;
   int32_t timesShown_ = 0;  // form3.timesShown when last brought forward
 };

@@ -114,9 +114,10 @@ void MainWindow::buildControls(QWidget* client) {
     label(QString(QChar('A' + i)), fileLabel(i), Qt::black)->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label(QString(QChar('1' + i)), rankLabel(i), Qt::black)->setObjectName(QStringLiteral("Label%1").arg(9 + i));
   }
-  label(QStringLiteral("oyun sırası "), kTurnCaption, kMaroon);
-  // Whose turn it is, in the free room between the board and the caption.
-  turnMark_ = new TurnMarkWidget(client);
+  QLabel* turnCaption = label(QStringLiteral("oyun sırası "), kTurnCaption, kMaroon);
+  // Whose turn it is, in the free room between the board and the caption;
+  // how the game ended, over the caption.
+  turnMark_ = new TurnMarkWidget(client, turnCaption);
   placeZoomed(turnMark_, kTurnMark);
   label(QStringLiteral("DÜZEY"), kLevelCaption, kPurple);
   label(QStringLiteral("Yardım :"), kHintCaption, kMaroon);
@@ -430,10 +431,10 @@ GameWindows::GameWindows(const std::function<void(MainWindow&)>& beforeShow) {
 
 void GameWindows::makeCompanions() {
   if (form4_) return;
-  form4_ = std::make_unique<HelpWindow>();
+  form4_ = std::make_unique<HelpWindow>(form1_.get());
   form4_->setAttribute(Qt::WA_QuitOnClose, false);
   form4_->setMainWindow(form1_.get());
-  form3_ = std::make_unique<LostPiecesWindow>(form1_.get());
+  form3_ = std::make_unique<LostPiecesWindow>(form1_.get(), form4_.get());
   form2_ = std::make_unique<CheckNoticeWindow>(form1_.get());
   form1_->setCompanions(form4_.get(), form3_.get(), form2_.get());
   form1_->syncFromRecords();

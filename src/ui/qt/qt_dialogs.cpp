@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QSplitter>
 #include <QString>
 #include <QStringList>
@@ -38,6 +41,22 @@ void fitFileDialog(QFileDialog& dialog) {
     splitter->setSizes({kPlacesWidth, kWidth - kPlacesWidth});
 }
 
+// A window manager draws a box's title beside its buttons (icon, minimize,
+// maximize, close) and cuts it short when the box is narrower: a short
+// message titled "DEDIVUD" showed "...". The box is made wide enough for the
+// title in bold and that room.
+constexpr int kTitleBarButtonsRoom = 96;
+
+void makeRoomForTitle(QMessageBox& box) {
+  QFont titleFont = box.font();
+  titleFont.setBold(true);
+  const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsRoom;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
+}
+
 }  // namespace
 
 // Runs a file dialog with Turkish labels in the folder last used and gives
@@ -68,6 +87,7 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, bool 
   if (cancel) cancel->setText(QStringLiteral("İptal"));
   box.setDefaultButton(yes);
   box.setEscapeButton(cancel ? cancel : no);
+  makeRoomForTitle(box);
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
   if (clicked == yes) return Answer::Yes;
@@ -80,6 +100,7 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, bool 
 void QtDialogs::message(const std::string& text) {
   redrawEveryWindow();
   QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, fromUtf8(text), QMessageBox::Ok, parent_);
+  makeRoomForTitle(box);
   box.exec();
 }
 

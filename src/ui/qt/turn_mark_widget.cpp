@@ -13,14 +13,19 @@ namespace {
 
 constexpr int kDisc = 10;
 constexpr int kGap = 1;
-constexpr int kLargestFont = 11;
-constexpr int kSmallestFont = 7;
+// The side's name under the disc, in the narrow room left of the caption.
+constexpr int kNameLargest = 11;
+constexpr int kNameSmallest = 7;
+// How the game ended, in the caption's place: as large as the caption, and
+// never smaller than the move list's text.
+constexpr int kEndLargest = 16;
+constexpr int kEndSmallest = 11;
 
-// The largest font from kLargestFont down in which `text` fits `box`, in two
-// lines at most.
-QFont fittingFont(const QString& text, const QRect& box) {
-  QFont font = gameFont(zoomedPixels(kLargestFont), false);
-  for (int px = kLargestFont; px > kSmallestFont; --px) {
+// The largest font from `largest` down to `smallest` in which `text` fits
+// `box`, in two lines at most.
+QFont fittingFont(const QString& text, const QRect& box, int largest, int smallest, bool bold) {
+  QFont font = gameFont(zoomedPixels(largest), bold);
+  for (int px = largest; px > smallest; --px) {
     font.setPixelSize(zoomedPixels(px));
     const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | Qt::AlignCenter, text);
     if (need.width() <= box.width() && need.height() <= box.height()) break;
@@ -30,7 +35,7 @@ QFont fittingFont(const QString& text, const QRect& box) {
 
 }  // namespace
 
-TurnMarkWidget::TurnMarkWidget(QWidget* parent) : QWidget(parent) {
+TurnMarkWidget::TurnMarkWidget(QWidget* parent, const QWidget* caption) : QWidget(parent), caption_(caption) {
   setObjectName(QStringLiteral("turnMark"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -46,21 +51,28 @@ void TurnMarkWidget::syncFromRecords() {
   update();
 }
 
-// While the game goes on: a disc in the side's colour over its name. Once it
-// is over: the line saying who won, on up to two lines. The room between the
-// board and the caption is narrow, so the font shrinks to fit.
+// While the game goes on: a disc in the side's colour over its name, left of
+// the caption. Once it is over: the line saying how it ended, over the
+// caption (whose "whose turn" no longer holds), in the caption's colour.
 void TurnMarkWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  QRect box = rect();
-  if (!gameOver_ && (side_ == kWhite || side_ == kBlack)) {
+  painter.setPen(kMaroon);
+  if (gameOver_) {
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setFont(fittingFont(text_, rect(), kEndLargest, kEndSmallest, true));
+    painter.drawText(rect(), Qt::TextWordWrap | Qt::AlignCenter, text_);
+    return;
+  }
+  QRect box(0, 0, caption_->x() - x(), height());
+  if (side_ == kWhite || side_ == kBlack) {
     const qreal f = zoomFactor();
     painter.setPen(QPen(Qt::black, f));
     painter.setBrush(side_ == kWhite ? QColor(Qt::white) : QColor(Qt::black));
-    painter.drawEllipse(QRectF((width() - kDisc * f) / 2.0, 1.5 * f, kDisc * f, kDisc * f));
+    painter.drawEllipse(QRectF((box.width() - kDisc * f) / 2.0, 1.5 * f, kDisc * f, kDisc * f));
     box.setTop(zoomedPixels(kDisc + kGap));
+    painter.setPen(kMaroon);
   }
-  painter.setFont(fittingFont(text_, box));
-  painter.setPen(kMaroon);
+  painter.setFont(fittingFont(text_, box, kNameLargest, kNameSmallest, false));
   painter.drawText(box, Qt::TextWordWrap | Qt::AlignCenter, text_);
 }

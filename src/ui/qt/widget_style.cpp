@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <optional>
+
+#include "ui/qt/window_manager.h"
 
 #include "ui/qt/zoom_view.h"
 
@@ -70,9 +73,8 @@ constexpr int kFrameTryMs = 20;  // half a second, or there is none
 
 void fitOuterSizeLater(QWidget* window, const QSize& outer, int delayMs, int triesLeft) {
   QTimer::singleShot(delayMs, window, [window, outer, triesLeft] {
-    const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    if (frame.width() > 0 || frame.height() > 0) {
-      window->setFixedSize(outer - frame);
+    if (const std::optional<QMargins> frame = frameAround(window)) {
+      window->setFixedSize(outer.shrunkBy(*frame));
     } else if (triesLeft > 0 && window->isVisible()) {
       // Not framed yet: look again shortly, so that the size never depends
       // on how fast the window manager is.
@@ -85,7 +87,7 @@ void fitOuterSizeLater(QWidget* window, const QSize& outer, int delayMs, int tri
 
 void fitOuterSize(QWidget* window, const QSize& outer) { fitOuterSizeLater(window, outer, 0, kFrameTries); }
 
-void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen) {
+void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen, const QWidget* keepUncovered) {
   const bool again = timesShown != seen;
   seen = timesShown;
   if (!shown) {
@@ -94,7 +96,8 @@ void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen
   }
   if (!window->isVisible()) {
     window->show();
-  } else if (again) {
+  } else if (again && !(keepUncovered && keepUncovered->isVisible() &&
+                        window->frameGeometry().intersects(keepUncovered->frameGeometry()))) {
     window->raise();
   }
 }

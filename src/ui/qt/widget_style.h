@@ -38,5 +38,7 @@ void fitOuterSize(QWidget* window, const QSize& outer);
 
 // Shows or hides a side window as its record says; each time the record
 // counts one more showing (`timesShown` differs from `seen`), the window comes
-// to the front again, even if it was open all along but covered.
-void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen);
+// to the front again, even if it was open all along but covered; but never
+// over `keepUncovered` (the help window) while that is open.
+void bringForward(QWidget* window, bool shown, int32_t timesShown, int32_t& seen,
+                  const QWidget* keepUncovered = nullptr);
