@@ -49,7 +49,7 @@ xdotool key alt+s i
 drag e4 d5
 waitFor 10 windowNamed KAYIP || fail "no captured-pieces window"
 lost=$(windowNamed KAYIP)
-waitFor 5 onScreen "$lost" || fail "the captured pieces are not wholly on the screen: $(outerRect "$lost")"
+waitFor 12 onScreen "$lost" || fail "the captured pieces are not wholly on the screen: $(outerRect "$lost")"
 waitFor 10 squareEmptied d8 || fail "Black did not take back on d5"
 
 # Both moves taken back, the help window opened over the captured pieces,

@@ -15,8 +15,8 @@ namespace {
 
 // A window manager frames a new window within a few hundred milliseconds, or
 // there is none; a loaded or slow machine (a sanitizer build) may take
-// seconds, so the window is looked at for three.
-constexpr int kFrameTries = 150;
+// seconds, so the window is looked at for ten.
+constexpr int kFrameTries = 500;
 constexpr int kFrameTryMs = 20;
 // Between the main window and a side window beside it, as the captured
 // pieces are designed.
