@@ -31,6 +31,12 @@ for expected in "641 503" "770 604" "898 703" "1026 804"; do
   xdotool key ctrl+equal
   waitFor 10 sizeIs "$expected" || fail "Ctrl+= gives $(size), not $expected"
 done
+# Larger still: 2.5 fits this screen, 3 does not, so the window stops there.
+xdotool key ctrl+equal ctrl+equal
+waitFor 10 sh -c "[ \"\$(xwininfo -id $wid | awk '/Width:/ { print \$NF }')\" -gt 1026 ]" || fail "Ctrl+= beyond 2 did nothing"
+waitFor 10 onScreen "$wid" || fail "Ctrl+= made the window larger than the screen: $(outerRect "$wid")"
+xdotool key ctrl+minus
+waitFor 10 sizeIs "1026 804" || fail "Ctrl+- from the largest step that fits gives $(size), not 1026 x 804"
 closeGame
 
 startGame

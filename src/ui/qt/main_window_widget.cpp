@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #include "computer/level_four.h"
 #include "game/types.h"
@@ -213,12 +215,14 @@ void MainWindow::buildMenus() {
   item(options, QStringLiteral("&Yardım al"), "Yardmal1", Yardmal1Click);
   // The whole game drawn larger or smaller, a step at a time.
   options->addSeparator();
-  const auto zoomItem = [this, options](const QString& caption, const char* name, int (*step)()) {
+  const auto zoomItem = [this, options](const QString& caption, const char* name, std::function<int()> step) {
     QAction* action = options->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, [this, step] { setZoom(step()); });
   };
-  zoomItem(QStringLiteral("Büyü&t"), "Buyut1", [] { return largerZoomStep(zoomStep()); });
+  // A step larger, as long as the window still fits the screen.
+  zoomItem(QStringLiteral("Büyü&t"), "Buyut1",
+           [this] { return std::max(zoomStep(), std::min(largerZoomStep(zoomStep()), largestStepOnScreen())); });
   zoomItem(QStringLiteral("Küçü&lt"), "Kucult1", [] { return smallerZoomStep(zoomStep()); });
   zoomItem(QStringLiteral("&Normal boyut"), "NormalBoyut1", [] { return 0; });
 
@@ -246,6 +250,16 @@ void MainWindow::setZoom(int step) {
     resize(windowSizeNow());
   }
   if (isVisible()) keepOnScreen(this);
+}
+
+// The largest step at which the window, frame included, fits the available
+// area of its screen.
+int MainWindow::largestStepOnScreen() const {
+  const QScreen* where = screen();
+  if (!where) return kLargestZoomStep;
+  const QRect area = where->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  return zoomStepFitting({area.width() - frame.width(), area.height() - frame.height()}, menuBarHeight_);
 }
 
 QSize MainWindow::windowSizeNow() const {

@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow {
   void placeLevelButtons();
   void fitZoomToSize();
   QSize windowSizeNow() const;
+  int largestStepOnScreen() const;
 
   QWidget* client_ = nullptr;
   QFont designedMenuFont_;
