@@ -6,7 +6,7 @@ set -eu
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev libxcb1-dev libjpeg62-turbo-dev \
 fonts-dejavu-core libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
-openbox x11-utils clang-format qt6-translations-l10n"
+openbox x11-utils wmctrl clang-format qt6-translations-l10n"
 # Extra packages for one command (the fuzz target needs clang's runtime).
 PACKAGES="$PACKAGES $*"
 # The validators of the menu entry, the file type and the software-centre

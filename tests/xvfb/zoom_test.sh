@@ -37,6 +37,20 @@ waitFor 10 sh -c "[ \"\$(xwininfo -id $wid | awk '/Width:/ { print \$NF }')\" -g
 waitFor 10 onScreen "$wid" || fail "Ctrl+= made the window larger than the screen: $(outerRect "$wid")"
 xdotool key ctrl+minus
 waitFor 10 sizeIs "1026 804" || fail "Ctrl+- from the largest step that fits gives $(size), not 1026 x 804"
+# Maximized, the window takes the largest step that fits the screen (2.5
+# here), at that step's own size, not the screen's.
+wmctrl -i -r "$wid" -b add,maximized_vert,maximized_horz
+waitFor 10 sh -c "[ \"\$(xwininfo -id $wid | awk '/Width:/ { print \$NF }')\" -gt 1026 ]" || fail "maximize did not zoom"
+waitFor 10 sh -c "[ \"\$(xwininfo -id $wid | awk '/Width:/ { print \$NF }')\" -lt 1920 ]" || fail "maximized, the window stays as wide as the screen"
+waitFor 10 onScreen "$wid" || fail "maximized, the window is not on the screen: $(outerRect "$wid")"
+sizeSettled() {
+  before=$(size)
+  sleep 0.3
+  sizeIs "$before"
+}
+waitFor 10 sizeSettled || fail "maximized, the window does not come to rest"
+xdotool windowactivate --sync "$wid" key ctrl+minus
+waitFor 10 sizeIs "1026 804" || fail "Ctrl+- after maximize gives $(size), not 1026 x 804"
 closeGame
 
 startGame
