@@ -33,7 +33,7 @@ QByteArray propertyOf(xcb_connection_t* connection, xcb_window_t window, xcb_ato
 }
 
 // Whether the running window manager calls itself Openbox (its check window's
-// name, as the window manager specification has it).
+// name, as the EWMH conventions have it).
 bool underOpenbox(xcb_connection_t* connection) {
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
   const QByteArray check =
@@ -63,7 +63,7 @@ std::optional<QMargins> frameAround(const QWidget* window) {
                     outer.bottom() - inner.bottom());
   }
   if (!window->internalWinId() || !window->isVisible()) return std::nullopt;
-  // Left, right, top, bottom, as the window manager specification has it.
+  // Left, right, top, bottom, as the EWMH conventions have it.
   const QByteArray extents = propertyOf(connection, static_cast<xcb_window_t>(window->internalWinId()),
                                         atomNamed(connection, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
   uint32_t side[4] = {};
