@@ -46,7 +46,6 @@ std::optional<MoveRequest> firstPossibleMove(Game& game, Side side) {
       }
     }
   }
-  game.trialMode = false;  // nothing to play
   return std::nullopt;
 }
 
@@ -215,9 +214,10 @@ MoveOutcome playComputerMove(Game& game, ComputerState& computer, const MoveRequ
 
 namespace {
 
-// Plays Black's reply; with none the player is told (passing the turn would
-// leave White's move without its reply in the history).
-MoveOutcome playReply(Game& game, ComputerState& computer, const std::optional<MoveRequest>& move) {
+// Plays the computer's move; with none nothing is played and the player is
+// told (for Black, passing the turn would leave White's move without its
+// reply in the history).
+MoveOutcome playIfAny(Game& game, ComputerState& computer, const std::optional<MoveRequest>& move) {
   if (!move) {
     game.trialMode = false;
     return MoveOutcome::NoMove;
@@ -231,13 +231,8 @@ MoveOutcome playEngineChoice(Game& game, ComputerState& computer, LevelFour& lev
   const MoveOutcome outcome = playComputerMove(game, computer, move);
   if (outcome != MoveOutcome::Refused) return outcome;
   levelFour.refusals += 1;
-  if (move.side == kBlack) return playReply(game, computer, levelThreeMove(game, computer));
-  const std::optional<MoveRequest> hint = hintMove(game, computer);
-  if (!hint) {
-    game.trialMode = false;
-    return MoveOutcome::NoMove;
-  }
-  return playComputerMove(game, computer, *hint);
+  if (move.side == kBlack) return playIfAny(game, computer, levelThreeMove(game, computer));
+  return playIfAny(game, computer, hintMove(game, computer));
 }
 
 // Level 4 on the timer: starts thinking, or plays the move once thought out.
@@ -249,7 +244,7 @@ std::optional<MoveOutcome> playLevelFour(Game& game, ComputerState& computer, Le
   }
   const Thought thought = levelFour.think(game);
   if (thought.thinking) return std::nullopt;
-  if (!thought.move) return playReply(game, computer, levelThreeMove(game, computer));
+  if (!thought.move) return playIfAny(game, computer, levelThreeMove(game, computer));
   return playEngineChoice(game, computer, levelFour, *thought.move);
 }
 
@@ -262,9 +257,9 @@ MoveOutcome computerTurn(Game& game, ComputerState& computer, LevelFour& levelFo
     game.thinkingShown = true;
     computer.hintRequested = false;
     switch (game.level) {
-      case kLevel1: outcome = playReply(game, computer, levelOneMove(game, computer)); break;
-      case kLevel2: outcome = playReply(game, computer, levelTwoMove(game, computer)); break;
-      case kLevel3: outcome = playReply(game, computer, levelThreeMove(game, computer)); break;
+      case kLevel1: outcome = playIfAny(game, computer, levelOneMove(game, computer)); break;
+      case kLevel2: outcome = playIfAny(game, computer, levelTwoMove(game, computer)); break;
+      case kLevel3: outcome = playIfAny(game, computer, levelThreeMove(game, computer)); break;
       case kLevel4: {
         const std::optional<MoveOutcome> played = playLevelFour(game, computer, levelFour);
         if (!played) return MoveOutcome::Refused;  // still thinking: "Düşünüyorum..." stays, the reply is still due
@@ -297,12 +292,8 @@ MoveOutcome playEngineMove(Game& game, ComputerState& computer, LevelFour& level
 MoveOutcome requestHint(Game& game, ComputerState& computer) {
   if (gameIsOver(game)) return MoveOutcome::Refused;
   computer.hintRequested = true;
-  const std::optional<MoveRequest> hint = hintMove(game, computer);
-  if (!hint) {
-    game.trialMode = false;
-    return MoveOutcome::NoMove;
-  }
-  const MoveOutcome outcome = playComputerMove(game, computer, *hint);
+  const MoveOutcome outcome = playIfAny(game, computer, hintMove(game, computer));
+  if (outcome == MoveOutcome::NoMove) return outcome;
   if (game.playMode == kPlayComputer) {
     game.computerTurnPending = true;
     game.thinkingShown = true;

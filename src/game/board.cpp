@@ -35,13 +35,8 @@ void setUpPieces(PieceSet& pieces) {
 // Committed occupant of (x, y) in the start position; `royalIndex` is the
 // index given to queens and kings (9 at start-up, 99 at a new game).
 void setUpSquare(Square& sq, int x, int y, int32_t royalIndex) {
-  sq.stable = kCommittedLayer;
-  sq.pendingKind = kEmpty;
-  sq.pendingSide = kNoSide;
+  clearSquare(sq);
   sq.pendingIndex = kNoIndex;
-  sq.kind = kEmpty;
-  sq.side = kNoSide;
-  sq.index = kNoIndex;
   if (y == 0 || y == 7) {
     sq.kind = backRankKinds[x];
     sq.side = y == 0 ? kWhite : kBlack;

@@ -1,15 +1,13 @@
 #include "game/draws.h"
 
 #include "game/board.h"
+#include "game/list_lines.h"
 
 namespace {
 
 // Half-moves in the history: every full move, and White's move that Black has
 // not answered yet.
-int32_t halfMoveCount(const Game& game) {
-  const bool unanswered = game.sideToMove == kBlackToMove && game.moveCount < kHistoryCapacity;
-  return game.moveCount * 2 + (unanswered ? 1 : 0);
-}
+int32_t halfMoveCount(const Game& game) { return game.moveCount * 2 + (unansweredWhiteMove(game) ? 1 : 0); }
 
 bool irreversible(const HalfMoveRecord& h) {
   if (h.captureFlag != 0 || h.kind == kPawn) return true;
